@@ -1,0 +1,364 @@
+// The in-memory platform for host tests: a file system with Windows rules, a registry,
+// a process table whose processes end when a test says, scripted message-box and folder
+// dialog answers, a clock that does not really sleep, and windows whose controls only
+// keep their state. Tests read back what was shown and started.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kalv::fake {
+
+// Thrown by EndProgram so that a test can catch the end of the program.
+struct ProgramEnded {};
+
+// ---------------------------------------------------------------- files
+class FakeFiles : public Files {
+ public:
+  FakeFiles();
+  ~FakeFiles() override;
+
+  // Test set-up. Parent directories are created as needed.
+  void AddFile(const std::string& path, const std::string& contents,
+               std::uint32_t attributes = attr::kArchive);
+  void AddDirectory(const std::string& path);
+  // "Another program" holds the file open exclusively: open, delete, rename, copy and
+  // attribute changes fail with 70 until released.
+  void HoldOpen(const std::string& path);
+  void Release(const std::string& path);
+  // The drive of path ("E:") accepts only this many more bytes of file data (writes past
+  // it fail with 61 Disk full); nullopt removes the limit.
+  void SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes);
+  // Makes every file operation on path fail with the given number (0 clears).
+  void FailPath(const std::string& path, int number);
+
+  // Test read-back.
+  bool Exists(const std::string& path) const;  // file or directory
+  bool IsFile(const std::string& path) const;
+  std::optional<std::string> Contents(const std::string& path) const;
+  std::optional<std::uint32_t> Attributes(const std::string& path) const;
+  // Every file below dir (full paths as first written), for "nothing else changed" checks.
+  std::vector<std::string> FilesBelow(const std::string& dir) const;
+  // The number of writes made through streams (each Write call once).
+  int WriteCount() const;
+
+  // Files
+  Status CanOpenForRead(const std::string& path) override;
+  Result<std::unique_ptr<FileStream>> OpenRead(const std::string& path) override;
+  Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) override;
+  Result<std::uint64_t> Length(const std::string& path) override;
+  Result<std::uint32_t> GetAttributes(const std::string& path) override;
+  Status SetAttributes(const std::string& path, std::uint32_t attributes) override;
+  Status Copy(const std::string& from, const std::string& to) override;
+  Status Rename(const std::string& from, const std::string& to) override;
+  Status Delete(const std::string& path) override;
+  Status MakeDirectory(const std::string& path) override;
+  bool DirectoryExists(const std::string& path) override;
+  Result<std::vector<std::string>> List(const std::string& dir,
+                                        const std::string& pattern) override;
+  Result<std::string> FullDirectoryPath(const std::string& dir) override;
+
+  struct State;  // shared with the streams
+
+ private:
+  std::shared_ptr<State> state_;
+};
+
+// ---------------------------------------------------------------- registry
+class FakeRegistry : public Registry {
+ public:
+  FakeRegistry();
+  ~FakeRegistry() override;
+
+  // Writes to keys below this root (and creating them) fail with 70, as without rights.
+  void RefuseWrites(RegRoot root, bool refuse = true);
+  // Test read-back: every key path below root (as first written), in creation order.
+  std::vector<std::string> Keys(RegRoot root) const;
+  // A value's raw text ("" name = default value); nothing when absent.
+  std::optional<std::string> Value(RegRoot root, const std::string& path,
+                                   const std::string& name) const;
+  // Every mutating call in order, e.g. "create HKCR\.dm3", "set HKCR\.dm3\(default)=...",
+  // "delete HKCR\.dm3" (only successful ones).
+  const std::vector<std::string>& Journal() const;
+  // Test set-up for raw values (any length, any type).
+  void PutString(RegRoot root, const std::string& path, const std::string& name,
+                 const std::string& value);
+
+  Status CreateKey(RegRoot root, const std::string& path) override;
+  Status DeleteKey(RegRoot root, const std::string& path) override;
+  bool KeyExists(RegRoot root, const std::string& path) override;
+  Result<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
+  Status SetString(RegRoot root, const std::string& path, const std::string& name,
+                   const std::string& value) override;
+  Status SetDword(RegRoot root, const std::string& path, const std::string& name,
+                  std::uint32_t value) override;
+  Result<std::string> QueryString(RegRoot root, const std::string& path, const std::string& name,
+                                  std::size_t bufferChars) override;
+  Result<std::uint32_t> QueryDword(RegRoot root, const std::string& path,
+                                   const std::string& name) override;
+
+  struct State;
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+// ---------------------------------------------------------------- profile
+class FakeProfile : public Profile {
+ public:
+  explicit FakeProfile(FakeFiles& files) : files_(files) {}
+  std::string ReadString(const std::string& path, const std::string& section,
+                         const std::string& key, const std::string& fallback,
+                         std::size_t bufferChars) override;
+
+ private:
+  FakeFiles& files_;
+};
+
+// ---------------------------------------------------------------- clock and processes
+class FakeClock {
+ public:
+  std::uint64_t now() const { return now_; }
+  void Advance(std::uint64_t ms) { now_ += ms; }
+  std::uint64_t sleptTotal = 0;
+  int sleeps = 0;
+
+ private:
+  std::uint64_t now_ = 0;
+};
+
+struct StartedProcess {
+  ProcessId id = 0;
+  std::string executable;
+  std::string commandLine;
+  ShowMode show = ShowMode::Normal;
+  std::string workingDir;
+  std::uint64_t startedAt = 0;  // fake clock time
+};
+
+struct ShellOpened {
+  std::string file;
+  std::string parameters;
+  std::string workingDir;
+  ShowMode show = ShowMode::Normal;
+};
+
+class FakeProcesses : public Processes {
+ public:
+  explicit FakeProcesses(FakeClock& clock, FakeFiles& files) : clock_(clock), files_(files) {}
+
+  // How the next started processes behave. By default a started process runs for
+  // runMilliseconds of fake time and exits with exitCode. The executable must exist in
+  // the fake file system, otherwise the start fails with 53.
+  struct Behaviour {
+    std::uint64_t runMilliseconds = 1000;
+    std::uint32_t exitCode = 0;
+    bool cannotOpen = false;  // OpenForQuery fails (as with too few rights)
+    // Runs when the process starts (a stand-in game looking at its files).
+    std::function<void(const StartedProcess&)> onStart;
+  };
+  Behaviour next;
+
+  const std::vector<StartedProcess>& started() const { return started_; }
+  const std::vector<ShellOpened>& shellOpened() const { return shellOpened_; }
+  int pumps() const { return pumps_; }
+  // Ends a running process now.
+  void Exit(ProcessId id, std::uint32_t code = 0);
+  // Called on every Sleep and PumpMessages, for tests that act while the program waits.
+  std::function<void()> whileWaiting;
+  // The result of ShellOpen.
+  Status shellOpenResult;
+
+  Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
+                          ShowMode show, const std::string& workingDir) override;
+  Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
+  Status ShellOpen(const std::string& file, const std::string& parameters,
+                   const std::string& workingDir, ShowMode show) override;
+  void PumpMessages() override;
+  void RunMessageLoop() override { ++messageLoops_; }
+  int messageLoops() const { return messageLoops_; }
+  void Sleep(unsigned milliseconds) override;
+
+  struct Running {
+    std::uint64_t endsAt = 0;
+    std::uint32_t exitCode = 0;
+    bool cannotOpen = false;
+  };
+
+ private:
+  FakeClock& clock_;
+  FakeFiles& files_;
+  std::vector<StartedProcess> started_;
+  std::vector<ShellOpened> shellOpened_;
+  std::map<ProcessId, Running> running_;
+  ProcessId nextId_ = 1000;
+  int pumps_ = 0;
+  int messageLoops_ = 0;
+};
+
+// ---------------------------------------------------------------- dialogs
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  Icon icon = Icon::None;
+  Buttons buttons = Buttons::Ok;
+  Answer answer = Answer::Ok;
+};
+
+struct ShownFolderDialog {
+  std::string title;
+  std::uintptr_t owner = 0;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  // Answers for the next message boxes, first in first out; when none is queued the box
+  // is answered with its first button (Ok, Yes, Retry).
+  std::deque<Answer> answers;
+  // Results of the next folder dialogs; when none is queued the dialog is cancelled.
+  std::deque<std::optional<std::string>> folders;
+  const std::vector<ShownMessage>& messages() const { return messages_; }
+  const std::vector<ShownFolderDialog>& folderDialogs() const { return folderDialogs_; }
+
+  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
+                    Buttons buttons, WindowHandle* owner) override;
+  std::optional<std::string> BrowseForFolder(WindowHandle* owner,
+                                             const std::string& title) override;
+
+ private:
+  std::vector<ShownMessage> messages_;
+  std::vector<ShownFolderDialog> folderDialogs_;
+};
+
+// ---------------------------------------------------------------- system
+class FakeSystem : public System {
+ public:
+  std::string commandLine;
+  std::string programDirectory = "C:\\Program Files\\Kalvenmarque";
+  std::optional<std::string> userName = std::string("Player");
+  std::string windowsDirectory = "C:\\WINDOWS";
+  bool anotherInstance = false;
+  std::map<std::string, int> driveTypes;  // "E:\" -> drive::kCdRom; others are fixed
+  std::map<std::string, FixedFileVersion> versions;  // by path, compared without case
+  std::map<int, std::string> strings;                // the string table
+  int associationNotifications = 0;
+  int endCount = 0;
+
+  std::string CommandLine() override { return commandLine; }
+  std::string ProgramDirectory() override { return programDirectory; }
+  Result<std::string> UserName() override;
+  int DriveType(const std::string& root) override;
+  Result<std::string> WindowsDirectory() override { return windowsDirectory; }
+  std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  std::optional<std::string> LoadString(int id) override;
+  void NotifyAssociationsChanged() override { ++associationNotifications; }
+  [[noreturn]] void EndProgram() override;
+};
+
+// ---------------------------------------------------------------- windows
+class FakeControl : public ControlHandle {
+ public:
+  std::string text;
+  bool enabled = true;
+  bool visible = true;
+  int value = 0;
+  std::vector<std::string> items;
+  int selection = -1;
+  int repaints = 0;
+  std::vector<int> valueHistory;  // every SetValue, in order
+
+  void SetText(const std::string& t) override { text = t; }
+  std::string Text() const override { return text; }
+  void SetEnabled(bool e) override { enabled = e; }
+  bool Enabled() const override { return enabled; }
+  void SetVisible(bool v) override { visible = v; }
+  bool Visible() const override { return visible; }
+  void SetValue(int v) override { value = v; valueHistory.push_back(v); }
+  int Value() const override { return value; }
+  void ClearItems() override { items.clear(); selection = -1; }
+  void AddItem(const std::string& item) override { items.push_back(item); }
+  int ItemCount() const override { return static_cast<int>(items.size()); }
+  std::string Item(int index) const override;
+  void SetSelection(int index) override;
+  int Selection() const override { return selection; }
+  void Repaint() override { ++repaints; }
+};
+
+class FakeWindow : public WindowHandle {
+ public:
+  explicit FakeWindow(int templateId) : templateId_(templateId) { window_.visible = false; }
+  int templateId() const { return templateId_; }
+  FakeControl& control(int id);  // test access
+  // Runs the handler a real window would run for the event (nothing when none is set).
+  void Fire(int id, Event event);
+  bool HasHandler(int id, Event event) const;
+
+  ControlHandle& Control(int id) override { return control(id); }
+  void OnEvent(int id, Event event, std::function<void()> handler) override;
+  std::uintptr_t Native() const override { return reinterpret_cast<std::uintptr_t>(this); }
+
+  void SetText(const std::string& t) override { window_.SetText(t); }
+  std::string Text() const override { return window_.Text(); }
+  void SetEnabled(bool e) override { window_.SetEnabled(e); }
+  bool Enabled() const override { return window_.Enabled(); }
+  void SetVisible(bool v) override { window_.SetVisible(v); }
+  bool Visible() const override { return window_.Visible(); }
+  void SetValue(int v) override { window_.SetValue(v); }
+  int Value() const override { return window_.Value(); }
+  void ClearItems() override {}
+  void AddItem(const std::string&) override {}
+  int ItemCount() const override { return 0; }
+  std::string Item(int) const override { return ""; }
+  void SetSelection(int) override {}
+  int Selection() const override { return -1; }
+  void Repaint() override { window_.Repaint(); }
+
+ private:
+  int templateId_;
+  FakeControl window_;
+  std::map<int, std::unique_ptr<FakeControl>> controls_;
+  std::map<std::pair<int, Event>, std::function<void()>> handlers_;
+};
+
+class FakeWindowFactory : public WindowFactory {
+ public:
+  std::unique_ptr<WindowHandle> CreateWindowFromTemplate(int templateId) override;
+  // Every window created so far, in creation order (owned by the program).
+  const std::vector<FakeWindow*>& created() const { return created_; }
+  FakeWindow* Find(int templateId) const;
+
+ private:
+  std::vector<FakeWindow*> created_;
+};
+
+// ---------------------------------------------------------------- all of it
+class FakePlatform {
+ public:
+  FakePlatform();
+  FakeFiles files;
+  FakeRegistry registry;
+  FakeProfile profile{files};
+  FakeClock clock;
+  FakeProcesses processes{clock, files};
+  FakeDialogs dialogs;
+  FakeSystem system;
+  FakeWindowFactory windows;
+
+  Platform& platform() { return platform_; }
+  operator Platform&() { return platform_; }  // NOLINT: convenience in tests
+
+ private:
+  Platform platform_;
+};
+
+}  // namespace kalv::fake

@@ -1,0 +1,71 @@
+#include "platform/files.h"
+
+#include <cctype>
+
+namespace kalv {
+
+namespace {
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool Match(const char* name, const char* pattern) {
+  // Iterative wildcard match with backtracking to the last '*'.
+  const char* star = nullptr;
+  const char* resume = nullptr;
+  while (*name) {
+    if (*pattern == '*') {
+      star = pattern++;
+      resume = name;
+    } else if (*pattern == '?' || (*pattern && Lower(*pattern) == Lower(*name))) {
+      ++pattern;
+      ++name;
+    } else if (star) {
+      pattern = star + 1;
+      name = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (*pattern == '*') ++pattern;
+  return *pattern == '\0';
+}
+}  // namespace
+
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
+  // "*.*" matches names without a dot too, as on Windows.
+  if (pattern == "*.*") return true;
+  return Match(name.c_str(), pattern.c_str());
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+bool LessNoCase(const std::string& a, const std::string& b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char x = Lower(a[i]);
+    const char y = Lower(b[i]);
+    if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  }
+  return a.size() < b.size();
+}
+
+Result<std::string> ReadWholeFile(Files& files, const std::string& path) {
+  auto stream = files.OpenRead(path);
+  if (!stream) return stream.failure();
+  auto length = stream.value()->Length();
+  if (!length) return length.failure();
+  return stream.value()->Read(static_cast<std::size_t>(length.value()));
+}
+
+Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes) {
+  Skip(files.Delete(path));
+  auto stream = files.OpenWrite(path);
+  if (!stream) return stream.status();
+  return stream.value()->Write(bytes);
+}
+
+}  // namespace kalv

@@ -1,0 +1,76 @@
+// What the programs need from the file system. Paths are UTF-8 Windows paths
+// ("C:\Games\Quake3\baseq3\pak0.pk3"); names compare without regard to case.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/failure.h"
+
+namespace kalv {
+
+namespace attr {
+constexpr std::uint32_t kNormal = 0x00;
+constexpr std::uint32_t kReadOnly = 0x01;
+constexpr std::uint32_t kHidden = 0x02;
+constexpr std::uint32_t kSystem = 0x04;
+constexpr std::uint32_t kDirectory = 0x10;
+constexpr std::uint32_t kArchive = 0x20;
+}  // namespace attr
+
+// An open file with one position that advances with every read and write.
+class FileStream {
+ public:
+  virtual ~FileStream() = default;
+  // Reads up to count bytes from the current position; fewer at the end of the file.
+  virtual Result<std::string> Read(std::size_t count) = 0;
+  // Writes all bytes at the current position; a short write is a failure (61 when the disk is full).
+  virtual Status Write(const std::string& bytes) = 0;
+  virtual Result<std::uint64_t> Length() = 0;
+};
+
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  // Opens the file for reading and closes it again: fails for a missing file, a
+  // directory, or a file another program holds open exclusively.
+  virtual Status CanOpenForRead(const std::string& path) = 0;
+  virtual Result<std::unique_ptr<FileStream>> OpenRead(const std::string& path) = 0;
+  // Binary access for writing: opens an existing file at position 0, or creates it empty.
+  virtual Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) = 0;
+
+  virtual Result<std::uint64_t> Length(const std::string& path) = 0;
+  virtual Result<std::uint32_t> GetAttributes(const std::string& path) = 0;
+  virtual Status SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+
+  // Copies a file, replacing the destination (a read-only destination refuses).
+  virtual Status Copy(const std::string& from, const std::string& to) = 0;
+  // Renames a file; fails with 58 when the new name is taken.
+  virtual Status Rename(const std::string& from, const std::string& to) = 0;
+  virtual Status Delete(const std::string& path) = 0;
+  virtual Status MakeDirectory(const std::string& path) = 0;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+
+  // The names (no directory) of the files in dir matching a wildcard pattern
+  // ("*.Vrk"), in name order without regard to case. A missing directory is 76.
+  virtual Result<std::vector<std::string>> List(const std::string& dir,
+                                                const std::string& pattern) = 0;
+  // The full path of an existing directory as a file list reports it; a drive root
+  // keeps its backslash ("C:\"), any other directory has none. Missing: 76.
+  virtual Result<std::string> FullDirectoryPath(const std::string& dir) = 0;
+};
+
+// Whole-file helpers on top of the interface.
+Result<std::string> ReadWholeFile(Files& files, const std::string& path);
+Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes);
+
+// Windows wildcard match ('*' and '?'), without regard to ASCII case.
+bool MatchesPattern(const std::string& name, const std::string& pattern);
+// Case-insensitive (ASCII) comparison helpers used for Windows names.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+bool LessNoCase(const std::string& a, const std::string& b);
+
+}  // namespace kalv
