@@ -1,0 +1,3 @@
+#pragma once
+#include "platform/platform.h"
+namespace kalv { int ProgramMain(Platform& platform); }
