@@ -1,0 +1,36 @@
+// The demo types the updater associates with the main program, and the registry keys
+// and values each one gets.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kalv::assocmend {
+
+struct DemoType {
+  const char* progId;
+  const char* extension;
+  const char* description;
+  int iconIndex;      // position among the main program's icons
+  const char* verb;   // default verb, the value of P\Shell
+};
+
+// In the order the keys are created.
+const std::vector<DemoType>& DemoTypes();
+
+// The orders of the three write passes and of removal.
+const std::vector<std::string>& ExtensionCreateOrder();
+const std::vector<std::string>& ExtensionValueOrder();
+const std::vector<std::string>& RemoveProgIdOrder();
+
+// Subkeys of one ProgID as written (empty text is the ProgID key itself), creation order.
+const std::vector<std::string>& ProgIdSubKeysToCreate();
+// The same keys as removal names them, deepest first.
+const std::vector<std::string>& ProgIdSubKeysToRemove();
+
+// Values of one ProgID, ownDir being the directory of the main program.
+std::string IconValue(const DemoType& type, const std::string& ownDir);
+std::string OpenCommand(const std::string& ownDir);
+std::string SecondVerbCommand(const std::string& ownDir);
+
+}  // namespace kalv::assocmend

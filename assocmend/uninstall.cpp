@@ -1,0 +1,60 @@
+#include "assocmend/uninstall.h"
+
+#include <algorithm>
+
+#include "assocmend/associations.h"
+#include "assocmend/texts.h"
+
+namespace kalv::assocmend {
+
+namespace {
+void ReportAndEnd(Platform& platform, const std::string& message) {
+  platform.dialogs.MessageBox(message, text::kTitle, Icon::Critical, Buttons::Ok);
+  platform.system.EndProgram();
+}
+}  // namespace
+
+// The newest log sorts last when logs are named by date or number; the listing's order is
+// not relied on, so the choice holds whatever the directory returns.
+std::optional<std::string> FindUninstallLog(Files& files, const std::string& ownDir) {
+  auto names = files.List(ownDir, text::kUninstallLogPattern);
+  if (!names || names.value().empty()) return std::nullopt;
+  return *std::max_element(names.value().begin(), names.value().end(), LessNoCase);
+}
+
+std::string UninstallerPath(const std::string& windowsDir) {
+  return windowsDir + text::kUninstaller;
+}
+
+// The uninstaller's own path stays unquoted; it is also passed to the start explicitly.
+std::string UninstallCommandLine(const std::string& windowsDir, const std::string& ownDir,
+                                 const std::string& logName) {
+  return UninstallerPath(windowsDir) + " -f\"" + ownDir + "\\" + logName + "\" -c\"" + ownDir +
+         text::kRegistryHelper + "\"";
+}
+
+// The associations go first, so they are gone even when no uninstaller can follow.
+void FullUninstall(Platform& platform) {
+  const std::string windowsDir = platform.system.WindowsDirectory().value_or("");
+  const std::string ownDir = platform.system.ProgramDirectory();
+  RemoveAssociations(platform.registry);
+  platform.system.NotifyAssociationsChanged();
+
+  const auto log = FindUninstallLog(platform.files, ownDir);
+  if (!log) return ReportAndEnd(platform, text::kLogNotFound);
+
+  const std::string uninstaller = UninstallerPath(windowsDir);
+  if (!platform.files.CanOpenForRead(uninstaller).ok())
+    return ReportAndEnd(platform, std::string(text::kUninstallerMissingBefore) + uninstaller +
+                               text::kUninstallerMissingAfter);
+
+  auto started =
+      platform.processes.Start(uninstaller, UninstallCommandLine(windowsDir, ownDir, *log),
+                               ShowMode::NormalFocus);
+  if (!started)
+    return ReportAndEnd(platform, std::string(text::kUninstallerFailedBefore) + uninstaller +
+                               text::kUninstallerFailedAfter + started.failure().description);
+  platform.system.EndProgram();
+}
+
+}  // namespace kalv::assocmend

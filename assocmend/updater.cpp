@@ -1,0 +1,90 @@
+#include "assocmend/updater.h"
+
+#include <cctype>
+
+#include "assocmend/associations.h"
+#include "assocmend/texts.h"
+#include "assocmend/uninstall.h"
+
+namespace kalv::assocmend {
+
+namespace {
+
+std::string Lower(std::string textIn) {
+  for (char& c : textIn) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return textIn;
+}
+
+void Message(Platform& platform, const std::string& message, Icon icon) {
+  platform.dialogs.MessageBox(message, text::kTitle, icon, Buttons::Ok);
+}
+
+// Rewriting starts from nothing, so a moved install directory replaces the old paths.
+WriteOutcome Reinstall(Platform& platform) {
+  RemoveAssociations(platform.registry);
+  const WriteOutcome outcome =
+      WriteAssociations(platform.registry, platform.system.ProgramDirectory());
+  platform.system.NotifyAssociationsChanged();
+  return outcome;
+}
+
+}  // namespace
+
+// Exact comparison with nothing trimmed: "/i " or two switches are not a switch.
+Action ParseCommandLine(const std::string& commandLine) {
+  const std::string lower = Lower(commandLine);
+  if (lower == text::kSwitchInstall) return Action::Install;
+  if (lower == text::kSwitchInstallConfirm) return Action::InstallConfirm;
+  if (lower == text::kSwitchUninstall) return Action::Uninstall;
+  if (lower == text::kSwitchFullUninstall) return Action::FullUninstall;
+  if (lower == text::kSwitchFullUninstallConfirm) return Action::FullUninstallConfirm;
+  return Action::Usage;
+}
+
+std::string UsageMessage() {
+  std::string message;
+  for (const char* line : text::kUsageLines) {
+    if (!message.empty()) message += "\r\n";
+    message += line;
+  }
+  return message;
+}
+
+// The check for the main program comes first: associations must never point at a
+// directory that does not hold it.
+void Run(Platform& platform) {
+  const std::string ownDir = platform.system.ProgramDirectory();
+  if (!platform.files.CanOpenForRead(ownDir + text::kMainProgram).ok()) {
+    Message(platform, text::kNotInInstallDirectory, Icon::Critical);
+    return platform.system.EndProgram();
+  }
+
+  switch (ParseCommandLine(platform.system.CommandLine())) {
+    case Action::Install:
+      Reinstall(platform);
+      break;
+    case Action::InstallConfirm:
+      if (Reinstall(platform) == WriteOutcome::Failed)
+        Message(platform, text::kWriteFailed, Icon::Critical);
+      else
+        Message(platform, text::kUpdateComplete, Icon::Information);
+      break;
+    case Action::Uninstall:
+      RemoveAssociations(platform.registry);
+      platform.system.NotifyAssociationsChanged();
+      break;
+    case Action::FullUninstall:
+      return FullUninstall(platform);
+    case Action::FullUninstallConfirm:
+      if (platform.dialogs.MessageBox(text::kConfirmUninstall, text::kTitle, Icon::Information,
+                                      Buttons::YesNo) == Answer::Yes)
+        FullUninstall(platform);
+      break;
+    case Action::Usage:
+      Message(platform, UsageMessage(), Icon::Critical);
+      break;
+  }
+  platform.system.EndProgram();
+}
+
+}  // namespace kalv::assocmend

@@ -1,0 +1,25 @@
+// The Quake 2 launch companion: starts Quake 2 from its own directory, waits for it and
+// undoes what the main program prepared for the demo.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace kalv::q2companion {
+
+constexpr unsigned kPollMilliseconds = 450;
+
+bool HasSwitch(const std::string& commandLine);
+std::string GameExecutable(const std::string& ownDir);
+std::string GameCommandLine(const std::string& ownDir);
+
+// Starts the game and returns once it has ended (or could not be started or watched).
+void RunGameAndWait(Platform& platform, const std::string& ownDir);
+// Removes the fixed-name files and makes the game's configuration writable again.
+void CleanUp(Files& files, const std::string& ownDir);
+
+// The whole run; always ends the program.
+void Run(Platform& platform);
+
+}  // namespace kalv::q2companion
