@@ -1,0 +1,177 @@
+#include "launcher/functions.h"
+
+#include <memory>
+#include <optional>
+
+#include "launcher/constants.h"
+#include "launcher/messages.h"
+
+namespace kalv {
+
+bool FileExists(Program& program, const std::string& path) {
+  return program.platform.files.CanOpenForRead(path).ok();
+}
+
+std::string LoadText(Program& program, int id) {
+  if (id < 0 || id > 0xFFFF) return "";
+  return program.platform.system.LoadString(id).value_or("");
+}
+
+namespace {
+
+// The games whose end runs a restore, in the order their codes are compared.
+constexpr const char* kRestoreOrder[] = {game::kQ3A, game::kHL, game::kSTVEF, game::kQ1,
+                                         game::kUT};
+
+void RunRestore(Program& program, const std::string& gameCode) {
+  for (const char* code : kRestoreOrder) {
+    if (gameCode != code) continue;
+    if (const Program::Restore* restore = program.FindRestore(code)) (*restore)(program);
+    return;
+  }
+}
+
+}  // namespace
+
+// A process that cannot be opened for querying reads as exit code 0, so the wait ends
+// after one round. The query handle is closed before the restore runs, so a restore that
+// ends the program leaves nothing open.
+void RunGameAndWait(Program& program, const std::string& executable,
+                    const std::string& commandLine, const std::string& gameCode) {
+  Processes& processes = program.platform.processes;
+  const ProcessId id = OrRaise(processes.Start(executable, commandLine, ShowMode::NormalFocus));
+  auto opened = processes.OpenForQuery(id);
+  std::unique_ptr<ProcessWatch> watch;
+  if (opened) watch = std::move(opened).value();
+
+  if (program.frmSplash.created()) program.frmSplash.window.Hide();
+
+  std::uint32_t exitCode = 0;
+  do {
+    exitCode = watch ? watch->ExitCode().value_or(0) : 0;
+    processes.PumpMessages();
+    processes.Sleep(kGamePollMilliseconds);
+  } while (exitCode == kStillActive);
+  watch.reset();
+
+  RunRestore(program, gameCode);
+}
+
+namespace {
+
+// The splash progress bar, when the splash window exists.
+ui::ProgressBar* SplashProgress(Program& program) {
+  ui::ProgressBar& bar = program.frmSplash.ProgressBar;
+  return bar.bound() ? &bar : nullptr;
+}
+
+void ShowProgress(Program& program, bool visible) {
+  if (ui::ProgressBar* bar = SplashProgress(program)) bar->SetVisible(visible);
+}
+
+// The destination's current length as the open file reports it; nothing when unknown.
+std::optional<std::uint64_t> CurrentLength(FileStream* stream) {
+  if (!stream) return std::nullopt;
+  auto length = stream->Length();
+  if (!length) return std::nullopt;
+  return length.value();
+}
+
+}  // namespace
+
+// Each step after the source test may fail without stopping the copy (a read-only
+// destination is cleared first, a missing one is simply created). The loop ends when the
+// destination is as long as the source; a round that adds nothing (disk full, locked
+// destination, a write that keeps failing, an undeletable longer destination) would never
+// get there, so it stops the copy, removes what was written and raises the failure that
+// caused it. A zero-length source runs one empty round and sets no percentage.
+std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
+                                   const std::string& destination) {
+  Files& files = program.platform.files;
+  if (!FileExists(program, source)) {
+    ReportError(program, MakeFailure(err::kFileNotFound));
+    ShowProgress(program, false);
+    program.platform.system.EndProgram();
+  }
+
+  // The most recent failure of a step that matters for why a round added nothing.
+  std::optional<Failure> cause;
+  auto note = [&cause](const Status& status) {
+    if (!status.ok()) cause = status.failure();
+  };
+  // Nothing to clear or delete is not a cause of anything.
+  auto noteUnlessMissing = [&note](const Status& status) {
+    if (status.number() != err::kFileNotFound) note(status);
+  };
+
+  noteUnlessMissing(files.SetAttributes(destination, attr::kNormal));
+  noteUnlessMissing(files.Delete(destination));
+  ShowProgress(program, true);
+
+  std::unique_ptr<FileStream> in;
+  std::unique_ptr<FileStream> out;
+  if (auto opened = files.OpenRead(source)) in = std::move(opened).value();
+  else note(opened.status());
+  if (auto opened = files.OpenWrite(destination)) out = std::move(opened).value();
+  else note(opened.status());
+
+  std::uint64_t total = 0;
+  if (in) {
+    if (auto length = in->Length()) total = length.value();
+    else note(length.status());
+  } else if (auto length = files.Length(source)) {
+    total = length.value();
+  }
+
+  // Signed, because an undeletable destination can be longer than the source.
+  auto remainingFor = [total](std::uint64_t length) {
+    return static_cast<long long>(total) - static_cast<long long>(length);
+  };
+  long long remaining = remainingFor(CurrentLength(out.get()).value_or(0));
+
+  for (;;) {
+    const long long before = remaining;
+    const std::size_t block = remaining >= static_cast<long long>(kCopyBlockBytes)
+                                  ? kCopyBlockBytes
+                                  : static_cast<std::size_t>(remaining > 0 ? remaining : 0);
+    if (block > 0) {
+      if (!in) {
+        // Nothing to read from: the open failure already says why.
+      } else if (auto bytes = in->Read(block)) {
+        if (out) note(out->Write(bytes.value()));
+      } else {
+        note(bytes.status());
+      }
+    }
+    if (auto length = CurrentLength(out.get())) remaining = remainingFor(*length);
+    if (total > 0 && remaining >= 0 && remaining <= static_cast<long long>(total)) {
+      const auto left = static_cast<std::uint64_t>(remaining);
+      if (ui::ProgressBar* bar = SplashProgress(program))
+        bar->SetValue(100 - static_cast<int>(left * 100 / total));
+    }
+    if (remaining == 0) break;
+    if (remaining >= before) {
+      in.reset();
+      out.reset();
+      Skip(files.Delete(destination));
+      ShowProgress(program, false);
+      throw RaisedFailure(cause.value_or(MakeFailure(err::kPathFileAccess)));
+    }
+  }
+
+  ShowProgress(program, false);
+  return total;
+}
+
+// Each 32-bit half gives its high and low 16 bits, so 0x00010001 0x00000008 is 1.1.0.8.
+std::string GetFileVersionText(Program& program, const std::string& path) {
+  const FixedFileVersion version =
+      program.platform.system.FileVersion(path).value_or(FixedFileVersion{});
+  auto halves = [](std::uint32_t field) {
+    return std::to_string(field >> 16) + "." + std::to_string(field & 0xFFFFu);
+  };
+  program.versionText = halves(version.fileVersionMS) + "." + halves(version.fileVersionLS);
+  return program.versionText;
+}
+
+}  // namespace kalv

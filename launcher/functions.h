@@ -1,0 +1,36 @@
+// Functions: the helpers every game uses — starting a game and waiting for it, copying a
+// demo while the splash window shows progress, testing for a file, reading an
+// executable's version and fetching a text from the string table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "launcher/program.h"
+
+namespace kalv {
+
+// True when the file can be opened for reading (false for a locked file or a directory).
+bool FileExists(Program& program, const std::string& path);
+
+// The string-table row id; "" when the id is not a 16-bit id or has no row.
+std::string LoadText(Program& program, int id);
+
+// Starts executable with commandLine in a normal focused window, hides the splash window,
+// waits for the game to end while keeping the windows responsive, then runs the game's
+// restore operation. A failed start raises its failure.
+void RunGameAndWait(Program& program, const std::string& executable,
+                    const std::string& commandLine, const std::string& gameCode);
+
+// Replaces destination by a copy of source in 2048-byte blocks while the splash progress
+// bar advances, and returns the source's size. A missing source shows the general error
+// message and ends the program; a copy that stops growing removes the partial destination
+// and raises the failure that stopped it.
+std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
+                                   const std::string& destination);
+
+// The file version as major.minor.build.revision ("0.0.0.0" without version resource);
+// also left in program.versionText.
+std::string GetFileVersionText(Program& program, const std::string& path);
+
+}  // namespace kalv

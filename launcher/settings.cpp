@@ -1,0 +1,68 @@
+#include "launcher/settings.h"
+
+#include <optional>
+
+#include "launcher/constants.h"
+
+namespace kalv {
+
+namespace {
+
+// Settings are ordinary texts (paths, numbers); this bounds one read.
+constexpr std::size_t kSettingBufferChars = 32768;
+// The installer-entry buffer: the terminator included, so at most 255 characters of text.
+constexpr std::size_t kRegistryBufferChars = 256;
+
+std::optional<RegRoot> RootNamed(const std::string& name) {
+  if (name == "HKEY_CLASSES_ROOT") return RegRoot::ClassesRoot;
+  if (name == "HKEY_CURRENT_USER") return RegRoot::CurrentUser;
+  if (name == "HKEY_LOCAL_MACHINE") return RegRoot::LocalMachine;
+  if (name == "HKEY_USERS") return RegRoot::Users;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
+  auto value = registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key,
+                                    kSettingBufferChars);
+  return value ? value.value() : fallback;
+}
+
+std::string ReadSetting(Program& program, const std::string& key, const std::string& fallback) {
+  return ReadSetting(program.platform.registry, key, fallback);
+}
+
+Status WriteSetting(Registry& registry, const std::string& key, const std::string& text) {
+  if (Status created = registry.CreateKey(RegRoot::CurrentUser, kSettingsKeyPath); !created)
+    return created;
+  return registry.SetString(RegRoot::CurrentUser, kSettingsKeyPath, key, text);
+}
+
+Status WriteSetting(Program& program, const std::string& key, const std::string& text) {
+  return WriteSetting(program.platform.registry, key, text);
+}
+
+// Root names compare exactly, so "HKLM\..." or "hkey_local_machine\..." read nothing. The
+// value is taken up to its terminator (an installer may store one inside the data) and
+// then loses its blanks at both ends.
+std::string ReadRegistryString(Registry& registry, const std::string& keyPath,
+                               const std::string& valueName) {
+  const std::size_t slash = keyPath.find('\\');
+  if (slash == std::string::npos) return "";
+  const std::optional<RegRoot> root = RootNamed(keyPath.substr(0, slash));
+  if (!root) return "";
+  auto value = registry.QueryString(*root, keyPath.substr(slash + 1), valueName,
+                                    kRegistryBufferChars);
+  if (!value) return "";
+  std::string text = value.value();
+  if (text.size() >= kRegistryBufferChars) return "";
+  const std::size_t end = text.find('\0');
+  if (end != std::string::npos) text.resize(end);
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  const std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace kalv
