@@ -89,6 +89,10 @@ class TabStrip : public Control {
  public:
   void Select(int index) { handle().SetValue(index); }
   int Selected() const { return handle().Value(); }
+  // The tabs are the handle's items (a dialog template cannot hold them).
+  void AddTab(const std::string& caption) { handle().AddItem(caption); }
+  int TabCount() const { return handle().ItemCount(); }
+  std::string TabCaption(int index) const { return handle().Item(index); }
 };
 
 // A top-level window made from a dialog template; created once, shown and hidden.

@@ -1,0 +1,32 @@
+#include "ui/main_window.h"
+
+#include "ui/resource.h"
+
+namespace kalv::ui {
+
+const char* const kMainWindowTitle = "Kalvenmarque v1.2.0 - KVM Demo Player";
+
+void frmDemPla::Create(WindowFactory& factory, Files& files) {
+  Window::Create(factory, IDD_MAIN);
+  WindowHandle& w = handle();
+  SetCaption(kMainWindowTitle);
+  fraGameStates.Bind(w, IDC_MAIN_FRAGAMESTATES);
+  lblUTStatus.Bind(w, IDC_MAIN_LBLUTSTATUS);
+  lblQ2Status.Bind(w, IDC_MAIN_LBLQ2STATUS);
+  lblQ1Status.Bind(w, IDC_MAIN_LBLQ1STATUS);
+  lblSTVEFStatus.Bind(w, IDC_MAIN_LBLSTVEFSTATUS);
+  lblHLStatus.Bind(w, IDC_MAIN_LBLHLSTATUS);
+  lblQ3AStatus.Bind(w, IDC_MAIN_LBLQ3ASTATUS);
+  picWow.Bind(w, IDC_MAIN_PICWOW);
+  fraQ3A.Bind(w, IDC_MAIN_FRAQ3A);
+  cmdConvert.Bind(w, IDC_MAIN_CMDCONVERT);
+  comQ3.Bind(w, IDC_MAIN_COMQ3);
+  lblGameVersion.Bind(w, IDC_MAIN_LBLGAMEVERSION);
+  cmdClose.Bind(w, IDC_MAIN_CMDCLOSE);
+  cmdQuake3Arena.Bind(w, IDC_MAIN_CMDQUAKE3ARENA);
+  cmdAbout.Bind(w, IDC_MAIN_CMDABOUT);
+  cmdOptions.Bind(w, IDC_MAIN_CMDOPTIONS);
+  lstFiles.Attach(files);
+}
+
+}  // namespace kalv::ui
