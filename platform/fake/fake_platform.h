@@ -35,6 +35,7 @@ class FakeFiles : public Files {
   // attribute changes fail with 70 until released.
   void HoldOpen(const std::string& path);
   void Release(const std::string& path);
+  void ReleaseAll();
   // The drive of path ("E:") accepts only this many more bytes of file data (writes past
   // it fail with 61 Disk full); nullopt removes the limit.
   void SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes);
@@ -118,7 +119,7 @@ class FakeProfile : public Profile {
   explicit FakeProfile(FakeFiles& files) : files_(files) {}
   std::string ReadString(const std::string& path, const std::string& section,
                          const std::string& key, const std::string& fallback,
-                         std::size_t bufferChars) override;
+                         std::size_t bufferChars = kProfileBufferChars) override;
 
  private:
   FakeFiles& files_;
@@ -173,13 +174,15 @@ class FakeProcesses : public Processes {
   int pumps() const { return pumps_; }
   // Ends a running process now.
   void Exit(ProcessId id, std::uint32_t code = 0);
+  // The exit code a query would read now (kStillActive while running); 5 for an unknown id.
+  Result<std::uint32_t> ExitCodeNow(ProcessId id) const;
   // Called on every Sleep and PumpMessages, for tests that act while the program waits.
   std::function<void()> whileWaiting;
   // The result of ShellOpen.
   Status shellOpenResult;
 
   Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
-                          ShowMode show, const std::string& workingDir) override;
+                          ShowMode show, const std::string& workingDir = "") override;
   Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
@@ -212,6 +215,7 @@ struct ShownMessage {
   Icon icon = Icon::None;
   Buttons buttons = Buttons::Ok;
   Answer answer = Answer::Ok;
+  std::uintptr_t owner = 0;  // Native() of the owner window, 0 for none
 };
 
 struct ShownFolderDialog {
@@ -222,7 +226,9 @@ struct ShownFolderDialog {
 class FakeDialogs : public Dialogs {
  public:
   // Answers for the next message boxes, first in first out; when none is queued the box
-  // is answered with its first button (Ok, Yes, Retry).
+  // is answered with its first button (Ok, Yes, Retry). After kRunawayLimit boxes a
+  // std::runtime_error stops a program that asks forever (a Retry loop left unscripted).
+  static constexpr std::size_t kRunawayLimit = 10000;
   std::deque<Answer> answers;
   // Results of the next folder dialogs; when none is queued the dialog is cancelled.
   std::deque<std::optional<std::string>> folders;
@@ -332,12 +338,16 @@ class FakeWindow : public WindowHandle {
 
 class FakeWindowFactory : public WindowFactory {
  public:
+  // The program owns a forwarding handle; the window itself lives as long as the factory,
+  // so a test can read it back after the program has dropped it.
   std::unique_ptr<WindowHandle> CreateWindowFromTemplate(int templateId) override;
-  // Every window created so far, in creation order (owned by the program).
+  // Every window created so far, in creation order.
   const std::vector<FakeWindow*>& created() const { return created_; }
+  // The first window created from templateId, or nullptr.
   FakeWindow* Find(int templateId) const;
 
  private:
+  std::vector<std::unique_ptr<FakeWindow>> owned_;
   std::vector<FakeWindow*> created_;
 };
 

@@ -1,0 +1,425 @@
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/fake/fake_paths.h"
+#include "platform/fake/fake_platform.h"
+
+namespace kalv::fake {
+
+namespace {
+struct Node {
+  std::string key;
+  std::string display;  // the full path as first written ("C:\Demos\a.dm3"; a root is "C:")
+  bool directory = false;
+  std::string data;
+  std::uint32_t attributes = attr::kArchive;
+};
+using NodePtr = std::shared_ptr<Node>;
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+}  // namespace
+
+struct FakeFiles::State {
+  std::map<std::string, NodePtr> nodes;
+  std::set<std::string> held;
+  std::map<std::string, std::uint64_t> freeSpace;  // by drive key; absent = no limit
+  std::map<std::string, int> failing;
+  int writes = 0;
+
+  NodePtr Find(const std::string& key) const {
+    auto it = nodes.find(key);
+    return it == nodes.end() ? nullptr : it->second;
+  }
+  NodePtr Find(const ParsedPath& p) const { return p.failure ? nullptr : Find(p.key); }
+  bool ParentIsDirectory(const ParsedPath& p) const {
+    if (p.root()) return true;
+    NodePtr parent = Find(p.parentKey());
+    return parent && parent->directory;
+  }
+  // The number a call gives for a path that names nothing.
+  int MissingNumber(const ParsedPath& p) const {
+    return ParentIsDirectory(p) ? err::kFileNotFound : err::kPathNotFound;
+  }
+  int Failing(const ParsedPath& p) const {
+    if (p.failure) return p.failure;
+    auto it = failing.find(p.key);
+    return it == failing.end() ? 0 : it->second;
+  }
+  bool HeldAtOrBelow(const std::string& key) const {
+    for (const auto& h : held)
+      if (h == key || StartsWith(h, key + "\\")) return true;
+    return false;
+  }
+  // Takes bytes of a drive's free space; false (and nothing taken) when they do not fit.
+  bool Consume(const std::string& drive, std::uint64_t bytes) {
+    auto it = freeSpace.find(drive);
+    if (it == freeSpace.end() || bytes == 0) return true;
+    if (bytes > it->second) return false;
+    it->second -= bytes;
+    return true;
+  }
+  void Give(const std::string& drive, std::uint64_t bytes) {
+    auto it = freeSpace.find(drive);
+    if (it != freeSpace.end()) it->second += bytes;
+  }
+  NodePtr MakeNode(const ParsedPath& p, bool directory) {
+    auto node = std::make_shared<Node>();
+    node->key = p.key;
+    node->directory = directory;
+    node->attributes = directory ? attr::kDirectory : attr::kArchive;
+    if (p.root()) {
+      node->display = p.parts[0];
+    } else {
+      NodePtr parent = Find(p.parentKey());
+      node->display = parent->display + "\\" + p.name();
+    }
+    nodes[p.key] = node;
+    return node;
+  }
+  // Creates every missing directory of p, p included (set-up only).
+  void MakeDirectories(const ParsedPath& p) {
+    ParsedPath partial;
+    for (std::size_t i = 0; i < p.parts.size(); ++i) {
+      partial.parts.push_back(p.parts[i]);
+      partial.key = partial.key.empty() ? LowerAscii(p.parts[i])
+                                        : partial.key + "\\" + LowerAscii(p.parts[i]);
+      NodePtr node = Find(partial.key);
+      if (!node) {
+        MakeNode(partial, true);
+      } else if (!node->directory) {
+        throw std::invalid_argument("a file stands where a directory is needed: " + node->display);
+      }
+    }
+  }
+  std::vector<NodePtr> Children(const std::string& key) const {
+    std::vector<NodePtr> out;
+    const std::string prefix = key + "\\";
+    for (auto it = nodes.lower_bound(prefix); it != nodes.end() && StartsWith(it->first, prefix);
+         ++it)
+      if (it->first.find('\\', prefix.size()) == std::string::npos) out.push_back(it->second);
+    return out;
+  }
+};
+
+namespace {
+ParsedPath SetUpPath(const std::string& path) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (p.failure) throw std::invalid_argument("not a usable Windows path: " + path);
+  return p;
+}
+
+// One open file. The node is shared, so a stream follows its file through a rename.
+class FakeStream : public FileStream {
+ public:
+  FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, bool writable)
+      : state_(std::move(state)), node_(std::move(node)), writable_(writable) {}
+
+  Result<std::string> Read(std::size_t count) override {
+    if (int n = FailingNumber()) return Result<std::string>::Fail(n);
+    const std::string& data = node_->data;
+    if (position_ >= data.size()) return std::string();
+    const std::size_t n = std::min(count, data.size() - position_);
+    std::string out = data.substr(position_, n);
+    position_ += n;
+    return out;
+  }
+
+  // A write that does not fit on the drive writes nothing, so a caller never sees a
+  // half-written block reported as a failure.
+  Status Write(const std::string& bytes) override {
+    if (!writable_) return Status::Fail(err::kPathFileAccess);
+    if (int n = FailingNumber()) return Status::Fail(n);
+    std::string& data = node_->data;
+    const std::size_t end = position_ + bytes.size();
+    const std::uint64_t growth = end > data.size() ? end - data.size() : 0;
+    if (!state_->Consume(DriveOfKey(node_->key), growth)) return Status::Fail(err::kDiskFull);
+    if (end > data.size()) data.resize(end);
+    data.replace(position_, bytes.size(), bytes);
+    position_ = end;
+    ++state_->writes;
+    return Status::Ok();
+  }
+
+  Result<std::uint64_t> Length() override { return static_cast<std::uint64_t>(node_->data.size()); }
+
+ private:
+  int FailingNumber() const {
+    auto it = state_->failing.find(node_->key);
+    return it == state_->failing.end() ? 0 : it->second;
+  }
+
+  std::shared_ptr<FakeFiles::State> state_;
+  NodePtr node_;
+  bool writable_;
+  std::size_t position_ = 0;
+};
+}  // namespace
+
+// Drive C: exists from the start, as on every Windows machine.
+FakeFiles::FakeFiles() : state_(std::make_shared<State>()) {
+  state_->MakeDirectories(SetUpPath("C:\\"));
+}
+
+FakeFiles::~FakeFiles() = default;
+
+void FakeFiles::AddFile(const std::string& path, const std::string& contents,
+                        std::uint32_t attributes) {
+  ParsedPath p = SetUpPath(path);
+  if (p.root()) throw std::invalid_argument("a drive root is not a file: " + path);
+  ParsedPath parent = SetUpPath(path + "\\..");
+  state_->MakeDirectories(parent);
+  NodePtr node = state_->Find(p);
+  if (node && node->directory) throw std::invalid_argument("a directory is there: " + path);
+  if (!node) node = state_->MakeNode(p, false);
+  node->data = contents;
+  node->attributes = attributes & ~attr::kDirectory;
+}
+
+void FakeFiles::AddDirectory(const std::string& path) { state_->MakeDirectories(SetUpPath(path)); }
+
+void FakeFiles::HoldOpen(const std::string& path) { state_->held.insert(SetUpPath(path).key); }
+
+void FakeFiles::Release(const std::string& path) { state_->held.erase(SetUpPath(path).key); }
+
+void FakeFiles::ReleaseAll() { state_->held.clear(); }
+
+void FakeFiles::SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes) {
+  const std::string key = DriveOfKey(SetUpPath(drive).key);
+  if (bytes)
+    state_->freeSpace[key] = *bytes;
+  else
+    state_->freeSpace.erase(key);
+}
+
+void FakeFiles::FailPath(const std::string& path, int number) {
+  const std::string key = SetUpPath(path).key;
+  if (number)
+    state_->failing[key] = number;
+  else
+    state_->failing.erase(key);
+}
+
+bool FakeFiles::Exists(const std::string& path) const {
+  return state_->Find(ParseWindowsPath(path)) != nullptr;
+}
+
+bool FakeFiles::IsFile(const std::string& path) const {
+  NodePtr node = state_->Find(ParseWindowsPath(path));
+  return node && !node->directory;
+}
+
+std::optional<std::string> FakeFiles::Contents(const std::string& path) const {
+  NodePtr node = state_->Find(ParseWindowsPath(path));
+  if (!node || node->directory) return std::nullopt;
+  return node->data;
+}
+
+std::optional<std::uint32_t> FakeFiles::Attributes(const std::string& path) const {
+  NodePtr node = state_->Find(ParseWindowsPath(path));
+  if (!node) return std::nullopt;
+  return node->attributes;
+}
+
+std::vector<std::string> FakeFiles::FilesBelow(const std::string& dir) const {
+  std::vector<std::string> out;
+  ParsedPath p = ParseWindowsPath(dir);
+  if (p.failure) return out;
+  const std::string prefix = p.key + "\\";
+  for (auto it = state_->nodes.lower_bound(prefix);
+       it != state_->nodes.end() && StartsWith(it->first, prefix); ++it)
+    if (!it->second->directory) out.push_back(it->second->display);
+  return out;
+}
+
+int FakeFiles::WriteCount() const { return state_->writes; }
+
+// Shared by CanOpenForRead and OpenRead: what stops a file from being opened for reading.
+static Result<NodePtr> FindReadable(FakeFiles::State& st, const ParsedPath& p) {
+  if (int n = st.Failing(p)) return Result<NodePtr>::Fail(n);
+  NodePtr node = st.Find(p);
+  if (!node) return Result<NodePtr>::Fail(st.MissingNumber(p));
+  if (node->directory) return Result<NodePtr>::Fail(err::kPathFileAccess);
+  if (st.held.count(p.key)) return Result<NodePtr>::Fail(err::kPermissionDenied);
+  return node;
+}
+
+Status FakeFiles::CanOpenForRead(const std::string& path) {
+  return FindReadable(*state_, ParseWindowsPath(path)).status();
+}
+
+Result<std::unique_ptr<FileStream>> FakeFiles::OpenRead(const std::string& path) {
+  auto node = FindReadable(*state_, ParseWindowsPath(path));
+  if (!node) return node.failure();
+  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node.value(), false));
+}
+
+Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path) {
+  using R = Result<std::unique_ptr<FileStream>>;
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return R::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (node) {
+    if (node->directory) return R::Fail(err::kPathFileAccess);
+    if (state_->held.count(p.key)) return R::Fail(err::kPermissionDenied);
+    if (node->attributes & attr::kReadOnly) return R::Fail(err::kPathFileAccess);
+  } else {
+    if (!state_->ParentIsDirectory(p)) return R::Fail(err::kPathNotFound);
+    node = state_->MakeNode(p, false);
+  }
+  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, true));
+}
+
+// A directory reads as length 0, as the attribute data Windows keeps for it says.
+Result<std::uint64_t> FakeFiles::Length(const std::string& path) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return Result<std::uint64_t>::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node) return Result<std::uint64_t>::Fail(state_->MissingNumber(p));
+  return static_cast<std::uint64_t>(node->directory ? 0 : node->data.size());
+}
+
+Result<std::uint32_t> FakeFiles::GetAttributes(const std::string& path) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return Result<std::uint32_t>::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node) return Result<std::uint32_t>::Fail(state_->MissingNumber(p));
+  return node->attributes;
+}
+
+Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return Status::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node) return Status::Fail(state_->MissingNumber(p));
+  if (state_->held.count(p.key)) return Status::Fail(err::kPermissionDenied);
+  // The directory bit is what the entry is, not something a caller can set or clear.
+  node->attributes = (attributes & ~attr::kDirectory) | (node->directory ? attr::kDirectory : 0);
+  return Status::Ok();
+}
+
+// The copy takes the source's attributes (read-only included) and keeps the
+// destination's name as first written when it replaces one.
+Status FakeFiles::Copy(const std::string& from, const std::string& to) {
+  ParsedPath src = ParseWindowsPath(from);
+  ParsedPath dst = ParseWindowsPath(to);
+  if (int n = state_->Failing(src)) return Status::Fail(n);
+  if (int n = state_->Failing(dst)) return Status::Fail(n);
+  auto source = FindReadable(*state_, src);
+  if (!source) return source.status();
+  if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
+  NodePtr target = state_->Find(dst);
+  if (target) {
+    if (target->directory) return Status::Fail(err::kPathFileAccess);
+    if (target == source.value() || state_->held.count(dst.key))
+      return Status::Fail(err::kPermissionDenied);
+    if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
+  }
+  const std::uint64_t newSize = source.value()->data.size();
+  const std::uint64_t oldSize = target ? target->data.size() : 0;
+  const std::string drive = DriveOfKey(dst.key);
+  if (newSize > oldSize && !state_->Consume(drive, newSize - oldSize))
+    return Status::Fail(err::kDiskFull);
+  if (oldSize > newSize) state_->Give(drive, oldSize - newSize);
+  if (!target) target = state_->MakeNode(dst, false);
+  target->data = source.value()->data;
+  target->attributes = source.value()->attributes | attr::kArchive;
+  return Status::Ok();
+}
+
+// Renames a file or a whole directory. A read-only file may be renamed, as on Windows;
+// a new name that differs only in case renames the entry in place.
+Status FakeFiles::Rename(const std::string& from, const std::string& to) {
+  ParsedPath src = ParseWindowsPath(from);
+  ParsedPath dst = ParseWindowsPath(to);
+  if (int n = state_->Failing(src)) return Status::Fail(n);
+  if (int n = state_->Failing(dst)) return Status::Fail(n);
+  NodePtr node = state_->Find(src);
+  if (!node) return Status::Fail(state_->MissingNumber(src));
+  if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
+  if (state_->HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
+  if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
+  if (dst.key != src.key && state_->Find(dst)) return Status::Fail(err::kFileExists);
+  if (StartsWith(dst.key, src.key + "\\")) return Status::Fail(err::kPathFileAccess);
+  const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
+  if (otherDrive) {
+    if (node->directory) return Status::Fail(err::kPathFileAccess);
+    if (!state_->Consume(DriveOfKey(dst.key), node->data.size())) return Status::Fail(err::kDiskFull);
+    state_->Give(DriveOfKey(src.key), node->data.size());
+  }
+
+  NodePtr parent = state_->Find(dst.parentKey());
+  const std::string newDisplay = parent->display + "\\" + dst.name();
+  const std::string oldDisplay = node->display;
+  std::vector<NodePtr> moving;
+  const std::string prefix = src.key + "\\";
+  for (auto it = state_->nodes.begin(); it != state_->nodes.end();) {
+    if (it->first == src.key || StartsWith(it->first, prefix)) {
+      moving.push_back(it->second);
+      it = state_->nodes.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (NodePtr& moved : moving) {
+    moved->key = dst.key + moved->key.substr(src.key.size());
+    moved->display = newDisplay + moved->display.substr(oldDisplay.size());
+    state_->nodes[moved->key] = moved;
+  }
+  return Status::Ok();
+}
+
+Status FakeFiles::Delete(const std::string& path) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return Status::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node) return Status::Fail(state_->MissingNumber(p));
+  if (node->directory) return Status::Fail(err::kPathFileAccess);
+  if (state_->held.count(p.key)) return Status::Fail(err::kPermissionDenied);
+  if (node->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
+  state_->Give(DriveOfKey(p.key), node->data.size());
+  state_->nodes.erase(p.key);
+  return Status::Ok();
+}
+
+Status FakeFiles::MakeDirectory(const std::string& path) {
+  ParsedPath p = ParseWindowsPath(path);
+  if (int n = state_->Failing(p)) return Status::Fail(n);
+  if (state_->Find(p)) return Status::Fail(err::kPathFileAccess);
+  if (p.root() || !state_->ParentIsDirectory(p)) return Status::Fail(err::kPathNotFound);
+  state_->MakeNode(p, true);
+  return Status::Ok();
+}
+
+bool FakeFiles::DirectoryExists(const std::string& path) {
+  NodePtr node = state_->Find(ParseWindowsPath(path));
+  return node && node->directory;
+}
+
+Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
+                                                 const std::string& pattern) {
+  using R = Result<std::vector<std::string>>;
+  ParsedPath p = ParseWindowsPath(dir);
+  if (int n = state_->Failing(p)) return R::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node || !node->directory) return R::Fail(err::kPathNotFound);
+  std::vector<std::string> names;
+  if (pattern.empty()) return names;
+  for (const NodePtr& child : state_->Children(p.key)) {
+    if (child->directory) continue;
+    std::string name = child->display.substr(child->display.rfind('\\') + 1);
+    if (MatchesPattern(name, pattern)) names.push_back(std::move(name));
+  }
+  std::stable_sort(names.begin(), names.end(), LessNoCase);
+  return names;
+}
+
+Result<std::string> FakeFiles::FullDirectoryPath(const std::string& dir) {
+  ParsedPath p = ParseWindowsPath(dir);
+  NodePtr node = state_->Find(p);
+  if (!node || !node->directory) return Result<std::string>::Fail(err::kPathNotFound);
+  return p.root() ? node->display + "\\" : node->display;
+}
+
+}  // namespace kalv::fake

@@ -1,0 +1,79 @@
+#include "platform/fake/fake_platform.h"
+
+namespace kalv::fake {
+
+namespace {
+// Reads the process table afresh on every query, so a test may end the process later.
+class FakeWatch : public ProcessWatch {
+ public:
+  FakeWatch(const FakeProcesses& processes, ProcessId id) : processes_(processes), id_(id) {}
+  Result<std::uint32_t> ExitCode() override { return processes_.ExitCodeNow(id_); }
+
+ private:
+  const FakeProcesses& processes_;
+  ProcessId id_;
+};
+}  // namespace
+
+// As on Windows, a start fails with 53 unless the executable is a file that exists.
+Result<ProcessId> FakeProcesses::Start(const std::string& executable,
+                                       const std::string& commandLine, ShowMode show,
+                                       const std::string& workingDir) {
+  if (!files_.IsFile(executable)) return Result<ProcessId>::Fail(err::kFileNotFound);
+  if (!workingDir.empty() && !files_.DirectoryExists(workingDir))
+    return Result<ProcessId>::Fail(err::kPathNotFound);
+  StartedProcess process;
+  process.id = nextId_++;
+  process.executable = executable;
+  process.commandLine = commandLine;
+  process.show = show;
+  process.workingDir = workingDir;
+  process.startedAt = clock_.now();
+  running_[process.id] = Running{clock_.now() + next.runMilliseconds, next.exitCode,
+                                 next.cannotOpen};
+  started_.push_back(process);
+  if (next.onStart) next.onStart(started_.back());
+  return process.id;
+}
+
+Result<std::unique_ptr<ProcessWatch>> FakeProcesses::OpenForQuery(ProcessId id) {
+  using R = Result<std::unique_ptr<ProcessWatch>>;
+  auto it = running_.find(id);
+  if (it == running_.end()) return R::Fail(err::kInvalidCall);
+  if (it->second.cannotOpen) return R::Fail(err::kPermissionDenied);
+  return std::unique_ptr<ProcessWatch>(std::make_unique<FakeWatch>(*this, id));
+}
+
+Result<std::uint32_t> FakeProcesses::ExitCodeNow(ProcessId id) const {
+  auto it = running_.find(id);
+  if (it == running_.end()) return Result<std::uint32_t>::Fail(err::kInvalidCall);
+  return clock_.now() < it->second.endsAt ? kStillActive : it->second.exitCode;
+}
+
+void FakeProcesses::Exit(ProcessId id, std::uint32_t code) {
+  auto it = running_.find(id);
+  if (it == running_.end()) return;
+  it->second.endsAt = clock_.now();
+  it->second.exitCode = code;
+}
+
+Status FakeProcesses::ShellOpen(const std::string& file, const std::string& parameters,
+                                const std::string& workingDir, ShowMode show) {
+  shellOpened_.push_back(ShellOpened{file, parameters, workingDir, show});
+  return shellOpenResult;
+}
+
+void FakeProcesses::PumpMessages() {
+  ++pumps_;
+  if (whileWaiting) whileWaiting();
+}
+
+// Fake time passes at once; the test's hook then sees the program mid-wait.
+void FakeProcesses::Sleep(unsigned milliseconds) {
+  clock_.Advance(milliseconds);
+  clock_.sleptTotal += milliseconds;
+  ++clock_.sleeps;
+  if (whileWaiting) whileWaiting();
+}
+
+}  // namespace kalv::fake
