@@ -1,0 +1,175 @@
+// The Quake 2 companion: the game it starts, the wait, the clean-up afterwards, and the
+// runs that must touch nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_platform.h"
+#include "q2companion/companion.h"
+
+namespace kalv::q2companion {
+namespace {
+
+using fake::FakePlatform;
+using fake::ProgramEnded;
+
+const char kQ2[] = "C:\\Games\\Quake 2 Demo Copy";
+
+class Companion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    p.system.programDirectory = kQ2;
+    p.system.commandLine = "/Quake2SubFunction";
+    Prepare(kQ2);
+  }
+  // A Quake 2 directory as the main program leaves it for one demo.
+  void Prepare(const std::string& dir) {
+    p.files.AddFile(dir + "\\quake2.exe", "MZ");
+    p.files.AddFile(dir + "\\kalvq2_sub.exe", "MZ");
+    p.files.AddFile(dir + "\\baseq2\\pak0.pak", "PACK");
+    p.files.AddFile(dir + "\\baseq2\\kalvenmarque.cfg", "demomap demos/Kalvenmarque.dm2");
+    p.files.AddFile(dir + "\\baseq2\\demos\\Kalvenmarque.dm2", "demo");
+    p.files.AddFile(dir + "\\baseq2\\config.cfg", "bind x y", attr::kReadOnly | attr::kArchive);
+  }
+  void ExpectUntouched(const std::string& dir) {
+    EXPECT_TRUE(p.files.IsFile(dir + "\\baseq2\\kalvenmarque.cfg"));
+    EXPECT_TRUE(p.files.IsFile(dir + "\\baseq2\\demos\\Kalvenmarque.dm2"));
+    EXPECT_EQ(p.files.Attributes(dir + "\\baseq2\\config.cfg").value_or(0) & attr::kReadOnly,
+              attr::kReadOnly);
+  }
+  void ExpectCleaned(const std::string& dir) {
+    EXPECT_FALSE(p.files.Exists(dir + "\\baseq2\\kalvenmarque.cfg"));
+    EXPECT_FALSE(p.files.Exists(dir + "\\baseq2\\demos\\Kalvenmarque.dm2"));
+    auto attributes = p.files.Attributes(dir + "\\baseq2\\config.cfg");
+    ASSERT_TRUE(attributes.has_value());
+    EXPECT_EQ(*attributes & attr::kReadOnly, 0u);
+    EXPECT_TRUE(p.files.IsFile(dir + "\\kalvq2_sub.exe"));
+    EXPECT_TRUE(p.files.IsFile(dir + "\\baseq2\\pak0.pak"));
+    EXPECT_TRUE(p.files.DirectoryExists(dir + "\\baseq2\\demos"));
+  }
+  void RunCompanion() { EXPECT_THROW(q2companion::Run(p), ProgramEnded); }
+
+  FakePlatform p;
+};
+
+TEST_F(Companion, StartsTheGameByItsPathWithTheUnquotedCommandLine) {
+  RunCompanion();
+  ASSERT_EQ(p.processes.started().size(), 1u);
+  const auto& game = p.processes.started()[0];
+  EXPECT_EQ(game.executable, "C:\\Games\\Quake 2 Demo Copy\\quake2.exe");
+  EXPECT_EQ(game.commandLine,
+            "C:\\Games\\Quake 2 Demo Copy\\quake2.exe +exec autoexec.cfg +exec config.cfg "
+            "+exec kalvenmarque.cfg");
+  EXPECT_EQ(game.show, ShowMode::NormalFocus);
+  EXPECT_EQ(game.workingDir, "");  // inherited from the main program
+  EXPECT_TRUE(p.dialogs.messages().empty());
+  EXPECT_EQ(p.system.endCount, 1);
+}
+
+TEST_F(Companion, CleansUpOnlyAfterTheGameHasEnded) {
+  p.processes.next.runMilliseconds = 2000;
+  std::vector<bool> preparedWhileWaiting;
+  p.processes.whileWaiting = [&] {
+    preparedWhileWaiting.push_back(
+        p.files.Exists(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2"));
+  };
+  RunCompanion();
+  ASSERT_FALSE(preparedWhileWaiting.empty());
+  for (bool prepared : preparedWhileWaiting) EXPECT_TRUE(prepared);
+  ExpectCleaned(kQ2);
+  // Polled every 450 ms, with messages handled between the polls, until the game ended.
+  EXPECT_GE(p.clock.sleptTotal, 2000u);
+  EXPECT_EQ(p.clock.sleptTotal, 450u * static_cast<unsigned>(p.clock.sleeps));
+  EXPECT_LT(p.clock.sleptTotal, 2000u + 2 * 450u);
+  EXPECT_GE(p.processes.pumps(), p.clock.sleeps);
+}
+
+TEST_F(Companion, AGameThatEndsAtOnceStillGetsOnePass) {
+  p.processes.next.runMilliseconds = 0;
+  RunCompanion();
+  EXPECT_EQ(p.clock.sleeps, 1);
+  EXPECT_GE(p.processes.pumps(), 1);
+  ExpectCleaned(kQ2);
+}
+
+TEST_F(Companion, AGameThatCannotStartCountsAsEnded) {
+  ASSERT_TRUE(p.files.Delete(std::string(kQ2) + "\\quake2.exe").ok());
+  RunCompanion();
+  EXPECT_TRUE(p.processes.started().empty());
+  EXPECT_EQ(p.clock.sleeps, 1);
+  EXPECT_TRUE(p.dialogs.messages().empty());
+  ExpectCleaned(kQ2);
+}
+
+TEST_F(Companion, AGameThatCannotBeWatchedCountsAsEnded) {
+  p.processes.next.cannotOpen = true;
+  p.processes.next.runMilliseconds = 60000;
+  RunCompanion();
+  ASSERT_EQ(p.processes.started().size(), 1u);
+  EXPECT_EQ(p.clock.sleeps, 1);
+  ExpectCleaned(kQ2);
+}
+
+TEST_F(Companion, EachCleanUpStepRunsWhenAnEarlierOneFails) {
+  ASSERT_TRUE(p.files.Delete(std::string(kQ2) + "\\baseq2\\kalvenmarque.cfg").ok());
+  p.files.HoldOpen(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2");
+  RunCompanion();
+  EXPECT_TRUE(p.files.Exists(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2"));
+  EXPECT_EQ(p.files.Attributes(std::string(kQ2) + "\\baseq2\\config.cfg").value_or(1) &
+                attr::kReadOnly,
+            0u);
+  EXPECT_EQ(p.system.endCount, 1);
+}
+
+TEST_F(Companion, WorksInItsOwnDirectoryNotAnotherOne) {
+  const std::string copy = "D:\\Elsewhere";
+  Prepare(copy);
+  p.system.programDirectory = copy;
+  RunCompanion();
+  ASSERT_EQ(p.processes.started().size(), 1u);
+  EXPECT_EQ(p.processes.started()[0].executable, copy + "\\quake2.exe");
+  ExpectCleaned(copy);
+  ExpectUntouched(kQ2);
+}
+
+TEST_F(Companion, ASecondInstanceEndsSilentlyAndCleansNothing) {
+  p.system.anotherInstance = true;
+  RunCompanion();
+  EXPECT_TRUE(p.processes.started().empty());
+  EXPECT_TRUE(p.dialogs.messages().empty());
+  EXPECT_EQ(p.clock.sleeps, 0);
+  ExpectUntouched(kQ2);
+}
+
+TEST_F(Companion, WithoutTheSwitchItSaysSoAndTouchesNothing) {
+  for (const char* line : {"", "/quake2subfunction", "/QUAKE2SUBFUNCTION", "/Quake2Sub"}) {
+    FakePlatform fresh;
+    fresh.system.programDirectory = kQ2;
+    fresh.system.commandLine = line;
+    fresh.files.AddFile(std::string(kQ2) + "\\quake2.exe", "MZ");
+    fresh.files.AddFile(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2", "demo");
+    EXPECT_THROW(q2companion::Run(fresh), ProgramEnded);
+    EXPECT_TRUE(fresh.processes.started().empty()) << line;
+    EXPECT_TRUE(fresh.files.Exists(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2"));
+    ASSERT_EQ(fresh.dialogs.messages().size(), 1u) << line;
+    const auto& shown = fresh.dialogs.messages()[0];
+    EXPECT_EQ(shown.text,
+              "This program is a sub function program of Kalvenmarque v1.2.0 for Quake 2. This "
+              "program will now terminate.");
+    EXPECT_EQ(shown.caption, "Kalvenmarque Quake 2 Sub v1.2.0");
+    EXPECT_EQ(shown.icon, Icon::Critical);
+    EXPECT_EQ(shown.buttons, Buttons::Ok);
+  }
+}
+
+TEST_F(Companion, TheSwitchIsFoundInsideOtherText) {
+  p.system.commandLine = "x/Quake2SubFunctiony --other";
+  RunCompanion();
+  EXPECT_EQ(p.processes.started().size(), 1u);
+  EXPECT_TRUE(p.dialogs.messages().empty());
+  ExpectCleaned(kQ2);
+}
+
+}  // namespace
+}  // namespace kalv::q2companion
