@@ -1,0 +1,191 @@
+// CopyFileWithProgress: the copy itself, the progress it shows, and how it ends when the
+// destination cannot take the copy.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "launcher/functions.h"
+#include "platform/fake/fake_platform.h"
+#include "ui/resource.h"
+#include "ui/string_table.h"
+
+namespace kalv {
+namespace {
+
+class CopyTest : public ::testing::Test {
+ protected:
+  CopyTest() {
+    fake.system.strings = ui::StringTable();
+    fake.system.commandLine = "C:\\Demos\\Duel.dm_66";
+    program.commandLine = fake.system.commandLine;
+    program.frmSplash.Create(fake.windows);
+  }
+
+  fake::FakeControl& bar() {
+    return fake.windows.Find(IDD_SPLASH)->control(IDC_SPLASH_PROGRESSBAR);
+  }
+
+  static std::string Bytes(std::size_t n) {
+    std::string s(n, '\0');
+    for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>((i * 31 + 7) & 0xFF);
+    return s;
+  }
+
+  fake::FakePlatform fake;
+  Program program{fake};
+};
+
+TEST_F(CopyTest, FiveThousandBytesGoInThreeBlocksWithProgress41_82_100) {
+  const std::string demo = Bytes(5000);
+  fake.files.AddFile("C:\\Demos\\Duel.dm_66", demo);
+  fake.files.AddDirectory("C:\\Games\\Quake3\\baseq3\\demos");
+  const int writesBefore = fake.files.WriteCount();
+
+  const auto total = CopyFileWithProgress(program, "C:\\Demos\\Duel.dm_66",
+                                          "C:\\Games\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66");
+
+  EXPECT_EQ(total, 5000u);
+  EXPECT_EQ(fake.files.Contents("C:\\Games\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66"), demo);
+  EXPECT_EQ(fake.files.WriteCount() - writesBefore, 3);
+  EXPECT_EQ(bar().valueHistory, (std::vector<int>{41, 82, 100}));
+  EXPECT_GE(bar().repaints, 3) << "the bar must repaint as it advances";
+  EXPECT_FALSE(bar().visible);
+  EXPECT_TRUE(fake.dialogs.messages().empty());
+}
+
+TEST_F(CopyTest, ExactMultipleOfTheBlockEndsAtOneHundred) {
+  fake.files.AddFile("C:\\a.dm_66", Bytes(4096));
+  EXPECT_EQ(CopyFileWithProgress(program, "C:\\a.dm_66", "C:\\b.dm_66"), 4096u);
+  EXPECT_EQ(bar().valueHistory, (std::vector<int>{50, 100}));
+  EXPECT_EQ(fake.files.Contents("C:\\b.dm_66"), Bytes(4096));
+}
+
+TEST_F(CopyTest, ReadOnlyDestinationIsOverwritten) {
+  fake.files.AddFile("C:\\new.dem", "new contents");
+  fake.files.AddFile("C:\\Games\\old.dem", std::string(9000, 'x'),
+                     attr::kReadOnly | attr::kArchive);
+
+  EXPECT_EQ(CopyFileWithProgress(program, "C:\\new.dem", "C:\\Games\\old.dem"), 12u);
+  EXPECT_EQ(fake.files.Contents("C:\\Games\\old.dem"), "new contents");
+  EXPECT_EQ(fake.files.Attributes("C:\\Games\\old.dem").value_or(attr::kReadOnly) &
+                attr::kReadOnly,
+            0u);
+}
+
+TEST_F(CopyTest, ZeroLengthSourceMakesAnEmptyDestinationWithoutPercentage) {
+  fake.files.AddFile("C:\\empty.dem", "");
+  fake.files.AddFile("C:\\out.dem", "stale");
+
+  EXPECT_EQ(CopyFileWithProgress(program, "C:\\empty.dem", "C:\\out.dem"), 0u);
+  EXPECT_EQ(fake.files.Contents("C:\\out.dem"), std::string());
+  EXPECT_TRUE(bar().valueHistory.empty());
+  EXPECT_FALSE(bar().visible);
+}
+
+TEST_F(CopyTest, MissingSourceReportsFileNotFoundAndEndsTheProgram) {
+  fake.files.AddFile("C:\\out.dem", "kept");
+  EXPECT_THROW(CopyFileWithProgress(program, "C:\\Demos\\gone.dem", "C:\\out.dem"),
+               fake::ProgramEnded);
+
+  ASSERT_EQ(fake.dialogs.messages().size(), 1u);
+  const fake::ShownMessage& m = fake.dialogs.messages()[0];
+  EXPECT_EQ(m.caption, "Kalvenmarque Kalvenmarque - Error (53)");
+  EXPECT_NE(m.text.find(" 53 - File not found. Try reinstalling"), std::string::npos) << m.text;
+  EXPECT_EQ(m.icon, Icon::Critical);
+  EXPECT_EQ(fake.files.Contents("C:\\out.dem"), "kept");
+  EXPECT_FALSE(bar().visible);
+}
+
+TEST_F(CopyTest, FullDiskStopsRaises61AndRemovesThePartialCopy) {
+  fake.files.AddFile("C:\\big.dem", Bytes(10000));
+  fake.files.AddDirectory("D:\\Games");
+  fake.files.SetFreeSpace("D:", 3000);
+
+  try {
+    CopyFileWithProgress(program, "C:\\big.dem", "D:\\Games\\copy.dem");
+    FAIL() << "a copy onto a full disk must not succeed";
+  } catch (const RaisedFailure& raised) {
+    EXPECT_EQ(raised.failure().number, err::kDiskFull);
+    EXPECT_EQ(raised.failure().description, "Disk full");
+  }
+  EXPECT_FALSE(fake.files.Exists("D:\\Games\\copy.dem"));
+  EXPECT_FALSE(bar().visible);
+  EXPECT_TRUE(fake.dialogs.messages().empty()) << "the caller's handler reports it";
+}
+
+TEST_F(CopyTest, DestinationHeldOpenRaises70AndLeavesTheOtherProgramsFile) {
+  fake.files.AddFile("C:\\a.dem", Bytes(5000));
+  fake.files.AddFile("C:\\Games\\held.dem", "theirs");
+  fake.files.HoldOpen("C:\\Games\\held.dem");
+
+  try {
+    CopyFileWithProgress(program, "C:\\a.dem", "C:\\Games\\held.dem");
+    FAIL() << "a locked destination must not count as copied";
+  } catch (const RaisedFailure& raised) {
+    EXPECT_EQ(raised.failure().number, err::kPermissionDenied);
+  }
+  fake.files.Release("C:\\Games\\held.dem");
+  EXPECT_EQ(fake.files.Contents("C:\\Games\\held.dem"), "theirs");
+}
+
+TEST_F(CopyTest, DestinationThatKeepsFailingRaisesItsFailure) {
+  fake.files.AddFile("C:\\a.dem", Bytes(3000));
+  fake.files.FailPath("C:\\Games\\bad.dem", err::kDeviceIO);
+  try {
+    CopyFileWithProgress(program, "C:\\a.dem", "C:\\Games\\bad.dem");
+    FAIL();
+  } catch (const RaisedFailure& raised) {
+    EXPECT_EQ(raised.failure().number, err::kDeviceIO);
+  }
+  for (int value : bar().valueHistory) EXPECT_EQ(value, 0) << "nothing was copied";
+  EXPECT_FALSE(bar().visible);
+}
+
+TEST_F(CopyTest, MissingDestinationDirectoryRaisesPathNotFound) {
+  fake.files.AddFile("C:\\a.dem", Bytes(100));
+  try {
+    CopyFileWithProgress(program, "C:\\a.dem", "C:\\NoSuchDir\\a.dem");
+    FAIL();
+  } catch (const RaisedFailure& raised) {
+    EXPECT_EQ(raised.failure().number, err::kPathNotFound);
+  }
+  EXPECT_FALSE(fake.files.Exists("C:\\NoSuchDir\\a.dem"));
+}
+
+TEST_F(CopyTest, OverlongPathsGiveAClearFailure) {
+  const std::string deep = "C:\\" + std::string(293, 'd') + ".dem";  // 300 characters
+  ASSERT_EQ(deep.size(), 300u);
+  fake.files.AddFile("C:\\a.dem", Bytes(100));
+  try {
+    CopyFileWithProgress(program, "C:\\a.dem", deep);
+    FAIL() << "a destination the file system refuses must not count as copied";
+  } catch (const RaisedFailure& raised) {
+    EXPECT_NE(raised.failure().number, 0);
+    EXPECT_FALSE(raised.failure().description.empty());
+  }
+  EXPECT_THROW(CopyFileWithProgress(program, deep, "C:\\b.dem"), fake::ProgramEnded);
+  ASSERT_EQ(fake.dialogs.messages().size(), 1u);
+  EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (53)");
+}
+
+TEST_F(CopyTest, NonAsciiPathsCopyByteForByte) {
+  const std::string source = "C:\\D\xC3\xA9mos\\K\xC3\xA4mpfer \xE6\x88\xA6.dm_66";
+  const std::string destination = "C:\\Spi\xC3\xABle\\\xC3\x9C" "bung.dm_66";
+  fake.files.AddFile(source, Bytes(2500));
+  fake.files.AddDirectory("C:\\Spi\xC3\xABle");
+
+  EXPECT_EQ(CopyFileWithProgress(program, source, destination), 2500u);
+  EXPECT_EQ(fake.files.Contents(destination), Bytes(2500));
+  EXPECT_EQ(bar().valueHistory, (std::vector<int>{82, 100}));
+}
+
+TEST_F(CopyTest, WorksBeforeTheSplashWindowExists) {
+  fake::FakePlatform bare;
+  Program early(bare);
+  bare.files.AddFile("C:\\a.dem", Bytes(3000));
+  EXPECT_EQ(CopyFileWithProgress(early, "C:\\a.dem", "C:\\b.dem"), 3000u);
+  EXPECT_EQ(bare.files.Contents("C:\\b.dem"), Bytes(3000));
+}
+
+}  // namespace
+}  // namespace kalv

@@ -1,0 +1,87 @@
+// FileExists, LoadText and GetFileVersionText.
+#include <gtest/gtest.h>
+
+#include "launcher/functions.h"
+#include "platform/fake/fake_platform.h"
+#include "ui/string_table.h"
+
+namespace kalv {
+namespace {
+
+class FunctionsTest : public ::testing::Test {
+ protected:
+  FunctionsTest() { fake.system.strings = ui::StringTable(); }
+  fake::FakePlatform fake;
+  Program program{fake};
+};
+
+TEST_F(FunctionsTest, FileExistsOnlyForFilesThatCanBeRead) {
+  fake.files.AddFile("C:\\Games\\Quake3\\quake3.exe", "MZ");
+  fake.files.AddFile("C:\\Games\\Quake3\\held.cfg", "x");
+  fake.files.HoldOpen("C:\\Games\\Quake3\\held.cfg");
+  fake.files.AddDirectory("C:\\Games\\Quake3\\baseq3");
+
+  EXPECT_TRUE(FileExists(program, "C:\\Games\\Quake3\\quake3.exe"));
+  EXPECT_TRUE(FileExists(program, "c:\\games\\QUAKE3\\Quake3.EXE"));
+  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\held.cfg"));
+  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\baseq3"));
+  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\missing.exe"));
+  EXPECT_FALSE(FileExists(program, ""));
+}
+
+TEST_F(FunctionsTest, LoadTextReadsRowsAndGivesEmptyTextOtherwise) {
+  EXPECT_EQ(LoadText(program, 119), "Welcome...");
+  EXPECT_EQ(LoadText(program, 120), "Wilkommen...");
+  EXPECT_EQ(LoadText(program, 122), "");
+  fake.system.strings[70000] = "not a 16-bit id";
+  fake.system.strings[-1] = "negative";
+  EXPECT_EQ(LoadText(program, 70000), "");
+  EXPECT_EQ(LoadText(program, -1), "");
+}
+
+TEST_F(FunctionsTest, VersionTextIsFourUnsignedSixteenBitParts) {
+  fake.system.versions["C:\\Sierra\\Half-Life\\hl.exe"] = FixedFileVersion{0x00010001u, 0x00000008u};
+  fake.system.versions["C:\\max.exe"] = FixedFileVersion{0xFFFFFFFFu, 0x8000FFFEu};
+
+  EXPECT_EQ(GetFileVersionText(program, "C:\\Sierra\\Half-Life\\hl.exe"), "1.1.0.8");
+  EXPECT_EQ(program.versionText, "1.1.0.8");
+  EXPECT_EQ(GetFileVersionText(program, "C:\\max.exe"), "65535.65535.32768.65534");
+}
+
+TEST_F(FunctionsTest, FileWithoutVersionResourceGivesZeros) {
+  fake.files.AddFile("C:\\plain.exe", "MZ");
+  program.versionText = "1.1.0.8";
+  EXPECT_EQ(GetFileVersionText(program, "C:\\plain.exe"), "0.0.0.0");
+  EXPECT_EQ(program.versionText, "0.0.0.0");
+  EXPECT_EQ(GetFileVersionText(program, "C:\\missing.exe"), "0.0.0.0");
+}
+
+TEST(ProgramTest, RestoresAreFoundByExactCodeAndReplaced) {
+  fake::FakePlatform fake;
+  Program program(fake);
+  int first = 0, second = 0;
+  program.RegisterRestore("HL", [&](Program&) { ++first; });
+  EXPECT_EQ(program.FindRestore("hl"), nullptr);
+  EXPECT_EQ(program.FindRestore("Q3A"), nullptr);
+  program.RegisterRestore("HL", [&](Program&) { ++second; });
+  const Program::Restore* restore = program.FindRestore("HL");
+  ASSERT_NE(restore, nullptr);
+  (*restore)(program);
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(second, 1);
+}
+
+TEST(ProgramTest, TakesTheRawCommandLineAndDefaultsToEnglish) {
+  fake::FakePlatform fake;
+  fake.system.commandLine = "D:\\Demos\\Final.DM_66";
+  Program program(fake);
+  EXPECT_EQ(program.commandLine, "D:\\Demos\\Final.DM_66");
+  EXPECT_EQ(program.Language(), 0);
+  program.languageIndex = nullptr;
+  EXPECT_EQ(program.Language(), 0);
+  program.languageIndex = [] { return 2; };
+  EXPECT_EQ(program.Language(), 2);
+}
+
+}  // namespace
+}  // namespace kalv
