@@ -32,7 +32,12 @@ struct FakeFiles::State {
     auto it = nodes.find(key);
     return it == nodes.end() ? nullptr : it->second;
   }
-  NodePtr Find(const ParsedPath& p) const { return p.failure ? nullptr : Find(p.key); }
+  // A path with a final backslash names a directory; a file is not found through it.
+  NodePtr Find(const ParsedPath& p) const {
+    if (p.failure) return nullptr;
+    NodePtr node = Find(p.key);
+    return node && p.trailingSeparator && !node->directory ? nullptr : node;
+  }
   bool ParentIsDirectory(const ParsedPath& p) const {
     if (p.root()) return true;
     NodePtr parent = Find(p.parentKey());
@@ -266,6 +271,7 @@ Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path
     if (node->attributes & attr::kReadOnly) return R::Fail(err::kPathFileAccess);
   } else {
     if (!state_->ParentIsDirectory(p)) return R::Fail(err::kPathNotFound);
+    if (p.trailingSeparator || state_->Find(p.key)) return R::Fail(err::kBadFileName);
     node = state_->MakeNode(p, false);
   }
   return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, true));
@@ -310,6 +316,8 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
   if (!source) return source.status();
   if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
   NodePtr target = state_->Find(dst);
+  if (!target && (dst.trailingSeparator || state_->Find(dst.key)))
+    return Status::Fail(err::kBadFileName);
   if (target) {
     if (target->directory) return Status::Fail(err::kPathFileAccess);
     if (target == source.value() || state_->held.count(dst.key))
@@ -340,7 +348,8 @@ Status FakeFiles::Rename(const std::string& from, const std::string& to) {
   if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
   if (state_->HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
   if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
-  if (dst.key != src.key && state_->Find(dst)) return Status::Fail(err::kFileExists);
+  if (dst.key != src.key && state_->Find(dst.key)) return Status::Fail(err::kFileExists);
+  if (dst.trailingSeparator && !node->directory) return Status::Fail(err::kBadFileName);
   if (StartsWith(dst.key, src.key + "\\")) return Status::Fail(err::kPathFileAccess);
   const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
   if (otherDrive) {
@@ -386,7 +395,7 @@ Status FakeFiles::Delete(const std::string& path) {
 Status FakeFiles::MakeDirectory(const std::string& path) {
   ParsedPath p = ParseWindowsPath(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
-  if (state_->Find(p)) return Status::Fail(err::kPathFileAccess);
+  if (state_->Find(p.key)) return Status::Fail(err::kPathFileAccess);
   if (p.root() || !state_->ParentIsDirectory(p)) return Status::Fail(err::kPathNotFound);
   state_->MakeNode(p, true);
   return Status::Ok();

@@ -84,6 +84,7 @@ ParsedPath ParseWindowsPath(const std::string& path) {
       }
     out.parts.push_back(name);
   }
+  out.trailingSeparator = out.parts.size() > 1 && !rest.empty() && rest.back() == '\\';
   std::string key;
   for (std::size_t i = 0; i < out.parts.size(); ++i) {
     if (i) key += '\\';

@@ -11,6 +11,7 @@ struct ParsedPath {
   int failure = 0;                  // 0, or the number a Windows call would give
   std::vector<std::string> parts;   // parts[0] is the drive ("C:"), then the names as written
   std::string key;                  // lower-case, "c:\demos\a.dm3"
+  bool trailingSeparator = false;   // written with a final backslash: names a directory only
   bool root() const { return parts.size() == 1; }
   std::string parentKey() const;
   const std::string& name() const { return parts.back(); }

@@ -1,0 +1,27 @@
+// One backend under the platform contract: the in-memory one on the host, the Win32 one
+// under Windows. Each test build provides MakeContractBackend for its backend.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace kalv::contract {
+
+class ContractBackend {
+ public:
+  virtual ~ContractBackend() = default;
+  virtual Platform& platform() = 0;
+  // An empty directory that belongs to the running test (a Windows path, no trailing
+  // backslash).
+  virtual std::string Scratch() = 0;
+  // Another program opens path exclusively (no sharing) and keeps it open.
+  virtual void HoldOpen(const std::string& path) = 0;
+  // Closes everything HoldOpen opened.
+  virtual void ReleaseAll() = 0;
+};
+
+}  // namespace kalv::contract
+
+std::unique_ptr<kalv::contract::ContractBackend> MakeContractBackend();

@@ -1,0 +1,96 @@
+// Profile (INI) reading as the Windows profile-string reader does it.
+#include <string>
+
+#include "tests/contract/contract_fixture.h"
+
+namespace kalv::contract {
+namespace {
+
+class ProfileContract : public ContractTest {
+ protected:
+  std::string Get(const std::string& file, const std::string& section, const std::string& key,
+                  std::size_t bufferChars = kProfileBufferChars) {
+    return platform().profile.ReadString(At(file), section, key, "Error", bufferChars);
+  }
+};
+
+const char kRelease[] =
+    "; stored release of the game\r\n"
+    "[Quake 3 Arena Version]\r\n"
+    "Version=1.30\r\n"
+    "DemoExt=.dm_66\r\n"
+    "newpak=\r\n"
+    "  newestpak   =   pak7.pk3   \r\n"
+    "; Comment=hidden\r\n"
+    "Version=1.99\r\n"
+    "Quoted=\"C:\\Games\\Quake3\"\r\n"
+    "\r\n"
+    "[  Spaced Section  ]\r\n"
+    "  Indented=yes\r\n"
+    "[Other]\r\n"
+    "DemoExt=.dm_67\r\n";
+
+TEST_F(ProfileContract, MissingFileSectionOrKeyGivesTheDefault) {
+  Write(At("v1_30.Vrk"), kRelease);
+  EXPECT_EQ(Get("absent.Vrk", "Quake 3 Arena Version", "Version"), "Error");
+  EXPECT_EQ(Get("v1_30.Vrk", "No Such Section", "Version"), "Error");
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "NoSuchKey"), "Error");
+  EXPECT_EQ(Get("nodir\\v1_30.Vrk", "Quake 3 Arena Version", "Version"), "Error");
+}
+
+TEST_F(ProfileContract, ValuesAsTheReaderGivesThem) {
+  Write(At("v1_30.Vrk"), kRelease);
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "DemoExt"), ".dm_66");
+  // Present but empty is the empty text, not the default.
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "newpak"), "");
+  // Blanks around '=' and around the line are dropped.
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "newestpak"), "pak7.pk3");
+  // The first of a duplicated key wins.
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "Version"), "1.30");
+  // Comment lines are not keys.
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "; Comment"), "Error");
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "Comment"), "Error");
+  // One pair of surrounding quotes is removed.
+  EXPECT_EQ(Get("v1_30.Vrk", "Quake 3 Arena Version", "Quoted"), "C:\\Games\\Quake3");
+  // Keys belong to their own section only.
+  EXPECT_EQ(Get("v1_30.Vrk", "Other", "DemoExt"), ".dm_67");
+  EXPECT_EQ(Get("v1_30.Vrk", "Other", "Version"), "Error");
+}
+
+TEST_F(ProfileContract, SectionAndKeyIgnoreCaseAndBlanksInsideTheBrackets) {
+  Write(At("v1_30.Vrk"), kRelease);
+  EXPECT_EQ(Get("V1_30.VRK", "quake 3 arena VERSION", "demoext"), ".dm_66");
+  EXPECT_EQ(Get("v1_30.Vrk", "Spaced Section", "INDENTED"), "yes");
+}
+
+TEST_F(ProfileContract, AValueLongerThanTheBufferIsCut) {
+  const std::string value(300, 'v');
+  Write(At("long.Vrk"), "[S]\nK=" + value + "\n");
+  EXPECT_EQ(Get("long.Vrk", "S", "K"), value.substr(0, kProfileBufferChars - 1));
+  EXPECT_EQ(Get("long.Vrk", "S", "K", 10), value.substr(0, 9));
+  EXPECT_EQ(Get("long.Vrk", "S", "K", 400), value);
+}
+
+TEST_F(ProfileContract, LinesEndedByNewlineOnlyReadTheSame) {
+  Write(At("unix.Vrk"), "[Quake 3 Arena Version]\nVersion=1.17\nDemoExt=.dm3");
+  EXPECT_EQ(Get("unix.Vrk", "Quake 3 Arena Version", "Version"), "1.17");
+  EXPECT_EQ(Get("unix.Vrk", "Quake 3 Arena Version", "DemoExt"), ".dm3");
+}
+
+TEST_F(ProfileContract, BinaryGarbageGivesTheDefault) {
+  std::string garbage;
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 8192; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    garbage += static_cast<char>((seed >> 16) & 0xFF);
+  }
+  garbage[0] = 'M';  // no byte order mark
+  garbage[1] = 'Z';
+  Write(At("garbage.Vrk"), garbage);
+  EXPECT_EQ(Get("garbage.Vrk", "Quake 3 Arena Version", "Version"), "Error");
+  Write(At("empty.Vrk"), "");
+  EXPECT_EQ(Get("empty.Vrk", "Quake 3 Arena Version", "Version"), "Error");
+}
+
+}  // namespace
+}  // namespace kalv::contract
