@@ -1,0 +1,104 @@
+# End-to-end cases of the Quake 2 launch companion kalvq2_sub.exe: a Quake 2 directory
+# prepared as the main program leaves it for one demo, with the stand-in game as
+# quake2.exe.
+
+Q2C_TITLE='Kalvenmarque Quake 2 Sub v1.2.0'
+
+# A Quake 2 directory with blanks in its path, holding the companion, the stand-in game
+# (it waits until Q2C_RELEASE exists) and the prepared files. Prints its path.
+q2c_prepare() {
+  local dir
+  dir=$(kalv_pf_sandbox "$1")
+  cp -- "$KALV_INSTALL/Versions/kalvq2_sub.bin" "$dir/kalvq2_sub.exe"
+  kalv_standin "$dir/quake2.exe"
+  mkdir -p -- "$dir/baseq2/demos"
+  printf 'PACK' >"$dir/baseq2/pak0.pak"
+  printf 'demomap Kalvenmarque.dm2\n' >"$dir/baseq2/kalvenmarque.cfg"
+  printf 'demo' >"$dir/baseq2/demos/Kalvenmarque.dm2"
+  printf 'bind x y\n' >"$dir/baseq2/config.cfg"
+  chmod a-w -- "$dir/baseq2/config.cfg"
+  Q2C_LOG="$KALV_CASE_DIR/quake2-$1.log"
+  Q2C_RELEASE="$KALV_CASE_DIR/release-$1"
+  rm -f -- "$Q2C_LOG" "$Q2C_RELEASE"
+  export KALV_STANDIN_LOG="$(kalv_win "$Q2C_LOG")"
+  export KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE="$(kalv_win "$Q2C_RELEASE")"
+  export KALV_STANDIN_WATCH='baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg'
+  printf '%s\n' "$dir"
+}
+
+# Starts the companion with the Quake 2 directory as working directory, as the main
+# program does; its pid is left in KALV_PID.
+q2c_start() {
+  local dir=$1
+  shift
+  cd -- "$dir"
+  kalv_run "$dir/kalvq2_sub.exe" "$@"
+  cd -- "$KALV_CASE_DIR"
+}
+
+q2c_assert_prepared() {
+  local dir=$1
+  kalv_assert_file "$dir/baseq2/kalvenmarque.cfg" "one-off configuration"
+  kalv_assert_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo"
+  [ ! -w "$dir/baseq2/config.cfg" ] || kalv_fail "config.cfg became writable"
+}
+
+case_q2companion_runs_quake2_waits_and_cleans_up() {
+  local dir
+  dir=$(q2c_prepare "Quake 2")
+  q2c_start "$dir" /Quake2SubFunction
+  local pid=$KALV_PID
+  kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
+  sleep 1
+  kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \
+    "$(kalv_standin_field "$Q2C_LOG" commandline)" "game command line"
+  kalv_assert_eq "$(kalv_win "$dir")" "$(kalv_standin_field "$Q2C_LOG" workdir)" "working directory"
+  kalv_assert_contains "$Q2C_LOG" "exists=1 readonly=1" "config.cfg read-only while playing"
+  # The companion waits for the game and leaves the files alone meanwhile.
+  sleep 2
+  kalv_running "$pid" || kalv_fail "the companion ended while the game runs"
+  q2c_assert_prepared "$dir"
+  : >"$Q2C_RELEASE"
+  kalv_wait_exit "$pid" 30 || kalv_fail "the companion did not end after the game"
+  kalv_assert_no_file "$dir/baseq2/kalvenmarque.cfg" "one-off configuration left:"
+  kalv_assert_no_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo left:"
+  [ -w "$dir/baseq2/config.cfg" ] || kalv_fail "config.cfg is still read-only"
+  kalv_assert_file "$dir/kalvq2_sub.exe" "companion"
+  [ -d "$dir/baseq2/demos" ] || kalv_fail "the demos directory went away"
+}
+
+case_q2companion_without_the_switch_says_so_and_touches_nothing() {
+  local dir out
+  dir=$(q2c_prepare q2)
+  for args in '' '/quake2subfunction'; do
+    # shellcheck disable=SC2086
+    q2c_start "$dir" $args
+    local pid=$KALV_PID
+    out=$(kalv_driver messagebox --title "$Q2C_TITLE" --timeout 30000 --press 1) ||
+      kalv_fail "no message with arguments [$args]"
+    kalv_assert_eq "This program is a sub function program of Kalvenmarque v1.2.0 for Quake 2. This program will now terminate." \
+      "$(printf '%s\n' "$out" | sed -n 's/^text: //p')" "message"
+    kalv_wait_exit "$pid" 30 || kalv_fail "the companion still runs after its message"
+  done
+  sleep 1
+  kalv_assert_no_file "$Q2C_LOG" "quake2.exe was started:"
+  q2c_assert_prepared "$dir"
+}
+
+case_q2companion_second_instance_ends_at_once() {
+  local dir first
+  dir=$(q2c_prepare q2)
+  q2c_start "$dir" /Quake2SubFunction
+  first=$KALV_PID
+  kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
+  q2c_start "$dir" /Quake2SubFunction
+  kalv_wait_exit "$KALV_PID" 20 || kalv_fail "the second companion did not end at once"
+  kalv_running "$first" || kalv_fail "the first companion ended too"
+  q2c_assert_prepared "$dir"
+  local starts
+  starts=$(grep -c '^commandline: ' "$Q2C_LOG")
+  kalv_assert_eq 1 "$starts" "game starts"
+  : >"$Q2C_RELEASE"
+  kalv_wait_exit "$first" 30 || kalv_fail "the first companion did not end after the game"
+  kalv_assert_no_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo left:"
+}
