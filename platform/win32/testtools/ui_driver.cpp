@@ -1,0 +1,383 @@
+// Drives the windows of another program from a test script: waits for windows and
+// message boxes, prints what they show, and presses, types and selects as a user would.
+// Exit codes: 0 done, 1 window not found in time, 2 bad usage, 3 control missing,
+// disabled or refusing the action.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/win32/testtools/wide_text.h"
+#include "platform/win32/testtools/window_find.h"
+
+namespace kalv::testtools {
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kTimedOut = 1;
+constexpr int kUsage = 2;
+constexpr int kControlFault = 3;
+
+const char kUsageText[] =
+    "usage: ui_driver <command> [--title T | --title-regex R] [--class C] [--hidden]\n"
+    "                 [--timeout ms] [--id N] [--text T] [--index K] [--type] [--force]\n"
+    "commands: list, wait-window, wait-gone, dump, messagebox [--press ID],\n"
+    "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
+    "          close, end-processes --under FOLDER [--under FOLDER...]\n"
+    "filters: --has-id N keeps windows holding a control with id N\n";
+
+struct Options {
+  std::wstring command;
+  WindowFilter filter;
+  DWORD timeoutMs = 10000;
+  int id = 0;
+  bool hasId = false;
+  std::wstring text;
+  bool hasText = false;
+  int index = -1;
+  int pressId = 0;
+  bool type = false;
+  bool force = false;
+  std::vector<std::wstring> under;
+};
+
+// Control texts go on one line: line breaks and tabs are shown escaped.
+std::string OneLine(const std::wstring& text) {
+  std::string out;
+  for (char c : ToUtf8(text)) {
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
+}
+
+std::string Hex(HWND window) {
+  char buffer[32];
+  wsprintfA(buffer, "%p", static_cast<void*>(window));
+  return buffer;
+}
+
+std::string WindowLine(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  return "window hwnd=" + Hex(window) + " pid=" + std::to_string(pid) +
+         " class=" + OneLine(ClassOf(window)) +
+         " visible=" + (IsWindowVisible(window) ? "1" : "0") +
+         " enabled=" + (IsWindowEnabled(window) ? "1" : "0") + " text=" + OneLine(TextOf(window)) +
+         "\n";
+}
+
+// The one number a control holds: check state, position, or selection.
+std::string ValueOf(HWND control) {
+  std::wstring cls = ClassOf(control);
+  if (cls == L"Button") {
+    LONG style = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    if (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_GROUPBOX) return "-";
+    return std::to_string(SendWithTimeout(control, BM_GETCHECK, 0, 0));
+  }
+  if (cls == L"ComboBox") return std::to_string(SendWithTimeout(control, CB_GETCURSEL, 0, 0));
+  if (cls == L"ListBox") return std::to_string(SendWithTimeout(control, LB_GETCURSEL, 0, 0));
+  if (cls == PROGRESS_CLASSW) return std::to_string(SendWithTimeout(control, PBM_GETPOS, 0, 0));
+  if (cls == WC_TABCONTROLW) return std::to_string(SendWithTimeout(control, TCM_GETCURSEL, 0, 0));
+  return "-";
+}
+
+std::wstring ItemText(HWND control, bool combo, int index) {
+  LRESULT length = SendWithTimeout(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  LRESULT got = SendWithTimeout(control, combo ? CB_GETLBTEXT : LB_GETTEXT, index,
+                                reinterpret_cast<LPARAM>(text.data()));
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+std::string ItemLines(HWND control) {
+  std::wstring cls = ClassOf(control);
+  bool combo = cls == L"ComboBox";
+  if (!combo && cls != L"ListBox") return {};
+  int id = GetDlgCtrlID(control);
+  LRESULT count = SendWithTimeout(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+  LRESULT selected = SendWithTimeout(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+  std::string out;
+  for (int i = 0; i < count; ++i)
+    out += "item id=" + std::to_string(id) + " index=" + std::to_string(i) +
+           " selected=" + (i == selected ? "1" : "0") + " text=" + OneLine(ItemText(control, combo, i)) +
+           "\n";
+  return out;
+}
+
+std::string ControlLines(HWND window) {
+  std::string out;
+  for (HWND control : ChildrenOf(window)) {
+    out += "control id=" + std::to_string(GetDlgCtrlID(control)) +
+           " class=" + OneLine(ClassOf(control)) +
+           " enabled=" + (IsWindowEnabled(control) ? "1" : "0") +
+           " visible=" + (IsWindowVisible(control) ? "1" : "0") + " value=" + ValueOf(control) +
+           " text=" + OneLine(TextOf(control)) + "\n";
+    out += ItemLines(control);
+  }
+  return out;
+}
+
+HWND FindTarget(const Options& options) {
+  HWND window = WaitForWindow(options.filter, options.timeoutMs);
+  if (window == nullptr) WriteErr("ui_driver: no matching window\n");
+  return window;
+}
+
+HWND FindControl(const Options& options, HWND window) {
+  HWND control = ControlById(window, options.id);
+  if (control == nullptr) WriteErr("ui_driver: no control with id " + std::to_string(options.id) + "\n");
+  return control;
+}
+
+// Posted, not sent: a click that opens a modal box must not hold the driver.
+int Press(const Options& options, HWND window, int id) {
+  HWND button = ControlById(window, id);
+  if (button == nullptr) {
+    WriteErr("ui_driver: no control with id " + std::to_string(id) + "\n");
+    return kControlFault;
+  }
+  if (!options.force && (!IsWindowEnabled(button) || !IsWindowEnabled(window))) {
+    WriteErr("ui_driver: control " + std::to_string(id) + " is disabled\n");
+    return kControlFault;
+  }
+  PostMessageW(button, BM_CLICK, 0, 0);
+  SyncWith(window);
+  return kDone;
+}
+
+int ListCommand(const Options& options) {
+  for (HWND window : FindWindows(options.filter)) WriteOut(WindowLine(window));
+  return kDone;
+}
+
+int WaitWindowCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  WriteOut(WindowLine(window));
+  return kDone;
+}
+
+int WaitGoneCommand(const Options& options) {
+  if (WaitUntilGone(options.filter, options.timeoutMs)) return kDone;
+  WriteErr("ui_driver: window still there\n");
+  return kTimedOut;
+}
+
+int DumpCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  WriteOut(WindowLine(window) + ControlLines(window));
+  return kDone;
+}
+
+int MessageBoxCommand(Options options) {
+  options.filter.messageBoxOnly = true;
+  HWND box = FindTarget(options);
+  if (box == nullptr) return kTimedOut;
+  std::string out = "caption: " + OneLine(TextOf(box)) + "\n";
+  HWND text = ControlById(box, 0xFFFF);
+  out += "text: " + (text ? OneLine(TextOf(text)) : std::string()) + "\n";
+  for (HWND child : ChildrenOf(box))
+    if (ClassOf(child) == L"Button")
+      out += "button: id=" + std::to_string(GetDlgCtrlID(child)) + " text=" + OneLine(TextOf(child)) + "\n";
+  WriteOut(out);
+  return options.pressId != 0 ? Press(options, box, options.pressId) : kDone;
+}
+
+int PressCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  return Press(options, window, options.id);
+}
+
+// WM_SETTEXT makes an edit control report a change once; typing posts one WM_CHAR per
+// character so that change handling runs per keystroke.
+int SetTextCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  HWND edit = FindControl(options, window);
+  if (edit == nullptr) return kControlFault;
+  if (!options.force && !IsWindowEnabled(edit)) {
+    WriteErr("ui_driver: control is disabled\n");
+    return kControlFault;
+  }
+  if (!options.type) {
+    if (!SendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(options.text.c_str())))
+      return kControlFault;
+    return kDone;
+  }
+  SendWithTimeout(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  for (wchar_t c : options.text) {
+    PostMessageW(edit, WM_CHAR, c, 1);
+    SyncWith(edit);
+  }
+  return kDone;
+}
+
+// Sets the selection and gives the parent the notification a user's choice would send.
+int SelectCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  HWND control = FindControl(options, window);
+  if (control == nullptr) return kControlFault;
+  if (!options.force && !IsWindowEnabled(control)) {
+    WriteErr("ui_driver: control is disabled\n");
+    return kControlFault;
+  }
+  std::wstring cls = ClassOf(control);
+  HWND parent = GetParent(control);
+  WPARAM index = static_cast<WPARAM>(options.index);
+  if (cls == L"ComboBox" || cls == L"ListBox") {
+    bool combo = cls == L"ComboBox";
+    LRESULT count = SendWithTimeout(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    if (options.index < 0 || options.index >= count) {
+      WriteErr("ui_driver: index out of range (" + std::to_string(count) + " items)\n");
+      return kControlFault;
+    }
+    SendWithTimeout(control, combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+    WORD code = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
+    PostMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+    SyncWith(parent);
+    return kDone;
+  }
+  if (cls == WC_TABCONTROLW) {
+    LRESULT count = SendWithTimeout(control, TCM_GETITEMCOUNT, 0, 0);
+    if (options.index < 0 || options.index >= count) {
+      WriteErr("ui_driver: index out of range (" + std::to_string(count) + " tabs)\n");
+      return kControlFault;
+    }
+    // Moving the focus to a tab selects it and notifies the parent from inside the
+    // control's own process, which a notification sent from here could not do.
+    SendWithTimeout(control, TCM_SETCURFOCUS, index, 0);
+    SyncWith(parent);
+    return SendWithTimeout(control, TCM_GETCURSEL, 0, 0) == options.index ? kDone : kControlFault;
+  }
+  WriteErr("ui_driver: control is no list, drop-down or tab strip\n");
+  return kControlFault;
+}
+
+int CloseCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return kDone;
+}
+
+std::wstring Lower(std::wstring text) {
+  CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+// Ends the processes whose executable lies in one of the given folders: what a test
+// started there and left running must not leak into the next test.
+int EndProcessesCommand(const Options& options) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return kControlFault;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ProcessID == GetCurrentProcessId()) continue;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
+                                 entry.th32ProcessID);
+    if (process == nullptr) continue;
+    wchar_t image[MAX_PATH * 4] = {};
+    DWORD size = MAX_PATH * 4;
+    if (QueryFullProcessImageNameW(process, 0, image, &size)) {
+      std::wstring path = Lower(std::wstring(image, size));
+      for (const std::wstring& folder : options.under) {
+        std::wstring prefix = Lower(folder);
+        if (!prefix.empty() && prefix.back() != L'\\') prefix += L'\\';
+        if (path.compare(0, prefix.size(), prefix) == 0) {
+          TerminateProcess(process, 1);
+          WriteOut("ended pid=" + std::to_string(entry.th32ProcessID) + " image=" +
+                   ToUtf8(std::wstring(image, size)) + "\n");
+          break;
+        }
+      }
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return kDone;
+}
+
+bool Parse(int argc, wchar_t** argv, Options& options) {
+  if (argc < 2) return false;
+  options.command = argv[1];
+  for (int i = 2; i < argc; ++i) {
+    std::wstring arg = argv[i];
+    auto value = [&]() -> const wchar_t* { return i + 1 < argc ? argv[++i] : nullptr; };
+    const wchar_t* v = nullptr;
+    if (arg == L"--hidden") options.filter.includeHidden = true;
+    else if (arg == L"--type") options.type = true;
+    else if (arg == L"--force") options.force = true;
+    else if ((v = value()) == nullptr) return false;
+    else if (arg == L"--title") options.filter.title = v;
+    else if (arg == L"--title-regex") options.filter.titleRegex = v;
+    else if (arg == L"--class") options.filter.className = v;
+    else if (arg == L"--timeout") options.timeoutMs = static_cast<DWORD>(_wtoi(v));
+    else if (arg == L"--id") { options.id = _wtoi(v); options.hasId = true; }
+    else if (arg == L"--text") { options.text = v; options.hasText = true; }
+    else if (arg == L"--index") options.index = _wtoi(v);
+    else if (arg == L"--press") options.pressId = _wtoi(v);
+    else if (arg == L"--has-id") options.filter.hasControlId = _wtoi(v);
+    else if (arg == L"--under") options.under.push_back(v);
+    else return false;
+  }
+  return true;
+}
+
+int Run() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  Options options;
+  if (argv == nullptr || !Parse(argc, argv, options)) {
+    WriteErr(kUsageText);
+    return kUsage;
+  }
+  LocalFree(argv);
+  const std::wstring& c = options.command;
+  bool needsId = c == L"press" || c == L"set-text" || c == L"select";
+  if (needsId && !options.hasId) {
+    WriteErr("ui_driver: " + ToUtf8(c) + " needs --id\n");
+    return kUsage;
+  }
+  if ((c == L"set-text" && !options.hasText) || (c == L"select" && options.index < 0)) {
+    WriteErr(kUsageText);
+    return kUsage;
+  }
+  if (c == L"list") return ListCommand(options);
+  if (c == L"wait-window") return WaitWindowCommand(options);
+  if (c == L"wait-gone") return WaitGoneCommand(options);
+  if (c == L"dump") return DumpCommand(options);
+  if (c == L"messagebox") return MessageBoxCommand(options);
+  if (c == L"press") return PressCommand(options);
+  if (c == L"set-text") return SetTextCommand(options);
+  if (c == L"select") return SelectCommand(options);
+  if (c == L"close") return CloseCommand(options);
+  if (c == L"end-processes") return EndProcessesCommand(options);
+  WriteErr(kUsageText);
+  return kUsage;
+}
+
+}  // namespace
+}  // namespace kalv::testtools
+
+int main() {
+  try {
+    return kalv::testtools::Run();
+  } catch (const std::exception& e) {
+    kalv::testtools::WriteErr(std::string("ui_driver: ") + e.what() + "\n");
+    return kalv::testtools::kUsage;
+  }
+}

@@ -1,0 +1,138 @@
+# The harness's own cases: starting a game and waiting for it with the launcher's code,
+# and the single running copy of the player.
+
+# Writes the probe's parameter file: restore code, run code, marker, executable, command line.
+rungame_params() {
+  local file=$1
+  shift
+  printf '%s\r\n' "$@" >"$file"
+}
+
+# The game sits under a folder with blanks; a decoy C:\Program.exe stands ready to catch
+# a start that lets Windows guess where an unquoted path ends.
+case_rungame_runs_exact_command_line_and_restores_after_exit() {
+  kalv_need "$KALV_TOOLS/rungame_probe.exe"
+  local games work decoy exe cmdline pid
+  games=$(kalv_pf_sandbox "Quake III Arena")
+  work=$(kalv_sandbox work)
+  kalv_standin "$games/quake3.exe"
+  decoy="$WINEPREFIX/drive_c/Program.exe"
+  kalv_cleanup_add "$decoy"
+  kalv_standin "$decoy"
+
+  exe=$(kalv_win "$games/quake3.exe")
+  cmdline="$exe +set sv_pure 0 +set fs_game \"\" +exec \"Kalvenmarque.cfg\""
+  rungame_params "$work/params.txt" Q3A Q3A "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
+  export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE
+  KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
+  KALV_STANDIN_RELEASE=$(kalv_win "$work/release")
+
+  cd "$work"
+  kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
+  pid=$KALV_PID
+  kalv_wait_file "$work/standin.log" 30 || kalv_fail "the game was never started"
+  # Several poll rounds while the game runs: no restore yet, the probe still waits.
+  sleep 2
+  kalv_running "$pid" || kalv_fail "RunGameAndWait returned while the game still ran"
+  kalv_assert_no_file "$work/marker.txt" "restore ran while the game was running:"
+  kalv_assert_no_file "$work/marker.txt.done"
+
+  touch "$work/release"
+  kalv_wait_exit "$pid" 20 || kalv_fail "RunGameAndWait did not notice the end of the game"
+  kalv_assert_eq 0 "$KALV_EXIT" "probe exit code"
+  kalv_assert_file "$work/marker.txt" "no restore after the game ended:"
+  kalv_assert_contains "$work/marker.txt" "restored Q3A"
+  kalv_assert_contains "$work/marker.txt.done" "returned"
+
+  local log="$work/standin.log"
+  kalv_assert_eq "$cmdline" "$(kalv_standin_field "$log" commandline)" "game command line"
+  kalv_assert_eq "$exe" "$(kalv_standin_field "$log" module)" "started executable"
+  kalv_assert_eq "$(kalv_win "$work")" "$(kalv_standin_field "$log" workdir)" "game working folder"
+  kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$log")" "number of programs started"
+  kalv_assert_not_contains "$log" 'module: C:\Program.exe' "the decoy ran"
+  kalv_assert_contains "$log" "[ended"
+}
+
+# Only the five codes with a restore restore, compared exactly; a game that crashes
+# still gets its restore; a missing executable reaches the caller as a failure.
+case_rungame_restores_by_exact_code_only() {
+  kalv_need "$KALV_TOOLS/rungame_probe.exe"
+  local games work exe
+  games=$(kalv_sandbox "Half-Life")
+  work=$(kalv_sandbox work)
+  kalv_standin "$games/hl.exe"
+  exe=$(kalv_win "$games/hl.exe")
+  export KALV_STANDIN_LOG
+  KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
+  cd "$work"
+
+  local run restore code mode
+  for run in "HL Q2 exit" "HL hl exit" "HL HL crash"; do
+    read -r restore code mode <<<"$run"
+    rm -f "$work"/marker.txt*
+    rungame_params "$work/params.txt" "$restore" "$code" "$(kalv_win "$work/marker.txt")" "$exe" \
+      "$exe -game valve +playdemo kalvenmarque"
+    KALV_STANDIN_MODE=$mode kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
+    kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe for code $code did not return"
+    kalv_assert_contains "$work/marker.txt.done" "returned" "RunGameAndWait with code $code"
+    if [ "$code" = "$restore" ]; then
+      kalv_assert_contains "$work/marker.txt" "restored $restore" "crashed game, code $code"
+    else
+      kalv_assert_no_file "$work/marker.txt" "restore ran for code $code:"
+    fi
+  done
+  kalv_assert_eq 3 "$(grep -c '^\[standin\]$' "$work/standin.log")" "games started"
+
+  rm -f "$work"/marker.txt*
+  rungame_params "$work/params.txt" HL HL "$(kalv_win "$work/marker.txt")" \
+    "$(kalv_win "$games")\\missing.exe" "$(kalv_win "$games")\\missing.exe"
+  kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
+  kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe with a missing game did not return"
+  kalv_assert_contains "$work/marker.txt.done" "raised 53 File not found"
+  kalv_assert_no_file "$work/marker.txt" "restore ran although the game never started:"
+}
+
+# A second copy started while the first shows its window ends at once and silently.
+case_second_instance_ends_at_once() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  local inst first second
+  inst=$(kalv_install_copy install)
+  cd "$inst"
+  kalv_run "$inst/Kalvenmarque.exe"
+  first=$KALV_PID
+  kalv_driver dump --has-id 1011 --timeout 30000 >splash.txt ||
+    kalv_fail "the splash window never showed"
+  kalv_screenshot splash
+  kalv_assert_contains splash.txt "id=1008 class=Static"
+  kalv_assert_contains splash.txt "text=Windows 95/98/ME/2000"
+
+  kalv_run "$inst/Kalvenmarque.exe"
+  second=$KALV_PID
+  kalv_wait_exit "$second" 10 || kalv_fail "the second copy is still running"
+  kalv_running "$first" || kalv_fail "the first copy ended too"
+
+  kalv_driver wait-window --has-id 2013 --timeout 30000 >main.txt ||
+    kalv_fail "the first copy never showed its main window"
+  kalv_screenshot main
+  kalv_driver close --has-id 2013 >/dev/null
+  kalv_wait_exit "$first" 20 || kalv_fail "closing the main window did not end the program"
+}
+
+# The driver finds a message box of another program, reads it and presses a button.
+case_ui_driver_answers_message_box() {
+  local dir
+  dir=$(kalv_sandbox game)
+  kalv_standin "$dir/asker.exe"
+  KALV_STANDIN_MODE="ask:Play the demo again?" kalv_run "$dir/asker.exe"
+  kalv_driver messagebox --timeout 30000 >box.txt || kalv_fail "no message box found"
+  kalv_screenshot box
+  kalv_assert_contains box.txt "caption: Stand-in question"
+  kalv_assert_contains box.txt "text: Play the demo again?"
+  kalv_assert_contains box.txt "button: id=6"
+  kalv_assert_contains box.txt "button: id=7"
+  kalv_driver press --class '#32770' --id 5 && kalv_fail "pressed a button the box does not have"
+  kalv_driver press --class '#32770' --id 7 >/dev/null
+  kalv_wait_exit "$KALV_PID" 20 || kalv_fail "the box did not close"
+  kalv_assert_contains "$dir/standin.log" "answer: 7"
+  kalv_driver wait-gone --class '#32770' --timeout 5000
+}
