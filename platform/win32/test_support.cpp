@@ -1,0 +1,90 @@
+#include "platform/win32/test_support.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <atomic>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_system.h"
+
+namespace kalv::win32 {
+
+ExclusiveHold::ExclusiveHold(const std::string& path) {
+  HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  handle_ = (h == INVALID_HANDLE_VALUE) ? nullptr : h;
+}
+
+ExclusiveHold::~ExclusiveHold() {
+  if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
+}
+
+std::string TemporaryDirectory() {
+  wchar_t buffer[MAX_PATH + 1];
+  DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+  while (n > 0 && buffer[n - 1] == L'\\') --n;
+  return Utf8(buffer, n);
+}
+
+// The process id and a counter make parallel test runs and repeated calls distinct.
+std::string MakeScratchDirectory(const std::string& prefix) {
+  static std::atomic<int> counter{0};
+  for (;;) {
+    const std::string dir = TemporaryDirectory() + "\\" + prefix + "-" +
+                            std::to_string(GetCurrentProcessId()) + "-" +
+                            std::to_string(++counter);
+    if (CreateDirectoryW(Wide(dir).c_str(), nullptr)) return dir;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
+  }
+}
+
+void RemoveTree(const std::string& dir) {
+  if (dir.empty()) return;
+  const std::wstring wdir = Wide(dir);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((wdir + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring full = wdir + L"\\" + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(Utf8(full));
+      } else {
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(full.c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  SetFileAttributesW(wdir.c_str(), FILE_ATTRIBUTE_DIRECTORY);
+  RemoveDirectoryW(wdir.c_str());
+}
+
+void RemoveRegistryTree(RegRoot root, const std::string& path) {
+  HKEY base = HKEY_CURRENT_USER;
+  switch (root) {
+    case RegRoot::ClassesRoot: base = HKEY_CLASSES_ROOT; break;
+    case RegRoot::CurrentUser: base = HKEY_CURRENT_USER; break;
+    case RegRoot::LocalMachine: base = HKEY_LOCAL_MACHINE; break;
+    case RegRoot::Users: base = HKEY_USERS; break;
+  }
+  RegDeleteTreeW(base, Wide(path).c_str());
+  RegDeleteKeyW(base, Wide(path).c_str());
+}
+
+std::string RunningProgramPath() { return Utf8(ProgramFilePath()); }
+
+std::uint32_t CurrentProcessId() { return GetCurrentProcessId(); }
+
+bool WriteTestFile(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  return ok && written == bytes.size();
+}
+
+}  // namespace kalv::win32

@@ -1,0 +1,40 @@
+// Helpers for tests that run against the real Windows backend (contract and backend
+// tests): scratch folders, another program's exclusive hold on a file, clean-up.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace kalv::win32 {
+
+// Holds a file open with no sharing at all, as another program can; released on
+// destruction.
+class ExclusiveHold {
+ public:
+  explicit ExclusiveHold(const std::string& path);
+  ~ExclusiveHold();
+  ExclusiveHold(const ExclusiveHold&) = delete;
+  ExclusiveHold& operator=(const ExclusiveHold&) = delete;
+  bool held() const { return handle_ != nullptr; }
+
+ private:
+  void* handle_ = nullptr;
+};
+
+// The user's temporary folder, without a trailing backslash.
+std::string TemporaryDirectory();
+// A new empty folder below the temporary folder, unique to this process and call.
+std::string MakeScratchDirectory(const std::string& prefix);
+// Deletes a folder and everything below it, read-only files included.
+void RemoveTree(const std::string& dir);
+// Deletes a registry key and everything below it (test clean-up only).
+void RemoveRegistryTree(RegRoot root, const std::string& path);
+// The full path of the running program's file.
+std::string RunningProgramPath();
+std::uint32_t CurrentProcessId();
+// Writes a file with the given bytes (set-up without going through the backend).
+bool WriteTestFile(const std::string& path, const std::string& bytes);
+
+}  // namespace kalv::win32

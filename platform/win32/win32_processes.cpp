@@ -1,0 +1,125 @@
+#include "platform/win32/win32_processes.h"
+
+#include "platform/win32/windows_api.h"
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/win32/error_map.h"
+#include "platform/win32/wide.h"
+
+namespace kalv::win32 {
+
+namespace {
+
+class HandleWatch : public ProcessWatch {
+ public:
+  explicit HandleWatch(HANDLE process) : process_(process) {}
+  ~HandleWatch() override { CloseHandle(process_); }
+  HandleWatch(const HandleWatch&) = delete;
+  HandleWatch& operator=(const HandleWatch&) = delete;
+
+  Result<std::uint32_t> ExitCode() override {
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_, &code)) return LastFailure();
+    return static_cast<std::uint32_t>(code);
+  }
+
+ private:
+  HANDLE process_;
+};
+
+// Keyboard navigation of a modeless dialog needs its messages routed through
+// IsDialogMessage; the dialog is the top-level window the message is for.
+bool RoutedToDialog(MSG& msg) {
+  if (!msg.hwnd) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!root) return false;
+  wchar_t cls[16];
+  if (GetClassNameW(root, cls, 16) == 0 || lstrcmpW(cls, L"#32770") != 0) return false;
+  return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+void Dispatch(MSG& msg) {
+  if (RoutedToDialog(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+}  // namespace
+
+int ShowCommand(ShowMode show) {
+  switch (show) {
+    case ShowMode::Normal: return SW_SHOWNOACTIVATE;
+    case ShowMode::NormalFocus: return SW_SHOWNORMAL;
+    case ShowMode::MinimizedFocus: return SW_SHOWMINIMIZED;
+    case ShowMode::Hidden: return SW_HIDE;
+  }
+  return SW_SHOWNORMAL;
+}
+
+// The executable is passed as lpApplicationName, so Windows never splits an unquoted
+// path with blanks and tries its pieces ("C:\Program.exe") as programs.
+Result<ProcessId> Win32Processes::Start(const std::string& executable,
+                                        const std::string& commandLine, ShowMode show,
+                                        const std::string& workingDir) {
+  const std::wstring exe = Wide(executable);
+  std::wstring line = Wide(commandLine);
+  std::vector<wchar_t> mutableLine(line.begin(), line.end());
+  mutableLine.push_back(L'\0');
+  const std::wstring dir = Wide(workingDir);
+
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = static_cast<WORD>(ShowCommand(show));
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
+    return LastFailure();
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return static_cast<ProcessId>(pi.dwProcessId);
+}
+
+Result<std::unique_ptr<ProcessWatch>> Win32Processes::OpenForQuery(ProcessId id) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
+  if (!process) return LastFailure();
+  return std::unique_ptr<ProcessWatch>(new HandleWatch(process));
+}
+
+// ShellExecute's small results 2, 3, 5 and 8 are the Windows error codes of the same
+// names; 0 means the system ran out of memory.
+Status Win32Processes::ShellOpen(const std::string& file, const std::string& parameters,
+                                 const std::string& workingDir, ShowMode show) {
+  const std::wstring wfile = Wide(file);
+  const std::wstring wparams = Wide(parameters);
+  const std::wstring wdir = Wide(workingDir);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", wfile.c_str(), wparams.empty() ? nullptr : wparams.c_str(),
+                    wdir.empty() ? nullptr : wdir.c_str(), ShowCommand(show)));
+  if (result > 32) return Status::Ok();
+  if (result == 0) return Status::Fail(err::kOutOfMemory);
+  return Status(FailureFromError(static_cast<DWORD>(result)));
+}
+
+// A quit request seen here is put back, so the message loop that follows still ends.
+void Win32Processes::PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void Win32Processes::RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+}
+
+void Win32Processes::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+}  // namespace kalv::win32

@@ -1,0 +1,23 @@
+// Processes and the message loop of the one UI thread.
+#pragma once
+
+#include "platform/processes.h"
+
+namespace kalv::win32 {
+
+class Win32Processes : public Processes {
+ public:
+  Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
+                          ShowMode show, const std::string& workingDir) override;
+  Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
+  Status ShellOpen(const std::string& file, const std::string& parameters,
+                   const std::string& workingDir, ShowMode show) override;
+  void PumpMessages() override;
+  void RunMessageLoop() override;
+  void Sleep(unsigned milliseconds) override;
+};
+
+// The ShowWindow code of a show mode.
+int ShowCommand(ShowMode show);
+
+}  // namespace kalv::win32

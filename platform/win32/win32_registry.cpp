@@ -1,0 +1,157 @@
+#include "platform/win32/win32_registry.h"
+
+#include "platform/win32/windows_api.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/win32/error_map.h"
+#include "platform/win32/wide.h"
+
+namespace kalv::win32 {
+
+namespace {
+
+// Query value, set value, create subkey, enumerate subkeys, notify, create link.
+constexpr REGSAM kWriteAccess = 0x3F;
+
+HKEY RootKey(RegRoot root) {
+  switch (root) {
+    case RegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RegRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case RegRoot::Users: return HKEY_USERS;
+  }
+  return HKEY_CURRENT_USER;
+}
+
+// One open key, closed with the object.
+class OpenKey {
+ public:
+  OpenKey(RegRoot root, const std::string& path, REGSAM access) {
+    error_ = RegOpenKeyExW(RootKey(root), Wide(path).c_str(), 0, access, &key_);
+    if (error_ != ERROR_SUCCESS) key_ = nullptr;
+  }
+  ~OpenKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+  bool ok() const { return key_ != nullptr; }
+  HKEY get() const { return key_; }
+  Failure failure() const { return FailureFromError(static_cast<DWORD>(error_)); }
+
+ private:
+  HKEY key_ = nullptr;
+  LONG error_ = ERROR_SUCCESS;
+};
+
+Status FromCode(LONG code) {
+  return code == ERROR_SUCCESS ? Status::Ok() : Status(FailureFromError(static_cast<DWORD>(code)));
+}
+
+}  // namespace
+
+Status Win32Registry::CreateKey(RegRoot root, const std::string& path) {
+  HKEY key = nullptr;
+  const LONG code = RegCreateKeyExW(RootKey(root), Wide(path).c_str(), 0, nullptr,
+                                    REG_OPTION_NON_VOLATILE, kWriteAccess, nullptr, &key, nullptr);
+  if (code == ERROR_SUCCESS) RegCloseKey(key);
+  return FromCode(code);
+}
+
+// Windows NT refuses a key with subkeys, but Wine deletes it; asking first makes both
+// behave alike, so removing associations never takes another program's subkeys along.
+Status Win32Registry::DeleteKey(RegRoot root, const std::string& path) {
+  {
+    OpenKey key(root, path, KEY_READ);
+    if (!key.ok()) return key.failure();
+    DWORD subKeys = 0;
+    const LONG code = RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr,
+                                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (code != ERROR_SUCCESS) return FromCode(code);
+    if (subKeys > 0) return Status::Fail(err::kPathFileAccess);
+  }
+  return FromCode(RegDeleteKeyW(RootKey(root), Wide(path).c_str()));
+}
+
+bool Win32Registry::KeyExists(RegRoot root, const std::string& path) {
+  return OpenKey(root, path, KEY_READ).ok();
+}
+
+Result<std::vector<std::string>> Win32Registry::SubKeys(RegRoot root, const std::string& path) {
+  OpenKey key(root, path, KEY_READ);
+  if (!key.ok()) return key.failure();
+  std::vector<std::string> names;
+  wchar_t name[256];  // the longest key name the registry allows, plus the terminator
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    const LONG code =
+        RegEnumKeyExW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (code == ERROR_NO_MORE_ITEMS) break;
+    if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
+    names.push_back(Utf8(name, length));
+  }
+  std::sort(names.begin(), names.end(), LessNoCase);
+  return names;
+}
+
+// The stored length counts the terminating zero, as the registry expects for REG_SZ.
+Status Win32Registry::SetString(RegRoot root, const std::string& path, const std::string& name,
+                                const std::string& value) {
+  OpenKey key(root, path, kWriteAccess);
+  if (!key.ok()) return key.failure();
+  const std::wstring data = Wide(value);
+  const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  return FromCode(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(data.c_str()), bytes));
+}
+
+Status Win32Registry::SetDword(RegRoot root, const std::string& path, const std::string& name,
+                               std::uint32_t value) {
+  OpenKey key(root, path, kWriteAccess);
+  if (!key.ok()) return key.failure();
+  const DWORD data = value;
+  return FromCode(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_DWORD,
+                                 reinterpret_cast<const BYTE*>(&data), sizeof data));
+}
+
+// The buffer has bufferChars characters including the terminator: a value that does not
+// fit fails (more data) instead of coming back cut.
+Result<std::string> Win32Registry::QueryString(RegRoot root, const std::string& path,
+                                               const std::string& name, std::size_t bufferChars) {
+  if (bufferChars == 0) return Result<std::string>::Fail(err::kInvalidCall);
+  OpenKey key(root, path, KEY_QUERY_VALUE);
+  if (!key.ok()) return key.failure();
+  std::vector<wchar_t> buffer(bufferChars, L'\0');
+  DWORD type = REG_SZ;
+  DWORD bytes = static_cast<DWORD>(bufferChars * sizeof(wchar_t));
+  const LONG code = RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+  if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
+  if (type != REG_SZ) return Result<std::string>::Fail(err::kInvalidCall);
+  std::size_t chars = bytes / sizeof(wchar_t);
+  // Data stored without its terminator fills the whole buffer: no room for one.
+  const auto end = std::find(buffer.begin(), buffer.begin() + chars, L'\0');
+  if (end == buffer.begin() + chars && chars == bufferChars)
+    return Result<std::string>::Fail(err::kInvalidCall);
+  chars = static_cast<std::size_t>(end - buffer.begin());
+  return Utf8(buffer.data(), chars);
+}
+
+Result<std::uint32_t> Win32Registry::QueryDword(RegRoot root, const std::string& path,
+                                                const std::string& name) {
+  OpenKey key(root, path, KEY_QUERY_VALUE);
+  if (!key.ok()) return key.failure();
+  DWORD type = 0;
+  DWORD data = 0;
+  DWORD bytes = sizeof data;
+  const LONG code = RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(&data), &bytes);
+  if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
+  if (type != REG_DWORD || bytes != sizeof data) return Result<std::uint32_t>::Fail(err::kInvalidCall);
+  return static_cast<std::uint32_t>(data);
+}
+
+}  // namespace kalv::win32

@@ -1,0 +1,193 @@
+#include "platform/win32/win32_windows.h"
+
+#include "platform/win32/windows_api.h"
+#include <commctrl.h>
+
+#include <exception>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "platform/win32/child_control.h"
+#include "platform/win32/wide.h"
+
+namespace kalv::win32 {
+
+namespace {
+
+// One modeless dialog. The window procedure only unpacks messages and hands them to
+// the handlers the portable code installed.
+class DialogWindow : public WindowHandle {
+ public:
+  DialogWindow() = default;
+  ~DialogWindow() override;
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+
+  static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  ControlHandle& Control(int id) override;
+  void OnEvent(int id, Event event, std::function<void()> handler) override;
+  std::uintptr_t Native() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+
+  void SetText(const std::string& text) override { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+  std::string Text() const override { return WindowText(hwnd_); }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+  bool Enabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+  bool Visible() const override { return HasVisibleStyle(hwnd_); }
+  void SetValue(int) override {}
+  int Value() const override { return 0; }
+  void ClearItems() override {}
+  void AddItem(const std::string&) override {}
+  int ItemCount() const override { return 0; }
+  std::string Item(int) const override { return std::string(); }
+  void SetSelection(int) override {}
+  int Selection() const override { return -1; }
+  void Repaint() override { RepaintNow(hwnd_); }
+
+ private:
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR OnCommand(int id, int code, HWND control);
+  INT_PTR OnNotify(const NMHDR& header);
+  INT_PTR OnClose();
+  INT_PTR OnDestroyed();
+  void Fire(int id, Event event);
+
+  HWND hwnd_ = nullptr;
+  int quietDepth_ = 0;
+  std::map<int, std::unique_ptr<ChildControl>> controls_;
+  std::map<std::pair<int, Event>, std::function<void()>> handlers_;
+};
+
+// An exception must not unwind through the system's window code; it is noted for a
+// debugger and the message counts as handled.
+void NoteEscapedException(const char* what) {
+  OutputDebugStringA("Kalvenmarque: exception in a window handler: ");
+  OutputDebugStringA(what);
+  OutputDebugStringA("\n");
+}
+
+DialogWindow::~DialogWindow() {
+  if (!hwnd_) return;
+  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+  DestroyWindow(hwnd_);
+}
+
+// The object arrives with WM_INITDIALOG and is kept in the dialog's user slot; messages
+// before it (WM_SETFONT) go to the default handling.
+INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  DialogWindow* self = nullptr;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<DialogWindow*>(lParam);
+    SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_ = hwnd;
+  } else {
+    self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  try {
+    return self->OnMessage(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    NoteEscapedException(e.what());
+  } catch (...) {
+    NoteEscapedException("unknown");
+  }
+  return TRUE;
+}
+
+INT_PTR DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: return TRUE;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CLOSE: return OnClose();
+    case WM_NCDESTROY: return OnDestroyed();
+    default: return FALSE;
+  }
+}
+
+// BN_CLICKED and STN_CLICKED share code 0; code 1 is a selection change only for list
+// and drop-down boxes (for a label it is a double click).
+INT_PTR DialogWindow::OnCommand(int id, int code, HWND control) {
+  if (code == BN_CLICKED) {
+    Fire(id, Event::Click);
+    return TRUE;
+  }
+  if (code == CBN_SELCHANGE) {
+    const ControlKind kind = KindOf(control);
+    if (kind == ControlKind::ComboBox || kind == ControlKind::ListBox) {
+      Fire(id, Event::Click);
+      return TRUE;
+    }
+    return FALSE;
+  }
+  if (code == EN_CHANGE && KindOf(control) == ControlKind::Edit) {
+    if (quietDepth_ == 0) Fire(id, Event::Change);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR DialogWindow::OnNotify(const NMHDR& header) {
+  if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
+    Fire(static_cast<int>(header.idFrom), Event::Click);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// The close box only reports; the window stays until its owner discards it.
+INT_PTR DialogWindow::OnClose() {
+  Fire(0, Event::Close);
+  return TRUE;
+}
+
+// Destroyed from outside (the system ending the session): forget the handle.
+INT_PTR DialogWindow::OnDestroyed() {
+  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+  hwnd_ = nullptr;
+  return FALSE;
+}
+
+// The handler is copied first: it may replace itself while it runs.
+void DialogWindow::Fire(int id, Event event) {
+  const auto found = handlers_.find({id, event});
+  if (found == handlers_.end() || !found->second) return;
+  const std::function<void()> handler = found->second;
+  handler();
+}
+
+ControlHandle& DialogWindow::Control(int id) {
+  auto found = controls_.find(id);
+  if (found != controls_.end()) return *found->second;
+  HWND child = GetDlgItem(hwnd_, id);
+  if (!child)
+    throw std::out_of_range("the dialog template has no control " + std::to_string(id));
+  auto handle = std::make_unique<ChildControl>(child, quietDepth_);
+  ChildControl& ref = *handle;
+  controls_.emplace(id, std::move(handle));
+  return ref;
+}
+
+void DialogWindow::OnEvent(int id, Event event, std::function<void()> handler) {
+  handlers_[{id, event}] = std::move(handler);
+}
+
+}  // namespace
+
+std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
+  auto window = std::make_unique<DialogWindow>();
+  HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
+                                 &DialogWindow::Procedure, reinterpret_cast<LPARAM>(window.get()));
+  if (!hwnd)
+    throw std::runtime_error("dialog template " + std::to_string(templateId) +
+                             " could not be created");
+  ShowWindow(hwnd, SW_HIDE);
+  return window;
+}
+
+}  // namespace kalv::win32
