@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the host flavour (portable code, in-memory platform, host tests) in
+# <build>/host and the Windows flavour (the programs, contract tests, end-to-end tools,
+# install tree) in <build>/win32. <build> is build/ or $KALV_BUILD_DIR.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${KALV_BUILD_DIR:-$ROOT/build}
+JOBS=${KALV_JOBS:-2}
+mkdir -p "$BUILD"
+
+cmake -S "$ROOT" -B "$BUILD/host" -DCMAKE_BUILD_TYPE=Release >"$BUILD/host-configure.log" 2>&1 ||
+  { cat "$BUILD/host-configure.log"; exit 1; }
+cmake --build "$BUILD/host" -j"$JOBS"
+
+cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >"$BUILD/win32-configure.log" 2>&1 ||
+  { cat "$BUILD/win32-configure.log"; exit 1; }
+cmake --build "$BUILD/win32" -j"$JOBS"
+echo "build: host in $BUILD/host, Windows in $BUILD/win32 (install tree $BUILD/win32/install)"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The platform contract tests of the Windows build, run under Wine in a fresh prefix.
+#   scripts/contract.sh [<windows build dir>]   (default: build/win32 or $KALV_BUILD_DIR/win32)
+set -uo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${1:-${KALV_BUILD_DIR:-$ROOT/build}/win32}
+EXE=$(find "$BUILD" -name contract_tests_win32.exe -type f 2>/dev/null | head -n 1)
+if [ -z "$EXE" ]; then
+  echo "contract: contract_tests_win32.exe is not built in $BUILD"
+  exit 1
+fi
+
+# shellcheck source=tests/e2e/wine_env.sh
+source "$ROOT/tests/e2e/wine_env.sh"
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/kalv-contract.XXXXXX")
+trap 'kalv_wine_down; rm -rf -- "$WORK"' EXIT
+trap 'exit 130' INT TERM
+
+kalv_wine_up "$WORK" || { echo "contract: Wine could not be prepared"; exit 1; }
+OUT="$BUILD/contract-results.txt"
+rc=0
+(cd "$(dirname "$EXE")" && timeout 300 wine "$EXE") >"$OUT" 2>&1 </dev/null || rc=$?
+tr -d '\r' <"$OUT" | grep -E '^\[  (PASSED|FAILED)  \]|^\[==========\] [0-9]+ tests? from' || true
+if [ "$rc" -eq 124 ]; then echo "contract: time limit reached (see $OUT)"; fi
+exit "$rc"
