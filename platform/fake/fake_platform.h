@@ -236,7 +236,7 @@ class FakeDialogs : public Dialogs {
   const std::vector<ShownFolderDialog>& folderDialogs() const { return folderDialogs_; }
 
   Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
-                    Buttons buttons, WindowHandle* owner) override;
+                    Buttons buttons, WindowHandle* owner = nullptr) override;
   std::optional<std::string> BrowseForFolder(WindowHandle* owner,
                                              const std::string& title) override;
 
