@@ -61,10 +61,20 @@ bool IsDirectoryAttribute(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Windows refuses to delete or overwrite a read-only file; Wine running as root lets
+// the Unix permissions be bypassed, so the rule is applied here as well.
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD a = GetFileAttributesW(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY) &&
+         (a & FILE_ATTRIBUTE_READONLY);
+}
+
 // Opening a directory as a file is refused as the classic file functions refuse it.
 Result<HANDLE> OpenHandle(const std::string& path, DWORD access, DWORD share, DWORD creation) {
   const std::wstring wide = Wide(path);
   if (IsDirectoryAttribute(GetFileAttributesW(wide.c_str())))
+    return Result<HANDLE>::Fail(err::kPathFileAccess);
+  if ((access & GENERIC_WRITE) && IsReadOnlyFile(wide))
     return Result<HANDLE>::Fail(err::kPathFileAccess);
   HANDLE h = CreateFileW(wide.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
@@ -141,7 +151,14 @@ Status Win32Files::SetAttributes(const std::string& path, std::uint32_t attribut
 }
 
 Status Win32Files::Copy(const std::string& from, const std::string& to) {
-  return FromBool(CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE));
+  const std::wstring target = Wide(to);
+  if (IsReadOnlyFile(target)) {
+    // The source's own failure (missing, held open) still comes first.
+    const std::wstring source = Wide(from);
+    if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES) return LastFailure();
+    return Status::Fail(err::kPathFileAccess);
+  }
+  return FromBool(CopyFileW(Wide(from).c_str(), target.c_str(), FALSE));
 }
 
 Status Win32Files::Rename(const std::string& from, const std::string& to) {
@@ -149,7 +166,9 @@ Status Win32Files::Rename(const std::string& from, const std::string& to) {
 }
 
 Status Win32Files::Delete(const std::string& path) {
-  return FromBool(DeleteFileW(Wide(path).c_str()));
+  const std::wstring wide = Wide(path);
+  if (IsReadOnlyFile(wide)) return Status::Fail(err::kPathFileAccess);
+  return FromBool(DeleteFileW(wide.c_str()));
 }
 
 Status Win32Files::MakeDirectory(const std::string& path) {

@@ -1,0 +1,45 @@
+// The contract cases against the real Windows backend, in a scratch folder below the
+// user's temporary folder that is removed after each case.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/test_support.h"
+#include "platform/win32/win32_platform.h"
+#include "tests/contract/contract_backend.h"
+
+namespace {
+
+class Win32Backend : public kalv::contract::ContractBackend {
+ public:
+  Win32Backend() : scratch_(kalv::win32::MakeScratchDirectory("kalvcontract")) {}
+  ~Win32Backend() override {
+    ReleaseAll();
+    kalv::win32::RemoveTree(scratch_);
+  }
+
+  kalv::Platform& platform() override { return backend_.platform(); }
+  std::string Scratch() override { return scratch_; }
+
+  void HoldOpen(const std::string& path) override {
+    auto hold = std::make_unique<kalv::win32::ExclusiveHold>(path);
+    if (!hold->held()) ADD_FAILURE() << "could not hold " << path << " open";
+    holds_.push_back(std::move(hold));
+  }
+  void ReleaseAll() override { holds_.clear(); }
+
+ private:
+  kalv::win32::Win32Platform backend_;
+  std::string scratch_;
+  std::vector<std::unique_ptr<kalv::win32::ExclusiveHold>> holds_;
+};
+
+}  // namespace
+
+std::unique_ptr<kalv::contract::ContractBackend> MakeContractBackend() {
+  auto backend = std::make_unique<Win32Backend>();
+  if (backend->Scratch().empty()) return nullptr;  // the fixture reports it
+  return backend;
+}
