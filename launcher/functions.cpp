@@ -128,6 +128,9 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
     return static_cast<long long>(total) - static_cast<long long>(length);
   };
   long long remaining = remainingFor(CurrentLength(out.get()).value_or(0));
+  // The bar is moved (and so repainted) only when its percentage changes: a repaint per
+  // 2048-byte block would cost far more than the copy itself.
+  int shown = -1;
 
   for (;;) {
     const long long before = remaining;
@@ -146,8 +149,10 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
     if (auto length = CurrentLength(out.get())) remaining = remainingFor(*length);
     if (total > 0 && remaining >= 0 && remaining <= static_cast<long long>(total)) {
       const auto left = static_cast<std::uint64_t>(remaining);
-      if (ui::ProgressBar* bar = SplashProgress(program))
-        bar->SetValue(100 - static_cast<int>(left * 100 / total));
+      const int percent = 100 - static_cast<int>(left * 100 / total);
+      ui::ProgressBar* bar = SplashProgress(program);
+      if (bar && percent != shown) bar->SetValue(percent);
+      shown = percent;
     }
     if (remaining == 0) break;
     if (remaining >= before) {

@@ -60,6 +60,22 @@ TEST_F(CopyTest, ExactMultipleOfTheBlockEndsAtOneHundred) {
   EXPECT_EQ(fake.files.Contents("C:\\b.dm_66"), Bytes(4096));
 }
 
+TEST_F(CopyTest, LargeCopyMovesTheBarOncePerPercentUpToOneHundred) {
+  const std::string demo = Bytes(1 << 20);  // 512 blocks
+  fake.files.AddFile("C:\\big.dm_66", demo);
+  EXPECT_EQ(CopyFileWithProgress(program, "C:\\big.dm_66", "C:\\copy.dm_66"), demo.size());
+  EXPECT_EQ(fake.files.Contents("C:\\copy.dm_66"), demo);
+
+  const std::vector<int>& values = bar().valueHistory;
+  ASSERT_FALSE(values.empty());
+  EXPECT_EQ(values.back(), 100);
+    for (std::size_t i = 1; i < values.size(); ++i) EXPECT_LT(values[i - 1], values[i]);
+  // 100 - floor(remaining * 100 / total) rounds up: the first block (0.19 %) shows 1, and
+  // every percent from there to 100 is shown once.
+  EXPECT_EQ(values.front(), 1);
+  EXPECT_EQ(values.size(), 100u);
+}
+
 TEST_F(CopyTest, ReadOnlyDestinationIsOverwritten) {
   fake.files.AddFile("C:\\new.dem", "new contents");
   fake.files.AddFile("C:\\Games\\old.dem", std::string(9000, 'x'),
@@ -138,6 +154,7 @@ TEST_F(CopyTest, DestinationThatKeepsFailingRaisesItsFailure) {
     EXPECT_EQ(raised.failure().number, err::kDeviceIO);
   }
   for (int value : bar().valueHistory) EXPECT_EQ(value, 0) << "nothing was copied";
+  EXPECT_LE(bar().valueHistory.size(), 1u);
   EXPECT_FALSE(bar().visible);
 }
 
