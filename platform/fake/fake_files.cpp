@@ -45,6 +45,8 @@ struct FakeFiles::State {
   }
   // The number a call gives for a path that names nothing.
   int MissingNumber(const ParsedPath& p) const {
+    NodePtr file = Find(p.key);
+    if (p.trailingSeparator && file && !file->directory) return err::kBadFileName;
     return ParentIsDirectory(p) ? err::kFileNotFound : err::kPathNotFound;
   }
   int Failing(const ParsedPath& p) const {
@@ -299,7 +301,6 @@ Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attribute
   if (int n = state_->Failing(p)) return Status::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node) return Status::Fail(state_->MissingNumber(p));
-  if (state_->held.count(p.key)) return Status::Fail(err::kPermissionDenied);
   // The directory bit is what the entry is, not something a caller can set or clear.
   node->attributes = (attributes & ~attr::kDirectory) | (node->directory ? attr::kDirectory : 0);
   return Status::Ok();

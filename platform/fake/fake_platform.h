@@ -31,8 +31,9 @@ class FakeFiles : public Files {
   void AddFile(const std::string& path, const std::string& contents,
                std::uint32_t attributes = attr::kArchive);
   void AddDirectory(const std::string& path);
-  // "Another program" holds the file open exclusively: open, delete, rename, copy and
-  // attribute changes fail with 70 until released.
+  // "Another program" holds the file open exclusively: open, delete, rename and copy
+  // (from or onto) fail with 70 until released. Attributes and length stay readable and
+  // attributes stay settable, since Windows does not apply sharing to them.
   void HoldOpen(const std::string& path);
   void Release(const std::string& path);
   void ReleaseAll();

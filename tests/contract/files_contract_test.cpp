@@ -79,6 +79,16 @@ TEST_F(FilesContract, FileHeldOpenByAnotherProgramRefusesEverythingUntilReleased
   EXPECT_EQ(files().Copy(At("source.dm3"), At("locked.dm3")).number(), err::kPermissionDenied);
   EXPECT_EQ(files().CanOpenForRead(At("moved.dm3")).number(), err::kFileNotFound);
 
+  // Attributes are not data: reading and changing them is not refused.
+  auto length = files().Length(At("locked.dm3"));
+  ASSERT_TRUE(length.ok());
+  EXPECT_EQ(length.value(), 4u);
+  ASSERT_TRUE(files().SetAttributes(At("locked.dm3"), attr::kReadOnly).ok());
+  auto attributes = files().GetAttributes(At("locked.dm3"));
+  ASSERT_TRUE(attributes.ok());
+  EXPECT_TRUE(attributes.value() & attr::kReadOnly);
+  ASSERT_TRUE(files().SetAttributes(At("locked.dm3"), attr::kNormal).ok());
+
   backend().ReleaseAll();
   EXPECT_EQ(Read(At("locked.dm3")), "demo");
   EXPECT_TRUE(files().Delete(At("locked.dm3")).ok());
@@ -214,6 +224,15 @@ TEST_F(FilesContract, OverlongPathFailsClearlyAndLeavesNothing) {
   auto names = files().List(scratch(), "*");
   ASSERT_TRUE(names.ok());
   EXPECT_TRUE(names.value().empty());
+}
+
+TEST_F(FilesContract, AFinalBackslashNamesADirectoryOnly) {
+  Write(At("autoexec.cfg"), "exec");
+  EXPECT_FALSE(files().CanOpenForRead(At("autoexec.cfg") + "\\").ok());
+  EXPECT_FALSE(files().OpenWrite(At("new.cfg") + "\\").ok());
+  EXPECT_EQ(files().CanOpenForRead(At("new.cfg")).number(), err::kFileNotFound);
+  ASSERT_TRUE(files().MakeDirectory(At("demos") + "\\").ok());
+  EXPECT_TRUE(files().DirectoryExists(At("demos")));
 }
 
 TEST_F(FilesContract, DoubledBackslashInsideAPathIsAccepted) {
