@@ -9,6 +9,10 @@
 
 #include "launcher/splash_window.h"
 #include "platform/platform.h"
+#include "ui/about_window.h"
+#include "ui/advanced_window.h"
+#include "ui/main_window.h"
+#include "ui/options_window.h"
 
 namespace kalv {
 
@@ -37,8 +41,9 @@ struct Program {
   // What the last GetFileVersionText read.
   std::string versionText;
 
-  // The selected language: 0 English, 1 German, 2 Afrikaans (read afresh for every text).
-  std::function<int()> languageIndex = [] { return 0; };
+  // The selected language: 0 English, 1 German, 2 Afrikaans (read afresh for every text);
+  // it is the selection of the options window's language list.
+  std::function<int()> languageIndex;
   int Language() const { return languageIndex ? languageIndex() : 0; }
 
   // Restore operations by game code; a later registration of a code replaces the earlier.
@@ -47,10 +52,24 @@ struct Program {
   // The restore registered for exactly this code, or nullptr.
   const Restore* FindRestore(const std::string& gameCode) const;
 
+  // Play operations by game code, called by the dispatcher; a later registration of a
+  // code replaces the earlier.
+  using Operation = std::function<void(Program&)>;
+  void RegisterPlay(const std::string& gameCode, Operation play);
+  const Operation* FindPlay(const std::string& gameCode) const;
+  // The main window's Convert and Launch Quake 3 buttons.
+  Operation convertToSelected;
+  Operation launchQuake3;
+
   SplashWindow frmSplash;
+  ui::frmDemPla frmDemPla;
+  ui::frmOptions frmOptions;
+  ui::frmAdvanced frmAdvanced;
+  ui::frmAbout frmAbout;
 
  private:
   std::vector<std::pair<std::string, Restore>> restores_;
+  std::vector<std::pair<std::string, Operation>> plays_;
 };
 
 }  // namespace kalv

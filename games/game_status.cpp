@@ -1,0 +1,85 @@
+#include "games/game_status.h"
+
+#include <cctype>
+#include <optional>
+
+#include "launcher/functions.h"
+#include "platform/files.h"
+
+namespace kalv {
+
+namespace {
+
+const char* const kModPrefix = "Mod: ";
+const char* const kNoMod = " /";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+void ClearMod(const ModControls& mod) {
+  mod.modLabel.SetCaption(kNoMod);
+  mod.modNameLabel.SetCaption(kNoMod);
+  mod.loadMod.SetValue(0);
+  mod.loadMod.SetEnabled(false);
+}
+
+// The part of chosen below gameDir ("osp" for C:\Quake3\osp under C:\Quake3); nothing
+// when chosen does not lie below it. Only a path that starts with the game directory
+// counts, so a folder that merely contains its text elsewhere never names a wrong mod.
+std::optional<std::string> ModBelow(const std::string& gameDir, const std::string& chosen) {
+  std::string base = gameDir;
+  while (!base.empty() && base.back() == '\\') base.pop_back();
+  if (base.empty()) return std::nullopt;
+  const std::string prefix = Lower(base) + "\\";
+  if (chosen.size() <= prefix.size() || Lower(chosen).compare(0, prefix.size(), prefix) != 0)
+    return std::nullopt;
+  return chosen.substr(prefix.size());
+}
+
+}  // namespace
+
+void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
+                    const std::string& game, int statusRow, const std::string& version) {
+  const int language = program.Language();
+  if (language < 0 || language > 2) return;
+  const std::string text = LoadText(program, statusRow + language) + version;
+  mainLabel.SetCaption(" " + game + text);
+  optionsLabel.SetCaption(game + text);
+}
+
+// A dialog that yields no readable path counts as cancelled.
+std::string BrowseGameFolder(Program& program, ui::Window& owner, const std::string& title,
+                             ui::TextBox& pathBox) {
+  auto chosen = program.platform.dialogs.BrowseForFolder(&owner.handle(), title);
+  if (!chosen || chosen->empty()) return "";
+  pathBox.SetText(*chosen);
+  return *chosen;
+}
+
+// The description is read from the folder that was just tested for it, so the mod name
+// always belongs to the chosen folder.
+std::string BrowseGameMod(Program& program, ui::Window& owner, const std::string& title,
+                          const ModControls& mod) {
+  auto chosen = program.platform.dialogs.BrowseForFolder(&owner.handle(), title);
+  if (!chosen || chosen->empty()) return "";
+  const std::string& folder = *chosen;
+  const auto below = ModBelow(mod.pathBox.Text(), folder);
+  if (!below) {
+    ClearMod(mod);
+    return folder;
+  }
+  if (!FileExists(program, folder + "\\Description.txt")) {
+    ClearMod(mod);
+    return folder;
+  }
+  mod.modLabel.SetCaption(kModPrefix + *below);
+  auto description = ReadWholeFile(program.platform.files, folder + "\\description.txt");
+  if (!description) return folder;
+  mod.modNameLabel.SetCaption(description.value());
+  mod.loadMod.SetEnabled(true);
+  return folder;
+}
+
+}  // namespace kalv

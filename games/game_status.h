@@ -1,0 +1,51 @@
+// What the games' Detect and Browse operations share: the status lines on the main and
+// options windows, and the folder dialogs for a game directory and a mod.
+#pragma once
+
+#include <string>
+
+#include "launcher/program.h"
+#include "ui/controls.h"
+
+namespace kalv {
+
+// English rows of the status texts; the shown row adds the language index.
+namespace status {
+constexpr int kNotInstalled = 400;
+constexpr int kFound = 403;
+constexpr int kNotFound = 406;
+constexpr int kFoundVersion = 409;
+}  // namespace status
+
+// Rows of the browse prompts (English; + language index).
+constexpr int kPromptSelect = 424;
+constexpr int kPromptFolder = 427;
+constexpr int kPromptMod = 433;
+
+// Paths shorter than this are taken as "no directory" without looking at the disk.
+constexpr std::size_t kShortestGamePath = 3;
+
+// Sets the main window's label to " " + game + status and the options window's label to
+// game + status, in the current language; for another language index neither changes.
+void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
+                    const std::string& game, int statusRow, const std::string& version = "");
+
+// The folder dialog for a game directory: the chosen path goes into pathBox (whose change
+// handling runs the game's detection) and is returned; "" and no change on cancel.
+std::string BrowseGameFolder(Program& program, ui::Window& owner, const std::string& title,
+                             ui::TextBox& pathBox);
+
+// The controls a mod choice fills (Quake 3 Arena and Elite Force have one set each).
+struct ModControls {
+  ui::TextBox& pathBox;
+  ui::Label& modLabel;
+  ui::Label& modNameLabel;
+  ui::CheckBox& loadMod;
+};
+
+// The folder dialog for a mod below the game directory in pathBox; returns the chosen
+// path, "" on cancel.
+std::string BrowseGameMod(Program& program, ui::Window& owner, const std::string& title,
+                          const ModControls& mod);
+
+}  // namespace kalv

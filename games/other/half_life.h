@@ -1,0 +1,16 @@
+// Half-Life (and the retail Counter-Strike): whether an installation is present at the
+// options window's directory and which version its executable carries, and the folder
+// dialog for it.
+#pragma once
+
+#include <string>
+
+#include "launcher/program.h"
+#include "ui/controls.h"
+
+namespace kalv {
+
+void DetectHL(Program& program);
+std::string BrowseHLFolder(Program& program, ui::Window& owner, const std::string& title);
+
+}  // namespace kalv

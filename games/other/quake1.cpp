@@ -1,0 +1,56 @@
+#include "games/other/quake1.h"
+
+#include "games/game_status.h"
+#include "launcher/functions.h"
+#include "launcher/settings.h"
+#include "launcher/setting_names.h"
+
+namespace kalv {
+
+namespace {
+const char* const kGame = "Quake 1";
+// Patterns that match no file of the game, so the list shows nothing.
+const char* const kNoListPattern = "eh.kalk";
+const char* const kNotFoundPattern = "uh.kalk";
+}  // namespace
+
+// The list follows the text even in a language that sets no caption.
+void DetectQ1(Program& program) {
+  ui::frmDemPla& main = program.frmDemPla;
+  ui::frmOptions& options = program.frmOptions;
+  const std::string dir = options.txtQ1Path.Text();
+  if (dir.size() < kShortestGamePath) {
+    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kNotInstalled);
+    Skip(options.lstQ1.SetPattern(kNoListPattern));
+    return;
+  }
+  if (FileExists(program, dir + "\\id1\\pak0.pak")) {
+    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kFound);
+    Skip(options.lstQ1.SetPath(dir));
+    Skip(options.lstQ1.SetPattern("*.exe"));
+    return;
+  }
+  ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kNotFound);
+  Skip(options.lstQ1.SetPattern(kNotFoundPattern));
+}
+
+// The stored name must match exactly, letter case included; otherwise the first entry
+// stands in for it.
+std::string SelectQ1Executable(Program& program) {
+  ui::FileList& list = program.frmOptions.lstQ1;
+  const std::string saved = ReadSetting(program, setting::kQ1Executable, "");
+  std::string result;
+  for (int i = 0; i < list.Count(); ++i) {
+    list.Select(i);
+    if (list.FileName() == saved) return saved;
+    list.Select(0);
+    result = list.FileName();
+  }
+  return result;
+}
+
+std::string BrowseQ1Folder(Program& program, ui::Window& owner, const std::string& title) {
+  return BrowseGameFolder(program, owner, title, program.frmOptions.txtQ1Path);
+}
+
+}  // namespace kalv

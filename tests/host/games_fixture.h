@@ -1,0 +1,50 @@
+// A run of the main program with every window created and wired, on the in-memory
+// platform, plus helpers to lay out the release store and game directories.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "launcher/program.h"
+#include "launcher/startup.h"
+#include "platform/fake/fake_platform.h"
+#include "ui/string_table.h"
+
+namespace kalv::testing {
+
+class ProgramFixture : public ::testing::Test {
+ protected:
+  ProgramFixture() {
+    fake.system.strings = ui::StringTable();
+    program = std::make_unique<Program>(fake.platform());
+    CreateWindows(*program);
+    program->frmOptions.comLanguage.Select(0);
+  }
+
+  std::string Versions() const { return fake.system.programDirectory + "\\Versions"; }
+
+  // A release file of the release store.
+  void AddRelease(const std::string& file, const std::string& version, const std::string& ext,
+                  const std::string& newpak) {
+    fake.files.AddFile(Versions() + "\\" + file, "[Quake 3 Arena Version]\r\nVersion=" + version +
+                                                     "\r\nDemoExt=" + ext + "\r\nnewpak=" +
+                                                     newpak + "\r\nnewestpak=6\r\n");
+  }
+  void AddShippedReleases() {
+    AddRelease("v1_17.Vrk", "v1.17", ".dm3", "2");
+    AddRelease("v1_27h.Vrk", "v1.27h", ".dm_48", "4");
+    AddRelease("v1_30.Vrk", "v1.30", ".dm_66", "5");
+    AddRelease("v1_31.Vrk", "v1.31", ".dm_67", "6");
+  }
+  void SelectLanguage(int index) { program->frmOptions.comLanguage.Select(index); }
+
+  Program& p() { return *program; }
+  ui::frmDemPla& main() { return program->frmDemPla; }
+  ui::frmOptions& options() { return program->frmOptions; }
+
+  fake::FakePlatform fake;
+  std::unique_ptr<Program> program;
+};
+
+}  // namespace kalv::testing
