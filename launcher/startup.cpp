@@ -1,6 +1,22 @@
 #include "launcher/startup.h"
 
+#include <cctype>
+#include <string>
+
+#include "games/other/quake1.h"
+#include "launcher/about_actions.h"
+#include "launcher/advanced_actions.h"
+#include "launcher/constants.h"
+#include "launcher/discovery.h"
+#include "launcher/dispatch.h"
 #include "launcher/functions.h"
+#include "launcher/main_window_actions.h"
+#include "launcher/messages.h"
+#include "launcher/options_actions.h"
+#include "launcher/resume_load.h"
+#include "launcher/settings.h"
+#include "launcher/setting_names.h"
+#include "ui/language.h"
 
 namespace kalv {
 
@@ -17,6 +33,99 @@ constexpr int kSlotPlatform = 5;
 constexpr int kSlotStatusLabel = 6;
 constexpr int kSlotLoading = 7;
 constexpr int kSlotVersion = 8;
+
+// Rows of the start-up's own permission-denied box (text rows hold nothing).
+constexpr int kDeniedTextRow = 104;   // + 2·L
+constexpr int kDeniedTitleRow = 105;  // + 2·L
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The game directory settings in the order start-up reads them, with where each goes.
+struct DirectorySetting {
+  const char* key;
+  std::string Program::*value;
+  ui::TextBox ui::frmOptions::*box;
+};
+const DirectorySetting kDirectorySettings[] = {
+    {setting::kQ3APath, &Program::q3aDir, &ui::frmOptions::txtQ3APath},
+    {setting::kHLPath, &Program::hlDir, &ui::frmOptions::txtHLPath},
+    {setting::kSTVEFPath, &Program::stvefDir, &ui::frmOptions::txtSTVEFPath},
+    {setting::kQ1Path, &Program::q1Dir, &ui::frmOptions::txtQ1Path},
+    {setting::kQ2Path, &Program::q2Dir, &ui::frmOptions::txtQ2Path},
+    {setting::kUTPath, &Program::utDir, &ui::frmOptions::txtUTPath},
+};
+
+void SetDirectory(Program& program, const DirectorySetting& d, const std::string& dir) {
+  program.*(d.value) = dir;
+  (program.frmOptions.*(d.box)).SetText(dir);
+}
+
+void SelectStoredLanguage(Program& program) {
+  program.languageLoading = true;
+  const auto stored = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
+  program.frmOptions.comLanguage.Select(stored && *stored >= 0 && *stored <= 2 ? *stored : 0);
+  program.languageLoading = false;
+}
+
+void ShowUserName(Program& program) {
+  ui::Label& label = program.frmSplash.lblUserName;
+  auto name = program.platform.system.UserName();
+  label.SetCaption(name && !name.value().empty() ? name.value() : std::string());
+  label.Refresh();
+}
+
+// Discovery runs on the very first run only; an entry that is missing is stored as "".
+void DiscoverOnFirstRun(Program& program) {
+  if (!ReadSetting(program, setting::kFirstTimeRun, "").empty()) return;
+  for (const DiscoverySource& source : kDiscoverySources) {
+    for (const DirectorySetting& d : kDirectorySettings) {
+      if (std::string(d.key) != source.setting) continue;
+      SetDirectory(program, d, DiscoverGameDirectory(program.platform.registry, source));
+      Skip(WriteSetting(program, d.key, program.*(d.value)));
+    }
+  }
+  Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
+}
+
+// A drive root comes back from the file list as "c:\"; the demo path takes "c:" of it so
+// that joining with "\" never doubles the backslash.
+std::string NormalisedDemoPath(Program& program, const std::string& commandLine) {
+  const std::size_t slash = commandLine.rfind('\\');
+  if (slash == std::string::npos) Raise(err::kInvalidCall);
+  ui::FileList& list = program.frmSplash.lstBugFix1;
+  OrRaise(list.SetPath(commandLine.substr(0, slash)));
+  std::string dir = list.Path();
+  if (!dir.empty() && dir.back() == '\\') dir = dir.substr(0, 2);
+  return Lower(dir + "\\" + commandLine.substr(slash + 1));
+}
+
+void ReadCommandLineAndDispatch(Program& program) {
+  const std::string commandLine = Lower(program.commandLine);
+  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos) {
+    program.demoPath.clear();
+    ResumeLoad(program);
+    return;
+  }
+  program.demoPath = NormalisedDemoPath(program, commandLine);
+  DispatchDemo(program);
+}
+
+// Permission denied still opens the main window; any other failure ends the program.
+void HandleStartupFailure(Program& program, const Failure& failure) {
+  if (failure.number != err::kPermissionDenied) {
+    ReportError(program, failure);
+    program.platform.system.EndProgram();
+  }
+  const int language = program.Language();
+  if (language >= 0 && language <= 2)
+    program.platform.dialogs.MessageBox(LoadText(program, kDeniedTextRow + 2 * language),
+                                        LoadText(program, kDeniedTitleRow + 2 * language),
+                                        Icon::Critical, Buttons::Ok);
+  ResumeLoad(program);
+}
 
 }  // namespace
 
@@ -36,22 +145,62 @@ void SetSplashCaptions(Program& program, int language) {
   s.lblVersion.SetCaption(caption(kSlotVersion));
 }
 
-// Closing the splash window is, for now, the only way out of the program.
+// Closing the splash window ends the program: nothing else is open at that time.
 void ShowSplash(Program& program) {
   SplashWindow& s = program.frmSplash;
-  s.Create(program.platform.windows);
-  s.window.close = [&program] { program.platform.system.EndProgram(); };
-  SetSplashCaptions(program, 0);
+  if (!s.created()) {
+    s.Create(program.platform.windows, program.platform.files);
+    s.window.close = [&program] { program.platform.system.EndProgram(); };
+  }
+  SetSplashCaptions(program, program.Language());
   s.window.Show();
   s.window.Refresh();
-  s.lblStatus1.SetCaption(LoadText(program, kCaptionBase + kSlotLoading));
-  s.lblStatus1.Refresh();
 }
 
+void CreateWindows(Program& program) {
+  Platform& platform = program.platform;
+  program.frmSplash.Create(platform.windows, platform.files);
+  program.frmSplash.window.close = [&program] { program.platform.system.EndProgram(); };
+  program.frmOptions.Create(platform.windows, platform.files);
+  program.frmDemPla.Create(platform.windows, platform.files);
+  program.frmAdvanced.Create(platform.windows);
+  program.frmAbout.Create(platform.windows);
+  WireMainWindow(program);
+  WireOptionsWindow(program);
+  WireAdvancedWindow(program);
+  WireAboutWindow(program);
+}
+
+// Up to the command line every step stands on its own: the detections and settings
+// report nothing. From the command line on, a failure goes to the start-up handling.
+void LoadKalvenmarque(Program& program) {
+  if (program.platform.system.AnotherInstanceRunning()) program.platform.system.EndProgram();
+  CreateWindows(program);
+  SelectStoredLanguage(program);
+  LoadMainWindow(program);
+  LanguageChange(program, true);
+  program.frmSplash.window.Show();
+  program.frmSplash.window.Refresh();
+  ShowUserName(program);
+  Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
+  for (const DirectorySetting& d : kDirectorySettings)
+    SetDirectory(program, d, ReadSetting(program, d.key, ""));
+  SelectQ1Executable(program);
+  DiscoverOnFirstRun(program);
+  OptionsLoad(program);
+  try {
+    ReadCommandLineAndDispatch(program);
+  } catch (const RaisedFailure& raised) {
+    HandleStartupFailure(program, raised.failure());
+  }
+}
+
+// A run whose start-up left no window open has nothing more to wait for.
 int RunKalvenmarque(Platform& platform) {
   if (platform.system.AnotherInstanceRunning()) return 0;
   Program program(platform);
-  ShowSplash(program);
+  LoadKalvenmarque(program);
+  if (!program.frmDemPla.Visible()) platform.system.EndProgram();
   platform.processes.RunMessageLoop();
   return 0;
 }

@@ -1,4 +1,6 @@
-// The start of Kalvenmarque: one instance only, the splash window, the message loop.
+// The start of Kalvenmarque: one instance only, the language, the splash window, the
+// settings into the options window, the first-run discovery, the command line and the
+// hand-over to the dispatcher or the main window.
 #pragma once
 
 #include "launcher/program.h"
@@ -10,12 +12,19 @@ namespace kalv {
 // another language leaves every caption as it is.
 void SetSplashCaptions(Program& program, int language);
 
-// Creates the splash window with its captions, shows it with the loading status, and
-// makes its close box end the program.
+// Creates the splash window if needed, captions it for the current language and shows it;
+// its close box ends the program.
 void ShowSplash(Program& program);
 
-// The whole run: ends at once when another instance is running, otherwise shows the
-// splash window and handles messages until the program ends. Returns the exit code.
+// Creates every window of the program, hidden, and installs their handlers.
+void CreateWindows(Program& program);
+
+// The start-up sequence up to the dispatch of the demo or the main window. Ends the program
+// at once when another instance is running.
+void LoadKalvenmarque(Program& program);
+
+// The whole run: ends at once when another instance is running, otherwise starts up and
+// handles messages while the main window is open. Returns the exit code.
 int RunKalvenmarque(Platform& platform);
 
 }  // namespace kalv

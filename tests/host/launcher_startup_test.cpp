@@ -24,11 +24,22 @@ TEST_F(StartupTest, SecondInstanceEndsSilentlyWithoutAWindow) {
   EXPECT_TRUE(fake.dialogs.messages().empty());
 }
 
-TEST_F(StartupTest, FirstInstanceShowsTheSplashAndRunsTheMessageLoop) {
+TEST_F(StartupTest, FirstInstanceWithoutDemoOpensTheMainWindowAndRunsTheMessageLoop) {
+  fake.files.AddDirectory(fake.system.programDirectory + "\\Versions");
   EXPECT_EQ(RunKalvenmarque(fake), 0);
   ASSERT_NE(fake.windows.Find(IDD_SPLASH), nullptr);
-  EXPECT_TRUE(fake.windows.Find(IDD_SPLASH)->Visible());
+  EXPECT_FALSE(fake.windows.Find(IDD_SPLASH)->Visible());
+  ASSERT_NE(fake.windows.Find(IDD_MAIN), nullptr);
+  EXPECT_TRUE(fake.windows.Find(IDD_MAIN)->Visible());
   EXPECT_EQ(fake.processes.messageLoops(), 1);
+}
+
+TEST_F(StartupTest, RunThatLeavesNoWindowOpenEndsInsteadOfWaiting) {
+  fake.files.AddFile("C:\\Demos\\a.efdemo", "");
+  fake.system.commandLine = "C:\\Demos\\a.efdemo";
+  fake.files.AddDirectory(fake.system.programDirectory + "\\Versions");
+  EXPECT_THROW(RunKalvenmarque(fake), fake::ProgramEnded);
+  EXPECT_EQ(fake.processes.messageLoops(), 0);
 }
 
 TEST_F(StartupTest, SplashCaptionsComeFromTheEnglishCaptionRows) {

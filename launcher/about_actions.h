@@ -1,0 +1,10 @@
+// What the About window does: open the maker's links and return to the main window.
+#pragma once
+
+#include "launcher/program.h"
+
+namespace kalv {
+
+void WireAboutWindow(Program& program);
+
+}  // namespace kalv

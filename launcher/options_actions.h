@@ -1,0 +1,19 @@
+// What the options window does: detection on every edit of a path box, the browse
+// buttons, the language list, the advanced options and saving on OK or the close box.
+#pragma once
+
+#include "launcher/program.h"
+
+namespace kalv {
+
+// Stores the window's choices. The close box keeps the three Unreal Tournament options
+// out (withPlaybackOptions false); both hide the window and bring the main window back.
+void SaveOptions(Program& program, bool withPlaybackOptions);
+
+// The title of a browse dialog: "Select " + game + " Folder:" (or " Mod (Modification):")
+// in the current language.
+std::string BrowsePrompt(Program& program, const std::string& game, bool forMod);
+
+void WireOptionsWindow(Program& program);
+
+}  // namespace kalv

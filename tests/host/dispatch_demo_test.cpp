@@ -1,0 +1,153 @@
+// Which game a demo reaches: by its ending, by the header of a .dem file, and by the
+// release files' demo endings for Quake 3.
+#include <vector>
+
+#include "games_fixture.h"
+#include "launcher/dispatch.h"
+#include "ui/resource.h"
+
+namespace kalv::testing {
+namespace {
+
+class DispatchTest : public ProgramFixture {
+ protected:
+  DispatchTest() {
+    for (const char* code : {"Q3A", "STVEF", "HL", "Q1", "Q2", "UT"})
+      p().RegisterPlay(code, [this, code](Program& program) {
+        played.push_back(code);
+        releaseAtPlay = program.frmSplash.lstFiles.FileName();
+      });
+  }
+  void Demo(const std::string& path, const std::string& contents) {
+    fake.files.AddFile(path, contents);
+    p().demoPath = path;
+  }
+  // A .dem demo always ends the program.
+  void DispatchDem() { EXPECT_THROW(DispatchDemo(p()), fake::ProgramEnded); }
+
+  std::vector<std::string> played;
+  std::string releaseAtPlay;
+};
+
+TEST_F(DispatchTest, HalfLifeHeaderInAnyCase) {
+  Demo("c:\\d\\a.dem", "hlDemo\0\0\0\x05 maps/c1a0.bsp");
+  DispatchDem();
+  EXPECT_EQ(played, std::vector<std::string>{"HL"});
+}
+
+TEST_F(DispatchTest, QuakeOneMapNameInTheHeader) {
+  Demo("c:\\d\\a.dem", std::string("\x01\x02-1\n\0\0maps/e1m1.bsp\0", 20) + std::string(300, 'x'));
+  DispatchDem();
+  EXPECT_EQ(played, std::vector<std::string>{"Q1"});
+}
+
+TEST_F(DispatchTest, FirstDotBsDecidesEvenWhenBspFollowsLater) {
+  Demo("c:\\d\\a.dem", "xx maps/a.bsx and maps/b.bsp");
+  DispatchDem();
+  EXPECT_EQ(played, std::vector<std::string>{"UT"});
+}
+
+TEST_F(DispatchTest, HeaderStartingWithBspAndNoDotBsIsQuakeOne) {
+  Demo("c:\\d\\a.dem", "bsp then nothing");
+  DispatchDem();
+  EXPECT_EQ(played, std::vector<std::string>{"Q1"});
+}
+
+TEST_F(DispatchTest, EmptyAndUnknownDemFilesGoToUnrealTournament) {
+  Demo("c:\\d\\a.dem", "");
+  DispatchDem();
+  Demo("c:\\d\\b.dem", std::string(400, '\0'));
+  DispatchDem();
+  EXPECT_EQ(played, (std::vector<std::string>{"UT", "UT"}));
+}
+
+TEST_F(DispatchTest, MarkersPastTheFirst255BytesAreNotSeen) {
+  Demo("c:\\d\\a.dem", std::string(255, 'z') + "maps/e1m1.bsp");
+  DispatchDem();
+  EXPECT_EQ(played, std::vector<std::string>{"UT"});
+}
+
+TEST_F(DispatchTest, MissingDemFileShowsTheErrorAndPlaysNothing) {
+  fake.files.AddDirectory("c:\\d");
+  p().demoPath = "c:\\d\\gone.dem";
+  p().commandLine = "C:\\D\\Gone.dem";
+  DispatchDem();
+  EXPECT_TRUE(played.empty());
+  ASSERT_EQ(fake.dialogs.messages().size(), 1u);
+  EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (53)");
+  EXPECT_NE(fake.dialogs.messages()[0].text.find("C:\\D\\Gone.dem"), std::string::npos);
+}
+
+TEST_F(DispatchTest, FailureRaisedInsideADemGamesPlayIsReported) {
+  p().RegisterPlay("UT", [](Program&) { Raise(err::kPathNotFound); });
+  Demo("c:\\d\\a.dem", "");
+  DispatchDem();
+  ASSERT_EQ(fake.dialogs.messages().size(), 1u);
+  EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (76)");
+}
+
+TEST_F(DispatchTest, EliteForceAndQuakeTwoByEndingWithoutReadingReleaseFiles) {
+  p().demoPath = "c:\\d\\x.efdemo";
+  DispatchDemo(p());
+  p().demoPath = "c:\\d\\x.dm2";
+  DispatchDemo(p());
+  EXPECT_EQ(played, (std::vector<std::string>{"STVEF", "Q2"}));
+  EXPECT_EQ(p().demoExtension, "");
+}
+
+TEST_F(DispatchTest, QuakeThreeReleaseIsChosenByItsDemoEnding) {
+  AddShippedReleases();
+  p().demoPath = "c:\\d\\x.dm_66";
+  DispatchDemo(p());
+  EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
+  EXPECT_EQ(releaseAtPlay, "v1_30.Vrk");
+  EXPECT_EQ(p().demoExtension, ".dm_66");
+}
+
+TEST_F(DispatchTest, FirstReleaseInNameOrderWinsASharedEnding) {
+  AddRelease("b.Vrk", "v1.2", ".dm_66", "1");
+  AddRelease("A.Vrk", "v1.1", ".dm_66", "1");
+  p().demoPath = "c:\\d\\x.dm_66";
+  DispatchDemo(p());
+  EXPECT_EQ(releaseAtPlay, "A.Vrk");
+}
+
+TEST_F(DispatchTest, EmptyDemoEndingMatchesEveryDemo) {
+  AddRelease("v0.Vrk", "v0", "", "1");
+  p().demoPath = "c:\\d\\x.txt";
+  DispatchDemo(p());
+  EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
+  EXPECT_EQ(p().demoExtension, "");
+}
+
+TEST_F(DispatchTest, UnclaimedDemoOpensTheMainWindowWithoutMessage) {
+  AddShippedReleases();
+  fake.files.AddFile(Versions() + "\\broken.Vrk", "[Quake 3 Arena Version]\r\n");
+  p().demoPath = "c:\\d\\x.txt";
+  DispatchDemo(p());
+  EXPECT_TRUE(played.empty());
+  EXPECT_TRUE(main().Visible());
+  EXPECT_TRUE(fake.dialogs.messages().empty());
+}
+
+TEST_F(DispatchTest, MissingReleaseStoreIsRaisedToTheStartUp) {
+  p().demoPath = "c:\\d\\x.dm_66";
+  try {
+    DispatchDemo(p());
+    FAIL() << "no failure raised";
+  } catch (const RaisedFailure& raised) {
+    EXPECT_EQ(raised.failure().number, err::kPathNotFound);
+  }
+  EXPECT_TRUE(played.empty());
+}
+
+TEST(DemHeaderTest, ClassifiesByTheRules) {
+  EXPECT_EQ(ClassifyDemHeader("HLDEMO" + std::string(249, ' ')), "HL");
+  EXPECT_EQ(ClassifyDemHeader(" HLDEMO" + std::string(248, ' ')), "UT");
+  EXPECT_EQ(ClassifyDemHeader("x.BSP" + std::string(250, ' ')), "UT") << "exact case";
+  EXPECT_EQ(ClassifyDemHeader(std::string(252, ' ') + ".bs"), "UT") << "cut at the end";
+  EXPECT_EQ(ClassifyDemHeader(std::string(251, ' ') + ".bsp"), "Q1");
+}
+
+}  // namespace
+}  // namespace kalv::testing
