@@ -72,11 +72,15 @@ am_expected() {
     printf '%s|(Default)|REG_SZ|%s\n' "$id" "$desc"
     printf '%s|BrowserFlags|REG_DWORD|0x8\n' "$id"
     printf '%s|EditFlags|REG_DWORD|0x0\n' "$id"
+    printf '%s\\DefaultIcon|\n' "$id"
     printf '%s\\DefaultIcon|(Default)|REG_SZ|%s,%s\n' "$id" "$exe" "$icon"
+    printf '%s\\Shell|\n' "$id"
     printf '%s\\Shell|(Default)|REG_SZ|%s\n' "$id" "$verb"
     printf '%s\\Shell\\Open|\n' "$id"
+    printf '%s\\Shell\\Open\\Command|\n' "$id"
     printf '%s\\Shell\\Open\\Command|(Default)|REG_SZ|"%s" %%1\n' "$id" "$exe"
     printf '%s\\Shell\\Open Kalvenmarque|\n' "$id"
+    printf '%s\\Shell\\Open Kalvenmarque\\Command|\n' "$id"
     printf '%s\\Shell\\Open Kalvenmarque\\Command|(Default)|REG_SZ|"%s" *./\\.* %%1\n' "$id" "$exe"
     printf '%s|(Default)|REG_SZ|%s\n' "$ext" "$id"
   done <<'TABLE'
@@ -93,9 +97,9 @@ TABLE
 # Every expected line is there, and nothing else below the association keys.
 am_assert_written_for() {
   local d=$1 ext
-  am_dump_all | sort >"$KALV_CASE_DIR/assoc-actual.txt"
+  am_dump_all | sort -u >"$KALV_CASE_DIR/assoc-actual.txt"
   { am_expected "$d"
-    for ext in $AM_EXTENSIONS; do printf '%s|\n' "$ext"; done; } | sort >"$KALV_CASE_DIR/assoc-expected.txt"
+    for ext in $AM_EXTENSIONS; do printf '%s|\n' "$ext"; done; } | sort -u >"$KALV_CASE_DIR/assoc-expected.txt"
   if ! diff -u "$KALV_CASE_DIR/assoc-expected.txt" "$KALV_CASE_DIR/assoc-actual.txt" \
       >"$KALV_CASE_DIR/assoc-diff.txt"; then
     cat "$KALV_CASE_DIR/assoc-diff.txt"
@@ -184,8 +188,8 @@ case_assocmend_foreign_subkey_keeps_its_parent() {
   [ $ok -eq 0 ] || kalv_fail "removal did not stop at the foreign subkey"
 }
 
-# Opening a demo as Explorer does runs the associated command; switching the default verb
-# to the second one shows that its command carries the marker.
+# Opening a demo as Explorer does runs the associated command. Wine's start always asks
+# for the "open" verb, so the second verb's command is checked by the registry read-back.
 case_assocmend_open_a_demo_starts_the_main_program() {
   am_reset
   local dir demos demo log
@@ -205,16 +209,6 @@ case_assocmend_open_a_demo_starts_the_main_program() {
   kalv_log "first verb: $line"
   kalv_assert_eq "\"$(kalv_win "$dir")\\Kalvenmarque.exe\" $(kalv_win "$demo")" "$line" "command line"
 
-  rm -f -- "$log"
-  timeout 60 wine reg add 'HKCR\Kalvenmarque.v1_30_\Shell' /ve /d 'Open Kalvenmarque' /f \
-    >/dev/null 2>&1 </dev/null
-  timeout 60 wine start /unix "$demo" >/dev/null 2>&1 </dev/null || true
-  kalv_wait_file "$log" 30 || kalv_fail "the second verb started nothing"
-  sleep 1
-  line=$(kalv_standin_field "$log" commandline)
-  kalv_log "second verb: $line"
-  kalv_assert_eq "\"$(kalv_win "$dir")\\Kalvenmarque.exe\" *./\\.* $(kalv_win "$demo")" "$line" \
-    "second verb's command line"
   am_run_to_end "$dir" /u
 }
 

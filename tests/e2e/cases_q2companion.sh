@@ -4,11 +4,13 @@
 
 Q2C_TITLE='Kalvenmarque Quake 2 Sub v1.2.0'
 
-# A Quake 2 directory with blanks in its path, holding the companion, the stand-in game
-# (it waits until Q2C_RELEASE exists) and the prepared files. Prints its path.
+# A Quake 2 directory (below Program Files when <where> is "pf", so its path has blanks)
+# holding the companion, the stand-in game (it waits until Q2C_RELEASE exists) and the
+# prepared files. Sets Q2C_DIR (run it in the case's own shell, not in $(...), so that
+# the stand-in's settings reach the programs started later).
 q2c_prepare() {
   local dir
-  dir=$(kalv_pf_sandbox "$1")
+  if [ "${2:-}" = pf ]; then dir=$(kalv_pf_sandbox "$1"); else dir=$(kalv_sandbox "$1"); fi
   cp -- "$KALV_INSTALL/Versions/kalvq2_sub.bin" "$dir/kalvq2_sub.exe"
   kalv_standin "$dir/quake2.exe"
   mkdir -p -- "$dir/baseq2/demos"
@@ -23,7 +25,7 @@ q2c_prepare() {
   export KALV_STANDIN_LOG="$(kalv_win "$Q2C_LOG")"
   export KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE="$(kalv_win "$Q2C_RELEASE")"
   export KALV_STANDIN_WATCH='baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg'
-  printf '%s\n' "$dir"
+  Q2C_DIR=$dir
 }
 
 # Starts the companion with the Quake 2 directory as working directory, as the main
@@ -36,16 +38,30 @@ q2c_start() {
   cd -- "$KALV_CASE_DIR"
 }
 
+# Wine shows a file without write permission as read-only; the permission bits are read
+# directly because the tests may run as root, for whom every file is writable.
+q2c_read_only() { [ $((0$(stat -c %a -- "$1") & 0222)) -eq 0 ]; }
+
 q2c_assert_prepared() {
   local dir=$1
   kalv_assert_file "$dir/baseq2/kalvenmarque.cfg" "one-off configuration"
   kalv_assert_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo"
-  [ ! -w "$dir/baseq2/config.cfg" ] || kalv_fail "config.cfg became writable"
+  q2c_read_only "$dir/baseq2/config.cfg" || kalv_fail "config.cfg became writable"
+}
+
+q2c_assert_cleaned() {
+  local dir=$1
+  kalv_assert_no_file "$dir/baseq2/kalvenmarque.cfg" "one-off configuration left:"
+  kalv_assert_no_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo left:"
+  if q2c_read_only "$dir/baseq2/config.cfg"; then kalv_fail "config.cfg is still read-only"; fi
+  kalv_assert_file "$dir/kalvq2_sub.exe" "companion"
+  [ -d "$dir/baseq2/demos" ] || kalv_fail "the demos directory went away"
 }
 
 case_q2companion_runs_quake2_waits_and_cleans_up() {
   local dir
-  dir=$(q2c_prepare "Quake 2")
+  q2c_prepare q2
+  dir=$Q2C_DIR
   q2c_start "$dir" /Quake2SubFunction
   local pid=$KALV_PID
   kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
@@ -60,16 +76,33 @@ case_q2companion_runs_quake2_waits_and_cleans_up() {
   q2c_assert_prepared "$dir"
   : >"$Q2C_RELEASE"
   kalv_wait_exit "$pid" 30 || kalv_fail "the companion did not end after the game"
-  kalv_assert_no_file "$dir/baseq2/kalvenmarque.cfg" "one-off configuration left:"
-  kalv_assert_no_file "$dir/baseq2/demos/Kalvenmarque.dm2" "demo left:"
-  [ -w "$dir/baseq2/config.cfg" ] || kalv_fail "config.cfg is still read-only"
-  kalv_assert_file "$dir/kalvq2_sub.exe" "companion"
-  [ -d "$dir/baseq2/demos" ] || kalv_fail "the demos directory went away"
+  q2c_assert_cleaned "$dir"
+}
+
+# The path goes into the command line unquoted; the game must still be the one started,
+# not a program that a search of the unquoted path would find first ("...\Quake.exe").
+case_q2companion_quake2_directory_with_blanks() {
+  local dir
+  q2c_prepare "Quake 2" pf
+  dir=$Q2C_DIR
+  kalv_standin "$(dirname -- "$dir")/Quake.exe"
+  q2c_start "$dir" /Quake2SubFunction
+  local pid=$KALV_PID
+  kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "nothing was started from a path with blanks"
+  sleep 1
+  kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe" "$(kalv_standin_field "$Q2C_LOG" module)" \
+    "the program started"
+  kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \
+    "$(kalv_standin_field "$Q2C_LOG" commandline)" "game command line"
+  : >"$Q2C_RELEASE"
+  kalv_wait_exit "$pid" 30 || kalv_fail "the companion did not end after the game"
+  q2c_assert_cleaned "$dir"
 }
 
 case_q2companion_without_the_switch_says_so_and_touches_nothing() {
   local dir out
-  dir=$(q2c_prepare q2)
+  q2c_prepare q2
+  dir=$Q2C_DIR
   for args in '' '/quake2subfunction'; do
     # shellcheck disable=SC2086
     q2c_start "$dir" $args
@@ -87,7 +120,8 @@ case_q2companion_without_the_switch_says_so_and_touches_nothing() {
 
 case_q2companion_second_instance_ends_at_once() {
   local dir first
-  dir=$(q2c_prepare q2)
+  q2c_prepare q2
+  dir=$Q2C_DIR
   q2c_start "$dir" /Quake2SubFunction
   first=$KALV_PID
   kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
