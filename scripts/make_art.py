@@ -1,0 +1,189 @@
+#!/usr/bin/env python3
+"""Writes the two pictures of Kalvenmarque.exe into ui/art/ as 24-bit BMP files.
+
+splash.bmp  the title banner of the start-up window (picSplash)
+wow.bmp     the banner of the main window (picWow): emblem, title and a line of text
+
+Plain Python, no imaging library: the shapes are computed per pixel (the emblem with
+4x4 supersampling for smooth edges) and the lettering uses a 5x7 pixel font.
+"""
+
+import math
+import os
+import struct
+import sys
+
+# 5x7 glyphs, one string per row, '#' = ink.
+FONT = {
+    "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "B": ["####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."],
+    "D": ["####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."],
+    "E": ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
+    "F": ["#####", "#....", "#....", "####.", "#....", "#....", "#...."],
+    "G": [".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".###."],
+    "H": ["#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "I": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"],
+    "K": ["#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"],
+    "L": ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    "M": ["#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"],
+    "N": ["#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"],
+    "O": [".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    "P": ["####.", "#...#", "#...#", "####.", "#....", "#....", "#...."],
+    "Q": [".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"],
+    "R": ["####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"],
+    "S": [".####", "#....", "#....", ".###.", "....#", "....#", "####."],
+    "T": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."],
+    "U": ["#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    "V": ["#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."],
+    "W": ["#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"],
+    "X": ["#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"],
+    "Y": ["#...#", "#...#", ".#.#.", "..#..", "..#..", "..#..", "..#.."],
+    "0": [".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."],
+    "1": ["..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."],
+    "2": [".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"],
+    "3": ["####.", "....#", "....#", ".###.", "....#", "....#", "####."],
+    "6": [".###.", "#....", "#....", "####.", "#...#", "#...#", ".###."],
+    ".": [".....", ".....", ".....", ".....", ".....", ".##..", ".##.."],
+    "-": [".....", ".....", ".....", ".###.", ".....", ".....", "....."],
+    " ": [".....", ".....", ".....", ".....", ".....", ".....", "....."],
+}
+
+TITLE_WHITE = (0xF4, 0xF6, 0xFA)
+SHADOW = (0x06, 0x10, 0x22)
+ACCENT = (0xF0, 0xA0, 0x30)
+SUBTITLE = (0x9C, 0xC0, 0xF0)
+
+
+def mix(a, b, t):
+    t = max(0.0, min(1.0, t))
+    return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))
+
+
+class Canvas:
+    def __init__(self, width, height):
+        self.width = width
+        self.height = height
+        self.rows = [[(0, 0, 0)] * width for _ in range(height)]
+
+    def put(self, x, y, colour, alpha=1.0):
+        if 0 <= x < self.width and 0 <= y < self.height and alpha > 0:
+            self.rows[y][x] = mix(self.rows[y][x], colour, alpha)
+
+    def gradient(self, top, bottom):
+        for y in range(self.height):
+            colour = mix(top, bottom, y / max(1, self.height - 1))
+            self.rows[y] = [colour] * self.width
+
+    def text_width(self, text, scale):
+        return len(text) * 6 * scale - scale
+
+    # Letters with a one-step shadow below and to the right, so they read on any shade.
+    def text(self, x, y, text, scale, colour, shadow=True):
+        for layer, (dx, dy, ink) in enumerate(((scale // 2 + 1, scale // 2 + 1, SHADOW), (0, 0, colour))):
+            if layer == 0 and not shadow:
+                continue
+            for i, ch in enumerate(text):
+                glyph = FONT[ch]
+                ox = x + i * 6 * scale + dx
+                for gy, row in enumerate(glyph):
+                    for gx, cell in enumerate(row):
+                        if cell != "#":
+                            continue
+                        for sy in range(scale):
+                            for sx in range(scale):
+                                self.put(ox + gx * scale + sx, y + dy + gy * scale + sy, ink,
+                                         0.6 if layer == 0 else 1.0)
+
+    # Shapes given as a coverage function of a point; 4x4 samples per pixel.
+    def shape(self, left, top, size, inside, colour):
+        for py in range(top, top + size):
+            for px in range(left, left + size):
+                hits = 0
+                for sy in range(4):
+                    for sx in range(4):
+                        if inside(px + (sx + 0.5) / 4, py + (sy + 0.5) / 4):
+                            hits += 1
+                self.put(px, py, colour, hits / 16)
+
+    def bmp_bytes(self):
+        stride = (self.width * 3 + 3) & ~3
+        pixels = bytearray()
+        for row in reversed(self.rows):  # bottom-up
+            line = bytearray()
+            for r, g, b in row:
+                line += bytes((b, g, r))
+            line += b"\0" * (stride - len(line))
+            pixels += line
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 24, 0, len(pixels),
+                           2835, 2835, 0, 0)
+        header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+        return header + info + bytes(pixels)
+
+
+def emblem(canvas, left, top, size):
+    """A ring around a play triangle: the player's mark."""
+    c = left + size / 2
+    m = top + size / 2
+    outer = size / 2 - 1
+    inner = outer - max(3, size // 10)
+
+    def ring(x, y):
+        d = math.hypot(x - c, y - m)
+        return inner <= d <= outer
+
+    def disc(x, y):
+        return math.hypot(x - c, y - m) < inner
+
+    def triangle(x, y):
+        # Pointing right, its centroid on the ring's centre.
+        h = inner * 1.1
+        x0 = c - h / 3
+        x1 = c + 2 * h / 3
+        if x < x0 or x > x1:
+            return False
+        half = (x1 - x) / (x1 - x0) * h * 0.58
+        return abs(y - m) <= half
+
+    canvas.shape(left, top, size, disc, (0x12, 0x2A, 0x52))
+    canvas.shape(left, top, size, ring, ACCENT)
+    canvas.shape(left, top, size, triangle, TITLE_WHITE)
+
+
+def banner(width, height, top_colour, bottom_colour, title, subtitle, mark_size):
+    canvas = Canvas(width, height)
+    canvas.gradient(top_colour, bottom_colour)
+    # A thin accent line along the bottom edge.
+    for x in range(width):
+        canvas.put(x, height - 3, ACCENT, 0.85)
+    margin = (height - 3 - mark_size) // 2
+    emblem(canvas, margin + 4, margin, mark_size)
+    text_left = margin + 4 + mark_size + 12
+    scale = 4 if canvas.text_width(title, 4) <= width - text_left - 8 else 3
+    title_height = 7 * scale
+    sub_scale = 2 if canvas.text_width(subtitle, 2) <= width - text_left - 8 else 1
+    block = title_height + 6 + 7 * sub_scale
+    y = (height - 3 - block) // 2
+    canvas.text(text_left, y, title, scale, TITLE_WHITE)
+    canvas.text(text_left + 1, y + title_height + 6, subtitle, sub_scale, SUBTITLE, shadow=False)
+    return canvas
+
+
+PICTURES = [
+    ("splash.bmp", lambda: banner(366, 60, (0x0C, 0x1C, 0x36), (0x1F, 0x4E, 0x9A),
+                                  "KALVENMARQUE", "DEMO PLAYER", 44)),
+    ("wow.bmp", lambda: banner(429, 64, (0x10, 0x24, 0x44), (0x24, 0x58, 0xA8),
+                               "KALVENMARQUE", "SIX GAMES - ONE DEMO PLAYER", 48)),
+]
+
+
+def main():
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "ui", "art")
+    os.makedirs(out_dir, exist_ok=True)
+    for name, draw in PICTURES:
+        with open(os.path.join(out_dir, name), "wb") as f:
+            f.write(draw().bmp_bytes())
+
+
+if __name__ == "__main__":
+    main()
