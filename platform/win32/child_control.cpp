@@ -65,7 +65,37 @@ void ChildControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE
 
 bool ChildControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
-void ChildControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+namespace {
+
+bool IsGroupBox(HWND hwnd) {
+  return KindOf(hwnd) == ControlKind::Button &&
+         (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+}  // namespace
+
+// A frame holds the controls drawn inside it, as a container would: a dialog template
+// cannot nest them, so they are the controls that follow the group box in the
+// template and lie within it. A group box of the same size ends the run, so frames
+// stacked in one place (one page each) are shown and hidden one by one.
+void ChildControl::SetVisible(bool visible) {
+  const int show = visible ? SW_SHOW : SW_HIDE;
+  ShowWindow(hwnd_, show);
+  if (!IsGroupBox(hwnd_)) return;
+  RECT frame{};
+  GetWindowRect(hwnd_, &frame);
+  for (HWND next = GetWindow(hwnd_, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+    RECT area{};
+    GetWindowRect(next, &area);
+    if (!Inside(area, frame) || (IsGroupBox(next) && EqualRect(&area, &frame))) break;
+    ShowWindow(next, show);
+  }
+}
 
 bool ChildControl::Visible() const { return HasVisibleStyle(hwnd_); }
 
