@@ -98,20 +98,25 @@ case_second_instance_ends_at_once() {
   local inst first second
   inst=$(kalv_install_copy install)
   cd "$inst"
+  # The splash lasts about two and a half seconds: the driver is looking before the
+  # program starts, so that the screenshot catches it.
+  local looking
+  kalv_driver dump --has-id 1011 --timeout 40000 >"$KALV_CASE_DIR/splash.txt" &
+  looking=$!
+  sleep 1
   kalv_run "$inst/Kalvenmarque.exe"
   first=$KALV_PID
-  kalv_driver dump --has-id 1011 --timeout 30000 >splash.txt ||
-    kalv_fail "the splash window never showed"
+  wait "$looking" || kalv_fail "the splash window never showed"
   kalv_screenshot splash
-  kalv_assert_contains splash.txt "id=1008 class=Static"
-  kalv_assert_contains splash.txt "text=Windows 95/98/ME/2000"
+  kalv_assert_contains "$KALV_CASE_DIR/splash.txt" "id=1008 class=Static"
+  kalv_assert_contains "$KALV_CASE_DIR/splash.txt" "text=Windows 95/98/ME/2000"
 
   kalv_run "$inst/Kalvenmarque.exe"
   second=$KALV_PID
   kalv_wait_exit "$second" 10 || kalv_fail "the second copy is still running"
   kalv_running "$first" || kalv_fail "the first copy ended too"
 
-  kalv_driver wait-window --has-id 2013 --timeout 30000 >main.txt ||
+  kalv_driver wait-window --has-id 2013 --timeout 30000 >"$KALV_CASE_DIR/main.txt" ||
     kalv_fail "the first copy never showed its main window"
   kalv_screenshot main
   kalv_driver close --has-id 2013 >/dev/null

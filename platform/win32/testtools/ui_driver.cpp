@@ -113,15 +113,25 @@ std::string ItemLines(HWND control) {
   return out;
 }
 
+// A program in one of its pauses answers no messages: its controls are then shown
+// without the values that must be asked for, rather than holding the driver.
+bool Responsive(HWND window) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &ignored) != 0;
+}
+
 std::string ControlLines(HWND window) {
   std::string out;
+  bool responsive = Responsive(window);
+  if (!responsive) out += "busy: the program answers no messages; values not read\n";
   for (HWND control : ChildrenOf(window)) {
     out += "control id=" + std::to_string(GetDlgCtrlID(control)) +
            " class=" + OneLine(ClassOf(control)) +
            " enabled=" + (IsWindowEnabled(control) ? "1" : "0") +
-           " visible=" + (IsWindowVisible(control) ? "1" : "0") + " value=" + ValueOf(control) +
+           " visible=" + (IsWindowVisible(control) ? "1" : "0") +
+           " value=" + (responsive ? ValueOf(control) : std::string("?")) +
            " text=" + OneLine(TextOf(control)) + "\n";
-    out += ItemLines(control);
+    if (responsive) out += ItemLines(control);
   }
   return out;
 }

@@ -103,7 +103,16 @@ std::wstring ClassOf(HWND window) {
   return std::wstring(name, got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
+// Captions, labels and buttons keep their text in the window itself, which the system
+// hands out without a message: that works while the program is busy (its start-up pause,
+// a copy). Edit controls and drop-downs must be asked.
 std::wstring TextOf(HWND window) {
+  std::wstring cls = ClassOf(window);
+  if (cls != L"Edit" && cls != L"ComboBox" && cls.rfind(L"RichEdit", 0) != 0) {
+    wchar_t text[4096] = {};
+    int got = GetWindowTextW(window, text, 4096);
+    return std::wstring(text, got > 0 ? static_cast<std::size_t>(got) : 0);
+  }
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                            &length))

@@ -28,7 +28,7 @@ bool WaitUntilGone(const WindowFilter& filter, DWORD timeoutMs);
 bool IsMessageBox(HWND window);
 
 std::wstring ClassOf(HWND window);
-// The text through WM_GETTEXT, which the system carries across processes.
+// The text a user sees on the window or control.
 std::wstring TextOf(HWND window);
 // Every descendant control in creation order.
 std::vector<HWND> ChildrenOf(HWND window);
