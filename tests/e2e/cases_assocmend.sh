@@ -293,9 +293,9 @@ case_assocmend_unknown_switches_show_the_usage() {
   dir=$(am_install inst)
   usage="This program is a sub function program of Kalvenmarque v1.2.0 and should not be used as standalone. Use the following as command line parameters:\\r\\n'/i' - > reintilise registry settings (File Associations)\\r\\n'/u' -> uninstall registry settings (File Associations)\\r\\n'/fu' -> fully uninstall Kalvenmarque (including File Associations)\\r\\n'/fu1' -> fully uninstall Kalvenmarque with confirmation (including File Associations)"
   local -a variant
-  for spec in '/x' '/i ' '/I|/U' ''; do
-    IFS='|' read -r -a variant <<<"$spec"
-    [ -n "$spec" ] || variant=()
+  for variant_text in '/x' '/i ' '/I|/U' ''; do
+    IFS='|' read -r -a variant <<<"$variant_text"
+    [ -n "$variant_text" ] || variant=()
     kalv_log "arguments: [${variant[*]:-}]"
     am_run_with_box "$dir" 1 "${variant[@]}"
     kalv_assert_eq "$AM_TITLE" "$AM_CAPTION" "caption"
