@@ -8,21 +8,10 @@ const char* const kMakerEmail = "support@kalvenmarque.example";
 const char* const kMakerWebSite = "https://kalvenmarque.example/";
 
 namespace {
+// The readme, kept as ui/readme.txt and turned into a literal at build time.
 const char* const kReadme =
-    "The Readme and the help file are available in English only.\r\n"
-    "Die Readme und die Hilfedatei gibt es nur auf Englisch.\r\n"
-    "\r\n"
-    "Kalvenmarque plays recorded demos of Quake 1, Quake 2, Quake 3 Arena, Star Trek "
-    "Voyager Elite Force, Half-Life and Unreal Tournament. Double-click a demo in Explorer "
-    "and the right game starts with it; when the game ends, everything Kalvenmarque put "
-    "into the game's directory is removed again.\r\n"
-    "\r\n"
-    "Quake 3 Arena demos are played on the release they were recorded with: Kalvenmarque "
-    "switches the installed release before the demo and back to the newest release after "
-    "it. The switch can also be made by hand in the main window.\r\n"
-    "\r\n"
-    "Set the game directories, the default mods, the Quake 1 program and the Unreal "
-    "Tournament playback options in the Options window.";
+#include "ui/readme_text.inc"
+    ;
 }  // namespace
 
 void frmAbout::Create(WindowFactory& factory) {
