@@ -10,10 +10,12 @@
 #   HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings
 #                              the six game paths, "First Time Run" = "True", "Language" = "0"
 #
-#   scripts/make_sandbox.sh <windows build dir>     (WINEPREFIX must name the prefix)
+#   scripts/make_sandbox.sh <windows build dir> [<folder>]   (WINEPREFIX names the prefix)
 #
-# The build dir is the one holding install/ and e2e-tools/standin_game.exe. Running the
-# script again resets the installations and the settings to this state.
+# The build dir is the one holding install/ and e2e-tools/standin_game.exe. <folder> is a
+# unix path inside the prefix's drive_c that takes the place of C:\ above (the tests give
+# each case its own). Running the script again resets the installations and the
+# settings to this state.
 set -euo pipefail
 
 BUILD=${1:?usage: make_sandbox.sh <windows build dir>}
@@ -24,8 +26,14 @@ for need in "$INSTALL/Kalvenmarque.exe" "$INSTALL/Assocmend.exe" "$STANDIN"; do
   [ -f "$need" ] || { echo "make_sandbox: not built: $need" >&2; exit 1; }
 done
 
-C="$WINEPREFIX/drive_c"
-[ -d "$C" ] || { echo "make_sandbox: $WINEPREFIX is not a Wine prefix (no drive_c)" >&2; exit 1; }
+DRIVE_C=$(realpath -m -- "$WINEPREFIX/drive_c")
+[ -d "$DRIVE_C" ] || { echo "make_sandbox: $WINEPREFIX is not a Wine prefix (no drive_c)" >&2; exit 1; }
+C=$(realpath -m -- "${2:-$DRIVE_C}")
+case "$C/" in
+  "$DRIVE_C"/*) ;;
+  *) echo "make_sandbox: $C is not inside $DRIVE_C" >&2; exit 1 ;;
+esac
+mkdir -p -- "$C"
 
 # Empty files stand for the game data: detection asks only whether they exist.
 touch_all() {
@@ -101,7 +109,7 @@ printf 'Kalvenmarque sample demo (Quake 3 Arena, protocol 66)\n' >"$DEMOS/sample
 { printf 'HLDEMO\0\0'; head -c 247 /dev/zero; } >"$DEMOS/sample.dem"
 
 win() {
-  local rest=${1#"$C"/}
+  local rest=${1#"$DRIVE_C"/}
   printf 'C:\\%s' "${rest//\//\\}"
 }
 
@@ -110,6 +118,8 @@ reg_set() {
   timeout 60 wine reg add "$KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1 ||
     { echo "make_sandbox: could not write the setting $1" >&2; exit 1; }
 }
+# Only the values below: what an earlier run stored is forgotten.
+timeout 60 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
 reg_set "Quake 3 Arena Path" "$(win "$Q3A")"
 reg_set "Half-Life Path" "$(win "$HL")"
 reg_set "StarTrek Voyager Elite Force Path" "$(win "$STVEF")"
@@ -119,4 +129,4 @@ reg_set "Unreal Tournament Path" "$(win "$UT")"
 reg_set "First Time Run" "True"
 reg_set "Language" "0"
 
-echo "make_sandbox: player in $(win "$PLAYER"), games in C:\\Games, demos in C:\\Demos"
+echo "make_sandbox: player in $(win "$PLAYER"), games in $(win "$C/Games"), demos in $(win "$DEMOS")"
