@@ -1,0 +1,376 @@
+# The main program's windows as a user sees them: start-up without a demo, the stored
+# language, the options window's language list, path boxes and close box, the advanced
+# window's hand-over to the association updater, and the demo paths that end at the
+# main window or at the error report. Every case works in its own sandbox world made by
+# scripts/make_sandbox.sh (a player installation, six game installations, settings).
+
+MW_SETTINGS='HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings'
+
+# Builds the world under the case's sandbox folder; MW_WORLD, MW_PLAYER and MW_GAMES
+# are set to its unix paths.
+mw_world() {
+  MW_WORLD=$(kalv_sandbox world)
+  "$E2E_ROOT/scripts/make_sandbox.sh" "$(dirname -- "$KALV_INSTALL")" "$MW_WORLD" >world.txt
+  MW_PLAYER="$MW_WORLD/Kalvenmarque"
+  MW_GAMES="$MW_WORLD/Games"
+}
+
+mw_setting() {
+  timeout 60 wine reg add "$MW_SETTINGS" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1 ||
+    kalv_fail "could not store the setting $1"
+}
+
+# The stored text of a setting; empty when it is absent.
+mw_stored() {
+  { kalv_reg_query "$MW_SETTINGS" /v "$1" 2>/dev/null || true; } |
+    awk -v name="$1" 'index($0, "    " name " ") == 1 { sub(/.*REG_SZ */, ""); print }'
+}
+
+# Starts the player from the world's installation (extra arguments: its command line).
+mw_start() {
+  cd "$MW_PLAYER"
+  kalv_run "$MW_PLAYER/Kalvenmarque.exe" "$@"
+  MW_PID=$KALV_PID
+  cd "$KALV_CASE_DIR"
+}
+
+# The text of the control with the given id in a dump.
+mw_text() {
+  awk -v id="control id=$2 " 'index($0, id) == 1 { sub(/^[^ ]+ [^ ]+ [^ ]+ [^ ]+ [^ ]+ [^ ]+ text=/, ""); print; exit }' "$1"
+}
+
+# One field (visible, enabled, value) of the control with the given id in a dump.
+mw_field() {
+  awk -v id="control id=$2 " -v key="$3" 'index($0, id) == 1 {
+      for (i = 1; i <= NF; i++) if (index($i, key "=") == 1) { print substr($i, length(key) + 2); exit } }' "$1"
+}
+
+# Waits for the main window and dumps it into the given file.
+mw_main_dump() {
+  kalv_driver dump --has-id 2013 --timeout "${2:-30000}" >"$1" || kalv_fail "the main window never showed"
+}
+
+mw_options_dump() { kalv_driver dump --has-id 3055 --timeout 15000 >"$1" || kalv_fail "no options window"; }
+
+mw_open_options() {
+  kalv_driver press --has-id 2016 --id 2016 >/dev/null || kalv_fail "Options could not be pressed"
+  kalv_driver wait-window --has-id 3055 --timeout 15000 >/dev/null || kalv_fail "the options window never showed"
+}
+
+# Presses a button of the window holding it; a window still disabled by a message box
+# that is closing gets a few tries.
+mw_press() {
+  local i
+  for ((i = 0; i < 25; i++)); do
+    if kalv_driver press --has-id "$1" --id "$2" >/dev/null 2>&1; then return 0; fi
+    sleep 0.2
+  done
+  kalv_fail "button $2 could not be pressed"
+}
+
+# Closes the main window and expects the program to end.
+mw_close_main() {
+  kalv_driver close --has-id 2013 >/dev/null || kalv_fail "no main window to close"
+  kalv_wait_exit "$MW_PID" 20 || kalv_fail "closing the main window did not end the program"
+}
+
+# The settings belong to this case only.
+mw_forget_settings() {
+  timeout 60 wine reg delete "$MW_SETTINGS" /f >/dev/null 2>&1 || true
+}
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# The splash greets, then the main window shows every game's state and the newest
+# release; the options and About windows open from it and the close button ends the run.
+case_main_start_without_demo_shows_splash_then_main_window() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  mw_start
+  local i greeted=0
+  for ((i = 0; i < 60; i++)); do
+    kalv_driver dump --has-id 1011 --timeout 20000 >splash.txt 2>/dev/null || break
+    if [ "$(mw_text splash.txt 1011)" = "Welcome..." ]; then greeted=1; break; fi
+    sleep 0.2
+  done
+  [ "$greeted" = 1 ] || kalv_fail "the splash never said Welcome... ($(mw_text splash.txt 1011))"
+  kalv_screenshot splash
+  kalv_assert_eq "Current User" "$(mw_text splash.txt 1006)" "splash user caption"
+  kalv_assert_eq "Windows 95/98/ME/2000" "$(mw_text splash.txt 1008)" "splash platform line"
+
+  mw_main_dump main.txt
+  kalv_screenshot main-en
+  kalv_assert_contains main.txt "text=Kalvenmarque v1.2.0 - KVM Demo Player"
+  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.31" "$(mw_text main.txt 2007)" "Quake 3 line"
+  kalv_assert_eq " Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text main.txt 2006)" "Half-Life line"
+  kalv_assert_contains main.txt "id=2005 class=Static enabled=1 visible=1 value=- text= Star Trek Voyager"
+  kalv_assert_contains main.txt "Status: Found - Version: v1.20"
+  kalv_assert_eq " Quake 1 Status: Found" "$(mw_text main.txt 2004)" "Quake 1 line"
+  kalv_assert_eq " Quake 2 Status: Found" "$(mw_text main.txt 2003)" "Quake 2 line"
+  kalv_assert_eq " Unreal Tournament Status: Found" "$(mw_text main.txt 2002)" "Unreal Tournament line"
+  # Four releases in file-name order, the last (newest) selected.
+  kalv_assert_eq 4 "$(grep -c '^item id=2011 ' main.txt)" "releases listed"
+  kalv_assert_contains main.txt "item id=2011 index=0 selected=0 text=Quake 3 Arena v1.17"
+  kalv_assert_contains main.txt "item id=2011 index=3 selected=1 text=Quake 3 Arena v1.31"
+  kalv_assert_eq "&Launch Quake 3" "$(mw_text main.txt 2014)" "launch button"
+
+  mw_open_options
+  mw_options_dump options.txt
+  kalv_screenshot options-en
+  kalv_assert_eq "Kalvenmarque v1.2.0 - Options" "$(head -n 1 options.txt | sed 's/.* text=//')" "options title"
+  kalv_assert_eq 6 "$(grep -c '^control id=30\(0[2-7]\) class=Button' options.txt)" "game frames"
+  # Exactly one page shows: the first tab's frame and its path box; the others hidden.
+  kalv_assert_eq 1 "$(mw_field options.txt 3002 visible)" "Quake 3 frame"
+  kalv_assert_eq 1 "$(mw_field options.txt 3008 visible)" "Quake 3 path box"
+  kalv_assert_eq 0 "$(mw_field options.txt 3007 visible)" "Unreal Tournament frame"
+  kalv_assert_eq 0 "$(mw_field options.txt 3013 visible)" "Unreal Tournament path box"
+  kalv_assert_eq 0 "$(mw_field options.txt 3048 visible)" "Unreal Tournament check box"
+  kalv_assert_eq "glquake.exe" "$(grep '^item id=3046 index=0 ' options.txt | sed 's/.* text=//')" \
+    "first Quake 1 program"
+  kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
+  mw_options_dump options-ut.txt
+  kalv_screenshot options-en-ut
+  kalv_assert_eq 1 "$(mw_field options-ut.txt 3013 visible)" "Unreal Tournament path box after the tab"
+  kalv_assert_eq 0 "$(mw_field options-ut.txt 3008 visible)" "Quake 3 path box after the tab"
+  mw_press 3054 3054
+  kalv_driver dump --has-id 4005 --timeout 15000 >advanced.txt || kalv_fail "no advanced window"
+  kalv_screenshot advanced-en
+  kalv_assert_eq "Remove File Associations" "$(mw_text advanced.txt 4003)" "remove button"
+  mw_press 4005 4005
+  mw_press 3055 3055
+
+  kalv_driver press --has-id 2015 --id 2015 >/dev/null || kalv_fail "About could not be pressed"
+  kalv_driver dump --has-id 5010 --timeout 15000 >about.txt || kalv_fail "no About window"
+  kalv_screenshot about
+  kalv_assert_eq "v1.1.0 English/Englisch/Engels" "$(mw_text about.txt 5003)" "About version"
+  case "$(mw_text about.txt 5010)" in
+    "The Readme and the help file are available in English only."*) ;;
+    *) kalv_fail "the readme does not open with its English-only note" ;;
+  esac
+  mw_press 5011 5011
+  mw_main_dump main-after.txt
+  kalv_assert_contains main-after.txt "class=#32770 visible=1 enabled=1"
+  mw_close_main
+  mw_forget_settings
+}
+
+# A stored "Language" of 1 starts in German; an unusable 7 starts in English and stays
+# stored as it was.
+case_main_stored_language_german_and_unusable_value() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  mw_setting Language 1
+  mw_start
+  mw_main_dump main-de.txt
+  kalv_screenshot main-de
+  kalv_assert_eq "&Schließen" "$(mw_text main-de.txt 2013)" "close button"
+  kalv_assert_eq "Spiel Stände" "$(mw_text main-de.txt 2001)" "game states frame"
+  kalv_assert_eq " Quake 3 Arena Status: Gefunden - Version: v1.31" "$(mw_text main-de.txt 2007)"
+  kalv_assert_eq " Quake 2 Status: Gefunden" "$(mw_text main-de.txt 2003)"
+  mw_open_options
+  kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
+  mw_options_dump options-de.txt
+  kalv_screenshot options-de
+  kalv_assert_eq "Kalvenmarque v1.2.0 - Optionen" "$(head -n 1 options-de.txt | sed 's/.* text=//')"
+  kalv_assert_eq "Unreal Tournament Pfad:" "$(mw_text options-de.txt 3019)"
+  kalv_assert_eq "&Auswahl" "$(mw_text options-de.txt 3025)"
+  kalv_assert_contains options-de.txt "item id=3053 index=1 selected=1 text=Deutsch"
+  mw_press 3054 3054
+  kalv_driver wait-window --has-id 4005 --timeout 15000 >/dev/null || kalv_fail "no advanced window"
+  kalv_screenshot advanced-de
+  mw_press 4005 4005
+  mw_press 3055 3055
+  mw_close_main
+
+  mw_setting Language 7
+  mw_start
+  mw_main_dump main-7.txt
+  kalv_assert_eq "&Close" "$(mw_text main-7.txt 2013)" "close button with language 7"
+  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.31" "$(mw_text main-7.txt 2007)"
+  mw_open_options
+  mw_options_dump options-7.txt
+  kalv_assert_contains options-7.txt "item id=3053 index=0 selected=1 text=English"
+  mw_press 3055 3055
+  mw_close_main
+  kalv_assert_eq 7 "$(mw_stored Language)" "stored language after an English fallback"
+  mw_forget_settings
+}
+
+# Afrikaans warns first, with nothing re-captioned yet; after the warning every window
+# speaks Afrikaans and the choice is stored.
+case_options_afrikaans_shows_known_bug_first() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  mw_start
+  mw_main_dump main.txt
+  mw_open_options
+  kalv_driver select --has-id 3053 --id 3053 --index 2 >/dev/null
+  kalv_driver messagebox --timeout 15000 >bug.txt || kalv_fail "no Known Bug message"
+  kalv_assert_contains bug.txt "caption: Known Bug"
+  kalv_assert_contains bug.txt "text: BETA WARNING\\r\\nNote: The Afrikaans language option will be removed in the next version if there is no input from other users."
+  mw_options_dump while-warned.txt
+  kalv_assert_eq "Quake 3 Arena Path:" "$(mw_text while-warned.txt 3014)" "caption before the warning was answered"
+  kalv_assert_eq 0 "$(mw_stored Language)" "stored language before the warning was answered"
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+
+  mw_options_dump options-af.txt
+  kalv_assert_eq "Quake 3 Arena Pad:" "$(mw_text options-af.txt 3014)"
+  kalv_assert_eq "&Soek" "$(mw_text options-af.txt 3020)"
+  kalv_assert_eq "Quake 3 Arena Status: Gefind - Weergawe: v1.31" "$(mw_text options-af.txt 3032)"
+  kalv_assert_eq "Kalvenmarque v1.2.0 - 'Advanced' Opsies" "$(head -n 1 options-af.txt | sed 's/.* text=//')"
+  kalv_assert_eq 2 "$(mw_stored Language)" "stored language"
+  kalv_driver select --has-id 3001 --id 3001 --index 4 >/dev/null
+  kalv_screenshot options-af
+  mw_press 3054 3054
+  kalv_driver wait-window --has-id 4005 --timeout 15000 >/dev/null || kalv_fail "no advanced window"
+  kalv_screenshot advanced-af
+  mw_press 4005 4005
+  mw_press 3055 3055
+  mw_main_dump main-af.txt
+  kalv_screenshot main-af
+  kalv_assert_eq "&Verlaat" "$(mw_text main-af.txt 2013)"
+  kalv_assert_eq " Unreal Tournament Status: Gefind" "$(mw_text main-af.txt 2002)"
+  mw_close_main
+  mw_forget_settings
+}
+
+# A file that no game recorded opens the main window without a word.
+case_demo_with_unknown_ending_opens_main_window_silently() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  local demo="$MW_WORLD/x.txt"
+  printf 'not a demo\n' >"$demo"
+  mw_start "$(kalv_win "$demo")"
+  mw_main_dump main.txt
+  if kalv_driver messagebox --timeout 3000 >box.txt 2>/dev/null; then
+    kalv_fail "a message showed: $(cat box.txt)"
+  fi
+  kalv_assert_contains main.txt "item id=2011 index=3 selected=1 text=Quake 3 Arena v1.31"
+  mw_close_main
+  mw_forget_settings
+}
+
+# A .dem that does not exist: the general error report with number 53, its text ending
+# with the command line as given; after it the program ends.
+case_missing_dem_reports_error_53_with_command_line() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  local demo
+  demo="$(kalv_win "$MW_WORLD")\\Demos\\Missing.DEM"
+  mw_start "$demo"
+  kalv_driver messagebox --timeout 30000 >box.txt || kalv_fail "no error message"
+  kalv_assert_contains box.txt "caption: Kalvenmarque Kalvenmarque - Error (53)"
+  kalv_assert_contains box.txt "text: The following error has occurred: 53 - File not found"
+  local text
+  text=$(sed -n 's/^text: //p' box.txt)
+  case "$text" in
+    *"$demo") ;;
+    *) kalv_fail "the report does not end with the command line [$demo]: $text" ;;
+  esac
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+  kalv_wait_exit "$MW_PID" 20 || kalv_fail "the program went on after the error report"
+  if kalv_driver wait-window --has-id 2013 --timeout 1000 >/dev/null 2>&1; then
+    kalv_fail "the main window showed after the error"
+  fi
+  mw_forget_settings
+}
+
+# Every keystroke in a path box runs the game's detection: both status labels follow.
+case_options_typed_path_updates_both_status_labels() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  mw_start
+  mw_main_dump main.txt
+  mw_open_options
+  local elsewhere="$MW_WORLD/Nowhere"
+  mkdir -p -- "$elsewhere"
+  kalv_driver set-text --has-id 3055 --id 3011 --text "$(kalv_win "$elsewhere")" --type >/dev/null
+  mw_options_dump options.txt
+  mw_main_dump main-typed.txt 5000
+  kalv_assert_eq "Half-Life Status: Not Found" "$(mw_text options.txt 3035)" "options label"
+  kalv_assert_eq " Half-Life Status: Not Found" "$(mw_text main-typed.txt 2006)" "main label"
+  kalv_driver set-text --has-id 3055 --id 3011 --text "C:" --type >/dev/null
+  mw_options_dump options-short.txt
+  mw_main_dump main-short.txt 5000
+  kalv_assert_eq "Half-Life Status: Not Installed" "$(mw_text options-short.txt 3035)"
+  kalv_assert_eq " Half-Life Status: Not Installed" "$(mw_text main-short.txt 2006)"
+  kalv_driver set-text --has-id 3055 --id 3011 --text "$(kalv_win "$MW_GAMES/Half-Life")" --type >/dev/null
+  mw_options_dump options-back.txt
+  mw_main_dump main-back.txt 5000
+  kalv_assert_eq "Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text options-back.txt 3035)"
+  kalv_assert_eq " Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text main-back.txt 2006)"
+  mw_press 3055 3055
+  mw_close_main
+  mw_forget_settings
+}
+
+# The close box stores the paths but not the Unreal Tournament options; reopening shows
+# the stored options again, and Ok stores them.
+case_options_close_box_keeps_stored_unreal_options() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  mw_setting "Unreal Tournament - No Frame Cap" 0
+  mw_start
+  mw_main_dump main.txt
+  mw_open_options
+  kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
+  mw_press 3055 3048
+  mw_options_dump ticked.txt
+  kalv_assert_eq 1 "$(mw_field ticked.txt 3048 value)" "No frame cap after the click"
+  local q2="$MW_GAMES/Quake2 copy"
+  cp -r -- "$MW_GAMES/Quake2" "$q2"
+  kalv_driver set-text --has-id 3055 --id 3009 --text "$(kalv_win "$q2")" >/dev/null
+  kalv_driver close --has-id 3055 >/dev/null
+  mw_main_dump main-after-close.txt 10000
+  kalv_assert_contains main-after-close.txt "class=#32770 visible=1 enabled=1"
+  kalv_assert_eq 0 "$(mw_stored "Unreal Tournament - No Frame Cap")" "No frame cap after the close box"
+  kalv_assert_eq "$(kalv_win "$q2")" "$(mw_stored "Quake 2 Path")" "Quake 2 path after the close box"
+
+  mw_open_options
+  mw_options_dump reopened.txt
+  kalv_assert_eq 0 "$(mw_field reopened.txt 3048 value)" "No frame cap on reopening"
+  kalv_assert_eq "$(kalv_win "$q2")" "$(mw_text reopened.txt 3009)" "Quake 2 path on reopening"
+  kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
+  mw_press 3055 3048
+  mw_press 3055 3055
+  mw_main_dump main-after-ok.txt 10000
+  kalv_assert_eq 1 "$(mw_stored "Unreal Tournament - No Frame Cap")" "No frame cap after Ok"
+  mw_close_main
+  mw_forget_settings
+}
+
+# Remove File Associations asks, starts "<install>\Assocmend.exe /u" and reports done;
+# answering No starts nothing.
+case_advanced_remove_associations_starts_updater() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  kalv_standin "$MW_PLAYER/Assocmend.exe"
+  export KALV_STANDIN_LOG
+  KALV_STANDIN_LOG=$(kalv_win "$KALV_CASE_DIR/assocmend.log")
+  mw_start
+  mw_main_dump main.txt
+  mw_open_options
+  mw_press 3055 3054
+  kalv_driver wait-window --has-id 4005 --timeout 15000 >/dev/null || kalv_fail "no advanced window"
+
+  mw_press 4005 4003
+  kalv_driver messagebox --timeout 15000 --press 7 >no.txt || kalv_fail "no confirmation"
+  kalv_assert_contains no.txt "text: Are you sure you want to uninstall the file associations for Kalvenmarque?"
+  sleep 2
+  kalv_assert_no_file "$KALV_CASE_DIR/assocmend.log" "the updater ran after No:"
+
+  mw_press 4005 4003
+  kalv_driver messagebox --timeout 15000 --press 6 >yes.txt || kalv_fail "no confirmation"
+  kalv_driver messagebox --timeout 15000 >done.txt || kalv_fail "no completion message"
+  kalv_assert_contains done.txt "caption: Kalvenmarque v1.2.0"
+  kalv_assert_contains done.txt "text: File Associations uninstalled successfully."
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+  kalv_wait_file "$KALV_CASE_DIR/assocmend.log" 20 || kalv_fail "the updater was never started"
+  kalv_assert_eq "$(kalv_win "$MW_PLAYER")\\Assocmend.exe /u" \
+    "$(kalv_standin_field "$KALV_CASE_DIR/assocmend.log" commandline)" "updater command line"
+  kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$KALV_CASE_DIR/assocmend.log")" "updater starts"
+  mw_press 4005 4005
+  mw_press 3055 3055
+  mw_close_main
+  mw_forget_settings
+}
