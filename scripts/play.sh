@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the programs and starts Kalvenmarque.exe from the install tree under Wine, in a
-# sandbox prefix under <build>/sandbox (kept between runs), so a user sees the player.
+# Builds the programs, fills a sandbox prefix under <build>/sandbox (kept between runs)
+# with a player installation, six game installations and settings (make_sandbox.sh), and
+# starts C:\Kalvenmarque\Kalvenmarque.exe there under Wine, so a user sees the player.
 # Without a display it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
 set -euo pipefail
 
@@ -40,8 +41,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 300 wine wineboot -i >"$BUILD/sandbox/wineboot.log" 2>&1
 fi
 
+echo "play: laying out the sandbox world (player, six games, settings)"
+"$ROOT/scripts/make_sandbox.sh" "$BUILD/win32" >"$BUILD/sandbox/world.log"
+PLAYER="$WINEPREFIX/drive_c/Kalvenmarque/Kalvenmarque.exe"
 echo "play: starting $PLAYER"
-cd "$BUILD/win32/install"
+cd "$(dirname -- "$PLAYER")"
 rc=0
 if [ -z "$XVFB_PID" ]; then
   wine "$PLAYER" "$@" >"$BUILD/sandbox/player.log" 2>&1 || rc=$?
@@ -53,8 +57,13 @@ else
   import -window root -display "$DISPLAY" "$BUILD/sandbox/kalvenmarque.png" 2>/dev/null &&
     echo "play: screenshot $BUILD/sandbox/kalvenmarque.png"
   for _ in $(seq 1 "${KALV_PLAY_SECONDS:-20}"); do kill -0 "$player" 2>/dev/null || break; sleep 1; done
-  kill "$player" 2>/dev/null || true
-  wait "$player" || rc=$?
+  if kill "$player" 2>/dev/null; then
+    # Ended here on purpose, not a failure of the player.
+    wait "$player" || true
+    echo "play: the player was still showing its window; play ended it"
+  else
+    wait "$player" || rc=$?
+  fi
 fi
 echo "play: Kalvenmarque ended (exit code $rc)"
 exit "$rc"
