@@ -2,9 +2,11 @@
 // English-only messages.
 #pragma once
 
+#include "version.h"
+
 namespace kalv::assocmend::text {
 
-constexpr const char kTitle[] = "Kalvenmarque Registry Updater v1.2.0";
+constexpr const char kTitle[] = "Kalvenmarque Registry Updater v" KALV_VERSION_TEXT;
 
 // Switches, compared with the lower-cased command line.
 constexpr const char kSwitchInstall[] = "/i";
@@ -34,7 +36,8 @@ constexpr const char kLogNotFound[] =
     "Uninstall log not found. Unable to uninstall. Remove the files manually or reinstall "
     "Kalvenmarque and try again.";
 constexpr const char* const kUsageLines[] = {
-    "This program is a sub function program of Kalvenmarque v1.2.0 and should not be used "
+    "This program is a sub function program of Kalvenmarque v" KALV_VERSION_TEXT
+    " and should not be used "
     "as standalone. Use the following as command line parameters:",
     "'/i' - > reintilise registry settings (File Associations)",
     "'/u' -> uninstall registry settings (File Associations)",

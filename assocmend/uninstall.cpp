@@ -10,7 +10,7 @@ namespace kalv::assocmend {
 namespace {
 void ReportAndEnd(Platform& platform, const std::string& message) {
   platform.dialogs.MessageBox(message, text::kTitle, Icon::Critical, Buttons::Ok);
-  platform.system.EndProgram();
+  platform.system.EndProgram(1);
 }
 }  // namespace
 
@@ -54,7 +54,7 @@ void FullUninstall(Platform& platform) {
   if (!started)
     return ReportAndEnd(platform, std::string(text::kUninstallerFailedBefore) + uninstaller +
                                text::kUninstallerFailedAfter + started.failure().description);
-  platform.system.EndProgram();
+  platform.system.EndProgram(0);
 }
 
 }  // namespace kalv::assocmend

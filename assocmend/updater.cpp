@@ -56,18 +56,21 @@ void Run(Platform& platform) {
   const std::string ownDir = platform.system.ProgramDirectory();
   if (!platform.files.CanOpenForRead(ownDir + text::kMainProgram).ok()) {
     Message(platform, text::kNotInInstallDirectory, Icon::Critical);
-    return platform.system.EndProgram();
+    return platform.system.EndProgram(1);
   }
 
+  int exitCode = 0;
   switch (ParseCommandLine(platform.system.CommandLine())) {
     case Action::Install:
       Reinstall(platform);
       break;
     case Action::InstallConfirm:
-      if (Reinstall(platform) == WriteOutcome::Failed)
+      if (Reinstall(platform) == WriteOutcome::Failed) {
         Message(platform, text::kWriteFailed, Icon::Critical);
-      else
+        exitCode = 1;
+      } else {
         Message(platform, text::kUpdateComplete, Icon::Information);
+      }
       break;
     case Action::Uninstall:
       RemoveAssociations(platform.registry);
@@ -82,9 +85,10 @@ void Run(Platform& platform) {
       break;
     case Action::Usage:
       Message(platform, UsageMessage(), Icon::Critical);
+      exitCode = 1;
       break;
   }
-  platform.system.EndProgram();
+  platform.system.EndProgram(exitCode);
 }
 
 }  // namespace kalv::assocmend

@@ -3,15 +3,13 @@
 #include <cctype>
 #include <optional>
 
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "platform/files.h"
 
 namespace kalv {
 
 namespace {
-
-const char* const kModPrefix = "Mod: ";
-const char* const kNoMod = " /";
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -19,8 +17,8 @@ std::string Lower(std::string text) {
 }
 
 void ClearMod(const ModControls& mod) {
-  mod.modLabel.SetCaption(kNoMod);
-  mod.modNameLabel.SetCaption(kNoMod);
+  mod.modLabel.SetCaption(mod::kNone);
+  mod.modNameLabel.SetCaption(mod::kNone);
   mod.loadMod.SetValue(0);
   mod.loadMod.SetEnabled(false);
 }
@@ -42,11 +40,10 @@ std::optional<std::string> ModBelow(const std::string& gameDir, const std::strin
 
 void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
                     const std::string& game, int statusRow, const std::string& version) {
-  const int language = program.Language();
-  if (language < 0 || language > 2) return;
-  const std::string text = LoadText(program, statusRow + language) + version;
-  mainLabel.SetCaption(" " + game + text);
-  optionsLabel.SetCaption(game + text);
+  const auto status = Localized(program, statusRow);
+  if (!status) return;
+  mainLabel.SetCaption(" " + game + *status + version);
+  optionsLabel.SetCaption(game + *status + version);
 }
 
 // A dialog that yields no readable path counts as cancelled.
@@ -74,7 +71,7 @@ std::string BrowseGameMod(Program& program, ui::Window& owner, const std::string
     ClearMod(mod);
     return folder;
   }
-  mod.modLabel.SetCaption(kModPrefix + *below);
+  mod.modLabel.SetCaption(mod::kPrefix + *below);
   auto description = ReadWholeFile(program.platform.files, folder + "\\description.txt");
   if (!description) return folder;
   mod.modNameLabel.SetCaption(description.value());

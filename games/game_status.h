@@ -4,29 +4,17 @@
 
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 #include "ui/controls.h"
 
 namespace kalv {
-
-// English rows of the status texts; the shown row adds the language index.
-namespace status {
-constexpr int kNotInstalled = 400;
-constexpr int kFound = 403;
-constexpr int kNotFound = 406;
-constexpr int kFoundVersion = 409;
-}  // namespace status
-
-// Rows of the browse prompts (English; + language index).
-constexpr int kPromptSelect = 424;
-constexpr int kPromptFolder = 427;
-constexpr int kPromptMod = 433;
 
 // Paths shorter than this are taken as "no directory" without looking at the disk.
 constexpr std::size_t kShortestGamePath = 3;
 
 // Sets the main window's label to " " + game + status and the options window's label to
 // game + status, in the current language; for another language index neither changes.
+// statusRow is one of the English status rows (ids::kStatusFound, ...).
 void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
                     const std::string& game, int statusRow, const std::string& version = "");
 

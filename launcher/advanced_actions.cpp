@@ -2,15 +2,13 @@
 
 #include <string>
 
-#include "launcher/constants.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-
-constexpr int kUpdaterMissingRow = 227;  // + language
-const char* const kUpdaterName = "\\Assocmend.exe";
 
 struct Action {
   const char* switchText;  // the updater's command-line switch
@@ -18,37 +16,33 @@ struct Action {
   int doneRow;             // 0: the program ends instead
 };
 
-constexpr Action kReinitialize{"/i", 212, 215};
-constexpr Action kRemove{"/u", 218, 221};
-constexpr Action kUninstall{"/fu", 224, 0};
-
-bool KnownLanguage(int language) { return language >= 0 && language <= 2; }
+constexpr Action kReinitialize{"/i", ids::kConfirmReinitialize, ids::kReinitialized};
+constexpr Action kRemove{"/u", ids::kConfirmRemove, ids::kRemoved};
+constexpr Action kUninstall{"/fu", ids::kConfirmUninstall, 0};
 
 void ShowUpdaterMissing(Program& program) {
-  const int language = program.Language();
-  if (!KnownLanguage(language)) return;
-  program.platform.dialogs.MessageBox(LoadText(program, kUpdaterMissingRow + language),
-                                      kProgramTitle, Icon::Critical, Buttons::Ok);
+  if (const auto text = Localized(program, ids::kUpdaterMissing))
+    program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
 // Nothing is started without a Yes, also when no confirmation can be shown in an unknown
 // language. An updater that fails to start is reported as missing rather than followed
 // by a success message.
 void Run(Program& program, const Action& action) {
-  const std::string updater = program.platform.system.ProgramDirectory() + kUpdaterName;
+  const std::string updater = program.platform.system.ProgramDirectory() + kUpdaterFile;
   if (!FileExists(program, updater)) return ShowUpdaterMissing(program);
-  const int language = program.Language();
-  if (!KnownLanguage(language)) return;
+  const auto confirm = Localized(program, action.confirmRow);
+  if (!confirm) return;
   Dialogs& dialogs = program.platform.dialogs;
-  if (dialogs.MessageBox(LoadText(program, action.confirmRow + language), kProgramTitle,
-                         Icon::Information, Buttons::YesNo) != Answer::Yes)
+  if (dialogs.MessageBox(*confirm, kProgramTitle, Icon::Information, Buttons::YesNo) !=
+      Answer::Yes)
     return;
   auto started = program.platform.processes.Start(
       updater, updater + " " + action.switchText, ShowMode::NormalFocus);
   if (!started) return ShowUpdaterMissing(program);
-  if (action.doneRow == 0) program.platform.system.EndProgram();
-  dialogs.MessageBox(LoadText(program, action.doneRow + language), kProgramTitle,
-                     Icon::Information, Buttons::Ok);
+  if (action.doneRow == 0) program.End();
+  dialogs.MessageBox(*Localized(program, action.doneRow), kProgramTitle, Icon::Information,
+                     Buttons::Ok);
 }
 
 void BackToOptions(Program& program) {

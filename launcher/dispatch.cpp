@@ -2,17 +2,14 @@
 
 #include <cctype>
 
-#include "launcher/constants.h"
-#include "launcher/functions.h"
-#include "launcher/messages.h"
+#include "games/quake3/release_store.h"
+#include "launcher/base/messages.h"
+#include "launcher/base/texts.h"
 #include "launcher/resume_load.h"
 
 namespace kalv {
 
 namespace {
-
-const char* const kReleaseSection = "Quake 3 Arena Version";
-const char* const kReleaseMissing = "Error";
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -23,9 +20,8 @@ std::string Upper(std::string text) {
   return text;
 }
 
-// A game without a registered play operation plays nothing.
-void Play(Program& program, const char* gameCode) {
-  if (const Program::Operation* play = program.FindPlay(gameCode)) (*play)(program);
+void Play(Program& program, GameCode code) {
+  if (const Game::Operation& play = program.game(code).play) play(program);
 }
 
 std::string ReadDemHeader(Program& program) {
@@ -38,43 +34,41 @@ std::string ReadDemHeader(Program& program) {
 
 }  // namespace
 
-std::string ClassifyDemHeader(const std::string& header) {
-  if (Upper(header.substr(0, 6)) == "HLDEMO") return game::kHL;
+GameCode ClassifyDemHeader(const std::string& header) {
+  if (Upper(header.substr(0, 6)) == "HLDEMO") return GameCode::HL;
   const std::size_t dot = header.find(".bs");
   const std::string map = dot == std::string::npos ? header.substr(0, 3) : header.substr(dot + 1, 3);
-  return map == "bsp" ? game::kQ1 : game::kUT;
+  return map == "bsp" ? GameCode::Q1 : GameCode::UT;
 }
 
 // Only the end of the program leaves this function: a failure of the play operation is
 // reported here as well.
 void DispatchDemFile(Program& program) {
   try {
-    Play(program, ClassifyDemHeader(ReadDemHeader(program)).c_str());
+    Play(program, ClassifyDemHeader(ReadDemHeader(program)));
   } catch (const RaisedFailure& raised) {
     ReportError(program, raised.failure());
   }
-  program.platform.system.EndProgram();
+  program.End();
 }
 
-// The release files are tried in name order; the matching one stays selected in the
-// splash window's list, where the Quake 3 playback reads which release to switch to.
+// The release files are tried in name order; the first whose demo ending ends the demo
+// path is handed to the Quake 3 playback, and stays selected in the splash window's list.
 void DispatchDemo(Program& program) {
   const std::string& demo = program.demoPath;
   if (EndsWith(demo, ".dem")) return DispatchDemFile(program);
-  if (EndsWith(demo, ".efdemo")) return Play(program, game::kSTVEF);
-  if (EndsWith(demo, ".dm2")) return Play(program, game::kQ2);
+  if (EndsWith(demo, ".efdemo")) return Play(program, GameCode::STVEF);
+  if (EndsWith(demo, ".dm2")) return Play(program, GameCode::Q2);
 
-  ui::FileList& releases = program.frmSplash.lstFiles;
-  OrRaise(releases.SetPath(program.platform.system.ProgramDirectory() + "\\Versions"));
-  for (int i = 0; i < releases.Count(); ++i) {
-    releases.Select(i);
-    std::string file = releases.Path();
-    if (file.empty() || file.back() != '\\') file += "\\";
-    file += releases.FileName();
-    program.demoExtension =
-        program.platform.profile.ReadString(file, kReleaseSection, "DemoExt", kReleaseMissing);
-    if (program.demoExtension != kReleaseMissing && EndsWith(demo, program.demoExtension))
-      return Play(program, game::kQ3A);
+  ui::FileList& list = program.frmSplash.lstFiles;
+  OrRaise(list.SetPath(ReleaseStore(program)));
+  for (int i = 0; i < list.Count(); ++i) {
+    list.Select(i);
+    const Release release = ReadRelease(program, list.FileName());
+    if (release.demoExt != release::kMissing && EndsWith(demo, release.demoExt)) {
+      program.demoRelease = release;
+      return Play(program, GameCode::Q3A);
+    }
   }
   ResumeLoad(program);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 
@@ -20,7 +20,7 @@ void DispatchDemo(Program& program);
 // program after the play operation returns, and on any failure after the error message.
 void DispatchDemFile(Program& program);
 
-// The game code a .dem header belongs to ("HL", "Q1" or "UT").
-std::string ClassifyDemHeader(const std::string& header);
+// The game a .dem header belongs to (Half-Life, Quake 1 or Unreal Tournament).
+GameCode ClassifyDemHeader(const std::string& header);
 
 }  // namespace kalv

@@ -3,23 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "launcher/constants.h"
-#include "launcher/functions.h"
-#include "launcher/settings.h"
-#include "launcher/setting_names.h"
+#include "games/quake3/release_store.h"
+#include "launcher/base/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-
-constexpr int kMissingFilesRow = 182;  // + language
-constexpr int kAboutVersionRow = 179;  // + language
-const char* const kReleaseSection = "Quake 3 Arena Version";
-const char* const kReleaseMissing = "Error";
-const char* const kNoMod = " /";
-const std::size_t kModPrefixLength = 5;  // "Mod: "
-
-bool KnownLanguage(int language) { return language >= 0 && language <= 2; }
 
 }  // namespace
 
@@ -48,8 +41,8 @@ void SetCheckFromSetting(Program& program, ui::CheckBox& box, const char* key,
 void ClearQ3AMod(ui::frmOptions& o) {
   o.chkModQ3A.SetValue(0);
   o.chkModQ3A.SetEnabled(false);
-  o.lblModQ3A.SetCaption(kNoMod);
-  o.lblModNameQ3A.SetCaption(kNoMod);
+  o.lblModQ3A.SetCaption(mod::kNone);
+  o.lblModNameQ3A.SetCaption(mod::kNone);
 }
 
 void OpenOptions(Program& program) {
@@ -59,36 +52,25 @@ void OpenOptions(Program& program) {
 }
 
 void OpenAbout(Program& program) {
-  const int language = program.Language();
-  if (KnownLanguage(language))
-    program.frmAbout.lblVersion.SetCaption(LoadText(program, kAboutVersionRow + language));
+  if (const auto version = Localized(program, ids::kAboutVersion))
+    program.frmAbout.lblVersion.SetCaption(*version);
   program.frmAbout.Show();
   program.frmDemPla.SetEnabled(false);
-}
-
-void RunIfSet(Program& program, const Program::Operation& operation) {
-  if (operation) operation(program);
 }
 
 }  // namespace
 
 void LoadMainWindow(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
-  const Status listed =
-      main.lstFiles.SetPath(program.platform.system.ProgramDirectory() + "\\Versions");
-  if (!listed.ok()) {
-    const int language = program.Language();
-    if (KnownLanguage(language))
-      program.platform.dialogs.MessageBox(LoadText(program, kMissingFilesRow + language),
-                                          kProgramTitle, Icon::Critical, Buttons::Ok);
-    program.platform.system.EndProgram();
+  auto releases = ReadReleases(program, main.lstFiles);
+  if (!releases) {
+    program.exitCode = 1;
+    if (const auto text = Localized(program, ids::kMissingFiles))
+      program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Critical, Buttons::Ok);
+    program.End();
   }
-  for (int i = 0; i < main.lstFiles.Count(); ++i) {
-    const std::string file = main.lstFiles.Path() + "\\" + main.lstFiles.Item(i);
-    const std::string version =
-        program.platform.profile.ReadString(file, kReleaseSection, "Version", kReleaseMissing);
-    if (version != kReleaseMissing) main.comQ3.Add("Quake 3 Arena " + version);
-  }
+  for (const Release& r : releases.value())
+    if (r.version != release::kMissing) main.comQ3.Add(release::kListPrefix + r.version);
 }
 
 // A mod is only offered when its description file is there; the language selection is
@@ -97,13 +79,14 @@ void OptionsLoad(Program& program) {
   ui::frmOptions& o = program.frmOptions;
   program.languageLoading = true;
   const auto language = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  if (language && KnownLanguage(*language)) o.comLanguage.Select(*language);
+  if (language && *language >= 0 && *language <= 2) o.comLanguage.Select(*language);
   program.languageLoading = false;
 
   o.lblModQ3A.SetCaption(ReadSetting(program, setting::kModification, ""));
   const std::string caption = o.lblModQ3A.Caption();
-  const std::string mod = caption.size() > kModPrefixLength ? caption.substr(kModPrefixLength) : "";
-  const std::string description = program.q3aDir + "\\" + mod + "\\description.txt";
+  const std::string modDir =
+      caption.size() > mod::kPrefixLength ? caption.substr(mod::kPrefixLength) : "";
+  const std::string description = program.q3aDir + "\\" + modDir + "\\description.txt";
   if (caption.size() < 3 || !FileExists(program, description)) {
     ClearQ3AMod(o);
   } else {
@@ -114,7 +97,7 @@ void OptionsLoad(Program& program) {
   }
 
   SetCheckFromSetting(program, o.chkModSTVEF, setting::kModificationOptionSTVEF, "");
-  o.lblModSTVEF.SetCaption(ReadSetting(program, setting::kModificationSTVEF, kNoMod));
+  o.lblModSTVEF.SetCaption(ReadSetting(program, setting::kModificationSTVEF, mod::kNone));
   SetCheckFromSetting(program, o.chkUT_nfc, setting::kUTNoFrameCap, "0");
   SetCheckFromSetting(program, o.chkUT_tb, setting::kUTTimeBased, "1");
   SetCheckFromSetting(program, o.chkUT_3rd, setting::kUTThirdPerson, "0");
@@ -123,12 +106,10 @@ void OptionsLoad(Program& program) {
 void WireMainWindow(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
   Program* p = &program;
-  main.cmdConvert.click = [p] { RunIfSet(*p, p->convertToSelected); };
-  main.cmdQuake3Arena.click = [p] { RunIfSet(*p, p->launchQuake3); };
   main.cmdOptions.click = [p] { OpenOptions(*p); };
   main.cmdAbout.click = [p] { OpenAbout(*p); };
-  main.cmdClose.click = [p] { p->platform.system.EndProgram(); };
-  main.close = [p] { p->platform.system.EndProgram(); };
+  main.cmdClose.click = [p] { p->End(); };
+  main.close = [p] { p->End(); };
 }
 
 }  // namespace kalv

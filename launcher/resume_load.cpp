@@ -1,19 +1,15 @@
 #include "launcher/resume_load.h"
 
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
-namespace {
-constexpr int kWelcomeRow = 119;  // + language
-}  // namespace
-
 void ResumeLoad(Program& program) {
-  SplashWindow& splash = program.frmSplash;
-  const int language = program.Language();
+  ui::SplashWindow& splash = program.frmSplash;
   if (splash.created()) {
-    if (language >= 0 && language <= 2)
-      splash.lblStatus1.SetCaption(LoadText(program, kWelcomeRow + language));
+    if (const auto welcome = Localized(program, ids::kWelcome))
+      splash.lblStatus1.SetCaption(*welcome);
     splash.lblStatus1.Refresh();
   }
   program.platform.processes.Sleep(kWelcomeMilliseconds);

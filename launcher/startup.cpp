@@ -6,24 +6,24 @@
 #include "games/other/quake1.h"
 #include "launcher/about_actions.h"
 #include "launcher/advanced_actions.h"
-#include "launcher/constants.h"
-#include "launcher/discovery.h"
+#include "launcher/base/texts.h"
+#include "launcher/game_table.h"
 #include "launcher/dispatch.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
 #include "launcher/main_window_actions.h"
-#include "launcher/messages.h"
+#include "launcher/base/messages.h"
 #include "launcher/options_actions.h"
 #include "launcher/resume_load.h"
-#include "launcher/settings.h"
-#include "launcher/setting_names.h"
-#include "ui/language.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/language_actions.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
 
-// Caption rows: slot k of language L is row 500 + k + 100·L.
-constexpr int kCaptionBase = 500;
+// Caption slots of the splash window: slot k of language L is row 500 + k + 100·L.
 constexpr int kSlotCompany = 0;
 constexpr int kSlotCopyright = 1;
 constexpr int kSlotEmail = 2;
@@ -34,33 +34,14 @@ constexpr int kSlotStatusLabel = 6;
 constexpr int kSlotLoading = 7;
 constexpr int kSlotVersion = 8;
 
-// Rows of the start-up's own permission-denied box (text rows hold nothing).
-constexpr int kDeniedTextRow = 104;   // + 2·L
-constexpr int kDeniedTitleRow = 105;  // + 2·L
-
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
 }
 
-// The game directory settings in the order start-up reads them, with where each goes.
-struct DirectorySetting {
-  const char* key;
-  std::string Program::*value;
-  ui::TextBox ui::frmOptions::*box;
-};
-const DirectorySetting kDirectorySettings[] = {
-    {setting::kQ3APath, &Program::q3aDir, &ui::frmOptions::txtQ3APath},
-    {setting::kHLPath, &Program::hlDir, &ui::frmOptions::txtHLPath},
-    {setting::kSTVEFPath, &Program::stvefDir, &ui::frmOptions::txtSTVEFPath},
-    {setting::kQ1Path, &Program::q1Dir, &ui::frmOptions::txtQ1Path},
-    {setting::kQ2Path, &Program::q2Dir, &ui::frmOptions::txtQ2Path},
-    {setting::kUTPath, &Program::utDir, &ui::frmOptions::txtUTPath},
-};
-
-void SetDirectory(Program& program, const DirectorySetting& d, const std::string& dir) {
-  program.*(d.value) = dir;
-  (program.frmOptions.*(d.box)).SetText(dir);
+void SetDirectory(Program& program, const Game& game, const std::string& dir) {
+  program.*(game.dir) = dir;
+  (program.frmOptions.*(game.pathBox)).SetText(dir);
 }
 
 void SelectStoredLanguage(Program& program) {
@@ -77,16 +58,17 @@ void ShowUserName(Program& program) {
   label.Refresh();
 }
 
-// Discovery runs on the very first run only; an entry that is missing is stored as "".
+// Discovery runs on the very first run only, for the games with an installer entry; an
+// entry that is missing is stored as "".
 void DiscoverOnFirstRun(Program& program) {
   if (!ReadSetting(program, setting::kFirstTimeRun, "").empty()) return;
-  for (const DiscoverySource& source : kDiscoverySources) {
-    for (const DirectorySetting& d : kDirectorySettings) {
-      if (std::string(d.key) != source.setting) continue;
-      SetDirectory(program, d, DiscoverGameDirectory(program.platform.registry, source));
-      Skip(WriteSetting(program, d.key, program.*(d.value)));
-    }
+  for (const Game& game : *program.games) {
+    if (!*game.installerKey) continue;
+    SetDirectory(program, game, ReadRegistryString(program.platform.registry, game.installerKey,
+                                                   game.installerValue));
   }
+  for (const Game& game : *program.games)
+    if (*game.installerKey) Skip(WriteSetting(program, game.dirSetting, program.*(game.dir)));
   Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
 }
 
@@ -117,12 +99,10 @@ void ReadCommandLineAndDispatch(Program& program) {
 void HandleStartupFailure(Program& program, const Failure& failure) {
   if (failure.number != err::kPermissionDenied) {
     ReportError(program, failure);
-    program.platform.system.EndProgram();
+    program.End();
   }
-  const int language = program.Language();
-  if (language >= 0 && language <= 2)
-    program.platform.dialogs.MessageBox(LoadText(program, kDeniedTextRow + 2 * language),
-                                        LoadText(program, kDeniedTitleRow + 2 * language),
+  if (const auto text = Localized(program, ids::kDeniedText, 2))
+    program.platform.dialogs.MessageBox(*text, *Localized(program, ids::kDeniedTitle, 2),
                                         Icon::Critical, Buttons::Ok);
   ResumeLoad(program);
 }
@@ -131,8 +111,8 @@ void HandleStartupFailure(Program& program, const Failure& failure) {
 
 void SetSplashCaptions(Program& program, int language) {
   if (language < 0 || language > 2) return;
-  SplashWindow& s = program.frmSplash;
-  auto caption = [&](int slot) { return LoadText(program, kCaptionBase + slot + 100 * language); };
+  ui::SplashWindow& s = program.frmSplash;
+  auto caption = [&](int slot) { return LoadText(program, ids::kCaptions + slot + 100 * language); };
   s.lblCompany.SetCaption(caption(kSlotCompany));
   s.lblCopyright.SetCaption(caption(kSlotCopyright));
   s.lblEmail.SetCaption(caption(kSlotEmail));
@@ -147,10 +127,10 @@ void SetSplashCaptions(Program& program, int language) {
 
 // Closing the splash window ends the program: nothing else is open at that time.
 void ShowSplash(Program& program) {
-  SplashWindow& s = program.frmSplash;
+  ui::SplashWindow& s = program.frmSplash;
   if (!s.created()) {
     s.Create(program.platform.windows, program.platform.files);
-    s.window.close = [&program] { program.platform.system.EndProgram(); };
+    s.window.close = [&program] { program.End(); };
   }
   SetSplashCaptions(program, program.Language());
   s.window.Show();
@@ -159,8 +139,9 @@ void ShowSplash(Program& program) {
 
 void CreateWindows(Program& program) {
   Platform& platform = program.platform;
+  if (!program.games) program.games = &Games();
   program.frmSplash.Create(platform.windows, platform.files);
-  program.frmSplash.window.close = [&program] { program.platform.system.EndProgram(); };
+  program.frmSplash.window.close = [&program] { program.End(); };
   program.frmOptions.Create(platform.windows, platform.files);
   program.frmDemPla.Create(platform.windows, platform.files);
   program.frmAdvanced.Create(platform.windows);
@@ -174,7 +155,7 @@ void CreateWindows(Program& program) {
 // Up to the command line every step stands on its own: the detections and settings
 // report nothing. From the command line on, a failure goes to the start-up handling.
 void LoadKalvenmarque(Program& program) {
-  if (program.platform.system.AnotherInstanceRunning()) program.platform.system.EndProgram();
+  if (program.platform.system.AnotherInstanceRunning()) program.End();
   CreateWindows(program);
   SelectStoredLanguage(program);
   LoadMainWindow(program);
@@ -183,8 +164,8 @@ void LoadKalvenmarque(Program& program) {
   program.frmSplash.window.Refresh();
   ShowUserName(program);
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
-  for (const DirectorySetting& d : kDirectorySettings)
-    SetDirectory(program, d, ReadSetting(program, d.key, ""));
+  for (const Game& game : *program.games)
+    SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
   SelectQ1Executable(program);
   DiscoverOnFirstRun(program);
   OptionsLoad(program);
@@ -200,9 +181,9 @@ int RunKalvenmarque(Platform& platform) {
   if (platform.system.AnotherInstanceRunning()) return 0;
   Program program(platform);
   LoadKalvenmarque(program);
-  if (!program.frmDemPla.Visible()) platform.system.EndProgram();
+  if (!program.frmDemPla.Visible()) program.End();
   platform.processes.RunMessageLoop();
-  return 0;
+  return program.exitCode;
 }
 
 }  // namespace kalv

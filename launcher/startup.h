@@ -3,7 +3,7 @@
 // hand-over to the dispatcher or the main window.
 #pragma once
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 #include "platform/platform.h"
 
 namespace kalv {

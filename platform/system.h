@@ -46,8 +46,9 @@ class System {
   virtual std::optional<std::string> LoadString(int id) = 0;
   // Tells Explorer that file associations changed.
   virtual void NotifyAssociationsChanged() = 0;
-  // Ends the program at once; windows are discarded without their close handling.
-  [[noreturn]] virtual void EndProgram() = 0;
+  // Ends the program at once with the exit code; windows are discarded without their
+  // close handling. A program ends with a non-zero code after it reported a failure.
+  [[noreturn]] virtual void EndProgram(int exitCode) = 0;
 };
 
 }  // namespace kalv

@@ -50,16 +50,16 @@ void CleanUp(Files& files, const std::string& ownDir) {
 // A second companion would clean up under a game the first one still waits for, so it
 // leaves without a word.
 void Run(Platform& platform) {
-  if (platform.system.AnotherInstanceRunning()) return platform.system.EndProgram();
+  if (platform.system.AnotherInstanceRunning()) return platform.system.EndProgram(0);
   if (!HasSwitch(platform.system.CommandLine())) {
     platform.dialogs.MessageBox(text::kNotStartedByPlayer, text::kTitle, Icon::Critical,
                                 Buttons::Ok);
-    return platform.system.EndProgram();
+    return platform.system.EndProgram(1);
   }
   const std::string ownDir = platform.system.ProgramDirectory();
   RunGameAndWait(platform, ownDir);
   CleanUp(platform.files, ownDir);
-  platform.system.EndProgram();
+  platform.system.EndProgram(0);
 }
 
 }  // namespace kalv::q2companion

@@ -2,9 +2,11 @@
 // its one English message.
 #pragma once
 
+#include "version.h"
+
 namespace kalv::q2companion::text {
 
-constexpr const char kTitle[] = "Kalvenmarque Quake 2 Sub v1.2.0";
+constexpr const char kTitle[] = "Kalvenmarque Quake 2 Sub v" KALV_VERSION_TEXT;
 
 // Compared with case, anywhere in the command line.
 constexpr const char kSwitch[] = "/Quake2SubFunction";
@@ -17,7 +19,7 @@ constexpr const char kFixedNameDemo[] = "\\baseq2\\demos\\Kalvenmarque.dm2";
 constexpr const char kGameConfig[] = "\\baseq2\\config.cfg";
 
 constexpr const char kNotStartedByPlayer[] =
-    "This program is a sub function program of Kalvenmarque v1.2.0 for Quake 2. This "
+    "This program is a sub function program of Kalvenmarque v" KALV_VERSION_TEXT " for Quake 2. This "
     "program will now terminate.";
 
 }  // namespace kalv::q2companion::text

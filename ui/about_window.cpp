@@ -1,5 +1,7 @@
 #include "ui/about_window.h"
 
+#include "version.h"
+
 #include "ui/resource.h"
 
 namespace kalv::ui {
@@ -29,7 +31,7 @@ void frmAbout::Create(WindowFactory& factory) {
   txtEnglish.Bind(w, IDC_ABOUT_TXTENGLISH);
   cmdOK.Bind(w, IDC_ABOUT_CMDOK);
 
-  SetCaption("Kalvenmarque v1.2.0...");
+  SetCaption("Kalvenmarque v" KALV_VERSION_TEXT "...");
   lblTitle.SetCaption("Kalvenmarque");
   lblEMailCaption.SetCaption("E-Mail:");
   lblEMail.SetCaption(kMakerEmail);

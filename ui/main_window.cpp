@@ -1,10 +1,13 @@
 #include "ui/main_window.h"
 
+#include "version.h"
+
 #include "ui/resource.h"
 
 namespace kalv::ui {
 
-const char* const kMainWindowTitle = "Kalvenmarque v1.2.0 - KVM Demo Player";
+const char* const kMainWindowTitle =
+    "Kalvenmarque v" KALV_VERSION_TEXT " - KVM Demo Player";
 
 void frmDemPla::Create(WindowFactory& factory, Files& files) {
   Window::Create(factory, IDD_MAIN);

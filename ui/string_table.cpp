@@ -1,5 +1,7 @@
 #include "ui/string_table.h"
 
+#include "version.h"
+
 namespace kalv::ui {
 
 const std::map<int, std::string>& StringTable() {

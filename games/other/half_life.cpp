@@ -1,20 +1,18 @@
 #include "games/other/half_life.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
-
-namespace {
-const char* const kGame = "Half-Life";
-}  // namespace
 
 // The version comes from hl.exe, else from cstrike.exe. A directory with the game data
 // but neither executable is found without a version: showing what an earlier directory's
 // executable carried would name a version this one does not have.
 void DetectHL(Program& program) {
   const std::string dir = program.frmOptions.txtHLPath.Text();
-  int row = status::kNotInstalled;
+  int row = ids::kStatusNotInstalled;
   std::string version;
   if (dir.size() >= kShortestGamePath) {
     bool haveExecutable = true;
@@ -25,13 +23,13 @@ void DetectHL(Program& program) {
     else
       haveExecutable = false;
     if (!FileExists(program, dir + "\\valve\\pak0.pak")) {
-      row = status::kNotFound;
+      row = ids::kStatusNotFound;
       version.clear();
     } else {
-      row = haveExecutable ? status::kFoundVersion : status::kFound;
+      row = haveExecutable ? ids::kStatusFoundVersion : ids::kStatusFound;
     }
   }
-  ShowGameStatus(program, program.frmDemPla.lblHLStatus, program.frmOptions.lblHLStatus, kGame,
+  ShowGameStatus(program, program.frmDemPla.lblHLStatus, program.frmOptions.lblHLStatus, name::kHL,
                  row, version);
 }
 

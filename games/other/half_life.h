@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 #include "ui/controls.h"
 
 namespace kalv {

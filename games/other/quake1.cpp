@@ -1,14 +1,16 @@
 #include "games/other/quake1.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
-#include "launcher/settings.h"
-#include "launcher/setting_names.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-const char* const kGame = "Quake 1";
+
 // Patterns that match no file of the game, so the list shows nothing.
 const char* const kNoListPattern = "eh.kalk";
 const char* const kNotFoundPattern = "uh.kalk";
@@ -20,17 +22,18 @@ void DetectQ1(Program& program) {
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtQ1Path.Text();
   if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kNotInstalled);
+    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1,
+                   ids::kStatusNotInstalled);
     Skip(options.lstQ1.SetPattern(kNoListPattern));
     return;
   }
   if (FileExists(program, dir + "\\id1\\pak0.pak")) {
-    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kFound);
+    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1, ids::kStatusFound);
     Skip(options.lstQ1.SetPath(dir));
     Skip(options.lstQ1.SetPattern("*.exe"));
     return;
   }
-  ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, kGame, status::kNotFound);
+  ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1, ids::kStatusNotFound);
   Skip(options.lstQ1.SetPattern(kNotFoundPattern));
 }
 

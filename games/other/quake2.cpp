@@ -1,21 +1,20 @@
 #include "games/other/quake2.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
-
-namespace {
-const char* const kGame = "Quake 2";
-}  // namespace
 
 // The path is tested by plain concatenation, as every game path is used.
 void DetectQ2(Program& program) {
   const std::string dir = program.frmOptions.txtQ2Path.Text();
-  int row = status::kNotInstalled;
+  int row = ids::kStatusNotInstalled;
   if (dir.size() >= kShortestGamePath)
-    row = FileExists(program, dir + "\\baseq2\\pak0.pak") ? status::kFound : status::kNotFound;
-  ShowGameStatus(program, program.frmDemPla.lblQ2Status, program.frmOptions.lblQ2Status, kGame,
+    row =
+        FileExists(program, dir + "\\baseq2\\pak0.pak") ? ids::kStatusFound : ids::kStatusNotFound;
+  ShowGameStatus(program, program.frmDemPla.lblQ2Status, program.frmOptions.lblQ2Status, name::kQ2,
                  row);
 }
 

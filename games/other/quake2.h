@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 #include "ui/controls.h"
 
 namespace kalv {

@@ -1,25 +1,23 @@
 #include "games/other/unreal_tournament.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
-
-namespace {
-const char* const kGame = "Unreal Tournament";
-}  // namespace
 
 // The playback options follow the installation in every language; their ticks stay.
 void DetectUT(Program& program) {
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtUTPath.Text();
   bool found = false;
-  int row = status::kNotInstalled;
+  int row = ids::kStatusNotInstalled;
   if (dir.size() >= kShortestGamePath) {
     found = FileExists(program, dir + "\\system\\botpack.u");
-    row = found ? status::kFound : status::kNotFound;
+    row = found ? ids::kStatusFound : ids::kStatusNotFound;
   }
-  ShowGameStatus(program, program.frmDemPla.lblUTStatus, options.lblUTStatus, kGame, row);
+  ShowGameStatus(program, program.frmDemPla.lblUTStatus, options.lblUTStatus, name::kUT, row);
   options.chkUT_nfc.SetEnabled(found);
   options.chkUT_3rd.SetEnabled(found);
   options.chkUT_tb.SetEnabled(found);

@@ -1,14 +1,11 @@
 #include "games/quake3/elite_force.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
-
-namespace {
-const char* const kGame = "Star Trek Voyager";
-const char* const kNoMod = " /";
-}  // namespace
 
 // The version follows the newest numbered pak: pak2 came with 1.20, pak1 with 1.10, and
 // without either it is 1.00. The protocol check of a demo reads this text back.
@@ -17,8 +14,8 @@ void DetectSTVEF(Program& program) {
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtSTVEFPath.Text();
   if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, kGame,
-                   status::kNotInstalled);
+    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
+                   ids::kStatusNotInstalled);
     options.chkModSTVEF.SetEnabled(false);
     options.cmdBrowseSTVEF_Mod.SetEnabled(false);
     return;
@@ -26,20 +23,20 @@ void DetectSTVEF(Program& program) {
   if (!FileExists(program, dir + "\\baseef\\pak0.pk3")) {
     options.cmdBrowseSTVEF_Mod.SetEnabled(false);
     options.chkModSTVEF.SetEnabled(false);
-    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, kGame,
-                   status::kNotFound);
+    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
+                   ids::kStatusNotFound);
     return;
   }
   program.stvefDir = dir;
   options.cmdBrowseSTVEF_Mod.SetEnabled(true);
-  if (options.lblModSTVEF.Caption() != kNoMod) options.chkModSTVEF.SetEnabled(true);
+  if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
   std::string version = "1.00";
   if (FileExists(program, dir + "\\baseef\\pak2.pk3"))
     version = "1.20";
   else if (FileExists(program, dir + "\\baseef\\pak1.pk3"))
     version = "1.10";
-  ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, kGame,
-                 status::kFoundVersion, version);
+  ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
+                 ids::kStatusFoundVersion, version);
 }
 
 std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::string& title) {

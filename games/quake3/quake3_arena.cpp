@@ -1,17 +1,14 @@
 #include "games/quake3/quake3_arena.h"
 
 #include "games/game_status.h"
-#include "launcher/functions.h"
+#include "games/quake3/release_store.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-
-const char* const kReleaseSection = "Quake 3 Arena Version";
-const char* const kReleaseMissing = "Error";  // what an absent key or file reads as
-
-const char* const kGame = "Quake 3 Arena";
-const char* const kNoMod = " /";
 
 void EnableQ3AControls(Program& program, bool enabled) {
   program.frmDemPla.cmdConvert.SetEnabled(enabled);
@@ -19,25 +16,16 @@ void EnableQ3AControls(Program& program, bool enabled) {
   program.frmOptions.cmdBrowseQ3A_Mod.SetEnabled(enabled);
 }
 
-std::string JoinPath(const std::string& dir, const std::string& name) {
-  return !dir.empty() && dir.back() == '\\' ? dir + name : dir + "\\" + name;
-}
-
 // The stored release whose highest pak is present, the last in name order; "" for none.
+// The main window's release file list walks the store and rests on its last file.
 std::string InstalledRelease(Program& program) {
-  ui::FileList& releases = program.frmDemPla.lstFiles;
-  Skip(releases.SetPath(program.platform.system.ProgramDirectory() + "\\Versions"));
   std::string version;
-  for (int i = 0; i < releases.Count(); ++i) {
-    releases.Select(i);
-    const std::string file = JoinPath(releases.Path(), releases.FileName());
-    const std::string newpak =
-        program.platform.profile.ReadString(file, kReleaseSection, "newpak", kReleaseMissing);
-    if (!FileExists(program, program.q3aDir + "\\baseq3\\pak" + newpak + ".pk3")) continue;
-    const std::string found =
-        program.platform.profile.ReadString(file, kReleaseSection, "Version", kReleaseMissing);
+  auto releases = ReadReleases(program, program.frmDemPla.lstFiles);
+  if (!releases) return version;
+  for (const Release& r : releases.value()) {
+    if (!FileExists(program, program.q3aDir + "\\baseq3\\pak" + r.newpak + ".pk3")) continue;
     // A release file without its version names no release at all.
-    if (found != kReleaseMissing) version = found;
+    if (r.version != release::kMissing) version = r.version;
   }
   return version;
 }
@@ -51,7 +39,8 @@ void DetectQ3A(Program& program) {
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtQ3APath.Text();
   if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, kGame, status::kNotInstalled);
+    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
+                   ids::kStatusNotInstalled);
     EnableQ3AControls(program, false);
     options.chkModQ3A.SetEnabled(false);
     return;
@@ -59,18 +48,19 @@ void DetectQ3A(Program& program) {
   if (!FileExists(program, dir + "\\quake3.exe")) {
     EnableQ3AControls(program, false);
     options.chkModQ3A.SetEnabled(false);
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, kGame, status::kNotFound);
+    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
+                   ids::kStatusNotFound);
     return;
   }
   program.q3aDir = dir;
   const std::string version = InstalledRelease(program);
   EnableQ3AControls(program, true);
-  if (options.lblModQ3A.Caption() != kNoMod) options.chkModQ3A.SetEnabled(true);
+  if (options.lblModQ3A.Caption() != mod::kNone) options.chkModQ3A.SetEnabled(true);
   if (version.empty())
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, kGame, status::kFound);
+    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A, ids::kStatusFound);
   else
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, kGame,
-                   status::kFoundVersion, version.substr(1));
+    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
+                   ids::kStatusFoundVersion, version.substr(1));
 }
 
 std::string BrowseQ3AFolder(Program& program, ui::Window& owner, const std::string& title) {

@@ -259,6 +259,7 @@ class FakeSystem : public System {
   std::map<int, std::string> strings;                // the string table
   int associationNotifications = 0;
   int endCount = 0;
+  int exitCode = -1;  // the code of the last EndProgram
 
   std::string CommandLine() override { return commandLine; }
   std::string ProgramDirectory() override { return programDirectory; }
@@ -269,7 +270,7 @@ class FakeSystem : public System {
   bool AnotherInstanceRunning() override { return anotherInstance; }
   std::optional<std::string> LoadString(int id) override;
   void NotifyAssociationsChanged() override { ++associationNotifications; }
-  [[noreturn]] void EndProgram() override;
+  [[noreturn]] void EndProgram(int exitCode) override;
 };
 
 // ---------------------------------------------------------------- windows

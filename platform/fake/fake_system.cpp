@@ -27,8 +27,9 @@ std::optional<std::string> FakeSystem::LoadString(int id) {
   return it->second;
 }
 
-void FakeSystem::EndProgram() {
+void FakeSystem::EndProgram(int code) {
   ++endCount;
+  exitCode = code;
   throw ProgramEnded{};
 }
 

@@ -111,6 +111,6 @@ void Win32System::NotifyAssociationsChanged() {
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
-void Win32System::EndProgram() { ExitProcess(0); }
+void Win32System::EndProgram(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 }  // namespace kalv::win32

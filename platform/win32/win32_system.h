@@ -21,7 +21,7 @@ class Win32System : public System {
   bool AnotherInstanceRunning() override;
   std::optional<std::string> LoadString(int id) override;
   void NotifyAssociationsChanged() override;
-  [[noreturn]] void EndProgram() override;
+  [[noreturn]] void EndProgram(int exitCode) override;
 
  private:
   void* instanceMutex_ = nullptr;

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "launcher/functions.h"
-#include "launcher/program.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/program.h"
+#include "launcher/game_table.h"
 #include "platform/program_main.h"
 
 namespace {
@@ -45,9 +46,16 @@ int kalv::ProgramMain(Platform& platform) {
   const std::string& marker = lines[2];
 
   Program program(platform);
-  program.RegisterRestore(restoreCode, [&](Program& p) {
-    Skip(WriteWholeFile(p.platform.files, marker, "restored " + restoreCode + "\n"));
-  });
+  // Only the chosen game restores, and only by writing the marker.
+  GameTable games = Games();
+  for (Game& game : games) {
+    game.restore = nullptr;
+    if (restoreCode == game.codeText)
+      game.restore = [&](Program& p) {
+        Skip(WriteWholeFile(p.platform.files, marker, "restored " + restoreCode + "\n"));
+      };
+  }
+  program.games = &games;
   try {
     RunGameAndWait(program, lines[3], lines[4], runCode);
   } catch (const RaisedFailure& raised) {

@@ -4,6 +4,7 @@
 
 #include "games_fixture.h"
 #include "launcher/dispatch.h"
+#include "launcher/game_table.h"
 #include "ui/resource.h"
 
 namespace kalv::testing {
@@ -12,11 +13,14 @@ namespace {
 class DispatchTest : public ProgramFixture {
  protected:
   DispatchTest() {
-    for (const char* code : {"Q3A", "STVEF", "HL", "Q1", "Q2", "UT"})
-      p().RegisterPlay(code, [this, code](Program& program) {
+    for (Game& game : games) {
+      const std::string code = game.codeText;
+      game.play = [this, code](Program& program) {
         played.push_back(code);
         releaseAtPlay = program.frmSplash.lstFiles.FileName();
-      });
+      };
+    }
+    p().games = &games;
   }
   void Demo(const std::string& path, const std::string& contents) {
     fake.files.AddFile(path, contents);
@@ -25,6 +29,7 @@ class DispatchTest : public ProgramFixture {
   // A .dem demo always ends the program.
   void DispatchDem() { EXPECT_THROW(DispatchDemo(p()), fake::ProgramEnded); }
 
+  GameTable games = Games();
   std::vector<std::string> played;
   std::string releaseAtPlay;
 };
@@ -79,7 +84,7 @@ TEST_F(DispatchTest, MissingDemFileShowsTheErrorAndPlaysNothing) {
 }
 
 TEST_F(DispatchTest, FailureRaisedInsideADemGamesPlayIsReported) {
-  p().RegisterPlay("UT", [](Program&) { Raise(err::kPathNotFound); });
+  games[static_cast<std::size_t>(GameCode::UT)].play = [](Program&) { Raise(err::kPathNotFound); };
   Demo("c:\\d\\a.dem", "");
   DispatchDem();
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);
@@ -92,7 +97,7 @@ TEST_F(DispatchTest, EliteForceAndQuakeTwoByEndingWithoutReadingReleaseFiles) {
   p().demoPath = "c:\\d\\x.dm2";
   DispatchDemo(p());
   EXPECT_EQ(played, (std::vector<std::string>{"STVEF", "Q2"}));
-  EXPECT_EQ(p().demoExtension, "");
+  EXPECT_EQ(p().demoRelease.demoExt, "");
 }
 
 TEST_F(DispatchTest, QuakeThreeReleaseIsChosenByItsDemoEnding) {
@@ -101,7 +106,7 @@ TEST_F(DispatchTest, QuakeThreeReleaseIsChosenByItsDemoEnding) {
   DispatchDemo(p());
   EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
   EXPECT_EQ(releaseAtPlay, "v1_30.Vrk");
-  EXPECT_EQ(p().demoExtension, ".dm_66");
+  EXPECT_EQ(p().demoRelease.demoExt, ".dm_66");
 }
 
 TEST_F(DispatchTest, FirstReleaseInNameOrderWinsASharedEnding) {
@@ -117,7 +122,7 @@ TEST_F(DispatchTest, EmptyDemoEndingMatchesEveryDemo) {
   p().demoPath = "c:\\d\\x.txt";
   DispatchDemo(p());
   EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
-  EXPECT_EQ(p().demoExtension, "");
+  EXPECT_EQ(p().demoRelease.demoExt, "");
 }
 
 TEST_F(DispatchTest, UnclaimedDemoOpensTheMainWindowWithoutMessage) {
@@ -142,11 +147,11 @@ TEST_F(DispatchTest, MissingReleaseStoreIsRaisedToTheStartUp) {
 }
 
 TEST(DemHeaderTest, ClassifiesByTheRules) {
-  EXPECT_EQ(ClassifyDemHeader("HLDEMO" + std::string(249, ' ')), "HL");
-  EXPECT_EQ(ClassifyDemHeader(" HLDEMO" + std::string(248, ' ')), "UT");
-  EXPECT_EQ(ClassifyDemHeader("x.BSP" + std::string(250, ' ')), "UT") << "exact case";
-  EXPECT_EQ(ClassifyDemHeader(std::string(252, ' ') + ".bs"), "UT") << "cut at the end";
-  EXPECT_EQ(ClassifyDemHeader(std::string(251, ' ') + ".bsp"), "Q1");
+  EXPECT_EQ(ClassifyDemHeader("HLDEMO" + std::string(249, ' ')), GameCode::HL);
+  EXPECT_EQ(ClassifyDemHeader(" HLDEMO" + std::string(248, ' ')), GameCode::UT);
+  EXPECT_EQ(ClassifyDemHeader("x.BSP" + std::string(250, ' ')), GameCode::UT) << "exact case";
+  EXPECT_EQ(ClassifyDemHeader(std::string(252, ' ') + ".bs"), GameCode::UT) << "cut at the end";
+  EXPECT_EQ(ClassifyDemHeader(std::string(251, ' ') + ".bsp"), GameCode::Q1);
 }
 
 }  // namespace

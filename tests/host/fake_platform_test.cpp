@@ -408,8 +408,9 @@ TEST(FakeMachine, DrivesVersionsNamesAndTheEnd) {
   EXPECT_EQ(system.UserName().value_or("?"), "Player");
   system.userName.reset();
   EXPECT_FALSE(system.UserName().ok());
-  EXPECT_THROW(system.EndProgram(), ProgramEnded);
+  EXPECT_THROW(system.EndProgram(3), ProgramEnded);
   EXPECT_EQ(system.endCount, 1);
+  EXPECT_EQ(system.exitCode, 3);
 }
 
 // ---------------------------------------------------------------- windows

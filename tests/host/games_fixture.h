@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"

@@ -1,7 +1,7 @@
 // FileExists, LoadText and GetFileVersionText.
 #include <gtest/gtest.h>
 
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
 
@@ -56,19 +56,19 @@ TEST_F(FunctionsTest, FileWithoutVersionResourceGivesZeros) {
   EXPECT_EQ(GetFileVersionText(program, "C:\\missing.exe"), "0.0.0.0");
 }
 
-TEST(ProgramTest, RestoresAreFoundByExactCodeAndReplaced) {
-  fake::FakePlatform fake;
-  Program program(fake);
-  int first = 0, second = 0;
-  program.RegisterRestore("HL", [&](Program&) { ++first; });
-  EXPECT_EQ(program.FindRestore("hl"), nullptr);
-  EXPECT_EQ(program.FindRestore("Q3A"), nullptr);
-  program.RegisterRestore("HL", [&](Program&) { ++second; });
-  const Program::Restore* restore = program.FindRestore("HL");
-  ASSERT_NE(restore, nullptr);
-  (*restore)(program);
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(second, 1);
+TEST_F(FunctionsTest, LocalizedRowStepsWithTheLanguageAndIsNothingForAnUnknownOne) {
+  int language = 0;
+  program.languageIndex = [&] { return language; };
+  EXPECT_EQ(Localized(program, 119), "Welcome...");
+  language = 2;
+  EXPECT_EQ(Localized(program, 119), "Welkom...");
+  EXPECT_EQ(Localized(program, 105, 2), "Kalvenmarque - Geen Toegang (70)");
+  EXPECT_EQ(Localized(program, 112, 3), "Kalvenmarque - Fout");
+  EXPECT_EQ(Localized(program, 500, 100), LoadText(program, 700));
+  for (int unknown : {-1, 3, 7}) {
+    language = unknown;
+    EXPECT_EQ(Localized(program, 119), std::nullopt) << unknown;
+  }
 }
 
 TEST(ProgramTest, TakesTheRawCommandLineAndDefaultsToEnglish) {

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
+#include "launcher/game_table.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/resource.h"
 
@@ -24,17 +25,21 @@ class RunGameTest : public ::testing::Test {
     fake.files.AddFile("C:\\Program.exe", "MZ");
     program.frmSplash.Create(fake.windows);
     program.frmSplash.window.Show();
-    for (const char* code : {"Q3A", "HL", "STVEF", "Q1", "UT", "Q2"}) {
-      const std::string name = code;
-      program.RegisterRestore(name, [this, name](Program&) {
+    // Quake 2's companion cleans up after it: the player has no restore for it.
+    for (Game& game : games) {
+      if (game.code == GameCode::Q2) continue;
+      const std::string name = game.codeText;
+      game.restore = [this, name](Program&) {
         restored.push_back(name);
         restoredAt = fake.clock.now();
-      });
+      };
     }
+    program.games = &games;
   }
 
   fake::FakePlatform fake;
   Program program{fake};
+  GameTable games = Games();
   std::vector<std::string> restored;
   std::uint64_t restoredAt = 0;
 };
@@ -134,7 +139,7 @@ TEST_F(RunGameTest, MissingExecutableRaisesToTheCallerWithoutWaitingOrRestoring)
 }
 
 TEST_F(RunGameTest, RestoreThatEndsTheProgramEndsIt) {
-  program.RegisterRestore("Q3A", [](Program& p) { p.platform.system.EndProgram(); });
+  games[static_cast<std::size_t>(GameCode::Q3A)].restore = [](Program& p) { p.End(); };
   fake.processes.next.runMilliseconds = 0;
   EXPECT_THROW(RunGameAndWait(program, kGame, kCommand, "Q3A"), fake::ProgramEnded);
   EXPECT_EQ(fake.system.endCount, 1);

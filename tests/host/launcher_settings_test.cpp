@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "launcher/discovery.h"
-#include "launcher/setting_names.h"
-#include "launcher/settings.h"
+#include "launcher/game_table.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/settings.h"
 #include "platform/fake/fake_platform.h"
 
 namespace kalv {
@@ -141,18 +141,24 @@ TEST(DiscoveryTest, ReadsEachGamesInstallerEntry) {
                           "SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",
                           "INSTALLPATH", "D:\\EF");
 
-  EXPECT_EQ(DiscoverGameDirectory(fake.registry, kDiscoverySources[0]), "C:\\Quake III Arena");
-  EXPECT_EQ(DiscoverGameDirectory(fake.registry, kDiscoverySources[1]), "C:\\Sierra\\Half-Life");
-  EXPECT_EQ(DiscoverGameDirectory(fake.registry, kDiscoverySources[2]), "D:\\EF");
-  EXPECT_STREQ(kDiscoverySources[0].setting, "Quake 3 Arena Path");
-  EXPECT_STREQ(kDiscoverySources[1].setting, "Half-Life Path");
-  EXPECT_STREQ(kDiscoverySources[2].setting, "StarTrek Voyager Elite Force Path");
+  auto discover = [&](const Game& game) {
+    return ReadRegistryString(fake.registry, game.installerKey, game.installerValue);
+  };
+  EXPECT_EQ(discover(Games()[0]), "C:\\Quake III Arena");
+  EXPECT_EQ(discover(Games()[1]), "C:\\Sierra\\Half-Life");
+  EXPECT_EQ(discover(Games()[2]), "D:\\EF");
+  EXPECT_STREQ(Games()[0].dirSetting, "Quake 3 Arena Path");
+  EXPECT_STREQ(Games()[1].dirSetting, "Half-Life Path");
+  EXPECT_STREQ(Games()[2].dirSetting, "StarTrek Voyager Elite Force Path");
+  // The other three games have no installer entry to read.
+  for (std::size_t i = 3; i < kGameCount; ++i) EXPECT_STREQ(Games()[i].installerKey, "");
 }
 
 TEST(DiscoveryTest, GameNotInstalledGivesEmptyText) {
   fake::FakePlatform fake;
-  for (const DiscoverySource& source : kDiscoverySources)
-    EXPECT_EQ(DiscoverGameDirectory(fake.registry, source), "") << source.game;
+  for (const Game& game : Games())
+    EXPECT_EQ(ReadRegistryString(fake.registry, game.installerKey, game.installerValue), "")
+        << game.codeText;
 }
 
 }  // namespace

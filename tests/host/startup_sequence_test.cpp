@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "games_fixture.h"
-#include "launcher/settings.h"
+#include "launcher/base/settings.h"
+#include "launcher/game_table.h"
 #include "ui/resource.h"
 
 namespace kalv::testing {
@@ -26,12 +27,15 @@ class StartupSequenceTest : public ::testing::Test {
   // Runs the start-up with recording play operations; true when it ended the program.
   bool Start() {
     program = std::make_unique<Program>(fake.platform());
-    for (const char* code : {"Q3A", "STVEF", "HL", "Q1", "Q2", "UT"})
-      program->RegisterPlay(code, [this, code](Program& p) {
+    for (Game& game : games) {
+      const std::string code = game.codeText;
+      game.play = [this, code](Program& p) {
         played.push_back(code);
         demoAtPlay = p.demoPath;
-      });
+      };
+    }
     try {
+      program->games = &games;
       LoadKalvenmarque(*program);
     } catch (const fake::ProgramEnded&) {
       return true;
@@ -42,6 +46,7 @@ class StartupSequenceTest : public ::testing::Test {
 
   fake::FakePlatform fake;
   std::unique_ptr<Program> program;
+  GameTable games = Games();
   std::vector<std::string> played;
   std::string demoAtPlay;
 };
@@ -106,7 +111,10 @@ TEST_F(StartupSequenceTest, PermissionDeniedShowsOnlyItsTitleAndOpensTheMainWind
   fake.files.AddFile("C:\\Kalv\\Versions\\v1_30.Vrk",
                      "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_66\r\n");
   program = std::make_unique<Program>(fake.platform());
-  program->RegisterPlay("Q3A", [](Program&) { Raise(err::kPermissionDenied); });
+  games[static_cast<std::size_t>(GameCode::Q3A)].play = [](Program&) {
+    Raise(err::kPermissionDenied);
+  };
+  program->games = &games;
   LoadKalvenmarque(*program);
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);
   EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque - Permission Denied (70)");

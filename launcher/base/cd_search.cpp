@@ -1,6 +1,6 @@
-#include "launcher/cd_search.h"
+#include "launcher/base/cd_search.h"
 
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
 #include "platform/system.h"
 
 namespace kalv {

@@ -1,8 +1,8 @@
-#include "launcher/settings.h"
+#include "launcher/base/settings.h"
 
 #include <optional>
 
-#include "launcher/constants.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

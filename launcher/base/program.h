@@ -1,18 +1,18 @@
-// The state of one run of Kalvenmarque: the platform, the program-wide values, the
-// restore operations of the games and the windows. Every operation gets it by reference.
+// The state of one run of Kalvenmarque: the platform, the program-wide values, the table
+// of games and the windows. Every operation gets it by reference.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "launcher/splash_window.h"
+#include "launcher/base/games.h"
+#include "launcher/base/release.h"
 #include "platform/platform.h"
 #include "ui/about_window.h"
 #include "ui/advanced_window.h"
 #include "ui/main_window.h"
 #include "ui/options_window.h"
+#include "ui/splash_window.h"
 
 namespace kalv {
 
@@ -28,7 +28,8 @@ struct Program {
 
   // Program-wide values of the run.
   std::string demoPath;
-  std::string demoExtension;
+  // The release a Quake 3 demo needs, as the dispatcher matched it.
+  Release demoRelease;
   std::string cdDrive;
   std::string q3aDir;
   std::string hlDir;
@@ -40,36 +41,26 @@ struct Program {
   bool languageLoading = false;
   // What the last GetFileVersionText read.
   std::string versionText;
+  // The exit code the program ends with: 1 once a failure has been reported.
+  int exitCode = 0;
+
+  // The games and their operations; set by the start-up before anything looks at a game.
+  const GameTable* games = nullptr;
+  const Game& game(GameCode code) const { return (*games)[static_cast<std::size_t>(code)]; }
 
   // The selected language: 0 English, 1 German, 2 Afrikaans (read afresh for every text);
   // it is the selection of the options window's language list.
   std::function<int()> languageIndex;
   int Language() const { return languageIndex ? languageIndex() : 0; }
 
-  // Restore operations by game code; a later registration of a code replaces the earlier.
-  using Restore = std::function<void(Program&)>;
-  void RegisterRestore(const std::string& gameCode, Restore restore);
-  // The restore registered for exactly this code, or nullptr.
-  const Restore* FindRestore(const std::string& gameCode) const;
+  // Ends the program at once with exitCode.
+  [[noreturn]] void End();
 
-  // Play operations by game code, called by the dispatcher; a later registration of a
-  // code replaces the earlier.
-  using Operation = std::function<void(Program&)>;
-  void RegisterPlay(const std::string& gameCode, Operation play);
-  const Operation* FindPlay(const std::string& gameCode) const;
-  // The main window's Convert and Launch Quake 3 buttons.
-  Operation convertToSelected;
-  Operation launchQuake3;
-
-  SplashWindow frmSplash;
+  ui::SplashWindow frmSplash;
   ui::frmDemPla frmDemPla;
   ui::frmOptions frmOptions;
   ui::frmAdvanced frmAdvanced;
   ui::frmAbout frmAbout;
-
- private:
-  std::vector<std::pair<std::string, Restore>> restores_;
-  std::vector<std::pair<std::string, Operation>> plays_;
 };
 
 }  // namespace kalv

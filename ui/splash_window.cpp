@@ -1,8 +1,8 @@
-#include "launcher/splash_window.h"
+#include "ui/splash_window.h"
 
 #include "ui/resource.h"
 
-namespace kalv {
+namespace kalv::ui {
 
 // The progress bar starts hidden: only a demo copy shows it.
 void SplashWindow::Create(WindowFactory& factory) {
@@ -29,4 +29,4 @@ void SplashWindow::Create(WindowFactory& factory, Files& files) {
   lstBugFix1.Attach(files);
 }
 
-}  // namespace kalv
+}  // namespace kalv::ui

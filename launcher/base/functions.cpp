@@ -1,10 +1,10 @@
-#include "launcher/functions.h"
+#include "launcher/base/functions.h"
 
 #include <memory>
 #include <optional>
 
-#include "launcher/constants.h"
-#include "launcher/messages.h"
+#include "launcher/base/texts.h"
+#include "launcher/base/messages.h"
 
 namespace kalv {
 
@@ -17,16 +17,21 @@ std::string LoadText(Program& program, int id) {
   return program.platform.system.LoadString(id).value_or("");
 }
 
+std::optional<std::string> Localized(Program& program, int englishId, int step) {
+  const int language = program.Language();
+  if (language < 0 || language > 2) return std::nullopt;
+  return LoadText(program, englishId + step * language);
+}
+
 namespace {
 
-// The games whose end runs a restore, in the order their codes are compared.
-constexpr const char* kRestoreOrder[] = {game::kQ3A, game::kHL, game::kSTVEF, game::kQ1,
-                                         game::kUT};
-
+// The game whose code is exactly gameCode ("q3a" is not "Q3A") runs its restore; Quake 2
+// has none, and an unknown code restores nothing.
 void RunRestore(Program& program, const std::string& gameCode) {
-  for (const char* code : kRestoreOrder) {
-    if (gameCode != code) continue;
-    if (const Program::Restore* restore = program.FindRestore(code)) (*restore)(program);
+  if (!program.games) return;
+  for (const Game& game : *program.games) {
+    if (gameCode != game.codeText) continue;
+    if (game.restore) game.restore(program);
     return;
   }
 }
@@ -91,7 +96,7 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
   if (!FileExists(program, source)) {
     ReportError(program, MakeFailure(err::kFileNotFound));
     ShowProgress(program, false);
-    program.platform.system.EndProgram();
+    program.End();
   }
 
   // The most recent failure of a step that matters for why a round added nothing.

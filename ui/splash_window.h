@@ -7,26 +7,26 @@
 #include "ui/controls.h"
 #include "ui/file_list.h"
 
-namespace kalv {
+namespace kalv::ui {
 
 struct SplashWindow {
-  ui::Window window;
-  ui::Picture picSplash;
-  ui::Label lblCompany;
-  ui::Label lblCopyright;
-  ui::Label lblEmail;
-  ui::Label lblICQ;
-  ui::Label lblLicensedto;
-  ui::Label lblUserName;
-  ui::Label lblPlatform;
-  ui::Label lblVersion;
-  ui::Label lblStatus0Label1;
-  ui::Label lblStatus1;
+  Window window;
+  Picture picSplash;
+  Label lblCompany;
+  Label lblCopyright;
+  Label lblEmail;
+  Label lblICQ;
+  Label lblLicensedto;
+  Label lblUserName;
+  Label lblPlatform;
+  Label lblVersion;
+  Label lblStatus0Label1;
+  Label lblStatus1;
   ui::ProgressBar ProgressBar;
   // Invisible file lists: the release files the dispatcher reads, and the list that
   // normalises the demo's directory.
-  ui::FileList lstFiles{"*.Vrk"};
-  ui::FileList lstBugFix1;
+  FileList lstFiles{"*.Vrk"};
+  FileList lstBugFix1;
 
   // Creates the window (hidden) and binds every control to its template id; the file
   // lists read the given file system (without one they stay empty).
@@ -35,4 +35,4 @@ struct SplashWindow {
   bool created() const { return window.created(); }
 };
 
-}  // namespace kalv
+}  // namespace kalv::ui

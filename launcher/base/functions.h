@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 
@@ -15,6 +16,11 @@ bool FileExists(Program& program, const std::string& path);
 
 // The string-table row id; "" when the id is not a 16-bit id or has no row.
 std::string LoadText(Program& program, int id);
+
+// The current language's row of an English row: englishId + step × language index
+// (step 1 for most messages, 2 or 3 for rows laid out in pairs or triples, 100 for window
+// captions). Nothing for a language index outside 0 to 2: then no text is set or shown.
+std::optional<std::string> Localized(Program& program, int englishId, int step = 1);
 
 // Starts executable with commandLine in a normal focused window, hides the splash window,
 // waits for the game to end while keeping the windows responsive, then runs the game's

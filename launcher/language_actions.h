@@ -2,12 +2,9 @@
 // in the options window, and the choice of another language there.
 #pragma once
 
-#include "launcher/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
-
-// Caption rows: slot k is row 500 + k in English, 600 + k in German, 700 + k in Afrikaans.
-constexpr int kCaptionRowBase = 500;
 
 // Re-captions the main, options and advanced windows (and with includeSplash the splash
 // window) for the current language, then runs every game's detection so the status lines

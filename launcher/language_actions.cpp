@@ -1,20 +1,15 @@
-#include "ui/language.h"
+#include "launcher/language_actions.h"
 
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "games/other/half_life.h"
-#include "games/other/quake1.h"
-#include "games/other/quake2.h"
-#include "games/other/unreal_tournament.h"
-#include "games/quake3/elite_force.h"
-#include "games/quake3/quake3_arena.h"
-#include "launcher/functions.h"
-#include "launcher/settings.h"
-#include "launcher/setting_names.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
 #include "launcher/startup.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
@@ -66,20 +61,16 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
 
 }  // namespace
 
-// Setting a caption runs nothing else; only the detections at the end act.
+// Setting a caption runs nothing else; only the detections at the end act, in the order
+// of the table of games.
 void LanguageChange(Program& program, bool includeSplash) {
   const int language = program.Language();
   if (language >= 0 && language <= 2) {
     if (includeSplash && program.frmSplash.created()) SetSplashCaptions(program, language);
-    const int base = kCaptionRowBase + 100 * language;
-    for (auto& [slot, set] : CaptionSlots(program)) set(LoadText(program, base + slot));
+    for (auto& [slot, set] : CaptionSlots(program))
+      set(*Localized(program, ids::kCaptions + slot, 100));
   }
-  DetectQ3A(program);
-  DetectHL(program);
-  DetectSTVEF(program);
-  DetectQ1(program);
-  DetectQ2(program);
-  DetectUT(program);
+  for (const Game& game : *program.games) game.detect(program);
 }
 
 void LanguageClicked(Program& program) {

@@ -1,0 +1,40 @@
+// The release store: the release files ("*.Vrk") and stored executables of the Quake 3
+// Arena point releases in the install directory's Versions folder.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "launcher/base/program.h"
+#include "launcher/base/release.h"
+#include "ui/file_list.h"
+
+namespace kalv {
+
+// The store's folder: the install directory + "\Versions".
+std::string ReleaseStore(Program& program);
+
+// The release file named file in the store, every key as it reads ("Error" when absent).
+Release ReadRelease(Program& program, const std::string& file);
+
+// Points list at the store and reads its release files in name order, selecting each
+// entry as it goes (so the list rests on the last). A missing store is a failure (76).
+Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list);
+
+// The newest stored release: the last release file in name order. Nothing for an empty
+// or missing store.
+std::optional<Release> NewestRelease(Program& program);
+
+// The release file and stored executable of a release named by a "Version"-style text:
+// major is the one character before its first ".", minor the up to three after it
+// ("v1.27h" gives v1_27h.Vrk and Quake3.127h). Nothing when the text has no "." with a
+// character before it.
+struct ReleaseFiles {
+  std::string major, minor;
+  std::string releaseFile;         // "v1_27h.Vrk"
+  std::string storedExecutable;    // full path of "Quake3.127h" in the store
+};
+std::optional<ReleaseFiles> FilesOfVersion(Program& program, const std::string& version);
+
+}  // namespace kalv

@@ -1,0 +1,77 @@
+// Texts of Kalvenmarque that are never translated: titles, switches, registry paths,
+// file names of the release store and of the games' prepared files.
+#pragma once
+
+#include <cstddef>
+
+#include "version.h"
+
+namespace kalv {
+
+// The title of message boxes that have no caption of their own.
+constexpr const char* kProgramTitle = "Kalvenmarque v" KALV_VERSION_TEXT;
+// The product name in front of the general error message's title.
+constexpr const char* kErrorTitlePrefix = "Kalvenmarque ";
+// The title of the prompt for the Quake 3 Arena CD.
+constexpr const char* kCdCheckTitle = "Quake 3 Arena CD-Check";
+// The command-line marker that opens the program without playing anything.
+constexpr const char* kOpenProgramMarker = "*./\\.*";
+// The association updater beside the program.
+constexpr const char* kUpdaterFile = "\\Assocmend.exe";
+
+// The per-user settings store: application and section below the settings parent key.
+constexpr const char* kSettingsApplication = "Kalvenmarque";
+constexpr const char* kSettingsSection = "Settings";
+constexpr const char* kSettingsKeyPath =
+    "Software\\VB and VBA Program Settings\\Kalvenmarque\\Settings";
+
+// The release store below the install directory and the keys of its release files.
+namespace release {
+constexpr const char* kFolder = "\\Versions";
+constexpr const char* kPattern = "*.Vrk";
+constexpr const char* kSection = "Quake 3 Arena Version";
+constexpr const char* kMissing = "Error";  // what an absent key or file reads as
+constexpr const char* kVersion = "Version";
+constexpr const char* kDemoExt = "DemoExt";
+constexpr const char* kNewpak = "newpak";
+constexpr const char* kNewestpak = "newestpak";
+// The release list's entries: this prefix and the "Version" value.
+constexpr const char* kListPrefix = "Quake 3 Arena ";
+}  // namespace release
+
+// A mod label: "Mod: " and the mod directory, or " /" while no mod is chosen.
+namespace mod {
+constexpr const char* kPrefix = "Mod: ";
+constexpr std::size_t kPrefixLength = 5;
+constexpr const char* kNone = " /";
+}  // namespace mod
+
+// The games' names in messages, status lines and browse titles.
+namespace name {
+constexpr const char* kQ3A = "Quake 3 Arena";
+constexpr const char* kSTVEF = "Star Trek Voyager Elite Force";
+constexpr const char* kSTVEFStatus = "Star Trek Voyager";  // its status lines' prefix
+constexpr const char* kHL = "Half-Life";
+constexpr const char* kQ1 = "Quake 1";
+constexpr const char* kQ2 = "Quake 2";
+constexpr const char* kUT = "Unreal Tournament";
+}  // namespace name
+
+// Game codes: RunGameAndWait is told the game by these texts.
+namespace game {
+constexpr const char* kQ3A = "Q3A";
+constexpr const char* kSTVEF = "STVEF";
+constexpr const char* kHL = "HL";
+constexpr const char* kQ1 = "Q1";
+constexpr const char* kQ2 = "Q2";
+constexpr const char* kUT = "UT";
+}  // namespace game
+
+// How long each poll of a running game waits, in milliseconds.
+constexpr unsigned kGamePollMilliseconds = 450;
+// The pause before every game start, in milliseconds.
+constexpr unsigned kPauseBeforeGameMilliseconds = 450;
+// The copy block of CopyFileWithProgress, in bytes.
+constexpr unsigned kCopyBlockBytes = 2048;
+
+}  // namespace kalv
