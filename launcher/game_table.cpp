@@ -5,7 +5,9 @@
 #include "games/other/quake2.h"
 #include "games/other/unreal_tournament.h"
 #include "games/quake3/elite_force.h"
+#include "games/quake3/elite_force_play.h"
 #include "games/quake3/quake3_arena.h"
+#include "games/quake3/quake3_play.h"
 #include "launcher/base/program.h"
 #include "launcher/base/setting_names.h"
 #include "launcher/base/texts.h"
@@ -20,14 +22,14 @@ GameTable MakeGames() {
   return GameTable{{
       {GameCode::Q3A, game::kQ3A, name::kQ3A, setting::kQ3APath, &Program::q3aDir,
        &O::txtQ3APath, &O::cmdBrowseQ3A, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena",
-       "Installpath", &DetectQ3A, &BrowseQ3AFolder, nullptr, nullptr},
+       "Installpath", &DetectQ3A, &BrowseQ3AFolder, &PlayQ3ADemo, &RestoreQ3A},
       {GameCode::HL, game::kHL, name::kHL, setting::kHLPath, &Program::hlDir, &O::txtHLPath,
        &O::cmdBrowseHL, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
        "Directory", &DetectHL, &BrowseHLFolder, nullptr, nullptr},
       {GameCode::STVEF, game::kSTVEF, name::kSTVEF, setting::kSTVEFPath, &Program::stvefDir,
        &O::txtSTVEFPath, &O::cmdBrowseSTVEF,
        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",
-       "INSTALLPATH", &DetectSTVEF, &BrowseSTVEFFolder, nullptr, nullptr},
+       "INSTALLPATH", &DetectSTVEF, &BrowseSTVEFFolder, &PlaySTVEFDemo, &RestoreSTVEF},
       {GameCode::Q1, game::kQ1, name::kQ1, setting::kQ1Path, &Program::q1Dir, &O::txtQ1Path,
        &O::cmdBrowseQ1, "", "", &DetectQ1, &BrowseQ1Folder, nullptr, nullptr},
       {GameCode::Q2, game::kQ2, name::kQ2, setting::kQ2Path, &Program::q2Dir, &O::txtQ2Path,

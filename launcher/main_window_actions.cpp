@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "games/quake3/conversion.h"
+#include "games/quake3/quake3_play.h"
 #include "games/quake3/release_store.h"
 #include "launcher/base/texts.h"
 #include "launcher/base/functions.h"
@@ -106,6 +108,8 @@ void OptionsLoad(Program& program) {
 void WireMainWindow(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
   Program* p = &program;
+  main.cmdConvert.click = [p] { ConvertToSelected(*p); };
+  main.cmdQuake3Arena.click = [p] { LaunchQuake3(*p); };
   main.cmdOptions.click = [p] { OpenOptions(*p); };
   main.cmdAbout.click = [p] { OpenAbout(*p); };
   main.cmdClose.click = [p] { p->End(); };

@@ -39,6 +39,26 @@ constexpr const char* kNewestpak = "newestpak";
 constexpr const char* kListPrefix = "Quake 3 Arena ";
 }  // namespace release
 
+// What a release switch that changes nothing says, in English: each text is followed by
+// the file it names.
+namespace conversion {
+constexpr const char* kUnknownInstalled =
+    "Kalvenmarque did not switch the Quake 3 Arena release, because ";
+constexpr const char* kUnknownAdvice =
+    " is not the executable of any release in the release store, and so could not be brought "
+    "back afterwards. Nothing was changed. To add its release, copy that file into ";
+constexpr const char* kUnknownAdviceEnd =
+    " as Quake3.<release> (for example Quake3.132 for v1.32), together with a release file "
+    "v<major>_<minor>.Vrk that describes it.";
+constexpr const char* kMissingStored =
+    "Kalvenmarque could not switch the Quake 3 Arena release: the stored executable ";
+constexpr const char* kMissingStoredAdvice =
+    " is missing. Nothing was changed. Copy that release's Quake3.exe there under this name.";
+constexpr const char* kNotReplaced = "Kalvenmarque could not switch the Quake 3 Arena release: ";
+constexpr const char* kNotReplacedAdvice =
+    ") could not be replaced. Nothing else was changed. Close Quake 3 Arena and try again.";
+}  // namespace conversion
+
 // A mod label: "Mod: " and the mod directory, or " /" while no mod is chosen.
 namespace mod {
 constexpr const char* kPrefix = "Mod: ";

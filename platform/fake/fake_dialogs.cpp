@@ -27,6 +27,7 @@ Answer FakeDialogs::MessageBox(const std::string& text, const std::string& capti
   }
   messages_.push_back(
       ShownMessage{text, caption, icon, buttons, answer, owner ? owner->Native() : 0});
+  if (whileShown) whileShown(messages_.back());
   return answer;
 }
 

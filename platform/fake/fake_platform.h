@@ -233,6 +233,8 @@ class FakeDialogs : public Dialogs {
   std::deque<Answer> answers;
   // Results of the next folder dialogs; when none is queued the dialog is cancelled.
   std::deque<std::optional<std::string>> folders;
+  // Runs while a message box is up (a user inserting a CD before pressing Retry).
+  std::function<void(const ShownMessage&)> whileShown;
   const std::vector<ShownMessage>& messages() const { return messages_; }
   const std::vector<ShownFolderDialog>& folderDialogs() const { return folderDialogs_; }
 

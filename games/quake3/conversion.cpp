@@ -1,0 +1,141 @@
+#include "games/quake3/conversion.h"
+
+#include "games/quake3/quake3_arena.h"
+#include "games/quake3/quake3_files.h"
+#include "games/quake3/release_store.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+#include "ui/text_ids.h"
+
+namespace kalv {
+
+namespace {
+
+std::string Pak(const std::string& dir, int n, const char* ending) {
+  return dir + "\\baseq3\\pak" + std::to_string(n) + ending;
+}
+
+void Notice(Program& program, const std::string& text, Icon icon) {
+  program.platform.dialogs.MessageBox(text, kProgramTitle, icon, Buttons::Ok);
+}
+
+std::string NotReplaced(const std::string& installed, const Failure& failure) {
+  return std::string(conversion::kNotReplaced) + installed + " (" +
+         std::to_string(failure.number) + " " + failure.description +
+         conversion::kNotReplacedAdvice;
+}
+
+// Why the executable may not be replaced; nothing when it may. An installed executable
+// that cannot be read (the game runs) cannot be replaced either.
+std::optional<std::string> ExecutableRefusal(Program& program, const ReleaseFiles& target,
+                                             bool needNewest) {
+  Files& files = program.platform.files;
+  std::vector<std::string> needed = {target.storedExecutable};
+  if (needNewest) {
+    const auto newest = NewestRelease(program);
+    const auto newestFiles = newest ? FilesOfVersion(program, newest->version) : std::nullopt;
+    if (newestFiles) needed.push_back(newestFiles->storedExecutable);
+  }
+  for (const std::string& stored : needed)
+    if (!files.CanOpenForRead(stored).ok())
+      return std::string(conversion::kMissingStored) + stored + conversion::kMissingStoredAdvice;
+
+  const std::string installed = program.q3aDir + q3a::kInstalledExecutable;
+  auto current = ReadWholeFile(files, installed);
+  if (!current) {
+    const int number = current.failure().number;
+    if (number == err::kFileNotFound || number == err::kPathNotFound) return std::nullopt;
+    return NotReplaced(installed, current.failure());
+  }
+  auto names = files.List(ReleaseStore(program), release::kPattern);
+  if (names) {
+    for (const std::string& name : names.value()) {
+      const auto stored = FilesOfVersion(program, ReadRelease(program, name).version);
+      if (!stored) continue;
+      auto bytes = ReadWholeFile(files, stored->storedExecutable);
+      if (bytes && bytes.value() == current.value()) return std::nullopt;
+    }
+  }
+  return std::string(conversion::kUnknownInstalled) + installed + conversion::kUnknownAdvice +
+         ReleaseStore(program) + conversion::kUnknownAdviceEnd;
+}
+
+}  // namespace
+
+std::optional<int> PakNumber(const std::string& text) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  for (char c : text)
+    if (c < '0' || c > '9') return std::nullopt;
+  return std::stoi(text);
+}
+
+Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newest) {
+  Steps steps;
+  for (int n = 1; n <= newestpak; ++n) {
+    steps.push_back(MakeNormal(Pak(dir, n, ".pk3")));
+    steps.push_back(MakeNormal(Pak(dir, n, ".bak")));
+  }
+  // A ".bak" whose ".pk3" is also there stays a ".bak": the rename finds the name taken.
+  for (int n = 1; n <= newestpak; ++n)
+    steps.push_back(RenameFile(Pak(dir, n, ".bak"), Pak(dir, n, ".pk3")));
+  if (!newest)
+    for (int n = newpak + 1; n <= newestpak; ++n)
+      steps.push_back(RenameFile(Pak(dir, n, ".pk3"), Pak(dir, n, ".bak")));
+  return steps;
+}
+
+// Everything that could make the switch fail is looked at before anything changes, so
+// an installation is never left with an executable it cannot get back. After message 170
+// the pak counts are unknown: the conversion stops there, before touching a file.
+bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
+  std::string version;
+  if (loadup) {
+    version = ReadRelease(program, fileVersion).version;
+  } else {
+    version = program.frmDemPla.comQ3.Text();
+    if (version.empty()) {
+      if (const auto text = Localized(program, ids::kSelectVersion))
+        Notice(program, *text, Icon::Information);
+      return false;
+    }
+  }
+  const auto target = FilesOfVersion(program, version);
+  const Release targetRelease = target ? ReadRelease(program, target->releaseFile) : Release{};
+  const auto newpak = PakNumber(targetRelease.newpak);
+  const auto newestpak = PakNumber(targetRelease.newestpak);
+  if (!target || !newpak || !newestpak) {
+    if (const auto text = Localized(program, ids::kConversionError))
+      Notice(program, *text, Icon::Critical);
+    return false;
+  }
+  if (const auto refusal = ExecutableRefusal(program, *target, loadup)) {
+    Notice(program, *refusal, Icon::Critical);
+    return false;
+  }
+
+  Files& files = program.platform.files;
+  const std::string installed = program.q3aDir + q3a::kInstalledExecutable;
+  Skip(files.SetAttributes(installed, attr::kNormal));
+  if (const Status copied = files.Copy(target->storedExecutable, installed); !copied) {
+    Notice(program, NotReplaced(installed, copied.failure()), Icon::Critical);
+    return false;
+  }
+  const bool newest = targetRelease.newpak == targetRelease.newestpak;
+  ApplyEach(files, PlanPakSwitch(program.q3aDir, *newpak, *newestpak, newest));
+
+  if (!loadup) {
+    const std::string shown = target->major + "." + target->minor;
+    if (newest) {
+      if (const auto text = Localized(program, ids::kConvertedToLatest))
+        Notice(program, *text + " (v" + shown + ").", Icon::Information);
+    } else if (const auto text = Localized(program, ids::kConvertedTo)) {
+      Notice(program, *text + " v" + shown + ".", Icon::Information);
+    }
+  }
+  DetectQ3A(program);
+  return true;
+}
+
+void ConvertToSelected(Program& program) { Conversion(program, false, "None"); }
+
+}  // namespace kalv

@@ -1,0 +1,39 @@
+// The release switch of a Quake 3 installation: Quake3.exe replaced by the stored
+// executable of the target release, the paks the target does not know set aside as
+// ".bak" after every pak set aside earlier is brought back.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "launcher/base/program.h"
+#include "platform/file_steps.h"
+
+namespace kalv {
+
+// The highest pak number a release file may name; a larger or non-numeric "newpak" or
+// "newestpak" makes the release file unusable.
+constexpr int kHighestPak = 999;
+
+// A pak number as a release file stores it: a whole number from 0 to kHighestPak.
+std::optional<int> PakNumber(const std::string& text);
+
+// The pak steps of a switch: for n = 1 to newestpak the ".pk3" and ".bak" made normal,
+// then every ".bak" renamed back to ".pk3"; unless the target is the newest release
+// (newpak equals newestpak as stored), the paks above newpak renamed to ".bak".
+Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newest);
+
+// Switches the Quake 3 installation. A manual conversion (loadup false) converts to the
+// release chosen in the main window's list and reports the result; an automatic one
+// converts to the release file fileVersion of the store and stays silent unless it fails.
+// Returns true when the installation was switched. Nothing is changed, and an English
+// message says why, when the installed Quake3.exe is none of the stored executables (it
+// could not be brought back), when a stored executable the switch or the way back needs
+// is missing, or when Quake3.exe cannot be replaced; an unusable release file gives the
+// conversion error message (170) and changes nothing either.
+bool Conversion(Program& program, bool loadup, const std::string& fileVersion);
+
+// The main window's Convert button.
+void ConvertToSelected(Program& program);
+
+}  // namespace kalv

@@ -1,0 +1,41 @@
+#include "games/quake3/quake3_files.h"
+
+namespace kalv {
+
+std::string Q3AFixedDemo(const DemoRun& run) { return run.dir + q3a::kFixedDemo + run.demoExt; }
+
+Steps PrepareQ3A(const DemoRun& run, bool fullInstallation) {
+  const std::string& d = run.dir;
+  Steps steps = {MakeNormal(d + q3a::kOneOffConfig),
+                 CopyFile(run.installDir + q3a::kTemplate, d + q3a::kOneOffConfig),
+                 MakeReadOnly(d + q3a::kOwnConfig)};
+  if (fullInstallation) steps.push_back(MakeDirectory(d + q3a::kDemos));
+  return steps;
+}
+
+Steps UndoQ3A(const DemoRun& run) {
+  const std::string& d = run.dir;
+  Steps steps = {DeleteFile(d + q3a::kOneOffConfig)};
+  if (!run.ownDemo) steps.push_back(DeleteFile(Q3AFixedDemo(run)));
+  if (!run.mod.empty()) steps.push_back(MakeNormal(d + "\\" + run.mod + q3a::kModConfig));
+  steps.push_back(MakeNormal(d + q3a::kOwnConfig));
+  return steps;
+}
+
+std::string Q3ADemoCommandLine(const DemoRun& run, const std::string& cdDrive) {
+  const std::string& d = run.dir;
+  const std::string exe = d + q3a::kExecutable;
+  if (cdDrive.empty())
+    return exe + " +set fs_basepath \"" + d + "\" +exec Kalvenmarque" +
+           (run.useMod ? "+set fs_Game " + run.mod : "");
+  return exe + " +set fs_cdpath \"" + cdDrive + ":\" +exec Kalvenmarque +set fs_basepath \"" +
+         d + "\"" + (run.useMod ? " +set fs_Game " + run.mod : "");
+}
+
+std::string Q3ALaunchCommandLine(const std::string& dir, const std::string& cdDrive) {
+  const std::string exe = dir + q3a::kExecutable;
+  if (cdDrive.empty()) return exe + " +set fs_basepath \"" + dir + "\"";
+  return exe + " +set fs_cdpath \"" + cdDrive + ":\" +set fs_basepath \"" + dir + "\"";
+}
+
+}  // namespace kalv

@@ -1,0 +1,33 @@
+// A game's prepared files as data: each step names one file operation. Preparing a game
+// and undoing it are lists of steps, run in the skipping mode (a step that fails is
+// ignored and the next one runs), so every undo step is harmless to repeat.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace kalv {
+
+struct FileStep {
+  enum class Kind { MakeNormal, MakeReadOnly, Copy, Rename, MakeDirectory, Delete };
+  Kind kind;
+  std::string path;    // the file acted on; for Copy and Rename the destination
+  std::string source;  // Copy and Rename only
+};
+using Steps = std::vector<FileStep>;
+
+FileStep MakeNormal(std::string path);
+FileStep MakeReadOnly(std::string path);
+FileStep CopyFile(std::string source, std::string destination);
+FileStep RenameFile(std::string source, std::string destination);
+FileStep MakeDirectory(std::string path);
+FileStep DeleteFile(std::string path);
+
+// One step; its failure as the platform reports it.
+Status Apply(Files& files, const FileStep& step);
+// Every step in order, failures ignored. Returns how many failed.
+int ApplyEach(Files& files, const Steps& steps);
+
+}  // namespace kalv
