@@ -37,8 +37,9 @@ void Run(Program& program, const Action& action) {
   if (dialogs.MessageBox(*confirm, kProgramTitle, Icon::Information, Buttons::YesNo) !=
       Answer::Yes)
     return;
+  // Quoted, so that an updater below "C:\Program Files" receives only its switch.
   auto started = program.platform.processes.Start(
-      updater, updater + " " + action.switchText, ShowMode::NormalFocus);
+      updater, "\"" + updater + "\" " + action.switchText, ShowMode::NormalFocus);
   if (!started) return ShowUpdaterMissing(program);
   if (action.doneRow == 0) program.End();
   dialogs.MessageBox(*Localized(program, action.doneRow), kProgramTitle, Icon::Information,

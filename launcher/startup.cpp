@@ -72,13 +72,25 @@ void DiscoverOnFirstRun(Program& program) {
   Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
 }
 
-// A drive root comes back from the file list as "c:\"; the demo path takes "c:" of it so
-// that joining with "\" never doubles the backslash.
+// Double quotes cannot occur in a Windows file name, so a command line that is exactly one
+// quoted path ("Open with", a shortcut, a script) names that path.
+std::string Unquoted(const std::string& line) {
+  if (line.size() >= 2 && line.front() == '"' && line.find('"', 1) == line.size() - 1)
+    return line.substr(1, line.size() - 2);
+  return line;
+}
+
+// The directory before the last backslash is normalised by the file list. "E:" alone (a
+// demo in a drive root) would name the current folder of drive E, so the root is asked
+// for. A drive root comes back as "c:\"; the demo path takes "c:" of it so that joining
+// with "\" never doubles the backslash.
 std::string NormalisedDemoPath(Program& program, const std::string& commandLine) {
   const std::size_t slash = commandLine.rfind('\\');
   if (slash == std::string::npos) Raise(err::kInvalidCall);
+  std::string folder = commandLine.substr(0, slash);
+  if (folder.empty() || (folder.size() == 2 && folder[1] == ':')) folder += '\\';
   ui::FileList& list = program.frmSplash.lstBugFix1;
-  OrRaise(list.SetPath(commandLine.substr(0, slash)));
+  OrRaise(list.SetPath(folder));
   std::string dir = list.Path();
   if (!dir.empty() && dir.back() == '\\') dir = dir.substr(0, 2);
   return Lower(dir + "\\" + commandLine.substr(slash + 1));
@@ -91,7 +103,7 @@ void ReadCommandLineAndDispatch(Program& program) {
     ResumeLoad(program);
     return;
   }
-  program.demoPath = NormalisedDemoPath(program, commandLine);
+  program.demoPath = NormalisedDemoPath(program, Unquoted(commandLine));
   DispatchDemo(program);
 }
 

@@ -113,20 +113,33 @@ win() {
   printf 'C:\\%s' "${rest//\//\\}"
 }
 
-KEY='HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings'
-reg_set() {
-  timeout 60 wine reg add "$KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1 ||
-    { echo "make_sandbox: could not write the setting $1" >&2; exit 1; }
-}
-# Only the values below: what an earlier run stored is forgotten.
-timeout 60 wine reg delete "$KEY" /f >/dev/null 2>&1 || true
-reg_set "Quake 3 Arena Path" "$(win "$Q3A")"
-reg_set "Half-Life Path" "$(win "$HL")"
-reg_set "StarTrek Voyager Elite Force Path" "$(win "$STVEF")"
-reg_set "Quake 1 Path" "$(win "$Q1")"
-reg_set "Quake 2 Path" "$(win "$Q2")"
-reg_set "Unreal Tournament Path" "$(win "$UT")"
-reg_set "First Time Run" "True"
-reg_set "Language" "0"
+KEY='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Kalvenmarque\Settings'
+# One import writes every setting (a backslash doubles in a .reg string); the key is
+# removed first, so what an earlier run stored is forgotten. A wine call that fails
+# while the prefix is busy is tried again.
+reg_value() { printf '"%s"="%s"\r\n' "$1" "${2//\\/\\\\}"; }
+REG="$C/.sandbox-settings.reg"
+{
+  printf 'REGEDIT4\r\n\r\n[-%s]\r\n\r\n[%s]\r\n' "$KEY" "$KEY"
+  reg_value "Quake 3 Arena Path" "$(win "$Q3A")"
+  reg_value "Half-Life Path" "$(win "$HL")"
+  reg_value "StarTrek Voyager Elite Force Path" "$(win "$STVEF")"
+  reg_value "Quake 1 Path" "$(win "$Q1")"
+  reg_value "Quake 2 Path" "$(win "$Q2")"
+  reg_value "Unreal Tournament Path" "$(win "$UT")"
+  reg_value "First Time Run" "True"
+  reg_value "Language" "0"
+} >"$REG"
+imported=0
+for _ in 1 2 3; do
+  if timeout 60 wine regedit /S "$(win "$REG")" >/dev/null 2>&1 &&
+     timeout 60 wine reg query "${KEY/HKEY_CURRENT_USER/HKCU}" /v Language >/dev/null 2>&1; then
+    imported=1
+    break
+  fi
+  sleep 1
+done
+rm -f -- "$REG"
+[ "$imported" = 1 ] || { echo "make_sandbox: could not write the settings" >&2; exit 1; }
 
 echo "make_sandbox: player in $(win "$PLAYER"), games in $(win "$C/Games"), demos in $(win "$DEMOS")"

@@ -6,10 +6,10 @@
 
 MW_SETTINGS='HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings'
 
-# Builds the world under the case's sandbox folder; MW_WORLD, MW_PLAYER and MW_GAMES
-# are set to its unix paths.
+# Builds the world under the case's sandbox folder (with "pf", under Program Files);
+# MW_WORLD, MW_PLAYER and MW_GAMES are set to its unix paths.
 mw_world() {
-  MW_WORLD=$(kalv_sandbox world)
+  if [ "${1:-}" = pf ]; then MW_WORLD=$(kalv_pf_sandbox world); else MW_WORLD=$(kalv_sandbox world); fi
   "$E2E_ROOT/scripts/make_sandbox.sh" "$(dirname -- "$KALV_INSTALL")" "$MW_WORLD" >world.txt
   MW_PLAYER="$MW_WORLD/Kalvenmarque"
   MW_GAMES="$MW_WORLD/Games"
@@ -56,6 +56,18 @@ mw_main_dump() {
     sleep 0.3
   done
   kalv_fail "the main window never answered"
+}
+
+# Dumps the window holding control <has-id> into <file> until control <id> shows <text>,
+# for at most about ten seconds: a switch of language is seen when it has happened. The
+# caller asserts on the last dump.
+mw_dump_until() {
+  local file=$1 has=$2 id=$3 want=$4 i
+  for ((i = 0; i < 50; i++)); do
+    kalv_driver dump --has-id "$has" --timeout 15000 >"$file" || true
+    [ "$(mw_text "$file" "$id")" = "$want" ] && return 0
+    sleep 0.2
+  done
 }
 
 mw_options_dump() { kalv_driver dump --has-id 3055 --timeout 15000 >"$1" || kalv_fail "no options window"; }
@@ -232,7 +244,7 @@ case_options_afrikaans_shows_known_bug_first() {
   kalv_assert_eq 0 "$(mw_stored Language)" "stored language before the warning was answered"
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
 
-  mw_options_dump options-af.txt
+  mw_dump_until options-af.txt 3055 3014 "Quake 3 Arena Pad:"
   kalv_assert_eq "Quake 3 Arena Pad:" "$(mw_text options-af.txt 3014)"
   kalv_assert_eq "&Soek" "$(mw_text options-af.txt 3020)"
   kalv_assert_eq "Quake 3 Arena Status: Gefind - Weergawe: v1.31" "$(mw_text options-af.txt 3032)"
@@ -385,7 +397,7 @@ case_advanced_remove_associations_starts_updater() {
   kalv_assert_contains done.txt "text: File Associations uninstalled successfully."
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
   kalv_wait_file "$KALV_CASE_DIR/assocmend.log" 20 || kalv_fail "the updater was never started"
-  kalv_assert_eq "$(kalv_win "$MW_PLAYER")\\Assocmend.exe /u" \
+  kalv_assert_eq "\"$(kalv_win "$MW_PLAYER")\\Assocmend.exe\" /u" \
     "$(kalv_standin_field "$KALV_CASE_DIR/assocmend.log" commandline)" "updater command line"
   kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$KALV_CASE_DIR/assocmend.log")" "updater starts"
   mw_press 4005 4005

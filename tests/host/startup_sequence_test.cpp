@@ -87,6 +87,21 @@ TEST_F(StartupSequenceTest, DemoPathIsLowerCasedWithItsDirectoryNormalised) {
   EXPECT_EQ(demoAtPlay, "c:\\demos\\final.dm_66");
 }
 
+// "Open with", shortcuts and scripts quote the path; anything but exactly one quoted path
+// stays verbatim.
+TEST_F(StartupSequenceTest, CommandLineThatIsOneQuotedPathNamesThatPath) {
+  fake.files.AddFile("C:\\My Demos\\Final.DM_66", "");
+  fake.system.commandLine = "\"C:\\My Demos\\Final.DM_66\"";
+  Start();
+  EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
+  EXPECT_EQ(demoAtPlay, "c:\\my demos\\final.dm_66");
+
+  played.clear();
+  fake.system.commandLine = "\"C:\\My Demos\\Final.DM_66\" \"x\"";
+  EXPECT_TRUE(Start());
+  EXPECT_TRUE(played.empty());
+}
+
 TEST_F(StartupSequenceTest, DemoInADriveRootKeepsOneBackslash) {
   fake.files.AddFile("D:\\x.dem", "HLDEMO");
   fake.system.commandLine = "D:\\x.dem";

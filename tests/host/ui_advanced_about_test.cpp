@@ -18,7 +18,7 @@ TEST_F(AdvancedTest, ReinitializeStartsTheUpdaterAndReportsSuccess) {
   Click(IDD_ADVANCED, IDC_ADVANCED_CMDRFA);
   ASSERT_EQ(fake.processes.started().size(), 1u);
   EXPECT_EQ(fake.processes.started()[0].executable, Updater());
-  EXPECT_EQ(fake.processes.started()[0].commandLine, Updater() + " /i");
+  EXPECT_EQ(fake.processes.started()[0].commandLine, "\"" + Updater() + "\" /i");
   ASSERT_EQ(fake.dialogs.messages().size(), 2u);
   EXPECT_EQ(fake.dialogs.messages()[0].buttons, Buttons::YesNo);
   EXPECT_EQ(fake.dialogs.messages()[1].text, "File Associations restored successfully.");
@@ -31,7 +31,7 @@ TEST_F(AdvancedTest, GermanRemoveAsksAndReportsInGerman) {
   ASSERT_EQ(fake.dialogs.messages().size(), 2u);
   EXPECT_EQ(fake.dialogs.messages()[0].text, fake.system.strings.at(219));
   EXPECT_EQ(fake.dialogs.messages()[1].text, "Dateiverknüpfungen erfolgreich entfernt.");
-  EXPECT_EQ(fake.processes.started()[0].commandLine, Updater() + " /u");
+  EXPECT_EQ(fake.processes.started()[0].commandLine, "\"" + Updater() + "\" /u");
 }
 
 TEST_F(AdvancedTest, NoStartsNothingAndShowsNothingMore) {
@@ -48,7 +48,7 @@ TEST_F(AdvancedTest, UninstallHandsOverAndEndsTheProgram) {
   fake.files.AddFile(Updater(), "exe");
   EXPECT_THROW(Click(IDD_ADVANCED, IDC_ADVANCED_CMDUS), fake::ProgramEnded);
   ASSERT_EQ(fake.processes.started().size(), 1u);
-  EXPECT_EQ(fake.processes.started()[0].commandLine, Updater() + " /fu");
+  EXPECT_EQ(fake.processes.started()[0].commandLine, "\"" + Updater() + "\" /fu");
   EXPECT_EQ(fake.dialogs.messages().size(), 1u);
 }
 
