@@ -1,5 +1,6 @@
 #include "games/play_support.h"
 
+#include "launcher/base/functions.h"
 #include "launcher/base/messages.h"
 #include "launcher/base/settings.h"
 #include "launcher/base/texts.h"
@@ -28,6 +29,24 @@ void EndUnlessDemoExists(Program& program) {
 
 void PauseBeforeGame(Program& program) {
   program.platform.processes.Sleep(kPauseBeforeGameMilliseconds);
+}
+
+void PrepareWithDemo(Program& program, const Steps& steps, const std::string& demoTarget,
+                     bool ownDemo) {
+  ApplyEach(program.platform.files, steps);
+  if (!ownDemo) CopyFileWithProgress(program, program.demoPath, demoTarget);
+}
+
+void PlayHandled(Program& program, const char* gameName, const std::function<void()>& play,
+                 const std::function<void()>& undo) {
+  try {
+    play();
+    return;
+  } catch (const RaisedFailure& raised) {
+    ReportHandled(program, raised.failure(), gameName);
+  }
+  undo();
+  program.End();
 }
 
 }  // namespace kalv

@@ -2,9 +2,11 @@
 // whether the demo opened is the fixed-name copy itself, and the pause before a start.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "launcher/base/program.h"
+#include "platform/file_steps.h"
 
 namespace kalv {
 
@@ -27,5 +29,17 @@ void EndUnlessDemoExists(Program& program);
 
 // The fixed pause before every game start.
 void PauseBeforeGame(Program& program);
+
+// The preparation every game shares: its file steps in the skipping mode, then the demo
+// copied under its fixed name with the splash window's progress bar (not when the demo
+// is that file already). A copy that fails is raised.
+void PrepareWithDemo(Program& program, const Steps& steps, const std::string& demoTarget,
+                     bool ownDemo);
+
+// The handled part of a play operation: a failure raised in play is reported for the game
+// (70 as access denied, anything else as the general error), then undo runs and the
+// program ends. No path leaves a game folder half-prepared.
+void PlayHandled(Program& program, const char* gameName, const std::function<void()>& play,
+                 const std::function<void()>& undo);
 
 }  // namespace kalv

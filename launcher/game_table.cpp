@@ -1,6 +1,7 @@
 #include "launcher/game_table.h"
 
 #include "games/other/half_life.h"
+#include "games/other/other_play.h"
 #include "games/other/quake1.h"
 #include "games/other/quake2.h"
 #include "games/other/unreal_tournament.h"
@@ -25,17 +26,17 @@ GameTable MakeGames() {
        "Installpath", &DetectQ3A, &BrowseQ3AFolder, &PlayQ3ADemo, &RestoreQ3A},
       {GameCode::HL, game::kHL, name::kHL, setting::kHLPath, &Program::hlDir, &O::txtHLPath,
        &O::cmdBrowseHL, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
-       "Directory", &DetectHL, &BrowseHLFolder, nullptr, nullptr},
+       "Directory", &DetectHL, &BrowseHLFolder, &PlayHLDemo, &RestoreHL},
       {GameCode::STVEF, game::kSTVEF, name::kSTVEF, setting::kSTVEFPath, &Program::stvefDir,
        &O::txtSTVEFPath, &O::cmdBrowseSTVEF,
        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",
        "INSTALLPATH", &DetectSTVEF, &BrowseSTVEFFolder, &PlaySTVEFDemo, &RestoreSTVEF},
       {GameCode::Q1, game::kQ1, name::kQ1, setting::kQ1Path, &Program::q1Dir, &O::txtQ1Path,
-       &O::cmdBrowseQ1, "", "", &DetectQ1, &BrowseQ1Folder, nullptr, nullptr},
+       &O::cmdBrowseQ1, "", "", &DetectQ1, &BrowseQ1Folder, &PlayQ1Demo, &RestoreQ1},
       {GameCode::Q2, game::kQ2, name::kQ2, setting::kQ2Path, &Program::q2Dir, &O::txtQ2Path,
-       &O::cmdBrowseQ2, "", "", &DetectQ2, &BrowseQ2Folder, nullptr, nullptr},
+       &O::cmdBrowseQ2, "", "", &DetectQ2, &BrowseQ2Folder, &PlayQ2Demo, nullptr},
       {GameCode::UT, game::kUT, name::kUT, setting::kUTPath, &Program::utDir, &O::txtUTPath,
-       &O::cmdBrowseUT, "", "", &DetectUT, &BrowseUTFolder, nullptr, nullptr},
+       &O::cmdBrowseUT, "", "", &DetectUT, &BrowseUTFolder, &PlayUTDemo, &RestoreUT},
   }};
 }
 

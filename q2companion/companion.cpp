@@ -2,15 +2,16 @@
 
 #include <memory>
 
+#include "games/other/quake2_files.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {
 
 bool HasSwitch(const std::string& commandLine) {
-  return commandLine.find(text::kSwitch) != std::string::npos;
+  return commandLine.find(q2::kCompanionSwitch) != std::string::npos;
 }
 
-std::string GameExecutable(const std::string& ownDir) { return ownDir + text::kGameExecutable; }
+std::string GameExecutable(const std::string& ownDir) { return ownDir + q2::kGameExecutable; }
 
 // The path stays unquoted on purpose: the game reads its arguments after the first
 // "+", and the executable is handed to the start separately, so blanks do no harm.
@@ -40,11 +41,14 @@ void RunGameAndWait(Platform& platform, const std::string& ownDir) {
   } while (running);
 }
 
-// Each step on its own: a file already gone must not keep the others from being undone.
-void CleanUp(Files& files, const std::string& ownDir) {
-  Skip(files.Delete(ownDir + text::kOneOffConfig));
-  Skip(files.Delete(ownDir + text::kFixedNameDemo));
-  Skip(files.SetAttributes(ownDir + text::kGameConfig, attr::kNormal));
+// The player's own Quake 2 rows, each step on its own: a file already gone must not keep
+// the others from being undone.
+void CleanUp(Files& files, const std::string& ownDir, bool keepDemo) {
+  ApplyEach(files, q2::Undo(ownDir, keepDemo));
+}
+
+bool KeepsDemo(const std::string& commandLine) {
+  return commandLine.find(q2::kKeepDemoSwitch) != std::string::npos;
 }
 
 // A second companion would clean up under a game the first one still waits for, so it
@@ -58,7 +62,7 @@ void Run(Platform& platform) {
   }
   const std::string ownDir = platform.system.ProgramDirectory();
   RunGameAndWait(platform, ownDir);
-  CleanUp(platform.files, ownDir);
+  CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine()));
   platform.system.EndProgram(0);
 }
 

@@ -16,8 +16,11 @@ std::string GameCommandLine(const std::string& ownDir);
 
 // Starts the game and returns once it has ended (or could not be started or watched).
 void RunGameAndWait(Platform& platform, const std::string& ownDir);
-// Removes the fixed-name files and makes the game's configuration writable again.
-void CleanUp(Files& files, const std::string& ownDir);
+// Removes the fixed-name files (the demo stays when keepDemo) and makes the game's
+// configuration writable again.
+void CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false);
+// True when the player asked to keep the demo (the user opened the fixed-name copy).
+bool KeepsDemo(const std::string& commandLine);
 
 // The whole run; always ends the program.
 void Run(Platform& platform);

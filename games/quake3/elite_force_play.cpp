@@ -74,18 +74,18 @@ void PlaySTVEFDemo(Program& program) {
   }
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentSTVEFRun(program);
-  try {
-    ApplyEach(program.platform.files, PrepareSTVEF(run));
-    if (!run.ownDemo) CopyFileWithProgress(program, program.demoPath, dir + stvef::kFixedDemo);
-    if (!ProtocolPlays(program, ReadProtocol(program, run))) RestoreSTVEF(program);
-    if (run.useMod)
-      Skip(program.platform.files.SetAttributes(dir + "\\" + run.mod + stvef::kModConfig,
-                                                attr::kReadOnly));
-    PauseBeforeGame(program);
-    RunGameAndWait(program, dir + stvef::kExecutable, STVEFCommandLine(run), game::kSTVEF);
-  } catch (const RaisedFailure& raised) {
-    ReportHandled(program, raised.failure(), name::kSTVEF);
-  }
+  PlayHandled(
+      program, name::kSTVEF,
+      [&] {
+        PrepareWithDemo(program, PrepareSTVEF(run), dir + stvef::kFixedDemo, run.ownDemo);
+        if (!ProtocolPlays(program, ReadProtocol(program, run))) RestoreSTVEF(program);
+        if (run.useMod)
+          Skip(program.platform.files.SetAttributes(dir + "\\" + run.mod + stvef::kModConfig,
+                                                    attr::kReadOnly));
+        PauseBeforeGame(program);
+        RunGameAndWait(program, dir + stvef::kExecutable, STVEFCommandLine(run), game::kSTVEF);
+      },
+      [&] { UndoSTVEFRun(program); });
   RestoreSTVEF(program);
 }
 

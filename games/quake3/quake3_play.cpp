@@ -32,16 +32,6 @@ bool FindCd(Program& program) {
   }
 }
 
-// The demo is copied after the preparation: with the progress bar into the demos folder
-// on a full installation, plainly on a minimum one (whose demos folder is not made).
-void CopyDemo(Program& program, const DemoRun& run, bool full) {
-  if (run.ownDemo) return;
-  if (full)
-    CopyFileWithProgress(program, program.demoPath, Q3AFixedDemo(run));
-  else
-    OrRaise(program.platform.files.Copy(program.demoPath, Q3AFixedDemo(run)));
-}
-
 }  // namespace
 
 DemoRun CurrentQ3ARun(Program& program) {
@@ -57,8 +47,8 @@ DemoRun CurrentQ3ARun(Program& program) {
   return run;
 }
 
-// No path leaves the installation half-prepared: a failure after the switch is reported
-// and then undone like the end of a game.
+// A minimum installation copies the demo plainly (its demos folder is not made) and asks
+// for the CD. A failure after the switch is reported and undone like the end of a game.
 void PlayQ3ADemo(Program& program) {
   if (program.q3aDir.empty()) {
     ReportMissingDirectory(program, name::kQ3A);
@@ -71,23 +61,27 @@ void PlayQ3ADemo(Program& program) {
     program.exitCode = 1;
     program.End();
   }
-  try {
-    ApplyEach(program.platform.files, PrepareQ3A(run, full));
-    CopyDemo(program, run, full);
-    std::string cdDrive;
-    if (!full) {
-      if (!FindCd(program)) RestoreQ3A(program);
-      cdDrive = program.cdDrive;
-    }
-    if (run.useMod)
-      Skip(program.platform.files.SetAttributes(run.dir + "\\" + run.mod + q3a::kModConfig,
-                                                attr::kReadOnly));
-    PauseBeforeGame(program);
-    RunGameAndWait(program, run.dir + q3a::kExecutable, Q3ADemoCommandLine(run, cdDrive),
-                   game::kQ3A);
-  } catch (const RaisedFailure& raised) {
-    ReportHandled(program, raised.failure(), name::kQ3A);
-  }
+  PlayHandled(
+      program, name::kQ3A,
+      [&] {
+        std::string cdDrive;
+        if (full) {
+          PrepareWithDemo(program, PrepareQ3A(run, true), Q3AFixedDemo(run), run.ownDemo);
+        } else {
+          ApplyEach(program.platform.files, PrepareQ3A(run, false));
+          if (!run.ownDemo)
+            OrRaise(program.platform.files.Copy(program.demoPath, Q3AFixedDemo(run)));
+          if (!FindCd(program)) RestoreQ3A(program);
+          cdDrive = program.cdDrive;
+        }
+        if (run.useMod)
+          Skip(program.platform.files.SetAttributes(run.dir + "\\" + run.mod + q3a::kModConfig,
+                                                    attr::kReadOnly));
+        PauseBeforeGame(program);
+        RunGameAndWait(program, run.dir + q3a::kExecutable, Q3ADemoCommandLine(run, cdDrive),
+                       game::kQ3A);
+      },
+      [&] { UndoQ3ARun(program); });
   RestoreQ3A(program);
 }
 

@@ -59,6 +59,16 @@ constexpr const char* kNotReplacedAdvice =
     ") could not be replaced. Nothing else was changed. Close Quake 3 Arena and try again.";
 }  // namespace conversion
 
+// What the player says, in English, when the Quake 2 companion cannot take over; the
+// companion's path and the failure stand between the two texts.
+namespace q2text {
+constexpr const char* kCompanionFailed =
+    "Kalvenmarque could not start its Quake 2 companion ";
+constexpr const char* kCompanionAdvice =
+    "), which starts Quake 2 and cleans up after it. The demo was not played and the Quake 2 "
+    "folder is as it was. Make sure the Quake 2 folder can be written to and try again.";
+}  // namespace q2text
+
 // A mod label: "Mod: " and the mod directory, or " /" while no mod is chosen.
 namespace mod {
 constexpr const char* kPrefix = "Mod: ";

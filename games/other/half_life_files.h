@@ -1,0 +1,30 @@
+// Half-Life's files as data: what a demo run prepares, what its restore undoes (the same
+// paths), and the game's command line.
+#pragma once
+
+#include <string>
+
+#include "games/demo_run.h"
+#include "platform/file_steps.h"
+
+namespace kalv {
+
+// Relative to the Half-Life directory.
+namespace hl {
+constexpr const char* kExecutable = "\\hl.exe";
+constexpr const char* kCounterStrike = "\\cstrike.exe";  // retail Counter-Strike, no hl.exe
+constexpr const char* kPak0 = "\\valve\\pak0.pak";
+constexpr const char* kOneOffConfig = "\\valve\\kalvenmarque.cfg";
+constexpr const char* kOwnConfig = "\\valve\\config.cfg";
+constexpr const char* kFixedDemo = "\\valve\\Kalvenmarque.dem";
+constexpr const char* kTemplate = "\\Versions\\KalvHL.cfg";  // below the install dir
+}  // namespace hl
+
+// The one-off configuration in place, the game's own configuration read-only.
+Steps PrepareHL(const DemoRun& run);
+// The fixed-name files deleted, the game's own configuration writable again.
+Steps UndoHL(const DemoRun& run);
+// D + executable (hl::kExecutable or hl::kCounterStrike) + the fixed arguments.
+std::string HLCommandLine(const std::string& dir, const char* executable);
+
+}  // namespace kalv

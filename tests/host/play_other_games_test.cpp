@@ -1,0 +1,241 @@
+// Quake 1, Quake 2, Half-Life and Unreal Tournament demos end to end on the in-memory
+// platform: the dispatcher reaching each game from a real-looking file, the prepared files
+// as the game (or the Quake 2 companion) finds them, and the folder afterwards.
+#include <string>
+#include <vector>
+
+#include "games_fixture.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/dispatch.h"
+#include "launcher/startup.h"
+
+namespace kalv::testing {
+namespace {
+
+const std::string kQ1 = "C:\\Games\\Quake";
+const std::string kQ2 = "C:\\Games\\Quake 2";
+const std::string kHL = "C:\\Program Files\\Sierra\\Half-Life";
+const std::string kUT = "C:\\UnrealTournament";
+
+class PlayOtherTest : public ProgramFixture {
+ protected:
+  PlayOtherTest() {
+    for (const char* t : {"KalvQ1.cfg", "KalvQ2.cfg", "KalvHL.cfg"})
+      fake.files.AddFile(Versions() + "\\" + t, std::string("template ") + t);
+    fake.files.AddFile(Versions() + "\\kalvq2_sub.bin", "companion");
+    fake.files.AddFile(Versions() + "\\KalvUT_script.bin", "package");
+  }
+  void Setting(const char* key, const std::string& value) {
+    ASSERT_TRUE(WriteSetting(fake.registry, key, value).ok());
+  }
+  // Dispatches a demo as the start-up does; every run ends the program.
+  bool Play(const std::string& demo, const std::string& contents) {
+    fake.files.AddFile(demo, contents);
+    p().demoPath = demo;
+    return RunToEnd([&] { DispatchDemo(p()); });
+  }
+  bool ReadOnly(const std::string& path) const {
+    return (fake.files.Attributes(path).value_or(0) & attr::kReadOnly) != 0;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : fake.dialogs.messages()) texts.push_back(m.text);
+    return texts;
+  }
+};
+
+// The stored executable of three is started; the folder ends as it began.
+TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
+  for (const char* exe : {"glquake.exe", "q.exe", "winquake.exe"})
+    fake.files.AddFile(kQ1 + "\\" + exe, "MZ");
+  fake.files.AddFile(kQ1 + "\\id1\\pak0.pak", "PACK");
+  fake.files.AddFile(kQ1 + "\\id1\\config.cfg", "bind x y");
+  Setting("Quake 1 Executible", "winquake.exe");
+  options().txtQ1Path.SetText(kQ1);
+  p().q1Dir = kQ1;
+  const auto before = Snapshot(kQ1);
+  bool checked = false;
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    checked = true;
+    EXPECT_EQ(game.executable, kQ1 + "\\winquake.exe");
+    EXPECT_EQ(game.commandLine,
+              kQ1 + "\\winquake.exe -basedir " + kQ1 + " +exec kalvenmarque.cfg");
+    EXPECT_EQ(fake.files.Contents(kQ1 + "\\id1\\kalvenmarque.cfg"), "template KalvQ1.cfg");
+    EXPECT_TRUE(fake.files.IsFile(kQ1 + "\\id1\\Kalvenmarque.dem"));
+    EXPECT_TRUE(ReadOnly(kQ1 + "\\id1\\config.cfg"));
+  };
+  EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", std::string("\x01\x00\x00\x00maps/e1m1.bsp\0", 18)));
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(Snapshot(kQ1), before);
+  EXPECT_EQ(fake.system.exitCode, 0);
+
+  // Without any executable the run ends silently, its copies undone.
+  for (const char* exe : {"glquake.exe", "q.exe", "winquake.exe"})
+    ASSERT_TRUE(fake.files.Delete(kQ1 + "\\" + exe).ok());
+  ASSERT_TRUE(options().lstQ1.Refresh().ok());
+  const auto bare = Snapshot(kQ1);
+  EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", "maps/e1m1.bsp"));
+  EXPECT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_TRUE(fake.dialogs.messages().empty());
+  EXPECT_EQ(Snapshot(kQ1), bare);
+}
+
+// Half-Life under a folder with blanks: the executable is named to the start, so no
+// unquoted-path search ever reaches C:\Program.exe; cstrike.exe stands in for hl.exe.
+TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {
+  fake.files.AddFile("C:\\Program.exe", "decoy");
+  fake.files.AddFile(kHL + "\\cstrike.exe", "MZ");
+  fake.files.AddFile(kHL + "\\valve\\config.cfg", "name player");
+  options().txtHLPath.SetText(kHL);
+  p().hlDir = kHL;
+  const auto before = Snapshot(kHL);
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    EXPECT_EQ(game.executable, kHL + "\\cstrike.exe");
+    EXPECT_EQ(game.commandLine,
+              kHL + "\\cstrike.exe -console +connect localhost +exec kalvenmarque.cfg");
+    EXPECT_EQ(fake.files.Contents(kHL + "\\valve\\kalvenmarque.cfg"), "template KalvHL.cfg");
+    EXPECT_TRUE(fake.files.IsFile(kHL + "\\valve\\Kalvenmarque.dem"));
+    EXPECT_TRUE(ReadOnly(kHL + "\\valve\\config.cfg"));
+  };
+  EXPECT_TRUE(Play("c:\\demos\\de_dust.dem", "HLDEMO\0\0\0\x05"));
+  EXPECT_EQ(Snapshot(kHL), before);
+
+  fake.files.AddFile(kHL + "\\hl.exe", "MZ");
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    EXPECT_EQ(game.commandLine,
+              kHL + "\\hl.exe -console +connect localhost +exec kalvenmarque.cfg");
+  };
+  EXPECT_TRUE(Play("c:\\demos\\de_dust.dem", "hldemo"));
+  EXPECT_EQ(fake.processes.started().size(), 2u);
+}
+
+// A folder with the game data but neither executable plays nothing and touches nothing.
+TEST_F(PlayOtherTest, HalfLifeFolderWithoutAnExecutableIsNotAGameToPlay) {
+  fake.files.AddFile(kHL + "\\valve\\pak0.pak", "PACK");
+  p().hlDir = kHL;
+  const auto before = Snapshot(kHL);
+  EXPECT_TRUE(Play("c:\\demos\\a.dem", "HLDEMO"));
+  EXPECT_EQ(Texts(), std::vector<std::string>{"No Half-Life" + LoadText(p(), 415)});
+  EXPECT_EQ(Snapshot(kHL), before);
+  EXPECT_EQ(fake.system.exitCode, 1);
+}
+
+// Only an exact "1" turns a playback option on; the options keep their order.
+TEST_F(PlayOtherTest, UnrealTournamentAddressCarriesTheOptionsThatAreOn) {
+  fake.files.AddFile(kUT + "\\System\\UnrealTournament.exe", "MZ");
+  fake.files.AddFile(kUT + "\\System\\BotPack.u", "pkg");
+  p().utDir = kUT;
+  const auto before = Snapshot(kUT);
+  const std::string address =
+      kUT + "\\System\\UnrealTournament.exe UT-Logo-Map.unr?Game=kalvenmarque.kalvenmarque"
+            "?demo=kalvenmarque.dem";
+  std::vector<std::string> lines;
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    lines.push_back(game.commandLine);
+    EXPECT_EQ(fake.files.Contents(kUT + "\\system\\kalvenmarque.u"), "package");
+    EXPECT_EQ(fake.files.Contents(kUT + "\\system\\Kalvenmarque.dem"), "random demo bytes");
+  };
+  EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "random demo bytes"));
+  Setting("Unreal Tournament - No Frame Cap", " 1");
+  Setting("Unreal Tournament - Time Based", "true");
+  Setting("Unreal Tournament - 3rd Person", "-1");
+  EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "random demo bytes"));
+  for (const char* key : {"Unreal Tournament - No Frame Cap", "Unreal Tournament - Time Based",
+                          "Unreal Tournament - 3rd Person"})
+    Setting(key, "1");
+  EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "random demo bytes"));
+  EXPECT_EQ(lines, (std::vector<std::string>{address + "?timebased", address,
+                                             address + "?noframecap?timebased?3rdperson"}));
+  EXPECT_EQ(Snapshot(kUT), before);
+}
+
+// The player prepares and hands over to the companion, which it starts in the Quake 2
+// folder, and ends at once; the companion stays there for the next run.
+TEST_F(PlayOtherTest, QuakeTwoIsHandedToItsCompanion) {
+  fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
+  fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
+  fake.files.AddFile(kQ2 + "\\kalvq2_sub.exe", "old companion", attr::kReadOnly);
+  p().q2Dir = kQ2;
+  EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
+  ASSERT_EQ(fake.processes.shellOpened().size(), 1u);
+  const fake::ShellOpened& opened = fake.processes.shellOpened()[0];
+  EXPECT_EQ(opened.file, kQ2 + "\\kalvq2_sub.exe");
+  EXPECT_EQ(opened.parameters, "/Quake2SubFunction");
+  EXPECT_EQ(opened.workingDir, kQ2);
+  EXPECT_EQ(fake.files.Contents(kQ2 + "\\kalvq2_sub.exe"), "companion");
+  EXPECT_EQ(fake.files.Contents(kQ2 + "\\baseq2\\kalvenmarque.cfg"), "template KalvQ2.cfg");
+  EXPECT_EQ(fake.files.Contents(kQ2 + "\\baseq2\\demos\\Kalvenmarque.dm2"), "demo");
+  EXPECT_TRUE(ReadOnly(kQ2 + "\\baseq2\\config.cfg"));
+  EXPECT_TRUE(fake.processes.started().empty()) << "the player starts no game itself";
+  EXPECT_EQ(fake.system.exitCode, 0);
+}
+
+// A companion that cannot take over would leave the folder prepared with nobody to clean
+// it: the run is undone and the user told, naming the companion.
+TEST_F(PlayOtherTest, QuakeTwoCompanionThatCannotStartIsUndoneAndNamed) {
+  fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
+  fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
+  fake.files.AddDirectory(kQ2 + "\\baseq2\\demos");
+  p().q2Dir = kQ2;
+  const auto before = Snapshot(kQ2);
+  fake.processes.shellOpenResult = Status::Fail(err::kFileNotFound);
+  EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
+  ASSERT_EQ(Texts().size(), 1u);
+  EXPECT_NE(Texts()[0].find(kQ2 + "\\kalvq2_sub.exe (53 File not found)"), std::string::npos)
+      << Texts()[0];
+  auto after = Snapshot(kQ2);
+  after.erase("c:\\games\\quake 2\\kalvq2_sub.exe");  // it stays, as after every run
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(fake.system.exitCode, 1);
+
+  fake.processes.shellOpenResult = Status::Ok();
+  ASSERT_TRUE(fake.files.Delete(Versions() + "\\kalvq2_sub.bin").ok());
+  ASSERT_TRUE(fake.files.Delete(kQ2 + "\\kalvq2_sub.exe").ok());
+  EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
+  EXPECT_EQ(Texts().size(), 2u);
+  EXPECT_EQ(fake.processes.shellOpened().size(), 1u) << "nothing to start";
+  EXPECT_EQ(Snapshot(kQ2), before);
+}
+
+// Demos that are no demos, and game folders whose prepared files cannot be written: a
+// clear failure and a folder as it was, never a crash or a half-changed installation.
+TEST_F(PlayOtherTest, BadDemosAndUnwritableFoldersFailClearly) {
+  fake.files.AddFile(kUT + "\\System\\UnrealTournament.exe", "MZ");
+  fake.files.AddFile(kUT + "\\System\\BotPack.u", "pkg");
+  p().utDir = kUT;
+  const auto before = Snapshot(kUT);
+
+  fake.files.AddDirectory("c:\\demos\\folder.dem");
+  p().demoPath = "c:\\demos\\folder.dem";
+  EXPECT_TRUE(RunToEnd([&] { DispatchDemo(p()); }));
+  fake.files.AddFile("c:\\demos\\held.dem", "x");
+  fake.files.HoldOpen("c:\\demos\\held.dem");
+  p().demoPath = "c:\\demos\\held.dem";
+  EXPECT_TRUE(RunToEnd([&] { DispatchDemo(p()); }));
+  fake.files.ReleaseAll();
+  ASSERT_EQ(fake.dialogs.messages().size(), 2u);
+  EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (75)");
+  EXPECT_EQ(fake.dialogs.messages()[1].caption, "Kalvenmarque Kalvenmarque - Error (70)");
+
+  // The disk fills up during the demo copy.
+  fake.files.SetFreeSpace("C:", 100);
+  EXPECT_TRUE(Play("d:\\big.dem", std::string(5000, 'b')));
+  fake.files.SetFreeSpace("C:", std::nullopt);
+  EXPECT_EQ(fake.dialogs.messages().back().caption, "Kalvenmarque Kalvenmarque - Error (61)");
+  EXPECT_TRUE(fake.processes.started().empty());
+  EXPECT_EQ(Snapshot(kUT), before);
+
+  // A game folder so deep that the fixed-name files pass the path limit.
+  const std::string deep = "C:\\" + std::string(236, 'u');
+  fake.files.AddFile(deep + "\\System\\BotPack.u", "pkg");
+  p().utDir = deep;
+  const auto deepBefore = Snapshot(deep);
+  EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "demo"));
+  EXPECT_TRUE(fake.processes.started().empty());
+  EXPECT_EQ(Snapshot(deep), deepBefore);
+  EXPECT_EQ(fake.system.exitCode, 1);
+}
+
+}  // namespace
+}  // namespace kalv::testing
