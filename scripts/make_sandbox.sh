@@ -6,9 +6,14 @@
 #   C:\Games\<game>\           one installation per game, holding the files each game's
 #                              detection looks for; every game executable is the stand-in
 #                              game (it logs its command line to standin.log beside it)
-#   C:\Demos\                  sample demos: sample.dm_66 (Quake 3, release 1.30), sample.dem
+#   C:\Demos\                  sample demos of every game: sample.dm_48 and sample.dm_66 (Quake 3,
+#                              releases 1.27h and 1.30), sample.efdemo, sample.dem (Half-Life),
+#                              quake1.dem, unreal.dem, sample.dm2
 #   HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings
-#                              the six game paths, "First Time Run" = "True", "Language" = "0"
+#                              the six game paths, "Quake 1 Executible" = "q.exe",
+#                              "First Time Run" = "True", "Language" = "0"
+#   the file associations      written by the installed Assocmend.exe /i, so a demo opens
+#                              in the player as a double-click in Explorer opens it
 #
 #   scripts/make_sandbox.sh <windows build dir> [<folder>]   (WINEPREFIX names the prefix)
 #
@@ -35,17 +40,6 @@ case "$C/" in
 esac
 mkdir -p -- "$C"
 
-# Empty files stand for the game data: detection asks only whether they exist.
-touch_all() {
-  local dir=$1
-  shift
-  local f
-  for f in "$@"; do
-    mkdir -p -- "$(dirname -- "$dir/$f")"
-    : >"$dir/$f"
-  done
-}
-
 game() {
   local dir="$C/Games/$1"
   rm -rf -- "$dir"
@@ -53,60 +47,83 @@ game() {
   printf '%s\n' "$dir"
 }
 
+# Files that stand for game data hold a line naming themselves, so a test that compares a
+# folder before and after a run also sees a file that was swapped or renamed.
+fill_all() {
+  local dir=$1
+  shift
+  local f
+  for f in "$@"; do
+    mkdir -p -- "$(dirname -- "$dir/$f")"
+    printf '%s\r\n' "$f" >"$dir/$f"
+  done
+}
+
+# A copy of the stand-in game that says which Quake 3 release it is.
+release_standin() {
+  cp -- "$STANDIN" "$1"
+  printf '\nKALV-RELEASE %s\n' "$2" >>"$1"
+}
+
 # The player's installation; the stored Quake 3 executables are the user's own files and
-# never shipped, so stand-ins take their place.
+# never shipped, so stand-ins that name their release take their place.
 PLAYER="$C/Kalvenmarque"
 rm -rf -- "$PLAYER"
 mkdir -p -- "$PLAYER"
 cp -r -- "$INSTALL"/. "$PLAYER"/
-for release in 117 127h 130 131; do
-  cp -- "$STANDIN" "$PLAYER/Versions/Quake3.$release"
+for release in 117:v1.17 127h:v1.27h 130:v1.30 131:v1.31; do
+  release_standin "$PLAYER/Versions/Quake3.${release%%:*}" "${release#*:}"
 done
 
-# Quake 3 Arena, release 1.31: the highest pak file of the newest stored release is there.
+# Quake 3 Arena, release 1.31: its executable is the stored v1.31 one, and the highest
+# pak file of the newest stored release is there.
 Q3A=$(game "Quake III Arena")
-cp -- "$STANDIN" "$Q3A/quake3.exe"
-touch_all "$Q3A" baseq3/pak0.pk3 baseq3/pak1.pk3 baseq3/pak2.pk3 baseq3/pak3.pk3 \
-  baseq3/pak4.pk3 baseq3/pak5.pk3 baseq3/pak6.pk3 baseq3/q3config.cfg
+cp -- "$PLAYER/Versions/Quake3.131" "$Q3A/quake3.exe"
+fill_all "$Q3A" baseq3/pak0.pk3 baseq3/pak1.pk3 baseq3/pak2.pk3 baseq3/pak3.pk3 \
+  baseq3/pak4.pk3 baseq3/pak5.pk3 baseq3/pak6.pk3 baseq3/q3config.cfg \
+  osp/q3config.cfg osp/description.txt
 mkdir -p -- "$Q3A/baseq3/demos"
 
-# Half-Life: its version comes from the executable's version resource, so hl.exe is a
-# copy of a program that carries one (the association updater: 1.2.0.0).
+# Half-Life: the stand-in carries a version resource (1.1.0.8), as hl.exe does.
 HL=$(game "Half-Life")
-cp -- "$INSTALL/Assocmend.exe" "$HL/hl.exe"
-touch_all "$HL" valve/pak0.pak valve/config.cfg
+cp -- "$STANDIN" "$HL/hl.exe"
+fill_all "$HL" valve/pak0.pak valve/config.cfg
 
 # Star Trek Voyager Elite Force 1.20 (pak2.pk3 present).
 STVEF=$(game "Elite Force")
 cp -- "$STANDIN" "$STVEF/stvoy.exe"
 cp -- "$STANDIN" "$STVEF/stvoyHM.exe"
-touch_all "$STVEF" baseef/pak0.pk3 baseef/pak1.pk3 baseef/pak2.pk3
-mkdir -p -- "$STVEF/baseef/demos"
+fill_all "$STVEF" baseef/pak0.pk3 baseef/pak1.pk3 baseef/pak2.pk3 baseef/hmconfig.cfg
 
-# Quake 1 with two executables to choose from in the options window.
+# Quake 1 with three executables to choose from in the options window; q.exe is chosen.
 Q1=$(game "Quake")
-cp -- "$STANDIN" "$Q1/glquake.exe"
-cp -- "$STANDIN" "$Q1/winquake.exe"
-touch_all "$Q1" id1/pak0.pak id1/config.cfg
+for exe in glquake.exe q.exe winquake.exe; do cp -- "$STANDIN" "$Q1/$exe"; done
+fill_all "$Q1" id1/pak0.pak id1/config.cfg
 
 # Quake 2.
 Q2=$(game "Quake2")
 cp -- "$STANDIN" "$Q2/quake2.exe"
-touch_all "$Q2" baseq2/pak0.pak baseq2/config.cfg
+fill_all "$Q2" baseq2/pak0.pak baseq2/config.cfg
 mkdir -p -- "$Q2/baseq2/demos"
 
 # Unreal Tournament.
 UT=$(game "UnrealTournament")
 mkdir -p -- "$UT/System"
 cp -- "$STANDIN" "$UT/System/UnrealTournament.exe"
-touch_all "$UT" System/botpack.u
+fill_all "$UT" System/botpack.u
 
-# Sample demos. A Quake 3 demo is told by its ending alone; the .dem one starts with a
-# Half-Life header, the first bytes the classification reads.
+# Sample demos, one per game. A Quake 3 demo is told by its ending alone, an Elite Force
+# one carries its protocol, and a .dem file's first bytes say which game recorded it.
 DEMOS="$C/Demos"
 mkdir -p -- "$DEMOS"
+printf 'Kalvenmarque sample demo (Quake 3 Arena, protocol 48)\n' >"$DEMOS/sample.dm_48"
 printf 'Kalvenmarque sample demo (Quake 3 Arena, protocol 66)\n' >"$DEMOS/sample.dm_66"
+printf '\005\000\000\000\\version\\ST:V HM v1.20\\protocol\\24\\mapname\\hm_borg1\n' \
+  >"$DEMOS/sample.efdemo"
 { printf 'HLDEMO\0\0'; head -c 247 /dev/zero; } >"$DEMOS/sample.dem"
+{ printf '\001\000\000\000'; printf 'maps/e1m1.bsp\0'; head -c 200 /dev/zero; } >"$DEMOS/quake1.dem"
+printf 'UT demo: Unreal Tournament records no readable map name here\n' >"$DEMOS/unreal.dem"
+printf 'Kalvenmarque sample demo (Quake 2)\n' >"$DEMOS/sample.dm2"
 
 win() {
   local rest=${1#"$DRIVE_C"/}
@@ -127,6 +144,7 @@ REG="$C/.sandbox-settings.reg"
   reg_value "Quake 1 Path" "$(win "$Q1")"
   reg_value "Quake 2 Path" "$(win "$Q2")"
   reg_value "Unreal Tournament Path" "$(win "$UT")"
+  reg_value "Quake 1 Executible" "q.exe"
   reg_value "First Time Run" "True"
   reg_value "Language" "0"
 } >"$REG"
@@ -141,5 +159,9 @@ for _ in 1 2 3; do
 done
 rm -f -- "$REG"
 [ "$imported" = 1 ] || { echo "make_sandbox: could not write the settings" >&2; exit 1; }
+
+# The associations of this installation, as the setup writes them.
+timeout 60 wine "$PLAYER/Assocmend.exe" /i >/dev/null 2>&1 </dev/null ||
+  { echo "make_sandbox: Assocmend.exe /i failed" >&2; exit 1; }
 
 echo "make_sandbox: player in $(win "$PLAYER"), games in $(win "$C/Games"), demos in $(win "$DEMOS")"

@@ -1,21 +1,29 @@
 #!/usr/bin/env bash
-# Builds the programs, fills a sandbox prefix under <build>/sandbox (kept between runs)
-# with a player installation, six game installations and settings (make_sandbox.sh), and
-# starts C:\Kalvenmarque\Kalvenmarque.exe there under Wine, so a user sees the player.
-# Without a display it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
+# Plays a demo the way a user meets it: builds the programs, lays out a sandbox world in a
+# Wine prefix under <build>/sandbox (make_sandbox.sh: the player, six stand-in game
+# installations, sample demos, the settings and the file associations) and opens the demo
+# through its association, as a double-click in Explorer does. The stand-in game shows a
+# window saying how it was started; the script prints the game folder before, during and
+# after the run (release, prepared files, read-only flags) and takes a screenshot.
+#
+#   scripts/play.sh                  the sample Quake 3 demo of release 1.27h
+#   scripts/play.sh <demo>           a demo: a Windows path, a unix path inside the prefix,
+#                                    or the name of a sample in C:\Demos (sample.efdemo,
+#                                    sample.dem, quake1.dem, unreal.dem, sample.dm2, ...)
+#   scripts/play.sh --main-window    the player without a demo: its main window
+#
+# Without a DISPLAY it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export KALV_BUILD_DIR=${KALV_BUILD_DIR:-$ROOT/build}
 BUILD=$KALV_BUILD_DIR
+SANDBOX="$BUILD/sandbox"
 
-"$ROOT/scripts/install-deps.sh"
-"$ROOT/scripts/build.sh"
+"$ROOT/scripts/install-deps.sh" >/dev/null
+"$ROOT/scripts/build.sh" >"$BUILD/play-build.log" 2>&1 || { tail -n 30 "$BUILD/play-build.log"; exit 1; }
 
-PLAYER="$BUILD/win32/install/Kalvenmarque.exe"
-[ -f "$PLAYER" ] || { echo "play: $PLAYER was not built"; exit 1; }
-
-export WINEPREFIX="$BUILD/sandbox/prefix"
+export WINEPREFIX="$SANDBOX/prefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 mkdir -p "$WINEPREFIX"
 
@@ -27,43 +35,114 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$BUILD/sandbox/display" \
-    >"$BUILD/sandbox/xvfb.log" 2>&1 &
+  Xvfb -displayfd 9 -br -screen 0 1280x1024x24 -nolisten tcp 9>"$SANDBOX/display" \
+    >"$SANDBOX/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 1 100); do [ -s "$BUILD/sandbox/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(tr -d '[:space:]' <"$BUILD/sandbox/display")"
+  for _ in $(seq 1 100); do [ -s "$SANDBOX/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(tr -d '[:space:]' <"$SANDBOX/display")"
   echo "play: no display set; running on the virtual display $DISPLAY"
-  echo "      (watch it with: import -window root -display $DISPLAY shot.png)"
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "play: creating the sandbox Wine prefix $WINEPREFIX"
-  timeout 300 wine wineboot -i >"$BUILD/sandbox/wineboot.log" 2>&1
+  timeout 300 wine wineboot -i >"$SANDBOX/wineboot.log" 2>&1
+fi
+wineserver -p >/dev/null 2>&1 || true
+
+echo "play: laying out the sandbox world (player, six games, demos, settings, associations)"
+"$ROOT/scripts/make_sandbox.sh" "$BUILD/win32" >"$SANDBOX/world.log"
+DRIVE_C="$WINEPREFIX/drive_c"
+PLAYER="$DRIVE_C/Kalvenmarque/Kalvenmarque.exe"
+SHOT="$SANDBOX/kalvenmarque.png"
+screenshot() {
+  import -window root -display "$DISPLAY" "$SHOT" 2>/dev/null && echo "play: screenshot $SHOT"
+}
+
+if [ "${1:-}" = --main-window ]; then
+  echo "play: starting $PLAYER without a demo"
+  (cd "$(dirname -- "$PLAYER")" && exec wine "$PLAYER" >"$SANDBOX/player.log" 2>&1) &
+  player=$!
+  if [ -z "$XVFB_PID" ]; then wait "$player" || true; exit 0; fi
+  # Nobody can close the window on a virtual display: show it as a picture, then end it.
+  sleep "${KALV_PLAY_SHOT_AFTER:-8}"
+  screenshot
+  kill "$player" 2>/dev/null || true
+  exit 0
 fi
 
-echo "play: laying out the sandbox world (player, six games, settings)"
-"$ROOT/scripts/make_sandbox.sh" "$BUILD/win32" >"$BUILD/sandbox/world.log"
-PLAYER="$WINEPREFIX/drive_c/Kalvenmarque/Kalvenmarque.exe"
-echo "play: starting $PLAYER"
-cd "$(dirname -- "$PLAYER")"
-rc=0
-if [ -z "$XVFB_PID" ]; then
-  wine "$PLAYER" "$@" >"$BUILD/sandbox/player.log" 2>&1 || rc=$?
-else
-  # Nobody can close the window on a virtual display: show it as a picture, then end it.
-  wine "$PLAYER" "$@" >"$BUILD/sandbox/player.log" 2>&1 &
-  player=$!
-  sleep "${KALV_PLAY_SHOT_AFTER:-8}"
-  import -window root -display "$DISPLAY" "$BUILD/sandbox/kalvenmarque.png" 2>/dev/null &&
-    echo "play: screenshot $BUILD/sandbox/kalvenmarque.png"
-  for _ in $(seq 1 "${KALV_PLAY_SECONDS:-20}"); do kill -0 "$player" 2>/dev/null || break; sleep 1; done
-  if kill "$player" 2>/dev/null; then
-    # Ended here on purpose, not a failure of the player.
-    wait "$player" || true
-    echo "play: the player was still showing its window; play ended it"
-  else
-    wait "$player" || rc=$?
+# The demo as a Windows path.
+demo=${1:-sample.dm_48}
+case "$demo" in
+  [A-Za-z]:\\*) ;;
+  /*) demo=$(winepath -w "$demo" 2>/dev/null) ;;
+  *) demo="C:\\Demos\\$demo" ;;
+esac
+unix_demo=$(winepath -u "$demo" 2>/dev/null)
+[ -f "$unix_demo" ] || { echo "play: no such demo: $demo"; exit 1; }
+
+# The game folder the demo goes to, and the prepared files worth watching there.
+GAMES="$DRIVE_C/Games"
+case "${demo,,}" in
+  *.efdemo) folder="$GAMES/Elite Force"
+            watch='baseef\kalvenmarque.cfg;baseEF\Demos\Kalvenmarque.efdemo;baseef\hmconfig.cfg' ;;
+  *.dm2) folder="$GAMES/Quake2"
+         watch='baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg' ;;
+  *.dem)
+    if head -c 6 "$unix_demo" | grep -qi '^hldemo'; then
+      folder="$GAMES/Half-Life"; watch='valve\kalvenmarque.cfg;valve\Kalvenmarque.dem;valve\config.cfg'
+    elif head -c 255 "$unix_demo" | grep -qa '\.bsp'; then
+      folder="$GAMES/Quake"; watch='id1\kalvenmarque.cfg;id1\Kalvenmarque.dem;id1\config.cfg'
+    else
+      folder="$GAMES/UnrealTournament"; watch='System\kalvenmarque.u;System\Kalvenmarque.dem'
+    fi ;;
+  *) folder="$GAMES/Quake III Arena"
+     watch="baseq3\\Kalvenmarque.cfg;baseq3\\q3config.cfg;baseq3\\demos\\Kalvenmarque.${demo##*.}" ;;
+esac
+
+# One line per file: its path below the folder, R for read-only, and for Quake 3 the
+# release its executable names.
+account() {
+  local f rel flag release
+  if [ -f "$folder/quake3.exe" ]; then
+    release=$(tail -c 64 "$folder/quake3.exe" | tr -d '\0' | sed -n 's/^KALV-RELEASE //p')
+    echo "    release: ${release:-unknown}"
   fi
+  while IFS= read -r -d '' f; do
+    rel=${f#"$folder"/}
+    case "$rel" in *.exe|standin.log) continue ;; esac
+    # Wine keeps the read-only flag as the file's missing write permission.
+    flag=" "
+    (( 8#$(stat -c %a "$f") & 8#200 )) || flag="R"
+    printf '    %s %s\n' "$flag" "$rel"
+  done < <(find "$folder" -type f -print0 | sort -z)
+}
+
+log="$SANDBOX/standin.log"
+rm -f -- "$log"
+export KALV_STANDIN_LOG KALV_STANDIN_MODE="show:${KALV_PLAY_GAME_MS:-5000}" KALV_STANDIN_WATCH
+KALV_STANDIN_LOG=$(winepath -w "$log")
+KALV_STANDIN_WATCH=$(for w in ${watch//;/ }; do printf '%s\\%s;' "$(winepath -w "$folder")" "$w"; done)
+
+echo "play: the game folder $(winepath -w "$folder") before the demo:"
+account
+echo "play: opening $demo through its association (as a double-click in Explorer)"
+timeout 120 wine start /unix "$unix_demo" >"$SANDBOX/player.log" 2>&1 &
+for _ in $(seq 1 600); do [ -s "$log" ] && break; sleep 0.1; done
+if [ ! -s "$log" ]; then
+  echo "play: the game was not started; messages the player showed:"
+  timeout 30 wine "$BUILD/win32/e2e-tools/ui_driver.exe" messagebox --timeout 2000 2>/dev/null || true
+  exit 1
 fi
-echo "play: Kalvenmarque ended (exit code $rc)"
-exit "$rc"
+sleep 1
+echo "play: while the game runs:"
+account
+sed -n 's/^commandline: /    started as: /p; s/^release: /    game release: /p; s/^watch-state: /      /p; s/^watch: /    watched: /p' "$log"
+screenshot
+# The run is over when the player (and for Quake 2 its companion) has ended.
+for _ in $(seq 1 600); do
+  pgrep -f 'Kalvenmarque\.exe|kalvq2_sub\.exe' >/dev/null || break
+  sleep 0.1
+done
+echo "play: after the game:"
+account
+echo "play: done"

@@ -133,7 +133,7 @@ case_main_start_without_demo_shows_splash_then_main_window() {
   kalv_screenshot main-en
   kalv_assert_contains main.txt "text=Kalvenmarque v1.2.0 - KVM Demo Player"
   kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.31" "$(mw_text main.txt 2007)" "Quake 3 line"
-  kalv_assert_eq " Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text main.txt 2006)" "Half-Life line"
+  kalv_assert_eq " Half-Life Status: Found - Version: v1.1.0.8" "$(mw_text main.txt 2006)" "Half-Life line"
   kalv_assert_contains main.txt "id=2005 class=Static enabled=1 visible=1 value=- text= Star Trek Voyager"
   kalv_assert_contains main.txt "Status: Found - Version: v1.20"
   kalv_assert_eq " Quake 1 Status: Found" "$(mw_text main.txt 2004)" "Quake 1 line"
@@ -328,8 +328,8 @@ case_options_typed_path_updates_both_status_labels() {
   kalv_driver set-text --has-id 3055 --id 3011 --text "$(kalv_win "$MW_GAMES/Half-Life")" --type >/dev/null
   mw_options_dump options-back.txt
   mw_main_dump main-back.txt 5000
-  kalv_assert_eq "Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text options-back.txt 3035)"
-  kalv_assert_eq " Half-Life Status: Found - Version: v1.2.0.0" "$(mw_text main-back.txt 2006)"
+  kalv_assert_eq "Half-Life Status: Found - Version: v1.1.0.8" "$(mw_text options-back.txt 3035)"
+  kalv_assert_eq " Half-Life Status: Found - Version: v1.1.0.8" "$(mw_text main-back.txt 2006)"
   mw_press 3055 3055
   mw_close_main
   mw_forget_settings

@@ -6,12 +6,13 @@
 KALV_XVFB_PID=""
 KALV_WINE_WORK=""
 
-# Starts Xvfb on a display it picks itself (no race with other runs).
+# Starts Xvfb on a display it picks itself (no race with other runs). A black root (-br)
+# is repainted where a window closes, so a screenshot never shows a hidden window.
 kalv_start_display() {
   local work=$1
   local fdfile="$work/xvfb.display"
   : >"$fdfile"
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset 9>"$fdfile" \
+  Xvfb -displayfd 9 -br -screen 0 1280x1024x24 -nolisten tcp -noreset 9>"$fdfile" \
     >"$work/xvfb.log" 2>&1 &
   KALV_XVFB_PID=$!
   local i

@@ -123,6 +123,47 @@ void AppendToLog(const std::wstring& logPath, const std::string& block) {
   }
 }
 
+// A copy of the stand-in can carry a release marker appended to its file
+// ("KALV-RELEASE v1.27h"), so a test sees which stored executable was started.
+std::string ReleaseMarker(const std::wstring& module) {
+  HANDLE file = CreateFileW(module.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  LARGE_INTEGER size{};
+  GetFileSizeEx(file, &size);
+  const LONGLONG tail = size.QuadPart < 256 ? size.QuadPart : 256;
+  LARGE_INTEGER at{};
+  at.QuadPart = size.QuadPart - tail;
+  std::string bytes(static_cast<std::size_t>(tail), '\0');
+  DWORD got = 0;
+  if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN))
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  CloseHandle(file);
+  bytes.resize(got);
+  const std::string marker = "KALV-RELEASE ";
+  const std::size_t found = bytes.rfind(marker);
+  if (found == std::string::npos) return "";
+  std::string release = bytes.substr(found + marker.size());
+  const std::size_t end = release.find_first_of("\r\n");
+  return end == std::string::npos ? release : release.substr(0, end);
+}
+
+// A plain window that says how the game was started, for a person watching a run.
+void ShowFor(DWORD milliseconds, const std::wstring& text) {
+  HWND window = CreateWindowExW(0, L"STATIC", text.c_str(),
+                                WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | SS_CENTER,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 640, 200, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  SetWindowTextW(window, text.c_str());
+  const DWORD until = GetTickCount() + milliseconds;
+  while (GetTickCount() < until) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  DestroyWindow(window);
+}
+
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -138,6 +179,8 @@ int Run() {
   block += "commandline: " + ToUtf8(GetCommandLineW()) + "\n";
   block += "workdir: " + ToUtf8(WorkingDirectory()) + "\n";
   block += "pid: " + std::to_string(GetCurrentProcessId()) + "\n";
+  const std::string release = ReleaseMarker(module);
+  if (!release.empty()) block += "release: " + release + "\n";
   for (const std::wstring& name : SplitList(Env(L"KALV_STANDIN_WATCH"))) block += DescribeWatched(name);
   block += "mode: " + ToUtf8(mode) + "\n";
   block += "[/standin]\n";
@@ -148,6 +191,11 @@ int Run() {
     int answer = MessageBoxW(nullptr, mode.c_str() + 4, L"Stand-in question",
                              MB_YESNOCANCEL | MB_ICONQUESTION);
     AppendToLog(logPath, "answer: " + std::to_string(answer) + "\n");
+  } else if (mode.rfind(L"show:", 0) == 0) {
+    std::wstring text = L"Stand-in game " + module;
+    if (!release.empty()) text += L" (release " + ToWide(release) + L")";
+    text += L"\nstarted as: " + std::wstring(GetCommandLineW());
+    ShowFor(static_cast<DWORD>(_wtoi(mode.c_str() + 5)), text);
   } else if (mode.rfind(L"sleep:", 0) == 0) {
     Sleep(static_cast<DWORD>(_wtoi(mode.c_str() + 6)));
   } else if (mode == L"wait") {

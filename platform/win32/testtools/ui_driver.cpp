@@ -27,7 +27,8 @@ const char kUsageText[] =
     "                 [--timeout ms] [--id N] [--text T] [--index K] [--type] [--force]\n"
     "commands: list, wait-window, wait-gone, dump, messagebox [--press ID],\n"
     "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
-    "          close, end-processes --under FOLDER [--under FOLDER...]\n"
+    "          close, end-processes --under FOLDER [--under FOLDER...],\n"
+    "          launch --exe FILE --text COMMANDLINE [--timeout ms]\n"
     "filters: --has-id N keeps windows holding a control with id N\n";
 
 struct Options {
@@ -43,6 +44,7 @@ struct Options {
   bool type = false;
   bool force = false;
   std::vector<std::wstring> under;
+  std::wstring exe;
 };
 
 // Control texts go on one line: line breaks and tabs are shown escaped.
@@ -321,6 +323,31 @@ int EndProcessesCommand(const Options& options) {
   return kDone;
 }
 
+// Starts --exe with exactly the command line --text (nothing quoted or split on the way,
+// as Explorer, a shortcut or a script may pass it) and waits up to --timeout for it to
+// end; prints "exit: <code>". 1 when it still runs.
+int LaunchCommand(const Options& options) {
+  std::vector<wchar_t> line(options.text.begin(), options.text.end());
+  line.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(options.exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    WriteErr("ui_driver: cannot start " + ToUtf8(options.exe) + "\n");
+    return kControlFault;
+  }
+  CloseHandle(process.hThread);
+  WriteOut("pid: " + std::to_string(process.dwProcessId) + "\n");
+  const DWORD waited = WaitForSingleObject(process.hProcess, options.timeoutMs);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  if (waited != WAIT_OBJECT_0) return kTimedOut;
+  WriteOut("exit: " + std::to_string(code) + "\n");
+  return kDone;
+}
+
 bool Parse(int argc, wchar_t** argv, Options& options) {
   if (argc < 2) return false;
   options.command = argv[1];
@@ -342,6 +369,7 @@ bool Parse(int argc, wchar_t** argv, Options& options) {
     else if (arg == L"--press") options.pressId = _wtoi(v);
     else if (arg == L"--has-id") options.filter.hasControlId = _wtoi(v);
     else if (arg == L"--under") options.under.push_back(v);
+    else if (arg == L"--exe") options.exe = v;
     else return false;
   }
   return true;
@@ -376,6 +404,7 @@ int Run() {
   if (c == L"select") return SelectCommand(options);
   if (c == L"close") return CloseCommand(options);
   if (c == L"end-processes") return EndProcessesCommand(options);
+  if (c == L"launch") return LaunchCommand(options);
   WriteErr(kUsageText);
   return kUsage;
 }
