@@ -38,13 +38,21 @@ void RunRestore(Program& program, const std::string& gameCode) {
 
 }  // namespace
 
+// A game starts in its own folder, as a shortcut to it does: old games find their data
+// relative to the working folder.
+std::string FolderOf(const std::string& executable) {
+  const std::size_t slash = executable.rfind('\\');
+  return slash == std::string::npos ? std::string() : executable.substr(0, slash);
+}
+
 // A process that cannot be opened for querying reads as exit code 0, so the wait ends
 // after one round. The query handle is closed before the restore runs, so a restore that
 // ends the program leaves nothing open.
 void RunGameAndWait(Program& program, const std::string& executable,
                     const std::string& commandLine, const std::string& gameCode) {
   Processes& processes = program.platform.processes;
-  const ProcessId id = OrRaise(processes.Start(executable, commandLine, ShowMode::NormalFocus));
+  const ProcessId id = OrRaise(
+      processes.Start(executable, commandLine, ShowMode::NormalFocus, FolderOf(executable)));
   auto opened = processes.OpenForQuery(id);
   std::unique_ptr<ProcessWatch> watch;
   if (opened) watch = std::move(opened).value();

@@ -22,11 +22,15 @@ std::string LoadText(Program& program, int id);
 // captions). Nothing for a language index outside 0 to 2: then no text is set or shown.
 std::optional<std::string> Localized(Program& program, int englishId, int step = 1);
 
-// Starts executable with commandLine in a normal focused window, hides the splash window,
+// Starts executable with commandLine in a normal focused window, in the executable's own
+// folder, hides the splash window,
 // waits for the game to end while keeping the windows responsive, then runs the game's
 // restore operation. A failed start raises its failure.
 void RunGameAndWait(Program& program, const std::string& executable,
                     const std::string& commandLine, const std::string& gameCode);
+
+// The folder of an executable's path ("" when it names none).
+std::string FolderOf(const std::string& executable);
 
 // Replaces destination by a copy of source in 2048-byte blocks while the splash progress
 // bar advances, and returns the source's size. A missing source shows the general error

@@ -47,7 +47,7 @@ case_rungame_runs_exact_command_line_and_restores_after_exit() {
   local log="$work/standin.log"
   kalv_assert_eq "$cmdline" "$(kalv_standin_field "$log" commandline)" "game command line"
   kalv_assert_eq "$exe" "$(kalv_standin_field "$log" module)" "started executable"
-  kalv_assert_eq "$(kalv_win "$work")" "$(kalv_standin_field "$log" workdir)" "game working folder"
+  kalv_assert_eq "$(kalv_win "$games")" "$(kalv_standin_field "$log" workdir)" "game working folder"
   kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$log")" "number of programs started"
   kalv_assert_not_contains "$log" 'module: C:\Program.exe' "the decoy ran"
   kalv_assert_contains "$log" "[ended"

@@ -17,6 +17,8 @@
 #   $KALV_TOOLS     folder with standin_game.exe, ui_driver.exe and the probe programs
 #   $WINEPREFIX     the run's prefix; C:\ is $WINEPREFIX/drive_c
 #   $KALV_CASE, $KALV_CASE_DIR   the case's name and result folder
+#   $KALV_CDROM     unix folder of drive E:, an empty CD-ROM drive (a case fills it and
+#                   removes what it put there)
 #
 #   kalv_sandbox <name>          fresh empty folder C:\kalv-e2e\<case>\<name>; prints unix path
 #   kalv_pf_sandbox <name>       the same under C:\Program Files\kalv-e2e\<case>\<name>

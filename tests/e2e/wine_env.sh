@@ -44,6 +44,16 @@ kalv_start_prefix() {
   # A crashing test program must not leave a debugger dialog behind.
   timeout 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >>"$work/wineboot.log" 2>&1 || true
+  # Drive E: is an empty CD-ROM drive (KALV_CDROM is its folder); a case puts a CD in by
+  # filling the folder. Wine reads the drive types when its services start, so they are
+  # started again.
+  export KALV_CDROM="$work/cdrom"
+  mkdir -p "$KALV_CDROM"
+  ln -sfn -- "$KALV_CDROM" "$WINEPREFIX/dosdevices/e:"
+  timeout 60 wine reg add 'HKLM\Software\Wine\Drives' /v e: /t REG_SZ /d cdrom /f \
+    >>"$work/wineboot.log" 2>&1 || true
+  timeout 60 wineserver -k >/dev/null 2>&1 || true
+  wineserver -p >>"$work/wineserver.log" 2>&1
 }
 
 kalv_wine_up() {
