@@ -224,3 +224,171 @@ case_play_elite_force_by_protocol() {
   pl_started
   pl_assert_state "$ef" before.txt
 }
+
+# Quake 1 with three executables and the saved choice q.exe; the game ends with exit code
+# 259, which once read as "still running": the player notices the end all the same.
+case_play_quake1_demo_with_the_chosen_executable() {
+  mw_world
+  local q1="$MW_GAMES/Quake"
+  pl_state "$q1" >before.txt
+  pl_game sleep:1500 259 'id1\kalvenmarque.cfg;id1\Kalvenmarque.dem;id1\config.cfg'
+  pl_open "$MW_WORLD/Demos/quake1.dem"
+  pl_ended 0
+  kalv_assert_eq "$(kalv_win "$q1")\\q.exe -basedir $(kalv_win "$q1") +exec kalvenmarque.cfg" \
+    "$(pl_field commandline)" "Quake 1 command line"
+  kalv_assert_eq "$(kalv_win "$q1")" "$(pl_field workdir)" "working folder"
+  kalv_assert_contains "$PL_LOG" "[ended"
+  [ "$(grep -c 'exists=1' "$PL_LOG")" -eq 3 ] || kalv_fail "not every prepared file was there"
+  kalv_assert_contains "$PL_LOG" "exists=1 readonly=1"
+  pl_assert_state "$q1" before.txt
+}
+
+# Half-Life starts hl.exe, a retail Counter-Strike folder cstrike.exe; a crashed game is
+# restored after like any other.
+case_play_half_life_and_counter_strike() {
+  mw_world
+  local hl="$MW_GAMES/Half-Life"
+  pl_state "$hl" >before.txt
+  pl_game crash 0 'valve\kalvenmarque.cfg;valve\Kalvenmarque.dem;valve\config.cfg'
+  pl_open "$MW_WORLD/Demos/sample.dem"
+  pl_ended 0
+  kalv_assert_eq "$(kalv_win "$hl")\\hl.exe -console +connect localhost +exec kalvenmarque.cfg" \
+    "$(pl_field commandline)" "Half-Life command line"
+  kalv_assert_contains "$PL_LOG" "exists=1 readonly=1"
+  pl_assert_state "$hl" before.txt
+
+  mv -- "$hl/hl.exe" "$hl/cstrike.exe"
+  pl_state "$hl" >before-cs.txt
+  pl_game exit
+  pl_open "$MW_WORLD/Demos/sample.dem"
+  pl_ended 0
+  kalv_assert_eq "$(kalv_win "$hl")\\cstrike.exe -console +connect localhost +exec kalvenmarque.cfg" \
+    "$(pl_field commandline)" "Counter-Strike command line"
+  pl_assert_state "$hl" before-cs.txt
+}
+
+# Unreal Tournament gets the script package and the playback options in the address.
+case_play_unreal_tournament_with_its_playback_options() {
+  mw_world
+  local ut="$MW_GAMES/UnrealTournament"
+  mw_setting "Unreal Tournament - No Frame Cap" 1
+  pl_state "$ut" >before.txt
+  pl_game exit 0 'kalvenmarque.u;Kalvenmarque.dem'
+  pl_open "$MW_WORLD/Demos/unreal.dem"
+  pl_ended 0
+  kalv_assert_eq "$(kalv_win "$ut")\\System\\UnrealTournament.exe UT-Logo-Map.unr?Game=kalvenmarque.kalvenmarque?demo=kalvenmarque.dem?noframecap?timebased" \
+    "$(pl_field commandline)" "Unreal Tournament command line"
+  kalv_assert_eq "$(kalv_win "$ut")\\System" "$(pl_field workdir)" "working folder"
+  [ "$(grep -c 'exists=1' "$PL_LOG")" -eq 2 ] || kalv_fail "package or demo missing while playing"
+  pl_assert_state "$ut" before.txt
+  mw_forget_settings
+}
+
+# Quake 2 through the real companion: the player ends at once, the companion starts the
+# game in the Quake 2 folder, waits for it (an exit code of 259 included) and cleans up.
+case_play_quake2_through_its_companion() {
+  mw_world
+  local q2="$MW_GAMES/Quake2"
+  pl_state "$q2" >before.txt
+  pl_game wait 259 'baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg'
+  pl_open "$MW_WORLD/Demos/sample.dm2"
+  pl_ended 0 30
+  pl_started
+  kalv_assert_eq "$(kalv_win "$q2")\\quake2.exe +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \
+    "$(pl_field commandline)" "Quake 2 command line"
+  kalv_assert_eq "$(kalv_win "$q2")" "$(pl_field workdir)" "working folder"
+  [ "$(grep -c 'exists=1' "$PL_LOG")" -eq 3 ] || kalv_fail "not every prepared file was there"
+  pl_read_only "$q2/baseq2/config.cfg" || kalv_fail "config.cfg is writable while the game runs"
+  pl_release_game
+  local i
+  for ((i = 0; i < 300; i++)); do
+    [ -e "$q2/baseq2/kalvenmarque.cfg" ] || break
+    sleep 0.1
+  done
+  for ((i = 0; i < 100; i++)); do pl_read_only "$q2/baseq2/config.cfg" || break; sleep 0.1; done
+  kalv_assert_file "$q2/kalvq2_sub.exe" "the companion stays"
+  rm -f -- "$q2/kalvq2_sub.exe"
+  pl_assert_state "$q2" before.txt "the companion did not clean up"
+}
+
+# The demo a user opens may be the copy a run left in the game folder, here reached by
+# another route to the same file (the Z: drive): it is neither emptied by a copy onto
+# itself nor deleted afterwards.
+case_play_demo_opened_from_its_fixed_name_survives() {
+  mw_world
+  local q3="$MW_GAMES/Quake III Arena" own
+  own="$q3/baseq3/demos/Kalvenmarque.dm_66"
+  printf 'the user keeps this demo\n' >"$own"
+  pl_state "$q3" >before.txt
+  pl_game exit
+  kalv_run "$KALV_TOOLS/ui_driver.exe" launch --exe "$(kalv_win "$MW_PLAYER/Kalvenmarque.exe")" \
+    --text "\"$(kalv_win "$MW_PLAYER/Kalvenmarque.exe")\" Z:${own//\//\\}" --timeout 60000
+  PL_PID=$KALV_PID
+  kalv_wait_exit "$PL_PID" 70 || kalv_fail "the player did not end"
+  pl_started
+  kalv_assert_eq "the user keeps this demo" "$(cat "$own")" "the demo opened"
+  pl_assert_state "$q3" before.txt
+}
+
+# The command lines Explorer does not send: one quoted path (a shortcut, "Open with", a
+# script), and a demo in the root of a drive while the player's working folder lies on
+# that drive, next to a demo of the same name.
+case_play_quoted_path_and_demo_in_a_drive_root() {
+  mw_world
+  local q3="$MW_GAMES/Quake III Arena" player
+  player=$(kalv_win "$MW_PLAYER/Kalvenmarque.exe")
+  pl_game exit 0 'baseq3\demos\Kalvenmarque.dm_66'
+  kalv_driver launch --exe "$player" --timeout 60000 \
+    --text "\"$player\" \"$(kalv_win "$MW_WORLD/Demos/sample.dm_66")\"" >quoted.txt ||
+    kalv_fail "the player did not end"
+  kalv_assert_contains quoted.txt "exit: 0"
+  pl_started
+
+  local stick
+  stick=$(kalv_sandbox stick)
+  ln -sfn -- "$stick" "$WINEPREFIX/dosdevices/f:"
+  kalv_cleanup_add "$WINEPREFIX/dosdevices/f:"
+  mkdir -p -- "$stick/elsewhere"
+  printf 'the demo in the root\n' >"$stick/match.dm_66"
+  printf 'another demo of the same name\n' >"$stick/elsewhere/match.dm_66"
+  pl_game exit 0 'baseq3\demos\Kalvenmarque.dm_66'
+  kalv_driver launch --exe "$player" --dir 'F:\elsewhere' --timeout 60000 \
+    --text "\"$player\" F:\\match.dm_66" >root.txt || kalv_fail "the player did not end"
+  kalv_assert_contains root.txt "exit: 0"
+  pl_started
+  kalv_assert_contains "$PL_LOG" "content: the demo in the root"
+}
+
+# The updater is started by its quoted path from a player below Program Files: each of
+# the three buttons of the advanced options reaches it with its switch.
+case_play_advanced_options_from_program_files() {
+  mw_world pf
+  mw_start
+  mw_main_dump main.txt
+  mw_open_options
+  mw_press 3055 3054
+  kalv_driver wait-window --has-id 4005 --timeout 15000 >/dev/null || kalv_fail "no advanced window"
+  mw_press 4005 4003
+  kalv_driver messagebox --timeout 15000 --press 6 >/dev/null || kalv_fail "no confirmation"
+  kalv_driver messagebox --timeout 15000 --press 1 >removed.txt || kalv_fail "no completion"
+  kalv_assert_contains removed.txt "text: File Associations uninstalled successfully."
+  local i
+  for ((i = 0; i < 100; i++)); do kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 || break; sleep 0.2; done
+  kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 && kalv_fail "the associations are still there"
+
+  mw_press 4005 4002
+  kalv_driver messagebox --timeout 15000 --press 6 >/dev/null || kalv_fail "no confirmation"
+  kalv_driver messagebox --timeout 15000 --press 1 >/dev/null || kalv_fail "no completion"
+  for ((i = 0; i < 100; i++)); do kalv_reg_query 'HKCR\Kalvenmarque.v1_30_\Shell\Open\Command' >command.txt 2>&1 && break; sleep 0.2; done
+  kalv_assert_contains command.txt "$(kalv_win "$MW_PLAYER")\\Kalvenmarque.exe"
+
+  mw_press 4005 4004
+  kalv_driver messagebox --timeout 15000 --press 6 >/dev/null || kalv_fail "no confirmation"
+  kalv_wait_exit "$MW_PID" 30 || kalv_fail "Uninstall did not end the player"
+  kalv_driver messagebox --timeout 30000 >uninstall.txt || kalv_fail "the updater said nothing"
+  kalv_assert_contains uninstall.txt "Uninstall log not found"
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+  for ((i = 0; i < 100; i++)); do kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 || break; sleep 0.2; done
+  kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 && kalv_fail "the associations survived the uninstall"
+  mw_forget_settings
+}

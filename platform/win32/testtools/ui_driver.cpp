@@ -28,7 +28,7 @@ const char kUsageText[] =
     "commands: list, wait-window, wait-gone, dump, messagebox [--press ID],\n"
     "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
     "          close, end-processes --under FOLDER [--under FOLDER...],\n"
-    "          launch --exe FILE --text COMMANDLINE [--timeout ms]\n"
+    "          launch --exe FILE --text COMMANDLINE [--dir FOLDER] [--timeout ms]\n"
     "filters: --has-id N keeps windows holding a control with id N\n";
 
 struct Options {
@@ -45,6 +45,7 @@ struct Options {
   bool force = false;
   std::vector<std::wstring> under;
   std::wstring exe;
+  std::wstring dir;  // the working folder of launch
 };
 
 // Control texts go on one line: line breaks and tabs are shown escaped.
@@ -324,8 +325,8 @@ int EndProcessesCommand(const Options& options) {
 }
 
 // Starts --exe with exactly the command line --text (nothing quoted or split on the way,
-// as Explorer, a shortcut or a script may pass it) and waits up to --timeout for it to
-// end; prints "exit: <code>". 1 when it still runs.
+// as Explorer, a shortcut or a script may pass it), in the working folder --dir, and
+// waits up to --timeout for it to end; prints "exit: <code>". 1 when it still runs.
 int LaunchCommand(const Options& options) {
   std::vector<wchar_t> line(options.text.begin(), options.text.end());
   line.push_back(L'\0');
@@ -333,7 +334,7 @@ int LaunchCommand(const Options& options) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(options.exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
+                      options.dir.empty() ? nullptr : options.dir.c_str(), &startup, &process)) {
     WriteErr("ui_driver: cannot start " + ToUtf8(options.exe) + "\n");
     return kControlFault;
   }
@@ -370,6 +371,7 @@ bool Parse(int argc, wchar_t** argv, Options& options) {
     else if (arg == L"--has-id") options.filter.hasControlId = _wtoi(v);
     else if (arg == L"--under") options.under.push_back(v);
     else if (arg == L"--exe") options.exe = v;
+    else if (arg == L"--dir") options.dir = v;
     else return false;
   }
   return true;
