@@ -133,6 +133,9 @@ class FakeClock {
   void Advance(std::uint64_t ms) { now_ += ms; }
   std::uint64_t sleptTotal = 0;
   int sleeps = 0;
+  // Waits for a process's end or a message, and the fake time they let pass.
+  std::uint64_t waitedTotal = 0;
+  int waits = 0;
 
  private:
   std::uint64_t now_ = 0;
@@ -177,7 +180,10 @@ class FakeProcesses : public Processes {
   void Exit(ProcessId id, std::uint32_t code = 0);
   // The exit code a query would read now (kStillActive while running); 5 for an unknown id.
   Result<std::uint32_t> ExitCodeNow(ProcessId id) const;
-  // Called on every Sleep and PumpMessages, for tests that act while the program waits.
+  // Whether the process has ended by now; 5 for an unknown id.
+  Result<bool> EndedNow(ProcessId id) const;
+  // Called on every Sleep, wait and PumpMessages, for tests that act while the program
+  // waits.
   std::function<void()> whileWaiting;
   // The result of ShellOpen.
   Status shellOpenResult;
@@ -191,6 +197,9 @@ class FakeProcesses : public Processes {
   void RunMessageLoop() override { ++messageLoops_; }
   int messageLoops() const { return messageLoops_; }
   void Sleep(unsigned milliseconds) override;
+  // Lets fake time pass up to the watched process's end or by the bound, whichever is
+  // first; no message ever arrives.
+  void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
 
   struct Running {
     std::uint64_t endsAt = 0;

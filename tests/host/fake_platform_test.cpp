@@ -326,6 +326,35 @@ TEST(FakeProcessTable, AProcessRunsForItsFakeTimeAndCanBeEndedEarly) {
   EXPECT_EQ(fake.processes.ExitCodeNow(second.value()).value_or(0), 3u);
 }
 
+TEST(FakeProcessTable, AWaitLastsToTheProcesssEndOrItsBoundAndIsCounted) {
+  FakePlatform fake;
+  fake.files.AddFile("C:\\game.exe", "");
+  fake.processes.next.runMilliseconds = 700;
+  fake.processes.next.exitCode = kStillActive;
+  auto id = fake.processes.Start("C:\\game.exe", "game", ShowMode::Normal);
+  ASSERT_TRUE(id.ok());
+  auto watch = fake.processes.OpenForQuery(id.value());
+  ASSERT_TRUE(watch.ok());
+  int hooks = 0;
+  fake.processes.whileWaiting = [&] { ++hooks; };
+
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  EXPECT_EQ(fake.clock.now(), 450u);
+  EXPECT_FALSE(watch.value()->HasEnded().value_or(true));
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  EXPECT_EQ(fake.clock.now(), 700u);
+  EXPECT_TRUE(watch.value()->HasEnded().value_or(false));
+  EXPECT_EQ(watch.value()->ExitCode().value_or(0), kStillActive);
+  // An ended process lets no time pass; without a watch the whole bound passes.
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  fake.processes.WaitForEndOrMessage(nullptr, 300);
+  EXPECT_EQ(fake.clock.now(), 1000u);
+  EXPECT_EQ(fake.clock.waits, 4);
+  EXPECT_EQ(fake.clock.waitedTotal, 1000u);
+  EXPECT_EQ(fake.clock.sleeps, 0);
+  EXPECT_EQ(hooks, 4);
+}
+
 TEST(FakeProcessTable, StartNeedsAnExistingExecutableFile) {
   FakePlatform fake;
   fake.files.AddDirectory("C:\\Q3\\quake3.exe");

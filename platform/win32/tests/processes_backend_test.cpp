@@ -105,6 +105,50 @@ TEST_F(Win32ProcessesTest, PumpingLeavesAQuitRequestForTheMessageLoop) {
   EXPECT_EQ(msg.wParam, 5u);
 }
 
+// Longer than the whole run may take: a wait that misses what it waits for shows as
+// the run's time limit.
+constexpr unsigned kLongerThanTheRun = 600000;
+
+TEST_F(Win32ProcessesTest, AWindowMessageEndsTheWaitForARunningProcess) {
+  const std::string exe = At("child.exe");
+  CopySelf(exe);
+  const std::string flag = At("go.txt");
+  auto id = processes().Start(exe, "child.exe --child-wait " + flag, ShowMode::Hidden, "");
+  ASSERT_TRUE(id.ok());
+  auto watch = processes().OpenForQuery(id.value());
+  ASSERT_TRUE(watch.ok());
+  ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_USER + 7, 0, 0));
+  processes().WaitForEndOrMessage(watch.value().get(), kLongerThanTheRun);
+  EXPECT_FALSE(watch.value()->HasEnded().value_or(true));
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 7, WM_USER + 7, PM_REMOVE));
+  ASSERT_TRUE(WriteTestFile(flag, "go"));
+  WaitForProcessEnd(processes(), watch.value().get(), kLongerThanTheRun);
+  EXPECT_EQ(watch.value()->ExitCode().value_or(0), 3u);
+}
+
+// PumpMessages leaves a quit request in the queue; the wait must not wake for it over
+// and over, and it must still be there for the message loop afterwards.
+TEST_F(Win32ProcessesTest, AWaitingQuitRequestNeitherWakesTheWaitNorGetsLost) {
+  const std::string exe = At("child.exe");
+  CopySelf(exe);
+  auto id = processes().Start(exe, "child.exe --child-sleep 300", ShowMode::Hidden, "");
+  ASSERT_TRUE(id.ok());
+  auto watch = processes().OpenForQuery(id.value());
+  ASSERT_TRUE(watch.ok());
+  PostQuitMessage(4);
+  int rounds = 0;
+  while (rounds < 50 && !watch.value()->HasEnded().value_or(true)) {
+    processes().PumpMessages();
+    processes().WaitForEndOrMessage(watch.value().get(), kLongerThanTheRun);
+    ++rounds;
+  }
+  EXPECT_TRUE(watch.value()->HasEnded().value_or(false)) << rounds << " rounds";
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 4u);
+}
+
 TEST_F(Win32ProcessesTest, ShellOpenOfAMissingFileFails) {
   const Status opened =
       processes().ShellOpen(At("absent.txt"), "", "", ShowMode::NormalFocus);
