@@ -12,8 +12,17 @@ class FakeBackend : public kalv::contract::ContractBackend {
   void HoldOpen(const std::string& path) override { fake_.files.HoldOpen(path); }
   void ReleaseAll() override { fake_.files.ReleaseAll(); }
 
+  // It runs 50 ms of fake time, so a first look finds it still running.
+  ChildProgram ChildEndingWith(std::uint32_t exitCode) override {
+    fake_.files.AddFile(kChild, "MZ");
+    fake_.processes.next.runMilliseconds = 50;
+    fake_.processes.next.exitCode = exitCode;
+    return {kChild, std::string("\"") + kChild + "\""};
+  }
+
  private:
   static constexpr const char* kScratch = "C:\\Users\\Player\\Temp\\KalvContract";
+  static constexpr const char* kChild = "C:\\Tools\\child.exe";
   kalv::fake::FakePlatform fake_;
 };
 

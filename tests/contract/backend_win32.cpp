@@ -30,6 +30,12 @@ class Win32Backend : public kalv::contract::ContractBackend {
   }
   void ReleaseAll() override { holds_.clear(); }
 
+  // The test program itself, in one of its child modes.
+  ChildProgram ChildEndingWith(std::uint32_t exitCode) override {
+    const std::string self = kalv::win32::RunningProgramPath();
+    return {self, "\"" + self + "\" --child-exit " + std::to_string(exitCode)};
+  }
+
  private:
   kalv::win32::Win32Platform backend_;
   std::string scratch_;

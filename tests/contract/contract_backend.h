@@ -2,6 +2,7 @@
 // under Windows. Each test build provides MakeContractBackend for its backend.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,13 @@ class ContractBackend {
   virtual void HoldOpen(const std::string& path) = 0;
   // Closes everything HoldOpen opened.
   virtual void ReleaseAll() = 0;
+
+  // A program to start that ends by itself with exitCode soon after it starts.
+  struct ChildProgram {
+    std::string executable;
+    std::string commandLine;
+  };
+  virtual ChildProgram ChildEndingWith(std::uint32_t exitCode) = 0;
 };
 
 }  // namespace kalv::contract
