@@ -31,10 +31,14 @@ class FakeFiles : public Files {
   void AddFile(const std::string& path, const std::string& contents,
                std::uint32_t attributes = attr::kArchive);
   void AddDirectory(const std::string& path);
-  // "Another program" holds the file open exclusively: open, delete, rename and copy
-  // (from or onto) fail with 70 until released. Attributes and length stay readable and
-  // attributes stay settable, since Windows does not apply sharing to them.
-  void HoldOpen(const std::string& path);
+  // How "another program" holds a file open. Exclusive: reading and writing, sharing
+  // nothing, so open, delete, rename and copy (from or onto) fail with 70. Reading:
+  // sharing reading and writing but not deletion (a game playing a demo), so only
+  // delete and rename fail. Attributes and length stay readable and settable either way,
+  // since Windows does not apply sharing to them. The program's own open streams count
+  // the same way while they are open.
+  enum class Hold { Exclusive, Reading };
+  void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive);
   void Release(const std::string& path);
   void ReleaseAll();
   // The drive of path ("E:") accepts only this many more bytes of file data (writes past

@@ -9,13 +9,15 @@
 
 namespace kalv::win32 {
 
-ExclusiveHold::ExclusiveHold(const std::string& path) {
-  HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+FileHold::FileHold(const std::string& path, Mode mode) {
+  const DWORD access = mode == Exclusive ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+  const DWORD sharing = mode == Exclusive ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+  HANDLE h = CreateFileW(Wide(path).c_str(), access, sharing, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   handle_ = (h == INVALID_HANDLE_VALUE) ? nullptr : h;
 }
 
-ExclusiveHold::~ExclusiveHold() {
+FileHold::~FileHold() {
   if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
 }
 

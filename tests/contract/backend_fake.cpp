@@ -9,8 +9,12 @@ class FakeBackend : public kalv::contract::ContractBackend {
   FakeBackend() { fake_.files.AddDirectory(kScratch); }
   kalv::Platform& platform() override { return fake_.platform(); }
   std::string Scratch() override { return kScratch; }
-  void HoldOpen(const std::string& path) override { fake_.files.HoldOpen(path); }
+  void HoldOpen(const std::string& path, Hold hold) override {
+    using FakeHold = kalv::fake::FakeFiles::Hold;
+    fake_.files.HoldOpen(path, hold == Hold::Exclusive ? FakeHold::Exclusive : FakeHold::Reading);
+  }
   void ReleaseAll() override { fake_.files.ReleaseAll(); }
+
 
   // It runs 50 ms of fake time, so a first look finds it still running.
   ChildProgram ChildEndingWith(std::uint32_t exitCode) override {

@@ -23,12 +23,15 @@ class Win32Backend : public kalv::contract::ContractBackend {
   kalv::Platform& platform() override { return backend_.platform(); }
   std::string Scratch() override { return scratch_; }
 
-  void HoldOpen(const std::string& path) override {
-    auto hold = std::make_unique<kalv::win32::ExclusiveHold>(path);
-    if (!hold->held()) ADD_FAILURE() << "could not hold " << path << " open";
-    holds_.push_back(std::move(hold));
+  void HoldOpen(const std::string& path, Hold hold) override {
+    using FileHold = kalv::win32::FileHold;
+    auto held = std::make_unique<FileHold>(
+        path, hold == Hold::Exclusive ? FileHold::Exclusive : FileHold::Reading);
+    if (!held->held()) ADD_FAILURE() << "could not hold " << path << " open";
+    holds_.push_back(std::move(held));
   }
   void ReleaseAll() override { holds_.clear(); }
+
 
   // The test program itself, in one of its child modes.
   ChildProgram ChildEndingWith(std::uint32_t exitCode) override {
@@ -39,7 +42,7 @@ class Win32Backend : public kalv::contract::ContractBackend {
  private:
   kalv::win32::Win32Platform backend_;
   std::string scratch_;
-  std::vector<std::unique_ptr<kalv::win32::ExclusiveHold>> holds_;
+  std::vector<std::unique_ptr<kalv::win32::FileHold>> holds_;
 };
 
 }  // namespace

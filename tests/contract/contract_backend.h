@@ -17,10 +17,15 @@ class ContractBackend {
   // An empty directory that belongs to the running test (a Windows path, no trailing
   // backslash).
   virtual std::string Scratch() = 0;
-  // Another program opens path exclusively (no sharing) and keeps it open.
-  virtual void HoldOpen(const std::string& path) = 0;
+  // How another program holds a file open. Exclusive: reading and writing, sharing
+  // nothing. Reading: reading, sharing reading and writing but not deletion (a game
+  // playing a demo).
+  enum class Hold { Exclusive, Reading };
+  // Another program opens path and keeps it open.
+  virtual void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive) = 0;
   // Closes everything HoldOpen opened.
   virtual void ReleaseAll() = 0;
+
 
   // A program to start that ends by itself with exitCode soon after it starts.
   struct ChildProgram {

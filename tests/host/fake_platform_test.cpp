@@ -196,6 +196,7 @@ TEST(FakeFailPath, EveryOperationOnThePathFailsWithTheNumberUntilCleared) {
   EXPECT_EQ(files.Contents("C:\\d\\f.cfg"), std::optional<std::string>("abc"));
   files.FailPath("C:\\d\\f.cfg", 0);
   EXPECT_TRUE(stream.value()->Write("x").ok());
+  stream.value().reset();  // an open file cannot be deleted
   EXPECT_TRUE(files.Delete("C:\\d\\f.cfg").ok());
 }
 
