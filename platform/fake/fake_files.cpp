@@ -50,11 +50,12 @@ struct FakeFiles::State {
   std::map<std::string, NodePtr> nodes;
   std::map<int, OpenFile> opens;
   int nextOpen = 1;
+  PathContext context;
   std::map<std::string, std::uint64_t> freeSpace;  // by drive key; absent = no limit
   std::map<std::string, int> failing;
   int writes = 0;
 
-  ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path); }
+  ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path, context); }
   NodePtr Find(const std::string& key) const {
     auto it = nodes.find(key);
     return it == nodes.end() ? nullptr : it->second;
@@ -211,6 +212,14 @@ class FakeStream : public FileStream {
   int open_;
   std::size_t position_ = 0;
 };
+
+// An existing directory of the set-up, as a full path.
+std::string SetUpDirectory(const FakeFiles::State& state, const std::string& dir) {
+  ParsedPath p = SetUpPath(state, dir);
+  NodePtr node = state.Find(p);
+  if (!node || !node->directory) throw std::invalid_argument("not a directory: " + dir);
+  return p.full();
+}
 }  // namespace
 
 // Drive C: exists from the start, as on every Windows machine.
@@ -224,7 +233,7 @@ void FakeFiles::AddFile(const std::string& path, const std::string& contents,
                         std::uint32_t attributes) {
   ParsedPath p = SetUpPath(*state_, path);
   if (p.root()) throw std::invalid_argument("a drive root is not a file: " + path);
-  ParsedPath parent = SetUpPath(*state_, path + "\\..");
+  ParsedPath parent = SetUpPath(*state_, p.full() + "\\..");
   state_->MakeDirectories(parent);
   NodePtr node = state_->Find(p);
   if (node && node->directory) throw std::invalid_argument("a directory is there: " + path);
@@ -254,6 +263,22 @@ void FakeFiles::Release(const std::string& path) {
 void FakeFiles::ReleaseAll() {
   for (auto it = state_->opens.begin(); it != state_->opens.end();)
     it = it->second.otherProgram ? state_->opens.erase(it) : std::next(it);
+}
+
+void FakeFiles::SetCurrentDirectory(const std::string& dir) {
+  state_->context.currentDirectory = SetUpDirectory(*state_, dir);
+}
+
+void FakeFiles::SetDriveDirectory(const std::string& drive, const std::string& dir) {
+  const std::string full = SetUpDirectory(*state_, dir);
+  state_->context.driveDirectories[SetUpPath(*state_, drive + "\\").parts[0]] = full;
+}
+
+void FakeFiles::MapDrive(const std::string& drive, const std::string& folder) {
+  ParsedPath target = SetUpPath(*state_, folder);
+  state_->MakeDirectories(target);
+  const std::string letter = SetUpPath(*state_, drive + "\\").parts[0];
+  state_->context.mappedDrives[letter] = state_->Find(target)->display;
 }
 
 void FakeFiles::SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes) {
@@ -493,11 +518,16 @@ Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
   return names;
 }
 
+// The names as first written, reached through the drive the path names (a mapped drive
+// keeps its own letter).
 Result<std::string> FakeFiles::FullDirectoryPath(const std::string& dir) {
   ParsedPath p = state_->Parse(dir);
   NodePtr node = state_->Find(p);
   if (!node || !node->directory) return Result<std::string>::Fail(err::kPathNotFound);
-  return p.root() ? node->display + "\\" : node->display;
+  const std::string full =
+      p.mappedOnto.empty() ? node->display
+                           : p.parts[0] + node->display.substr(p.mappedOnto.size());
+  return full.size() == 2 ? full + "\\" : full;
 }
 
 }  // namespace kalv::fake

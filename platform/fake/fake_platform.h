@@ -41,6 +41,15 @@ class FakeFiles : public Files {
   void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive);
   void Release(const std::string& path);
   void ReleaseAll();
+  // Where relative paths start: the process's current directory ("name", "\name", and
+  // "X:name" on its drive), and the directory another drive remembers ("X:name" and "X:"
+  // there); both must exist. Until set, the current directory is "C:\" and other drives
+  // start at their roots.
+  void SetCurrentDirectory(const std::string& dir);
+  void SetDriveDirectory(const std::string& drive, const std::string& dir);
+  // Makes a drive letter another route to a folder, as a mapped drive is; the folder is
+  // created when missing.
+  void MapDrive(const std::string& drive, const std::string& folder);
   // The drive of path ("E:") accepts only this many more bytes of file data (writes past
   // it fail with 61 Disk full); nullopt removes the limit.
   void SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes);

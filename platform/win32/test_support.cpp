@@ -89,4 +89,36 @@ bool WriteTestFile(const std::string& path, const std::string& bytes) {
   return ok && written == bytes.size();
 }
 
+std::string CurrentDirectory() {
+  const DWORD need = GetCurrentDirectoryW(0, nullptr);
+  std::wstring dir(need, L'\0');
+  const DWORD got = GetCurrentDirectoryW(need, dir.data());
+  dir.resize(got < need ? got : 0);
+  return Utf8(dir);
+}
+
+bool SetCurrentDirectoryTo(const std::string& dir) {
+  return SetCurrentDirectoryW(Wide(dir).c_str()) != FALSE;
+}
+
+void SetDriveDirectory(const std::string& drive, const std::string& dir) {
+  const std::wstring name = L"=" + Wide(drive.substr(0, 2));
+  SetEnvironmentVariableW(name.c_str(), dir.empty() ? nullptr : Wide(dir).c_str());
+}
+
+// Wine names the Unix path of a Windows path through an export of its own.
+std::string UnixDriveRoute(const std::string& path) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name");
+  if (!proc) return std::string();
+  const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(proc));
+  char* name = unixName(Wide(path).c_str());
+  if (!name) return std::string();
+  std::string route = std::string("Z:") + name;
+  HeapFree(GetProcessHeap(), 0, name);
+  for (char& c : route)
+    if (c == '/') c = '\\';
+  return route;
+}
+
 }  // namespace kalv::win32

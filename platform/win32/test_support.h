@@ -38,4 +38,14 @@ std::string RunningProgramPath();
 std::uint32_t CurrentProcessId();
 // Writes a file with the given bytes (set-up without going through the backend).
 bool WriteTestFile(const std::string& path, const std::string& bytes);
+// The process's current directory, and setting it (false when it cannot be set).
+std::string CurrentDirectory();
+bool SetCurrentDirectoryTo(const std::string& dir);
+// The directory a drive other than the current one starts "X:name" from (the "=X:"
+// variable a command shell keeps); "" forgets it.
+void SetDriveDirectory(const std::string& drive, const std::string& dir);
+// The same path through Wine's Z: drive, which maps the Unix root: another route to the
+// same file. "" when not running under Wine.
+std::string UnixDriveRoute(const std::string& path);
+
 }  // namespace kalv::win32

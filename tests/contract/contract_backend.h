@@ -26,6 +26,12 @@ class ContractBackend {
   // Closes everything HoldOpen opened.
   virtual void ReleaseAll() = 0;
 
+  // Makes dir the process's current directory until the backend goes.
+  virtual void SetCurrentDirectory(const std::string& dir) = 0;
+  // Makes dir the directory drive ("Z:"), not the current one, starts "Z:name" from.
+  virtual void SetDriveDirectory(const std::string& drive, const std::string& dir) = 0;
+  // The same file or directory through another drive letter that reaches its folder.
+  virtual std::string OtherRouteTo(const std::string& path) = 0;
 
   // A program to start that ends by itself with exitCode soon after it starts.
   struct ChildProgram {

@@ -75,6 +75,48 @@ TEST(FakeFilesPaths, FirstSpellingIsKeptThroughOtherSpellings) {
   EXPECT_EQ(files.List("C:\\Demos", "*").value(), Names{"match.dm3"});
 }
 
+// Windows limits the resolved path and each name in UTF-16 units; a character outside
+// the basic plane takes two.
+TEST(FakeFilesPaths, LimitsCountUtf16UnitsOfTheResolvedPath) {
+  FakeFiles files;
+  files.AddDirectory("C:\\Games");
+  files.SetCurrentDirectory("C:\\Games");
+  EXPECT_TRUE(files.OpenWrite(std::string(250, 'n')).ok());  // "C:\Games\" + 250 = 259
+  EXPECT_EQ(files.OpenWrite(std::string(251, 'n')).failure().number, err::kPathNotFound);
+
+  std::string e255;
+  for (int i = 0; i < 255; ++i) e255 += "\xC3\xA9";
+  EXPECT_TRUE(files.OpenWrite("C:\\" + e255).ok());
+  EXPECT_EQ(files.OpenWrite("C:\\" + e255 + "\xC3\xA9").failure().number, err::kBadFileName);
+  std::string pairs;
+  for (int i = 0; i < 127; ++i) pairs += "\xF0\x9F\x98\x80";
+  EXPECT_TRUE(files.OpenWrite("C:\\" + pairs).ok());
+  EXPECT_EQ(files.OpenWrite("C:\\" + pairs + "\xF0\x9F\x98\x80").failure().number,
+            err::kBadFileName);
+}
+
+TEST(FakeFilesPaths, CurrentDirectoriesPerDriveAndMappedDrives) {
+  FakeFiles files;
+  files.AddFile("C:\\Games\\Quake3\\q3config.cfg", "q");
+  files.AddFile("E:\\Demos\\match.dm_66", "demo");
+  files.SetCurrentDirectory("c:\\games");
+  EXPECT_EQ(files.Contents("Quake3\\q3config.cfg"), std::optional<std::string>("q"));
+  EXPECT_EQ(files.FullDirectoryPath("E:").value_or("?"), "E:\\");
+  files.SetDriveDirectory("e:", "E:\\Demos");
+  EXPECT_EQ(files.Contents("E:match.dm_66"), std::optional<std::string>("demo"));
+  EXPECT_EQ(files.FullDirectoryPath("E:").value_or("?"), "E:\\Demos");
+  // On its own drive the current directory wins; C: remembers nothing once left.
+  files.SetCurrentDirectory("E:\\");
+  EXPECT_FALSE(files.Contents("E:match.dm_66").has_value());
+  EXPECT_EQ(files.Contents("\\Demos\\match.dm_66"), std::optional<std::string>("demo"));
+  EXPECT_EQ(files.FullDirectoryPath("C:").value_or("?"), "C:\\");
+  EXPECT_THROW(files.SetCurrentDirectory("C:\\Missing"), std::invalid_argument);
+
+  files.MapDrive("S:", "C:\\Games");
+  EXPECT_EQ(files.FullDirectoryPath("s:\\quake3").value_or("?"), "S:\\Quake3");
+  EXPECT_EQ(files.FullDirectoryPath("S:").value_or("?"), "S:\\");
+}
+
 TEST(FakeFilesRules, ErrorNumbersOfDirectoriesAndParents) {
   FakeFiles files;
   files.AddFile("C:\\Q\\file.txt", "x");
