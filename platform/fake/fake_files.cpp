@@ -500,6 +500,13 @@ bool FakeFiles::DirectoryExists(const std::string& path) {
   return node && node->directory;
 }
 
+// Files are the same when both paths reach one node, whatever the route.
+bool FakeFiles::SameFile(const std::string& a, const std::string& b) {
+  NodePtr first = state_->Find(state_->Parse(a));
+  NodePtr second = state_->Find(state_->Parse(b));
+  return first && !first->directory && first == second;
+}
+
 Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
                                                  const std::string& pattern) {
   using R = Result<std::vector<std::string>>;

@@ -113,6 +113,7 @@ TEST(FakeFilesPaths, CurrentDirectoriesPerDriveAndMappedDrives) {
   EXPECT_THROW(files.SetCurrentDirectory("C:\\Missing"), std::invalid_argument);
 
   files.MapDrive("S:", "C:\\Games");
+  EXPECT_TRUE(files.SameFile("s:\\quake3\\Q3CONFIG.CFG", "C:\\Games\\Quake3\\q3config.cfg"));
   EXPECT_EQ(files.FullDirectoryPath("s:\\quake3").value_or("?"), "S:\\Quake3");
   EXPECT_EQ(files.FullDirectoryPath("S:").value_or("?"), "S:\\");
 }
