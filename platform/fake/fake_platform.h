@@ -214,6 +214,9 @@ class FakeProcesses : public Processes {
   // Lets fake time pass up to the watched process's end or by the bound, whichever is
   // first; no message ever arrives.
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
+  // After this many sleeps and waits a std::runtime_error stops a program that would
+  // wait forever (an end it never notices).
+  static constexpr int kRunawayLimit = 100000;
 
   struct Running {
     std::uint64_t endsAt = 0;
@@ -226,6 +229,8 @@ class FakeProcesses : public Processes {
   FakeFiles& files_;
   std::vector<StartedProcess> started_;
   std::vector<ShellOpened> shellOpened_;
+  void StopRunaway() const;
+
   std::map<ProcessId, Running> running_;
   ProcessId nextId_ = 1000;
   int pumps_ = 0;

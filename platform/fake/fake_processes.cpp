@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/fake/fake_platform.h"
 
@@ -73,6 +74,11 @@ Status FakeProcesses::ShellOpen(const std::string& file, const std::string& para
   return shellOpenResult;
 }
 
+void FakeProcesses::StopRunaway() const {
+  if (clock_.sleeps + clock_.waits >= kRunawayLimit)
+    throw std::runtime_error("the program waited too often; it would wait forever");
+}
+
 void FakeProcesses::PumpMessages() {
   ++pumps_;
   if (whileWaiting) whileWaiting();
@@ -80,6 +86,7 @@ void FakeProcesses::PumpMessages() {
 
 // Fake time passes at once; the test's hook then sees the program mid-wait.
 void FakeProcesses::Sleep(unsigned milliseconds) {
+  StopRunaway();
   clock_.Advance(milliseconds);
   clock_.sleptTotal += milliseconds;
   ++clock_.sleeps;
@@ -87,6 +94,7 @@ void FakeProcesses::Sleep(unsigned milliseconds) {
 }
 
 void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) {
+  StopRunaway();
   std::uint64_t step = milliseconds;
   if (const auto* fakeWatch = dynamic_cast<const FakeWatch*>(watch)) {
     auto it = running_.find(fakeWatch->id());

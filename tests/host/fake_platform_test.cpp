@@ -399,6 +399,18 @@ TEST(FakeProcessTable, AWaitLastsToTheProcesssEndOrItsBoundAndIsCounted) {
   EXPECT_EQ(hooks, 4);
 }
 
+TEST(FakeProcessTable, AProgramThatWaitsForeverIsStopped) {
+  FakePlatform fake;
+  auto waitForever = [&] {
+    for (;;) {
+      fake.processes.Sleep(450);
+      fake.processes.WaitForEndOrMessage(nullptr, 450);
+    }
+  };
+  EXPECT_THROW(waitForever(), std::runtime_error);
+  EXPECT_EQ(fake.clock.sleeps + fake.clock.waits, FakeProcesses::kRunawayLimit);
+}
+
 TEST(FakeProcessTable, StartNeedsAnExistingExecutableFile) {
   FakePlatform fake;
   fake.files.AddDirectory("C:\\Q3\\quake3.exe");
