@@ -34,7 +34,7 @@ struct ParsedPath {
 };
 
 // Parses a Windows path, resolving a relative one against the context as Windows does.
-ParsedPath ParseWindowsPath(const std::string& path, const PathContext& context = {});
+ParsedPath ParseWindowsPath(const std::string& path, const PathContext& context);
 std::string LowerAscii(std::string text);
 // The drive key ("c:") of a stored key.
 std::string DriveOfKey(const std::string& key);
