@@ -225,12 +225,12 @@ class FakeProcesses : public Processes {
   };
 
  private:
+  void StopRunaway() const;
+
   FakeClock& clock_;
   FakeFiles& files_;
   std::vector<StartedProcess> started_;
   std::vector<ShellOpened> shellOpened_;
-  void StopRunaway() const;
-
   std::map<ProcessId, Running> running_;
   ProcessId nextId_ = 1000;
   int pumps_ = 0;

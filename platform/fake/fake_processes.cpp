@@ -98,8 +98,10 @@ void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned millisecon
   std::uint64_t step = milliseconds;
   if (const auto* fakeWatch = dynamic_cast<const FakeWatch*>(watch)) {
     auto it = running_.find(fakeWatch->id());
-    if (it != running_.end())
-      step = it->second.endsAt <= clock_.now() ? 0 : std::min(step, it->second.endsAt - clock_.now());
+    if (it != running_.end()) {
+      const std::uint64_t endsAt = it->second.endsAt;
+      step = endsAt <= clock_.now() ? 0 : std::min(step, endsAt - clock_.now());
+    }
   }
   clock_.Advance(step);
   clock_.waitedTotal += step;
