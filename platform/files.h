@@ -53,6 +53,10 @@ class Files {
   virtual Status Delete(const std::string& path) = 0;
   virtual Status MakeDirectory(const std::string& path) = 0;
   virtual bool DirectoryExists(const std::string& path) = 0;
+  // Whether both paths name one existing file, by the file's identity rather than its
+  // spelling: another case, "..", a short name, a mapped drive or a hard link reach the
+  // same file. A missing file, or a directory, is never the same as anything.
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 
   // The names (no directory) of the files in dir matching a wildcard pattern
   // ("*.Vrk"), in name order without regard to case. A missing directory is 76.

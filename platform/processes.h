@@ -15,11 +15,14 @@ enum class ShowMode { Normal, NormalFocus, MinimizedFocus, Hidden };
 
 using ProcessId = std::uint32_t;
 
-// A process opened for querying; the handle closes with the object.
+// A process opened for querying and waiting; the handle closes with the object.
 class ProcessWatch {
  public:
   virtual ~ProcessWatch() = default;
-  // kStillActive while the process runs.
+  // Whether the process has ended, as the process itself says (its handle is
+  // signalled). The exit code cannot tell: a program may end with kStillActive.
+  virtual Result<bool> HasEnded() = 0;
+  // kStillActive while the process runs; the program's own code once HasEnded says so.
   virtual Result<std::uint32_t> ExitCode() = 0;
 };
 
@@ -31,7 +34,7 @@ class Processes {
   // ever starts another program. workingDir "" inherits the caller's.
   virtual Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
                                   ShowMode show, const std::string& workingDir = "") = 0;
-  // Opens a process with query-information access only.
+  // Opens a process with query-information and wait access.
   virtual Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) = 0;
   // The shell's "open" operation on a file, document or address; parameters and
   // workingDir may be empty.
@@ -42,6 +45,9 @@ class Processes {
   // Handles window messages until the program ends (the fake returns at once).
   virtual void RunMessageLoop() = 0;
   virtual void Sleep(unsigned milliseconds) = 0;
+  // Returns when the watched process ends, a window message arrives, or milliseconds
+  // have passed, whichever is first; without a watch, after milliseconds.
+  virtual void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) = 0;
 };
 
 }  // namespace kalv

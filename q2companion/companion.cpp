@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "games/other/quake2_files.h"
+#include "platform/process_wait.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {
@@ -19,8 +20,8 @@ std::string GameCommandLine(const std::string& ownDir) {
   return GameExecutable(ownDir) + text::kGameArguments;
 }
 
-// A game that cannot be started or watched counts as ended; the loop still makes its one
-// pass, keeping the message queue serviced.
+// A game that cannot be started or watched counts as ended; the wait still makes its one
+// round, keeping the message queue serviced.
 void RunGameAndWait(Platform& platform, const std::string& ownDir) {
   std::unique_ptr<ProcessWatch> watch;
   auto started = platform.processes.Start(GameExecutable(ownDir), GameCommandLine(ownDir),
@@ -29,16 +30,7 @@ void RunGameAndWait(Platform& platform, const std::string& ownDir) {
     auto opened = platform.processes.OpenForQuery(started.value());
     if (opened) watch = std::move(opened).value();
   }
-  bool running = false;
-  do {
-    running = false;
-    if (watch) {
-      auto code = watch->ExitCode();
-      running = code.ok() && code.value() == kStillActive;
-    }
-    platform.processes.PumpMessages();
-    platform.processes.Sleep(kPollMilliseconds);
-  } while (running);
+  WaitForProcessEnd(platform.processes, watch.get(), kPollMilliseconds);
 }
 
 // The player's own Quake 2 rows, each step on its own: a file already gone must not keep

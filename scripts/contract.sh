@@ -10,6 +10,8 @@ if [ -z "$EXE" ]; then
   echo "contract: contract_tests_win32.exe is not built in $BUILD"
   exit 1
 fi
+# The program runs from its own folder, so a build dir given relative must not stay so.
+EXE=$(cd "$(dirname "$EXE")" && pwd)/$(basename "$EXE")
 
 # shellcheck source=tests/e2e/wine_env.sh
 source "$ROOT/tests/e2e/wine_env.sh"

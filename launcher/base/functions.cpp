@@ -59,12 +59,7 @@ void RunGameAndWait(Program& program, const std::string& executable,
 
   if (program.frmSplash.created()) program.frmSplash.window.Hide();
 
-  std::uint32_t exitCode = 0;
-  do {
-    exitCode = watch ? watch->ExitCode().value_or(0) : 0;
-    processes.PumpMessages();
-    processes.Sleep(kGamePollMilliseconds);
-  } while (exitCode == kStillActive);
+  WaitForProcessEnd(processes, watch.get(), kGamePollMilliseconds);
   watch.reset();
 
   RunRestore(program, gameCode);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "platform/fake/fake_paths.h"
@@ -21,13 +22,40 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 }
 }  // namespace
 
+// How a file is open, in the terms of Windows' sharing rule.
+namespace share {
+constexpr unsigned kRead = 1;
+constexpr unsigned kWrite = 2;
+constexpr unsigned kDelete = 4;
+}  // namespace share
+
+struct OpenMode {
+  unsigned access;
+  unsigned sharing;
+};
+// The opens of the Windows backend's calls, and the other programs' holds.
+constexpr OpenMode kReading{share::kRead, share::kRead | share::kWrite};
+constexpr OpenMode kWriting{share::kRead | share::kWrite, share::kRead};
+constexpr OpenMode kCopyTarget{share::kWrite, share::kRead | share::kWrite};
+constexpr OpenMode kDeleting{share::kDelete, share::kRead | share::kWrite | share::kDelete};
+constexpr OpenMode kExclusiveHold{share::kRead | share::kWrite, 0};
+
+struct OpenFile {
+  NodePtr node;
+  OpenMode mode;
+  bool otherProgram;  // a test's hold, as opposed to a stream of the program
+};
+
 struct FakeFiles::State {
   std::map<std::string, NodePtr> nodes;
-  std::set<std::string> held;
+  std::map<int, OpenFile> opens;
+  int nextOpen = 1;
+  PathContext context;
   std::map<std::string, std::uint64_t> freeSpace;  // by drive key; absent = no limit
   std::map<std::string, int> failing;
   int writes = 0;
 
+  ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path, context); }
   NodePtr Find(const std::string& key) const {
     auto it = nodes.find(key);
     return it == nodes.end() ? nullptr : it->second;
@@ -54,9 +82,26 @@ struct FakeFiles::State {
     auto it = failing.find(p.key);
     return it == failing.end() ? 0 : it->second;
   }
+  // Windows' sharing rule: an open is refused when it asks for access that an earlier
+  // open of the file does not share, or does not share access an earlier open has.
+  bool SharingAllows(const NodePtr& node, OpenMode mode) const {
+    for (const auto& entry : opens) {
+      const OpenFile& open = entry.second;
+      if (open.node != node) continue;
+      if ((mode.access & ~open.mode.sharing) || (open.mode.access & ~mode.sharing)) return false;
+    }
+    return true;
+  }
+  int Open(NodePtr node, OpenMode mode, bool otherProgram) {
+    opens[nextOpen] = OpenFile{std::move(node), mode, otherProgram};
+    return nextOpen++;
+  }
   bool HeldAtOrBelow(const std::string& key) const {
-    for (const auto& h : held)
-      if (h == key || StartsWith(h, key + "\\")) return true;
+    for (const auto& entry : opens) {
+      const OpenFile& open = entry.second;
+      if (open.otherProgram && (open.node->key == key || StartsWith(open.node->key, key + "\\")))
+        return true;
+    }
     return false;
   }
   // Takes bytes of a drive's free space; false (and nothing taken) when they do not fit.
@@ -87,11 +132,10 @@ struct FakeFiles::State {
   }
   // Creates every missing directory of p, p included (set-up only).
   void MakeDirectories(const ParsedPath& p) {
-    ParsedPath partial;
-    for (std::size_t i = 0; i < p.parts.size(); ++i) {
-      partial.parts.push_back(p.parts[i]);
-      partial.key = partial.key.empty() ? LowerAscii(p.parts[i])
-                                        : partial.key + "\\" + LowerAscii(p.parts[i]);
+    std::string prefix;
+    for (const std::string& part : p.parts) {
+      prefix += prefix.empty() ? part : "\\" + part;
+      const ParsedPath partial = Parse(prefix.size() == 2 ? prefix + "\\" : prefix);
       NodePtr node = Find(partial.key);
       if (!node) {
         MakeNode(partial, true);
@@ -111,17 +155,22 @@ struct FakeFiles::State {
 };
 
 namespace {
-ParsedPath SetUpPath(const std::string& path) {
-  ParsedPath p = ParseWindowsPath(path);
+ParsedPath SetUpPath(const FakeFiles::State& state, const std::string& path) {
+  ParsedPath p = state.Parse(path);
   if (p.failure) throw std::invalid_argument("not a usable Windows path: " + path);
   return p;
 }
 
-// One open file. The node is shared, so a stream follows its file through a rename.
+// One open file. The node is shared, so a stream follows its file through a rename; the
+// file counts as open, with the mode it was opened in, until the stream goes.
 class FakeStream : public FileStream {
  public:
-  FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, bool writable)
-      : state_(std::move(state)), node_(std::move(node)), writable_(writable) {}
+  FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, OpenMode mode)
+      : state_(std::move(state)), node_(std::move(node)),
+        writable_(mode.access & share::kWrite), open_(state_->Open(node_, mode, false)) {}
+  ~FakeStream() override { state_->opens.erase(open_); }
+  FakeStream(const FakeStream&) = delete;
+  FakeStream& operator=(const FakeStream&) = delete;
 
   Result<std::string> Read(std::size_t count) override {
     if (int n = FailingNumber()) return Result<std::string>::Fail(n);
@@ -160,22 +209,31 @@ class FakeStream : public FileStream {
   std::shared_ptr<FakeFiles::State> state_;
   NodePtr node_;
   bool writable_;
+  int open_;
   std::size_t position_ = 0;
 };
+
+// An existing directory of the set-up, as a full path.
+std::string SetUpDirectory(const FakeFiles::State& state, const std::string& dir) {
+  ParsedPath p = SetUpPath(state, dir);
+  NodePtr node = state.Find(p);
+  if (!node || !node->directory) throw std::invalid_argument("not a directory: " + dir);
+  return p.full();
+}
 }  // namespace
 
 // Drive C: exists from the start, as on every Windows machine.
 FakeFiles::FakeFiles() : state_(std::make_shared<State>()) {
-  state_->MakeDirectories(SetUpPath("C:\\"));
+  state_->MakeDirectories(SetUpPath(*state_, "C:\\"));
 }
 
 FakeFiles::~FakeFiles() = default;
 
 void FakeFiles::AddFile(const std::string& path, const std::string& contents,
                         std::uint32_t attributes) {
-  ParsedPath p = SetUpPath(path);
+  ParsedPath p = SetUpPath(*state_, path);
   if (p.root()) throw std::invalid_argument("a drive root is not a file: " + path);
-  ParsedPath parent = SetUpPath(path + "\\..");
+  ParsedPath parent = SetUpPath(*state_, p.full() + "\\..");
   state_->MakeDirectories(parent);
   NodePtr node = state_->Find(p);
   if (node && node->directory) throw std::invalid_argument("a directory is there: " + path);
@@ -184,16 +242,47 @@ void FakeFiles::AddFile(const std::string& path, const std::string& contents,
   node->attributes = attributes & ~attr::kDirectory;
 }
 
-void FakeFiles::AddDirectory(const std::string& path) { state_->MakeDirectories(SetUpPath(path)); }
+void FakeFiles::AddDirectory(const std::string& path) {
+  state_->MakeDirectories(SetUpPath(*state_, path));
+}
 
-void FakeFiles::HoldOpen(const std::string& path) { state_->held.insert(SetUpPath(path).key); }
+void FakeFiles::HoldOpen(const std::string& path, Hold hold) {
+  ParsedPath p = SetUpPath(*state_, path);
+  NodePtr node = state_->Find(p);
+  if (!node || node->directory) throw std::invalid_argument("no file to hold open: " + path);
+  state_->Open(node, hold == Hold::Exclusive ? kExclusiveHold : kReading, true);
+}
 
-void FakeFiles::Release(const std::string& path) { state_->held.erase(SetUpPath(path).key); }
+void FakeFiles::Release(const std::string& path) {
+  const std::string key = SetUpPath(*state_, path).key;
+  for (auto it = state_->opens.begin(); it != state_->opens.end();)
+    it = it->second.otherProgram && it->second.node->key == key ? state_->opens.erase(it)
+                                                                : std::next(it);
+}
 
-void FakeFiles::ReleaseAll() { state_->held.clear(); }
+void FakeFiles::ReleaseAll() {
+  for (auto it = state_->opens.begin(); it != state_->opens.end();)
+    it = it->second.otherProgram ? state_->opens.erase(it) : std::next(it);
+}
+
+void FakeFiles::SetCurrentDirectory(const std::string& dir) {
+  state_->context.currentDirectory = SetUpDirectory(*state_, dir);
+}
+
+void FakeFiles::SetDriveDirectory(const std::string& drive, const std::string& dir) {
+  const std::string full = SetUpDirectory(*state_, dir);
+  state_->context.driveDirectories[SetUpPath(*state_, drive + "\\").parts[0]] = full;
+}
+
+void FakeFiles::MapDrive(const std::string& drive, const std::string& folder) {
+  ParsedPath target = SetUpPath(*state_, folder);
+  state_->MakeDirectories(target);
+  const std::string letter = SetUpPath(*state_, drive + "\\").parts[0];
+  state_->context.mappedDrives[letter] = state_->Find(target)->display;
+}
 
 void FakeFiles::SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes) {
-  const std::string key = DriveOfKey(SetUpPath(drive).key);
+  const std::string key = DriveOfKey(SetUpPath(*state_, drive).key);
   if (bytes)
     state_->freeSpace[key] = *bytes;
   else
@@ -201,7 +290,7 @@ void FakeFiles::SetFreeSpace(const std::string& drive, std::optional<std::uint64
 }
 
 void FakeFiles::FailPath(const std::string& path, int number) {
-  const std::string key = SetUpPath(path).key;
+  const std::string key = SetUpPath(*state_, path).key;
   if (number)
     state_->failing[key] = number;
   else
@@ -209,29 +298,29 @@ void FakeFiles::FailPath(const std::string& path, int number) {
 }
 
 bool FakeFiles::Exists(const std::string& path) const {
-  return state_->Find(ParseWindowsPath(path)) != nullptr;
+  return state_->Find(state_->Parse(path)) != nullptr;
 }
 
 bool FakeFiles::IsFile(const std::string& path) const {
-  NodePtr node = state_->Find(ParseWindowsPath(path));
+  NodePtr node = state_->Find(state_->Parse(path));
   return node && !node->directory;
 }
 
 std::optional<std::string> FakeFiles::Contents(const std::string& path) const {
-  NodePtr node = state_->Find(ParseWindowsPath(path));
+  NodePtr node = state_->Find(state_->Parse(path));
   if (!node || node->directory) return std::nullopt;
   return node->data;
 }
 
 std::optional<std::uint32_t> FakeFiles::Attributes(const std::string& path) const {
-  NodePtr node = state_->Find(ParseWindowsPath(path));
+  NodePtr node = state_->Find(state_->Parse(path));
   if (!node) return std::nullopt;
   return node->attributes;
 }
 
 std::vector<std::string> FakeFiles::FilesBelow(const std::string& dir) const {
   std::vector<std::string> out;
-  ParsedPath p = ParseWindowsPath(dir);
+  ParsedPath p = state_->Parse(dir);
   if (p.failure) return out;
   const std::string prefix = p.key + "\\";
   for (auto it = state_->nodes.lower_bound(prefix);
@@ -242,46 +331,47 @@ std::vector<std::string> FakeFiles::FilesBelow(const std::string& dir) const {
 
 int FakeFiles::WriteCount() const { return state_->writes; }
 
-// Shared by CanOpenForRead and OpenRead: what stops a file from being opened for reading.
+// Shared by CanOpenForRead, OpenRead and the source of Copy: what stops a file from being
+// opened for reading.
 static Result<NodePtr> FindReadable(FakeFiles::State& st, const ParsedPath& p) {
   if (int n = st.Failing(p)) return Result<NodePtr>::Fail(n);
   NodePtr node = st.Find(p);
   if (!node) return Result<NodePtr>::Fail(st.MissingNumber(p));
   if (node->directory) return Result<NodePtr>::Fail(err::kPathFileAccess);
-  if (st.held.count(p.key)) return Result<NodePtr>::Fail(err::kPermissionDenied);
+  if (!st.SharingAllows(node, kReading)) return Result<NodePtr>::Fail(err::kPermissionDenied);
   return node;
 }
 
 Status FakeFiles::CanOpenForRead(const std::string& path) {
-  return FindReadable(*state_, ParseWindowsPath(path)).status();
+  return FindReadable(*state_, state_->Parse(path)).status();
 }
 
 Result<std::unique_ptr<FileStream>> FakeFiles::OpenRead(const std::string& path) {
-  auto node = FindReadable(*state_, ParseWindowsPath(path));
+  auto node = FindReadable(*state_, state_->Parse(path));
   if (!node) return node.failure();
-  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node.value(), false));
+  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node.value(), kReading));
 }
 
 Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path) {
   using R = Result<std::unique_ptr<FileStream>>;
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return R::Fail(n);
   NodePtr node = state_->Find(p);
   if (node) {
     if (node->directory) return R::Fail(err::kPathFileAccess);
-    if (state_->held.count(p.key)) return R::Fail(err::kPermissionDenied);
     if (node->attributes & attr::kReadOnly) return R::Fail(err::kPathFileAccess);
+    if (!state_->SharingAllows(node, kWriting)) return R::Fail(err::kPermissionDenied);
   } else {
     if (!state_->ParentIsDirectory(p)) return R::Fail(err::kPathNotFound);
     if (p.trailingSeparator || state_->Find(p.key)) return R::Fail(err::kBadFileName);
     node = state_->MakeNode(p, false);
   }
-  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, true));
+  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, kWriting));
 }
 
 // A directory reads as length 0, as the attribute data Windows keeps for it says.
 Result<std::uint64_t> FakeFiles::Length(const std::string& path) {
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Result<std::uint64_t>::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node) return Result<std::uint64_t>::Fail(state_->MissingNumber(p));
@@ -289,7 +379,7 @@ Result<std::uint64_t> FakeFiles::Length(const std::string& path) {
 }
 
 Result<std::uint32_t> FakeFiles::GetAttributes(const std::string& path) {
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Result<std::uint32_t>::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node) return Result<std::uint32_t>::Fail(state_->MissingNumber(p));
@@ -297,7 +387,7 @@ Result<std::uint32_t> FakeFiles::GetAttributes(const std::string& path) {
 }
 
 Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attributes) {
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node) return Status::Fail(state_->MissingNumber(p));
@@ -307,10 +397,11 @@ Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attribute
 }
 
 // The copy takes the source's attributes (read-only included) and keeps the
-// destination's name as first written when it replaces one.
+// destination's name as first written when it replaces one. A copy onto the source
+// itself is refused as Windows refuses it.
 Status FakeFiles::Copy(const std::string& from, const std::string& to) {
-  ParsedPath src = ParseWindowsPath(from);
-  ParsedPath dst = ParseWindowsPath(to);
+  ParsedPath src = state_->Parse(from);
+  ParsedPath dst = state_->Parse(to);
   if (int n = state_->Failing(src)) return Status::Fail(n);
   if (int n = state_->Failing(dst)) return Status::Fail(n);
   auto source = FindReadable(*state_, src);
@@ -321,7 +412,7 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
     return Status::Fail(err::kBadFileName);
   if (target) {
     if (target->directory) return Status::Fail(err::kPathFileAccess);
-    if (target == source.value() || state_->held.count(dst.key))
+    if (target == source.value() || !state_->SharingAllows(target, kCopyTarget))
       return Status::Fail(err::kPermissionDenied);
     if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
   }
@@ -340,13 +431,15 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
 // Renames a file or a whole directory. A read-only file may be renamed, as on Windows;
 // a new name that differs only in case renames the entry in place.
 Status FakeFiles::Rename(const std::string& from, const std::string& to) {
-  ParsedPath src = ParseWindowsPath(from);
-  ParsedPath dst = ParseWindowsPath(to);
+  ParsedPath src = state_->Parse(from);
+  ParsedPath dst = state_->Parse(to);
   if (int n = state_->Failing(src)) return Status::Fail(n);
   if (int n = state_->Failing(dst)) return Status::Fail(n);
   NodePtr node = state_->Find(src);
   if (!node) return Status::Fail(state_->MissingNumber(src));
   if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
+  if (!node->directory && !state_->SharingAllows(node, kDeleting))
+    return Status::Fail(err::kPermissionDenied);
   if (state_->HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
   if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
   if (dst.key != src.key && state_->Find(dst.key)) return Status::Fail(err::kFileExists);
@@ -381,12 +474,12 @@ Status FakeFiles::Rename(const std::string& from, const std::string& to) {
 }
 
 Status FakeFiles::Delete(const std::string& path) {
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node) return Status::Fail(state_->MissingNumber(p));
   if (node->directory) return Status::Fail(err::kPathFileAccess);
-  if (state_->held.count(p.key)) return Status::Fail(err::kPermissionDenied);
+  if (!state_->SharingAllows(node, kDeleting)) return Status::Fail(err::kPermissionDenied);
   if (node->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
   state_->Give(DriveOfKey(p.key), node->data.size());
   state_->nodes.erase(p.key);
@@ -394,7 +487,7 @@ Status FakeFiles::Delete(const std::string& path) {
 }
 
 Status FakeFiles::MakeDirectory(const std::string& path) {
-  ParsedPath p = ParseWindowsPath(path);
+  ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   if (state_->Find(p.key)) return Status::Fail(err::kPathFileAccess);
   if (p.root() || !state_->ParentIsDirectory(p)) return Status::Fail(err::kPathNotFound);
@@ -403,14 +496,21 @@ Status FakeFiles::MakeDirectory(const std::string& path) {
 }
 
 bool FakeFiles::DirectoryExists(const std::string& path) {
-  NodePtr node = state_->Find(ParseWindowsPath(path));
+  NodePtr node = state_->Find(state_->Parse(path));
   return node && node->directory;
+}
+
+// Files are the same when both paths reach one node, whatever the route.
+bool FakeFiles::SameFile(const std::string& a, const std::string& b) {
+  NodePtr first = state_->Find(state_->Parse(a));
+  NodePtr second = state_->Find(state_->Parse(b));
+  return first && !first->directory && first == second;
 }
 
 Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
                                                  const std::string& pattern) {
   using R = Result<std::vector<std::string>>;
-  ParsedPath p = ParseWindowsPath(dir);
+  ParsedPath p = state_->Parse(dir);
   if (int n = state_->Failing(p)) return R::Fail(n);
   NodePtr node = state_->Find(p);
   if (!node || !node->directory) return R::Fail(err::kPathNotFound);
@@ -425,11 +525,16 @@ Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
   return names;
 }
 
+// The names as first written, reached through the drive the path names (a mapped drive
+// keeps its own letter).
 Result<std::string> FakeFiles::FullDirectoryPath(const std::string& dir) {
-  ParsedPath p = ParseWindowsPath(dir);
+  ParsedPath p = state_->Parse(dir);
   NodePtr node = state_->Find(p);
   if (!node || !node->directory) return Result<std::string>::Fail(err::kPathNotFound);
-  return p.root() ? node->display + "\\" : node->display;
+  const std::string full =
+      p.mappedOnto.empty() ? node->display
+                           : p.parts[0] + node->display.substr(p.mappedOnto.size());
+  return full.size() == 2 ? full + "\\" : full;
 }
 
 }  // namespace kalv::fake

@@ -3,11 +3,13 @@
 #include <cctype>
 
 #include "platform/failure.h"
+#include "platform/utf16.h"
 
 namespace kalv::fake {
 
 namespace {
-// Windows' limits: MAX_PATH less the terminator, and one name of a file system entry.
+// Windows' limits in UTF-16 units: MAX_PATH less the terminator for the full path, and
+// one name of a file system entry.
 constexpr std::size_t kMaxPathChars = 259;
 constexpr std::size_t kMaxNameChars = 255;
 
@@ -18,6 +20,36 @@ bool BadNameChar(char c) {
     case '<': case '>': case ':': case '"': case '|': case '?': case '*': return true;
     default: return false;
   }
+}
+
+bool HasDrive(const std::string& text) {
+  return text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]));
+}
+
+std::string DriveOf(const std::string& text) {
+  return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])))) +
+         ":";
+}
+
+// The directory "X:name" starts from: the current directory on its own drive, else the
+// drive's remembered directory, else its root.
+std::string DirectoryOfDrive(const std::string& drive, const PathContext& context) {
+  if (HasDrive(context.currentDirectory) && DriveOf(context.currentDirectory) == drive)
+    return context.currentDirectory;
+  auto it = context.driveDirectories.find(drive);
+  return it == context.driveDirectories.end() ? drive + "\\" : it->second;
+}
+
+// The absolute spelling of a path: "X:name", "\name" and "name" are resolved.
+std::string Absolute(const std::string& text, const PathContext& context) {
+  if (HasDrive(text)) {
+    const std::string drive = DriveOf(text);
+    const std::string rest = text.substr(2);
+    if (!rest.empty() && rest[0] == '\\') return drive + rest;
+    return DirectoryOfDrive(drive, context) + "\\" + rest;
+  }
+  if (!text.empty() && text[0] == '\\') return DriveOf(context.currentDirectory) + text;
+  return context.currentDirectory + "\\" + text;
 }
 }  // namespace
 
@@ -33,10 +65,17 @@ std::string ParsedPath::parentKey() const {
   return slash == std::string::npos ? std::string() : key.substr(0, slash);
 }
 
+std::string ParsedPath::full() const {
+  std::string text = parts[0];
+  for (std::size_t i = 1; i < parts.size(); ++i) text += "\\" + parts[i];
+  return root() ? text + "\\" : text;
+}
+
 // Windows accepts '/' as a separator, ignores doubled and trailing separators, folds
 // "." and "..", and drops trailing dots and blanks of a name; the fake does the same so
-// that a game directory written with a trailing backslash still reaches its files.
-ParsedPath ParseWindowsPath(const std::string& path) {
+// that a game directory written with a trailing backslash still reaches its files. The
+// length limit applies to the resolved path, counted in UTF-16 units as Windows counts.
+ParsedPath ParseWindowsPath(const std::string& path, const PathContext& context) {
   ParsedPath out;
   if (path.empty()) {
     out.failure = err::kPathNotFound;
@@ -49,17 +88,9 @@ ParsedPath ParseWindowsPath(const std::string& path) {
     out.failure = err::kPathNotFound;  // no network in the fake
     return out;
   }
-  std::string rest = text;
-  std::string drive = "C:";
-  if (text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]))) {
-    drive = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])))) + ":";
-    rest = text.substr(2);
-  }
-  if (text.size() > kMaxPathChars) {
-    out.failure = err::kPathNotFound;
-    return out;
-  }
-  out.parts.push_back(drive);
+  const std::string absolute = Absolute(text, context);
+  const std::string rest = absolute.substr(2);
+  out.parts.push_back(DriveOf(absolute));
   std::size_t start = 0;
   while (start <= rest.size()) {
     std::size_t end = rest.find('\\', start);
@@ -72,8 +103,15 @@ ParsedPath ParseWindowsPath(const std::string& path) {
       continue;
     }
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-    if (name.empty()) continue;
-    if (name.size() > kMaxNameChars) {
+    if (!name.empty()) out.parts.push_back(name);
+  }
+  if (Utf16Length(out.full()) > kMaxPathChars) {
+    out.failure = err::kPathNotFound;
+    return out;
+  }
+  for (std::size_t i = 1; i < out.parts.size(); ++i) {
+    const std::string& name = out.parts[i];
+    if (Utf16Length(name) > kMaxNameChars) {
       out.failure = err::kBadFileName;
       return out;
     }
@@ -82,14 +120,12 @@ ParsedPath ParseWindowsPath(const std::string& path) {
         out.failure = err::kBadFileName;
         return out;
       }
-    out.parts.push_back(name);
   }
-  out.trailingSeparator = out.parts.size() > 1 && !rest.empty() && rest.back() == '\\';
-  std::string key;
-  for (std::size_t i = 0; i < out.parts.size(); ++i) {
-    if (i) key += '\\';
-    key += LowerAscii(out.parts[i]);
-  }
+  out.trailingSeparator = out.parts.size() > 1 && !text.empty() && text.back() == '\\';
+  auto mapped = context.mappedDrives.find(out.parts[0]);
+  if (mapped != context.mappedDrives.end()) out.mappedOnto = mapped->second;
+  std::string key = LowerAscii(out.mappedOnto.empty() ? out.parts[0] : out.mappedOnto);
+  for (std::size_t i = 1; i < out.parts.size(); ++i) key += "\\" + LowerAscii(out.parts[i]);
   out.key = key;
   return out;
 }

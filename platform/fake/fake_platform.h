@@ -31,12 +31,25 @@ class FakeFiles : public Files {
   void AddFile(const std::string& path, const std::string& contents,
                std::uint32_t attributes = attr::kArchive);
   void AddDirectory(const std::string& path);
-  // "Another program" holds the file open exclusively: open, delete, rename and copy
-  // (from or onto) fail with 70 until released. Attributes and length stay readable and
-  // attributes stay settable, since Windows does not apply sharing to them.
-  void HoldOpen(const std::string& path);
+  // How "another program" holds a file open. Exclusive: reading and writing, sharing
+  // nothing, so open, delete, rename and copy (from or onto) fail with 70. Reading:
+  // sharing reading and writing but not deletion (a game playing a demo), so only
+  // delete and rename fail. Attributes and length stay readable and settable either way,
+  // since Windows does not apply sharing to them. The program's own open streams count
+  // the same way while they are open.
+  enum class Hold { Exclusive, Reading };
+  void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive);
   void Release(const std::string& path);
   void ReleaseAll();
+  // Where relative paths start: the process's current directory ("name", "\name", and
+  // "X:name" on its drive), and the directory another drive remembers ("X:name" and "X:"
+  // there); both must exist. Until set, the current directory is "C:\" and other drives
+  // start at their roots.
+  void SetCurrentDirectory(const std::string& dir);
+  void SetDriveDirectory(const std::string& drive, const std::string& dir);
+  // Makes a drive letter another route to a folder, as a mapped drive is; the folder is
+  // created when missing.
+  void MapDrive(const std::string& drive, const std::string& folder);
   // The drive of path ("E:") accepts only this many more bytes of file data (writes past
   // it fail with 61 Disk full); nullopt removes the limit.
   void SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes);
@@ -65,6 +78,7 @@ class FakeFiles : public Files {
   Status Delete(const std::string& path) override;
   Status MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
   Result<std::vector<std::string>> List(const std::string& dir,
                                         const std::string& pattern) override;
   Result<std::string> FullDirectoryPath(const std::string& dir) override;
@@ -133,6 +147,9 @@ class FakeClock {
   void Advance(std::uint64_t ms) { now_ += ms; }
   std::uint64_t sleptTotal = 0;
   int sleeps = 0;
+  // Waits for a process's end or a message, and the fake time they let pass.
+  std::uint64_t waitedTotal = 0;
+  int waits = 0;
 
  private:
   std::uint64_t now_ = 0;
@@ -177,7 +194,10 @@ class FakeProcesses : public Processes {
   void Exit(ProcessId id, std::uint32_t code = 0);
   // The exit code a query would read now (kStillActive while running); 5 for an unknown id.
   Result<std::uint32_t> ExitCodeNow(ProcessId id) const;
-  // Called on every Sleep and PumpMessages, for tests that act while the program waits.
+  // Whether the process has ended by now; 5 for an unknown id.
+  Result<bool> EndedNow(ProcessId id) const;
+  // Called on every Sleep, wait and PumpMessages, for tests that act while the program
+  // waits.
   std::function<void()> whileWaiting;
   // The result of ShellOpen.
   Status shellOpenResult;
@@ -191,6 +211,12 @@ class FakeProcesses : public Processes {
   void RunMessageLoop() override { ++messageLoops_; }
   int messageLoops() const { return messageLoops_; }
   void Sleep(unsigned milliseconds) override;
+  // Lets fake time pass up to the watched process's end or by the bound, whichever is
+  // first; no message ever arrives.
+  void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
+  // After this many sleeps and waits a std::runtime_error stops a program that would
+  // wait forever (an end it never notices).
+  static constexpr int kRunawayLimit = 100000;
 
   struct Running {
     std::uint64_t endsAt = 0;
@@ -199,6 +225,8 @@ class FakeProcesses : public Processes {
   };
 
  private:
+  void StopRunaway() const;
+
   FakeClock& clock_;
   FakeFiles& files_;
   std::vector<StartedProcess> started_;

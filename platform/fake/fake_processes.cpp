@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <stdexcept>
+
 #include "platform/fake/fake_platform.h"
 
 namespace kalv::fake {
@@ -7,7 +10,9 @@ namespace {
 class FakeWatch : public ProcessWatch {
  public:
   FakeWatch(const FakeProcesses& processes, ProcessId id) : processes_(processes), id_(id) {}
+  Result<bool> HasEnded() override { return processes_.EndedNow(id_); }
   Result<std::uint32_t> ExitCode() override { return processes_.ExitCodeNow(id_); }
+  ProcessId id() const { return id_; }
 
  private:
   const FakeProcesses& processes_;
@@ -50,6 +55,12 @@ Result<std::uint32_t> FakeProcesses::ExitCodeNow(ProcessId id) const {
   return clock_.now() < it->second.endsAt ? kStillActive : it->second.exitCode;
 }
 
+Result<bool> FakeProcesses::EndedNow(ProcessId id) const {
+  auto it = running_.find(id);
+  if (it == running_.end()) return Result<bool>::Fail(err::kInvalidCall);
+  return clock_.now() >= it->second.endsAt;
+}
+
 void FakeProcesses::Exit(ProcessId id, std::uint32_t code) {
   auto it = running_.find(id);
   if (it == running_.end()) return;
@@ -63,6 +74,11 @@ Status FakeProcesses::ShellOpen(const std::string& file, const std::string& para
   return shellOpenResult;
 }
 
+void FakeProcesses::StopRunaway() const {
+  if (clock_.sleeps + clock_.waits >= kRunawayLimit)
+    throw std::runtime_error("the program waited too often; it would wait forever");
+}
+
 void FakeProcesses::PumpMessages() {
   ++pumps_;
   if (whileWaiting) whileWaiting();
@@ -70,9 +86,26 @@ void FakeProcesses::PumpMessages() {
 
 // Fake time passes at once; the test's hook then sees the program mid-wait.
 void FakeProcesses::Sleep(unsigned milliseconds) {
+  StopRunaway();
   clock_.Advance(milliseconds);
   clock_.sleptTotal += milliseconds;
   ++clock_.sleeps;
+  if (whileWaiting) whileWaiting();
+}
+
+void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) {
+  StopRunaway();
+  std::uint64_t step = milliseconds;
+  if (const auto* fakeWatch = dynamic_cast<const FakeWatch*>(watch)) {
+    auto it = running_.find(fakeWatch->id());
+    if (it != running_.end()) {
+      const std::uint64_t endsAt = it->second.endsAt;
+      step = endsAt <= clock_.now() ? 0 : std::min(step, endsAt - clock_.now());
+    }
+  }
+  clock_.Advance(step);
+  clock_.waitedTotal += step;
+  ++clock_.waits;
   if (whileWaiting) whileWaiting();
 }
 

@@ -9,13 +9,15 @@
 
 namespace kalv::win32 {
 
-ExclusiveHold::ExclusiveHold(const std::string& path) {
-  HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+FileHold::FileHold(const std::string& path, Mode mode) {
+  const DWORD access = mode == Exclusive ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+  const DWORD sharing = mode == Exclusive ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+  HANDLE h = CreateFileW(Wide(path).c_str(), access, sharing, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   handle_ = (h == INVALID_HANDLE_VALUE) ? nullptr : h;
 }
 
-ExclusiveHold::~ExclusiveHold() {
+FileHold::~FileHold() {
   if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
 }
 
@@ -85,6 +87,38 @@ bool WriteTestFile(const std::string& path, const std::string& bytes) {
   const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(h);
   return ok && written == bytes.size();
+}
+
+std::string CurrentDirectory() {
+  const DWORD need = GetCurrentDirectoryW(0, nullptr);
+  std::wstring dir(need, L'\0');
+  const DWORD got = GetCurrentDirectoryW(need, dir.data());
+  dir.resize(got < need ? got : 0);
+  return Utf8(dir);
+}
+
+bool SetCurrentDirectoryTo(const std::string& dir) {
+  return SetCurrentDirectoryW(Wide(dir).c_str()) != FALSE;
+}
+
+void SetDriveDirectory(const std::string& drive, const std::string& dir) {
+  const std::wstring name = L"=" + Wide(drive.substr(0, 2));
+  SetEnvironmentVariableW(name.c_str(), dir.empty() ? nullptr : Wide(dir).c_str());
+}
+
+// Wine names the Unix path of a Windows path through an export of its own.
+std::string UnixDriveRoute(const std::string& path) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name");
+  if (!proc) return std::string();
+  const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(proc));
+  char* name = unixName(Wide(path).c_str());
+  if (!name) return std::string();
+  std::string route = std::string("Z:") + name;
+  HeapFree(GetProcessHeap(), 0, name);
+  for (char& c : route)
+    if (c == '/') c = '\\';
+  return route;
 }
 
 }  // namespace kalv::win32

@@ -9,14 +9,16 @@
 
 namespace kalv::win32 {
 
-// Holds a file open with no sharing at all, as another program can; released on
-// destruction.
-class ExclusiveHold {
+// Holds a file open as another program can, until destroyed. Exclusive: reading and
+// writing, sharing nothing. Reading: reading, sharing reading and writing but not
+// deletion, as a game playing a demo holds it.
+class FileHold {
  public:
-  explicit ExclusiveHold(const std::string& path);
-  ~ExclusiveHold();
-  ExclusiveHold(const ExclusiveHold&) = delete;
-  ExclusiveHold& operator=(const ExclusiveHold&) = delete;
+  enum Mode { Exclusive, Reading };
+  FileHold(const std::string& path, Mode mode);
+  ~FileHold();
+  FileHold(const FileHold&) = delete;
+  FileHold& operator=(const FileHold&) = delete;
   bool held() const { return handle_ != nullptr; }
 
  private:
@@ -36,5 +38,14 @@ std::string RunningProgramPath();
 std::uint32_t CurrentProcessId();
 // Writes a file with the given bytes (set-up without going through the backend).
 bool WriteTestFile(const std::string& path, const std::string& bytes);
+// The process's current directory, and setting it (false when it cannot be set).
+std::string CurrentDirectory();
+bool SetCurrentDirectoryTo(const std::string& dir);
+// The directory a drive other than the current one starts "X:name" from (the "=X:"
+// variable a command shell keeps); "" forgets it.
+void SetDriveDirectory(const std::string& drive, const std::string& dir);
+// The same path through Wine's Z: drive, which maps the Unix root: another route to the
+// same file. "" when not running under Wine.
+std::string UnixDriveRoute(const std::string& path);
 
 }  // namespace kalv::win32

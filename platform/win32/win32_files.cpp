@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/win32/error_map.h"
 #include "platform/win32/wide.h"
@@ -177,6 +178,38 @@ Status Win32Files::MakeDirectory(const std::string& path) {
 
 bool Win32Files::DirectoryExists(const std::string& path) {
   return IsDirectoryAttribute(GetFileAttributesW(Wide(path).c_str()));
+}
+
+namespace {
+struct FileIdentity {
+  DWORD volume;
+  DWORD indexHigh;
+  DWORD indexLow;
+  bool operator==(const FileIdentity& o) const {
+    return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow;
+  }
+};
+
+// The volume and the index of the file on it. Reading attributes is all the open asks
+// for, with full sharing, so a file another program holds open exclusively still
+// answers; a directory does not open this way.
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  HANDLE h = CreateFileW(Wide(path).c_str(), FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info;
+  const BOOL ok = GetFileInformationByHandle(h, &info);
+  CloseHandle(h);
+  if (!ok || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+}  // namespace
+
+bool Win32Files::SameFile(const std::string& a, const std::string& b) {
+  const auto first = IdentityOf(a);
+  const auto second = IdentityOf(b);
+  return first && second && *first == *second;
 }
 
 // Every entry is matched by its long name with the portable matcher, so short 8.3 names

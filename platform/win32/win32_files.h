@@ -18,6 +18,7 @@ class Win32Files : public Files {
   Status Delete(const std::string& path) override;
   Status MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
   Result<std::vector<std::string>> List(const std::string& dir,
                                         const std::string& pattern) override;
   Result<std::string> FullDirectoryPath(const std::string& dir) override;

@@ -19,11 +19,21 @@ class HandleWatch : public ProcessWatch {
   HandleWatch(const HandleWatch&) = delete;
   HandleWatch& operator=(const HandleWatch&) = delete;
 
+  Result<bool> HasEnded() override {
+    switch (WaitForSingleObject(process_, 0)) {
+      case WAIT_OBJECT_0: return true;
+      case WAIT_TIMEOUT: return false;
+      default: return LastFailure();
+    }
+  }
+
   Result<std::uint32_t> ExitCode() override {
     DWORD code = 0;
     if (!GetExitCodeProcess(process_, &code)) return LastFailure();
     return static_cast<std::uint32_t>(code);
   }
+
+  HANDLE handle() const { return process_; }
 
  private:
   HANDLE process_;
@@ -83,7 +93,7 @@ Result<ProcessId> Win32Processes::Start(const std::string& executable,
 }
 
 Result<std::unique_ptr<ProcessWatch>> Win32Processes::OpenForQuery(ProcessId id) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
   if (!process) return LastFailure();
   return std::unique_ptr<ProcessWatch>(new HandleWatch(process));
 }
@@ -109,6 +119,7 @@ void Win32Processes::PumpMessages() {
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
+      quitPutBack_ = true;
       return;
     }
     Dispatch(msg);
@@ -118,8 +129,26 @@ void Win32Processes::PumpMessages() {
 void Win32Processes::RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  quitPutBack_ = false;
 }
 
 void Win32Processes::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+// A quit request put back by PumpMessages would wake a wait for messages at once in
+// every round; then only the process is waited for. The queue is not looked at here:
+// looking would make messages that arrived since the pump count as seen, and the wait
+// would sleep through them.
+void Win32Processes::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) {
+  const auto* handleWatch = dynamic_cast<const HandleWatch*>(watch);
+  if (!handleWatch) {
+    ::Sleep(milliseconds);
+    return;
+  }
+  HANDLE process = handleWatch->handle();
+  if (quitPutBack_)
+    WaitForSingleObject(process, milliseconds);
+  else
+    MsgWaitForMultipleObjects(1, &process, FALSE, milliseconds, QS_ALLINPUT);
+}
 
 }  // namespace kalv::win32

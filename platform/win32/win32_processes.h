@@ -15,6 +15,10 @@ class Win32Processes : public Processes {
   void PumpMessages() override;
   void RunMessageLoop() override;
   void Sleep(unsigned milliseconds) override;
+  void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
+
+ private:
+  bool quitPutBack_ = false;  // a quit request waits for the message loop
 };
 
 // The ShowWindow code of a show mode.

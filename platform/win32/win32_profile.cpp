@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/utf16.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -17,7 +18,7 @@ std::string Win32Profile::ReadString(const std::string& path, const std::string&
   if (bufferChars == 0) return std::string();
   const std::size_t first = key.find_first_not_of(" \t");
   if (first != std::string::npos && key[first] == ';')
-    return fallback.substr(0, bufferChars - 1);
+    return CutToUtf16Units(fallback, bufferChars - 1);
   std::vector<wchar_t> buffer(bufferChars, L'\0');
   const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
                                            Wide(fallback).c_str(), buffer.data(),

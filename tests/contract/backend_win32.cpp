@@ -15,25 +15,53 @@ namespace {
 class Win32Backend : public kalv::contract::ContractBackend {
  public:
   Win32Backend() : scratch_(kalv::win32::MakeScratchDirectory("kalvcontract")) {}
+  // The scratch folder cannot be removed while it is the current directory.
   ~Win32Backend() override {
     ReleaseAll();
+    if (!previousDirectory_.empty()) kalv::win32::SetCurrentDirectoryTo(previousDirectory_);
+    for (const std::string& drive : drivesSet_) kalv::win32::SetDriveDirectory(drive, "");
     kalv::win32::RemoveTree(scratch_);
   }
 
   kalv::Platform& platform() override { return backend_.platform(); }
   std::string Scratch() override { return scratch_; }
 
-  void HoldOpen(const std::string& path) override {
-    auto hold = std::make_unique<kalv::win32::ExclusiveHold>(path);
-    if (!hold->held()) ADD_FAILURE() << "could not hold " << path << " open";
-    holds_.push_back(std::move(hold));
+  void HoldOpen(const std::string& path, Hold hold) override {
+    using FileHold = kalv::win32::FileHold;
+    auto held = std::make_unique<FileHold>(
+        path, hold == Hold::Exclusive ? FileHold::Exclusive : FileHold::Reading);
+    if (!held->held()) ADD_FAILURE() << "could not hold " << path << " open";
+    holds_.push_back(std::move(held));
   }
   void ReleaseAll() override { holds_.clear(); }
+
+  void SetCurrentDirectory(const std::string& dir) override {
+    if (previousDirectory_.empty()) previousDirectory_ = kalv::win32::CurrentDirectory();
+    if (!kalv::win32::SetCurrentDirectoryTo(dir)) ADD_FAILURE() << "could not change to " << dir;
+  }
+  void SetDriveDirectory(const std::string& drive, const std::string& dir) override {
+    kalv::win32::SetDriveDirectory(drive, dir);
+    drivesSet_.push_back(drive);
+  }
+  // Wine's Z: drive maps the Unix root, so the Unix path is another route to any file.
+  std::string OtherRouteTo(const std::string& path) override {
+    const std::string route = kalv::win32::UnixDriveRoute(path);
+    if (route.empty()) ADD_FAILURE() << "no other route to " << path << " outside Wine";
+    return route;
+  }
+
+  // The test program itself, in one of its child modes.
+  ChildProgram ChildEndingWith(std::uint32_t exitCode) override {
+    const std::string self = kalv::win32::RunningProgramPath();
+    return {self, "\"" + self + "\" --child-exit " + std::to_string(exitCode)};
+  }
 
  private:
   kalv::win32::Win32Platform backend_;
   std::string scratch_;
-  std::vector<std::unique_ptr<kalv::win32::ExclusiveHold>> holds_;
+  std::vector<std::unique_ptr<kalv::win32::FileHold>> holds_;
+  std::string previousDirectory_;
+  std::vector<std::string> drivesSet_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // under Windows. Each test build provides MakeContractBackend for its backend.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -16,10 +17,28 @@ class ContractBackend {
   // An empty directory that belongs to the running test (a Windows path, no trailing
   // backslash).
   virtual std::string Scratch() = 0;
-  // Another program opens path exclusively (no sharing) and keeps it open.
-  virtual void HoldOpen(const std::string& path) = 0;
+  // How another program holds a file open. Exclusive: reading and writing, sharing
+  // nothing. Reading: reading, sharing reading and writing but not deletion (a game
+  // playing a demo).
+  enum class Hold { Exclusive, Reading };
+  // Another program opens path and keeps it open.
+  virtual void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive) = 0;
   // Closes everything HoldOpen opened.
   virtual void ReleaseAll() = 0;
+
+  // Makes dir the process's current directory until the backend goes.
+  virtual void SetCurrentDirectory(const std::string& dir) = 0;
+  // Makes dir the directory drive ("Z:"), not the current one, starts "Z:name" from.
+  virtual void SetDriveDirectory(const std::string& drive, const std::string& dir) = 0;
+  // The same file or directory through another drive letter that reaches its folder.
+  virtual std::string OtherRouteTo(const std::string& path) = 0;
+
+  // A program to start that ends by itself with exitCode soon after it starts.
+  struct ChildProgram {
+    std::string executable;
+    std::string commandLine;
+  };
+  virtual ChildProgram ChildEndingWith(std::uint32_t exitCode) = 0;
 };
 
 }  // namespace kalv::contract

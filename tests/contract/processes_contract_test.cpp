@@ -4,7 +4,10 @@
 namespace kalv::contract {
 namespace {
 
-class ProcessesContract : public ContractTest {};
+class ProcessesContract : public ContractTest {
+ protected:
+  using ChildProgram = ContractBackend::ChildProgram;
+};
 
 TEST_F(ProcessesContract, StartingAMissingExecutableIsFileNotFound) {
   const std::string exe = At("quake3.exe");
@@ -12,6 +15,25 @@ TEST_F(ProcessesContract, StartingAMissingExecutableIsFileNotFound) {
                                             ShowMode::NormalFocus, scratch());
   ASSERT_FALSE(started.ok());
   EXPECT_EQ(started.failure().number, err::kFileNotFound);
+}
+
+// A wait longer than the whole run may take: a wait that misses the end shows as the
+// run's time limit.
+constexpr unsigned kLongerThanTheRun = 600000;
+
+// A program may end with the still-active code itself; only the process can tell.
+TEST_F(ProcessesContract, AProgramEndingWith259IsSeenAsEndedAndTheWaitReturnsAtItsEnd) {
+  const ChildProgram child = backend().ChildEndingWith(kStillActive);
+  auto id = platform().processes.Start(child.executable, child.commandLine, ShowMode::Hidden);
+  ASSERT_TRUE(id.ok()) << id.failure().number;
+  auto watch = platform().processes.OpenForQuery(id.value());
+  ASSERT_TRUE(watch.ok()) << watch.failure().number;
+
+  WaitForProcessEnd(platform().processes, watch.value().get(), kLongerThanTheRun);
+  auto ended = watch.value()->HasEnded();
+  ASSERT_TRUE(ended.ok());
+  EXPECT_TRUE(ended.value());
+  EXPECT_EQ(watch.value()->ExitCode().value_or(0), kStillActive);
 }
 
 }  // namespace

@@ -71,6 +71,26 @@ TEST_F(ProfileContract, AValueLongerThanTheBufferIsCut) {
   EXPECT_EQ(Get("long.Vrk", "S", "K", 400), value);
 }
 
+// The reader takes a file without a byte order mark in the ANSI code page (1252 on a
+// Western system), one with the UTF-8 mark as UTF-8. Its buffer holds UTF-16 units, so a
+// value (and the default) is cut by characters, and half of a pair reads as U+FFFD.
+TEST_F(ProfileContract, TextOutsideAsciiIsDecodedAndCutAsTheWideReaderDoes) {
+  const std::string a254(254, 'a');
+  const std::string e = "\xC3\xA9";        // é
+  const std::string pair = "\xF0\x9F\x98\x80";  // U+1F600, two UTF-16 units
+  Write(At("ansi.Vrk"), "[S]\r\nE=" + e + "\r\nCut=" + a254 + e + "\r\n");
+  EXPECT_EQ(Get("ansi.Vrk", "S", "E"), "\xC3\x83\xC2\xA9");  // its two bytes, "Ã©"
+  EXPECT_EQ(Get("ansi.Vrk", "S", "Cut"), a254 + "\xC3\x83");
+
+  Write(At("utf8.Vrk"), "\xEF\xBB\xBF[S]\r\nE=" + e + "\r\nCut=" + a254 + e + e +
+                            "\r\nSplit=" + a254 + pair + "\r\n");
+  EXPECT_EQ(Get("utf8.Vrk", "S", "E"), e);
+  EXPECT_EQ(Get("utf8.Vrk", "S", "Cut"), a254 + e);
+  EXPECT_EQ(Get("utf8.Vrk", "S", "Split"), a254 + "\xEF\xBF\xBD");
+  EXPECT_EQ(platform().profile.ReadString(At("utf8.Vrk"), "S", "None", e + e + e + e, 4),
+            e + e + e);
+}
+
 TEST_F(ProfileContract, LinesEndedByNewlineOnlyReadTheSame) {
   Write(At("unix.Vrk"), "[Quake 3 Arena Version]\nVersion=1.17\nDemoExt=.dm3");
   EXPECT_EQ(Get("unix.Vrk", "Quake 3 Arena Version", "Version"), "1.17");

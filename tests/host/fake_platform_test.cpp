@@ -75,6 +75,49 @@ TEST(FakeFilesPaths, FirstSpellingIsKeptThroughOtherSpellings) {
   EXPECT_EQ(files.List("C:\\Demos", "*").value(), Names{"match.dm3"});
 }
 
+// Windows limits the resolved path and each name in UTF-16 units; a character outside
+// the basic plane takes two.
+TEST(FakeFilesPaths, LimitsCountUtf16UnitsOfTheResolvedPath) {
+  FakeFiles files;
+  files.AddDirectory("C:\\Games");
+  files.SetCurrentDirectory("C:\\Games");
+  EXPECT_TRUE(files.OpenWrite(std::string(250, 'n')).ok());  // "C:\Games\" + 250 = 259
+  EXPECT_EQ(files.OpenWrite(std::string(251, 'n')).failure().number, err::kPathNotFound);
+
+  std::string e255;
+  for (int i = 0; i < 255; ++i) e255 += "\xC3\xA9";
+  EXPECT_TRUE(files.OpenWrite("C:\\" + e255).ok());
+  EXPECT_EQ(files.OpenWrite("C:\\" + e255 + "\xC3\xA9").failure().number, err::kBadFileName);
+  std::string pairs;
+  for (int i = 0; i < 127; ++i) pairs += "\xF0\x9F\x98\x80";
+  EXPECT_TRUE(files.OpenWrite("C:\\" + pairs).ok());
+  EXPECT_EQ(files.OpenWrite("C:\\" + pairs + "\xF0\x9F\x98\x80").failure().number,
+            err::kBadFileName);
+}
+
+TEST(FakeFilesPaths, CurrentDirectoriesPerDriveAndMappedDrives) {
+  FakeFiles files;
+  files.AddFile("C:\\Games\\Quake3\\q3config.cfg", "q");
+  files.AddFile("E:\\Demos\\match.dm_66", "demo");
+  files.SetCurrentDirectory("c:\\games");
+  EXPECT_EQ(files.Contents("Quake3\\q3config.cfg"), std::optional<std::string>("q"));
+  EXPECT_EQ(files.FullDirectoryPath("E:").value_or("?"), "E:\\");
+  files.SetDriveDirectory("e:", "E:\\Demos");
+  EXPECT_EQ(files.Contents("E:match.dm_66"), std::optional<std::string>("demo"));
+  EXPECT_EQ(files.FullDirectoryPath("E:").value_or("?"), "E:\\Demos");
+  // On its own drive the current directory wins; C: remembers nothing once left.
+  files.SetCurrentDirectory("E:\\");
+  EXPECT_FALSE(files.Contents("E:match.dm_66").has_value());
+  EXPECT_EQ(files.Contents("\\Demos\\match.dm_66"), std::optional<std::string>("demo"));
+  EXPECT_EQ(files.FullDirectoryPath("C:").value_or("?"), "C:\\");
+  EXPECT_THROW(files.SetCurrentDirectory("C:\\Missing"), std::invalid_argument);
+
+  files.MapDrive("S:", "C:\\Games");
+  EXPECT_TRUE(files.SameFile("s:\\quake3\\Q3CONFIG.CFG", "C:\\Games\\Quake3\\q3config.cfg"));
+  EXPECT_EQ(files.FullDirectoryPath("s:\\quake3").value_or("?"), "S:\\Quake3");
+  EXPECT_EQ(files.FullDirectoryPath("S:").value_or("?"), "S:\\");
+}
+
 TEST(FakeFilesRules, ErrorNumbersOfDirectoriesAndParents) {
   FakeFiles files;
   files.AddFile("C:\\Q\\file.txt", "x");
@@ -196,6 +239,7 @@ TEST(FakeFailPath, EveryOperationOnThePathFailsWithTheNumberUntilCleared) {
   EXPECT_EQ(files.Contents("C:\\d\\f.cfg"), std::optional<std::string>("abc"));
   files.FailPath("C:\\d\\f.cfg", 0);
   EXPECT_TRUE(stream.value()->Write("x").ok());
+  stream.value().reset();  // an open file cannot be deleted
   EXPECT_TRUE(files.Delete("C:\\d\\f.cfg").ok());
 }
 
@@ -324,6 +368,47 @@ TEST(FakeProcessTable, AProcessRunsForItsFakeTimeAndCanBeEndedEarly) {
   EXPECT_EQ(fake.processes.ExitCodeNow(second.value()).value_or(0), kStillActive);
   fake.processes.Exit(second.value(), 3);
   EXPECT_EQ(fake.processes.ExitCodeNow(second.value()).value_or(0), 3u);
+}
+
+TEST(FakeProcessTable, AWaitLastsToTheProcesssEndOrItsBoundAndIsCounted) {
+  FakePlatform fake;
+  fake.files.AddFile("C:\\game.exe", "");
+  fake.processes.next.runMilliseconds = 700;
+  fake.processes.next.exitCode = kStillActive;
+  auto id = fake.processes.Start("C:\\game.exe", "game", ShowMode::Normal);
+  ASSERT_TRUE(id.ok());
+  auto watch = fake.processes.OpenForQuery(id.value());
+  ASSERT_TRUE(watch.ok());
+  int hooks = 0;
+  fake.processes.whileWaiting = [&] { ++hooks; };
+
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  EXPECT_EQ(fake.clock.now(), 450u);
+  EXPECT_FALSE(watch.value()->HasEnded().value_or(true));
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  EXPECT_EQ(fake.clock.now(), 700u);
+  EXPECT_TRUE(watch.value()->HasEnded().value_or(false));
+  EXPECT_EQ(watch.value()->ExitCode().value_or(0), kStillActive);
+  // An ended process lets no time pass; without a watch the whole bound passes.
+  fake.processes.WaitForEndOrMessage(watch.value().get(), 450);
+  fake.processes.WaitForEndOrMessage(nullptr, 300);
+  EXPECT_EQ(fake.clock.now(), 1000u);
+  EXPECT_EQ(fake.clock.waits, 4);
+  EXPECT_EQ(fake.clock.waitedTotal, 1000u);
+  EXPECT_EQ(fake.clock.sleeps, 0);
+  EXPECT_EQ(hooks, 4);
+}
+
+TEST(FakeProcessTable, AProgramThatWaitsForeverIsStopped) {
+  FakePlatform fake;
+  auto waitForever = [&] {
+    for (;;) {
+      fake.processes.Sleep(450);
+      fake.processes.WaitForEndOrMessage(nullptr, 450);
+    }
+  };
+  EXPECT_THROW(waitForever(), std::runtime_error);
+  EXPECT_EQ(fake.clock.sleeps + fake.clock.waits, FakeProcesses::kRunawayLimit);
 }
 
 TEST(FakeProcessTable, StartNeedsAnExistingExecutableFile) {

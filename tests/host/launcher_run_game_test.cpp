@@ -56,37 +56,51 @@ TEST_F(RunGameTest, StartsTheNamedExecutableWithTheCommandLineUnchanged) {
   EXPECT_FALSE(program.frmSplash.window.Visible());
 }
 
-TEST_F(RunGameTest, GameThatExitsAtOnceRestoresAfterOneRound) {
+TEST_F(RunGameTest, GameThatExitsAtOnceRestoresAfterOneRoundWithoutWaiting) {
   fake.processes.next.runMilliseconds = 0;
   RunGameAndWait(program, kGame, kCommand, "Q3A");
 
   EXPECT_EQ(restored, (std::vector<std::string>{"Q3A"}));
-  EXPECT_EQ(fake.clock.sleeps, 1);
-  EXPECT_EQ(fake.clock.sleptTotal, 450u);
+  EXPECT_EQ(fake.clock.waits, 1);
   EXPECT_EQ(fake.processes.pumps(), 1);
+  EXPECT_EQ(restoredAt, 0u);
+  EXPECT_EQ(fake.clock.sleeps, 0);
 }
 
-TEST_F(RunGameTest, WaitPollsEvery450msUntilTheGameHasEnded) {
+TEST_F(RunGameTest, WaitRoundsLast450msAndTheEndIsNoticedWhenItHappens) {
   fake.processes.next.runMilliseconds = 1000;
   RunGameAndWait(program, kGame, kCommand, "HL");
 
-  // Reads at 0, 450 and 900 see the game running; the read at 1350 sees it ended.
-  EXPECT_EQ(fake.clock.sleeps, 4);
+  // Rounds start at 0, 450 and 900 with the game running; the third wait ends with the
+  // game at 1000, and the fourth round reads it ended.
+  EXPECT_EQ(fake.clock.waits, 4);
   EXPECT_EQ(fake.processes.pumps(), 4);
   EXPECT_EQ(restored, (std::vector<std::string>{"HL"}));
-  EXPECT_GE(restoredAt, 1000u);
-  EXPECT_LE(restoredAt, 1000u + 2 * 450u);
+  EXPECT_EQ(restoredAt, 1000u);
+}
+
+// A program may end with 259 itself; the end is read from the process, not the code.
+TEST_F(RunGameTest, GameEndingWithTheStillActiveCodeIsNoticed) {
+  fake.processes.next.runMilliseconds = 1000;
+  fake.processes.next.exitCode = kStillActive;
+  RunGameAndWait(program, kGame, kCommand, "Q3A");
+  EXPECT_EQ(restored, (std::vector<std::string>{"Q3A"}));
+  EXPECT_EQ(restoredAt, 1000u);
 }
 
 TEST_F(RunGameTest, GameEndedByTheTestWhileWaiting) {
   fake.processes.next.runMilliseconds = 1000000;
   int polls = 0;
+  std::uint64_t endedAt = 0;
   fake.processes.whileWaiting = [&] {
-    if (++polls == 6) fake.processes.Exit(fake.processes.started()[0].id, 3);
+    if (++polls == 6) {
+      endedAt = fake.clock.now();
+      fake.processes.Exit(fake.processes.started()[0].id, 3);
+    }
   };
   RunGameAndWait(program, kGame, kCommand, "UT");
   EXPECT_EQ(restored, (std::vector<std::string>{"UT"}));
-  EXPECT_LT(fake.clock.now(), 10u * 450u);
+  EXPECT_EQ(restoredAt, endedAt);
 }
 
 TEST_F(RunGameTest, ProcessThatCannotBeOpenedEndsTheWaitAfterOneRound) {
@@ -94,7 +108,9 @@ TEST_F(RunGameTest, ProcessThatCannotBeOpenedEndsTheWaitAfterOneRound) {
   fake.processes.next.cannotOpen = true;
   RunGameAndWait(program, kGame, kCommand, "STVEF");
 
-  EXPECT_EQ(fake.clock.sleeps, 1);
+  EXPECT_EQ(fake.clock.waits, 1);
+  EXPECT_EQ(fake.clock.waitedTotal, 450u);
+  EXPECT_EQ(fake.processes.pumps(), 1);
   EXPECT_EQ(restored, (std::vector<std::string>{"STVEF"}));
 }
 
@@ -134,7 +150,7 @@ TEST_F(RunGameTest, MissingExecutableRaisesToTheCallerWithoutWaitingOrRestoring)
     EXPECT_EQ(raised.failure().number, err::kFileNotFound);
   }
   EXPECT_TRUE(restored.empty());
-  EXPECT_EQ(fake.clock.sleeps, 0);
+  EXPECT_EQ(fake.clock.waits, 0);
   EXPECT_TRUE(program.frmSplash.window.Visible());
 }
 

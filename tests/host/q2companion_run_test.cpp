@@ -78,18 +78,28 @@ TEST_F(Companion, CleansUpOnlyAfterTheGameHasEnded) {
   ASSERT_FALSE(preparedWhileWaiting.empty());
   for (bool prepared : preparedWhileWaiting) EXPECT_TRUE(prepared);
   ExpectCleaned(kQ2);
-  // Polled every 450 ms, with messages handled between the polls, until the game ended.
-  EXPECT_GE(p.clock.sleptTotal, 2000u);
-  EXPECT_EQ(p.clock.sleptTotal, 450u * static_cast<unsigned>(p.clock.sleeps));
-  EXPECT_LT(p.clock.sleptTotal, 2000u + 2 * 450u);
-  EXPECT_GE(p.processes.pumps(), p.clock.sleeps);
+  // Rounds of at most 450 ms, messages handled in each, until the game ended at 2000:
+  // 0, 450, 900, 1350, 1800 see it running, the round at 2000 sees it ended.
+  EXPECT_EQ(p.clock.now(), 2000u);
+  EXPECT_EQ(p.clock.waits, 6);
+  EXPECT_EQ(p.processes.pumps(), p.clock.waits);
 }
 
-TEST_F(Companion, AGameThatEndsAtOnceStillGetsOnePass) {
+// A program may end with 259 itself; the end is read from the process, not the code.
+TEST_F(Companion, AGameEndingWithTheStillActiveCodeIsNoticed) {
+  p.processes.next.runMilliseconds = 2000;
+  p.processes.next.exitCode = kStillActive;
+  RunCompanion();
+  EXPECT_EQ(p.clock.now(), 2000u);
+  ExpectCleaned(kQ2);
+}
+
+TEST_F(Companion, AGameThatEndsAtOnceStillGetsOneRound) {
   p.processes.next.runMilliseconds = 0;
   RunCompanion();
-  EXPECT_EQ(p.clock.sleeps, 1);
-  EXPECT_GE(p.processes.pumps(), 1);
+  EXPECT_EQ(p.clock.waits, 1);
+  EXPECT_EQ(p.processes.pumps(), 1);
+  EXPECT_EQ(p.clock.now(), 0u);
   ExpectCleaned(kQ2);
 }
 
@@ -97,17 +107,19 @@ TEST_F(Companion, AGameThatCannotStartCountsAsEnded) {
   ASSERT_TRUE(p.files.Delete(std::string(kQ2) + "\\quake2.exe").ok());
   RunCompanion();
   EXPECT_TRUE(p.processes.started().empty());
-  EXPECT_EQ(p.clock.sleeps, 1);
+  EXPECT_EQ(p.clock.waits, 1);
+  EXPECT_EQ(p.clock.waitedTotal, 450u);
   EXPECT_TRUE(p.dialogs.messages().empty());
   ExpectCleaned(kQ2);
 }
 
-TEST_F(Companion, AGameThatCannotBeWatchedCountsAsEnded) {
+TEST_F(Companion, AGameThatCannotBeWatchedCountsAsEndedAfterOneRound) {
   p.processes.next.cannotOpen = true;
   p.processes.next.runMilliseconds = 60000;
   RunCompanion();
   ASSERT_EQ(p.processes.started().size(), 1u);
-  EXPECT_EQ(p.clock.sleeps, 1);
+  EXPECT_EQ(p.clock.waits, 1);
+  EXPECT_EQ(p.clock.waitedTotal, 450u);
   ExpectCleaned(kQ2);
 }
 
@@ -138,7 +150,7 @@ TEST_F(Companion, ASecondInstanceEndsSilentlyAndCleansNothing) {
   RunCompanion();
   EXPECT_TRUE(p.processes.started().empty());
   EXPECT_TRUE(p.dialogs.messages().empty());
-  EXPECT_EQ(p.clock.sleeps, 0);
+  EXPECT_EQ(p.clock.waits, 0);
   ExpectUntouched(kQ2);
 }
 

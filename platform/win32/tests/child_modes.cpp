@@ -36,6 +36,10 @@ int RunChildMode(int argc, char** argv) {
     return WriteTestFile(arg, text) ? 0 : 2;
   }
   if (mode == "--child-exit") return std::atoi(arg.c_str());
+  if (mode == "--child-sleep") {
+    Sleep(static_cast<DWORD>(std::atoi(arg.c_str())));
+    return 0;
+  }
   if (mode == "--child-wait") {
     for (int i = 0; i < 400; ++i) {
       if (GetFileAttributesW(Wide(arg).c_str()) != INVALID_FILE_ATTRIBUTES) return 3;

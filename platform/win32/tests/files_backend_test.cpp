@@ -27,6 +27,25 @@ TEST_F(Win32FilesTest, ListingMatchesLongNamesOnly) {
   EXPECT_EQ(names.value(), (Names{"LongReleaseName.vrk", "v1_30.Vrk"}));
 }
 
+// Routes to a file the in-memory backend has no counterpart for.
+TEST_F(Win32FilesTest, AShortNameAndAHardLinkReachTheSameFile) {
+  const std::string demo = At("a long demo name.dm_66");
+  ASSERT_TRUE(WriteTestFile(demo, "demo"));
+  wchar_t shortName[MAX_PATH];
+  const DWORD n = GetShortPathNameW(Wide(demo).c_str(), shortName, MAX_PATH);
+  ASSERT_GT(n, 0u);
+  ASSERT_LT(n, static_cast<DWORD>(MAX_PATH));
+  const std::string shortPath = Utf8(shortName, n);
+  ASSERT_NE(shortPath, demo);
+  EXPECT_TRUE(files().SameFile(shortPath, demo));
+
+  const std::string link = At("link.dm_66");
+  ASSERT_TRUE(CreateHardLinkW(Wide(link).c_str(), Wide(demo).c_str(), nullptr));
+  EXPECT_TRUE(files().SameFile(link, shortPath));
+  ASSERT_TRUE(files().Delete(demo).ok());
+  EXPECT_FALSE(files().SameFile(link, demo));
+}
+
 TEST_F(Win32FilesTest, ListingADirectoryGivenWithItsBackslashOrAsADriveRoot) {
   ASSERT_TRUE(WriteTestFile(At("a.isu"), "a"));
   auto names = files().List(scratch() + "\\", "*.isu");

@@ -1,5 +1,6 @@
 // Starting real processes: the explicit executable, the command line the child sees,
 // its working directory, exit codes and the still-running code.
+#include <memory>
 #include <string>
 
 #include "platform/win32/tests/scratch_fixture.h"
@@ -31,6 +32,16 @@ class Win32ProcessesTest : public ScratchTest {
   // A copy of this test program at path.
   void CopySelf(const std::string& path) {
     ASSERT_TRUE(CopyFileW(Wide(RunningProgramPath()).c_str(), Wide(path).c_str(), FALSE));
+  }
+
+  // A copy of this test program started in a child mode ("--child-wait FILE"), watched.
+  std::unique_ptr<ProcessWatch> StartWatchedChild(const std::string& mode) {
+    const std::string exe = At("child.exe");
+    CopySelf(exe);
+    auto id = processes().Start(exe, "child.exe " + mode, ShowMode::Hidden, "");
+    if (!id.ok()) return nullptr;
+    auto watch = processes().OpenForQuery(id.value());
+    return watch.ok() ? std::move(watch).value() : nullptr;
   }
 };
 
@@ -70,16 +81,14 @@ TEST_F(Win32ProcessesTest, TheChildSeesItsCommandLineUnchangedAndRunsInTheGivenD
 
 TEST_F(Win32ProcessesTest, ExitCodeIsStillActiveWhileRunningThenTheProgramsOwn) {
   const std::string exe = At("child.exe");
-  CopySelf(exe);
   const std::string flag = At("go.txt");
-  auto id = processes().Start(exe, "child.exe --child-wait " + flag, ShowMode::Hidden, "");
-  ASSERT_TRUE(id.ok());
-  auto watch = processes().OpenForQuery(id.value());
-  ASSERT_TRUE(watch.ok());
+  auto watch = StartWatchedChild("--child-wait " + flag);
+  ASSERT_TRUE(watch);
   processes().Sleep(200);
-  EXPECT_EQ(watch.value()->ExitCode().value_or(0), kStillActive);
+  EXPECT_EQ(watch->ExitCode().value_or(0), kStillActive);
   ASSERT_TRUE(WriteTestFile(flag, "go"));
-  EXPECT_EQ(WaitForExit(id.value()), 3u);
+  WaitForProcessEnd(processes(), watch.get(), 50);
+  EXPECT_EQ(watch->ExitCode().value_or(0), 3u);
 
   auto quick = processes().Start(exe, "child.exe --child-exit 7", ShowMode::Hidden, "");
   ASSERT_TRUE(quick.ok());
@@ -103,6 +112,42 @@ TEST_F(Win32ProcessesTest, PumpingLeavesAQuitRequestForTheMessageLoop) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 5u);
+}
+
+// Longer than the whole run may take: a wait that misses what it waits for shows as
+// the run's time limit.
+constexpr unsigned kLongerThanTheRun = 600000;
+
+TEST_F(Win32ProcessesTest, AWindowMessageEndsTheWaitForARunningProcess) {
+  const std::string flag = At("go.txt");
+  auto watch = StartWatchedChild("--child-wait " + flag);
+  ASSERT_TRUE(watch);
+  ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), WM_USER + 7, 0, 0));
+  processes().WaitForEndOrMessage(watch.get(), kLongerThanTheRun);
+  EXPECT_FALSE(watch->HasEnded().value_or(true));
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 7, WM_USER + 7, PM_REMOVE));
+  ASSERT_TRUE(WriteTestFile(flag, "go"));
+  WaitForProcessEnd(processes(), watch.get(), kLongerThanTheRun);
+  EXPECT_EQ(watch->ExitCode().value_or(0), 3u);
+}
+
+// PumpMessages leaves a quit request in the queue; the wait must not wake for it over
+// and over, and it must still be there for the message loop afterwards.
+TEST_F(Win32ProcessesTest, AWaitingQuitRequestNeitherWakesTheWaitNorGetsLost) {
+  auto watch = StartWatchedChild("--child-sleep 300");
+  ASSERT_TRUE(watch);
+  PostQuitMessage(4);
+  int rounds = 0;
+  while (rounds < 50 && !watch->HasEnded().value_or(true)) {
+    processes().PumpMessages();
+    processes().WaitForEndOrMessage(watch.get(), kLongerThanTheRun);
+    ++rounds;
+  }
+  EXPECT_TRUE(watch->HasEnded().value_or(false)) << rounds << " rounds";
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 4u);
 }
 
 TEST_F(Win32ProcessesTest, ShellOpenOfAMissingFileFails) {

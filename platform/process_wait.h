@@ -1,0 +1,14 @@
+// Waiting for a started program while the one UI thread keeps its messages handled.
+#pragma once
+
+#include "platform/processes.h"
+
+namespace kalv {
+
+// Returns once the watched process has ended. Each round reads whether it has ended,
+// handles the waiting window messages and then waits up to roundMilliseconds for the
+// end or a message; rounds repeat while the read said "running". No watch, or a watch
+// that cannot be read, counts as ended, so the wait still makes its one round.
+void WaitForProcessEnd(Processes& processes, ProcessWatch* watch, unsigned roundMilliseconds);
+
+}  // namespace kalv

@@ -1,0 +1,41 @@
+// Whether two paths name one file: by the file, not by the text.
+#include <string>
+
+#include "tests/contract/contract_fixture.h"
+
+namespace kalv::contract {
+namespace {
+
+class FileIdentityContract : public ContractTest {};
+
+TEST_F(FileIdentityContract, OtherSpellingsAndRoutesReachTheSameFile) {
+  ASSERT_TRUE(files().MakeDirectory(At("baseq3")).ok());
+  const std::string demo = At("baseq3\\Kalvenmarque.dm_66");
+  Write(demo, "demo");
+  EXPECT_TRUE(files().SameFile(demo, demo));
+  EXPECT_TRUE(files().SameFile(demo, At("BASEQ3\\kalvenmarque.DM_66")));
+  EXPECT_TRUE(files().SameFile(At("baseq3\\..\\baseq3\\.\\Kalvenmarque.dm_66"), demo));
+
+  const std::string route = backend().OtherRouteTo(demo);
+  ASSERT_FALSE(route.empty());
+  EXPECT_FALSE(EqualsNoCase(route.substr(0, 2), demo.substr(0, 2)));
+  EXPECT_TRUE(files().SameFile(route, demo));
+  EXPECT_EQ(Read(route), "demo");
+
+  // Another program's exclusive hold does not hide the file's identity.
+  backend().HoldOpen(demo);
+  EXPECT_TRUE(files().SameFile(demo, route));
+}
+
+TEST_F(FileIdentityContract, OtherFilesMissingFilesAndDirectoriesAreNeverTheSame) {
+  Write(At("a.dm_66"), "equal bytes");
+  ASSERT_TRUE(files().Copy(At("a.dm_66"), At("b.dm_66")).ok());
+  EXPECT_FALSE(files().SameFile(At("a.dm_66"), At("b.dm_66")));
+  EXPECT_FALSE(files().SameFile(At("absent.dm_66"), At("absent.dm_66")));
+  EXPECT_FALSE(files().SameFile(At("a.dm_66"), At("absent.dm_66")));
+  EXPECT_FALSE(files().SameFile(At("a.dm_66\\"), At("a.dm_66")));
+  EXPECT_FALSE(files().SameFile(scratch(), scratch()));
+}
+
+}  // namespace
+}  // namespace kalv::contract
