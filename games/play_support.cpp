@@ -17,7 +17,7 @@ ModChoice ReadModChoice(Program& program, const char* modSetting, const char* op
 }
 
 bool IsOwnDemo(Program& program, const std::string& target) {
-  return EqualsNoCase(program.demoPath, target);
+  return program.platform.files.SameFile(program.demoPath, target);
 }
 
 void EndUnlessDemoExists(Program& program) {

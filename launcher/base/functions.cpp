@@ -101,6 +101,12 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
     ShowProgress(program, false);
     program.End();
   }
+  // Clearing the destination would delete the source when both name one file (a demo
+  // opened from its fixed-name copy, by any route): the copy is already there.
+  if (files.SameFile(source, destination)) {
+    auto length = files.Length(source);
+    return length ? length.value() : 0;
+  }
 
   // The most recent failure of a step that matters for why a round added nothing.
   std::optional<Failure> cause;

@@ -35,7 +35,8 @@ std::string FolderOf(const std::string& executable);
 // Replaces destination by a copy of source in 2048-byte blocks while the splash progress
 // bar advances, and returns the source's size. A missing source shows the general error
 // message and ends the program; a copy that stops growing removes the partial destination
-// and raises the failure that stopped it.
+// and raises the failure that stopped it. A destination that is the source itself (in
+// another spelling, or by another route) is left as it is and counts as copied.
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination);
 

@@ -88,6 +88,23 @@ TEST_F(CopyTest, ReadOnlyDestinationIsOverwritten) {
             0u);
 }
 
+// A demo copied onto itself (another letter case, another route to the file) once ended
+// as a 0-byte file reported as copied.
+TEST_F(CopyTest, SourceThatIsTheDestinationItselfIsLeftAsItIs) {
+  fake.files.AddFile("E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66", Bytes(5000));
+  fake.files.MapDrive("F:", "E:\\Quake3");
+  for (const char* same : {"e:\\QUAKE3\\BASEQ3\\DEMOS\\kalvenmarque.DM_66",
+                           "F:\\baseq3\\demos\\Kalvenmarque.dm_66",
+                           "E:\\Quake3\\baseq3\\..\\baseq3\\demos\\Kalvenmarque.dm_66"}) {
+    EXPECT_EQ(CopyFileWithProgress(program, "E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66",
+                                   same),
+              5000u)
+        << same;
+    EXPECT_EQ(fake.files.Contents("E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66"), Bytes(5000))
+        << same;
+  }
+}
+
 TEST_F(CopyTest, ZeroLengthSourceMakesAnEmptyDestinationWithoutPercentage) {
   fake.files.AddFile("C:\\empty.dem", "");
   fake.files.AddFile("C:\\out.dem", "stale");

@@ -102,8 +102,12 @@ TEST_F(StartupSequenceTest, CommandLineThatIsOneQuotedPathNamesThatPath) {
   EXPECT_TRUE(played.empty());
 }
 
+// "D:" alone names the current folder of drive D, which here holds a demo of the same
+// name: the demo in the root is the one opened.
 TEST_F(StartupSequenceTest, DemoInADriveRootKeepsOneBackslash) {
   fake.files.AddFile("D:\\x.dem", "HLDEMO");
+  fake.files.AddFile("D:\\elsewhere\\x.dem", "an Unreal Tournament demo");
+  fake.files.SetDriveDirectory("D:", "D:\\elsewhere");
   fake.system.commandLine = "D:\\x.dem";
   EXPECT_TRUE(Start());
   EXPECT_EQ(demoAtPlay, "d:\\x.dem");
