@@ -4,6 +4,7 @@
 #include "launcher/base/messages.h"
 #include "launcher/base/settings.h"
 #include "launcher/base/texts.h"
+#include "platform/restore_journal.h"
 
 namespace kalv {
 
@@ -29,6 +30,20 @@ void EndUnlessDemoExists(Program& program) {
 
 void PauseBeforeGame(Program& program) {
   program.platform.processes.Sleep(kPauseBeforeGameMilliseconds);
+}
+
+void BeginRun(Program& program, const char* gameCode, const Steps& undo,
+              const std::string& switchBackDir) {
+  RestoreRecord record;
+  record.game = gameCode;
+  record.undo = undo;
+  record.switchBackDir = switchBackDir;
+  Skip(RestoreJournal(program.platform.registry, gameCode).Write(record));
+}
+
+void UndoRun(Program& program, const char* gameCode, const Steps& undo, bool switchedBack) {
+  if (UndoEach(program.platform.files, undo) && switchedBack)
+    Skip(RestoreJournal(program.platform.registry, gameCode).Clear());
 }
 
 void PrepareWithDemo(Program& program, const Steps& steps, const std::string& demoTarget,

@@ -36,6 +36,15 @@ void PauseBeforeGame(Program& program);
 void PrepareWithDemo(Program& program, const Steps& steps, const std::string& demoTarget,
                      bool ownDemo);
 
+// Writes down, before anything in the game folder changes, what the run's restore will
+// undo, so that a run cut off is undone at the next start. A registry that refuses it
+// does not keep the demo from playing.
+void BeginRun(Program& program, const char* gameCode, const Steps& undo,
+              const std::string& switchBackDir = "");
+// Runs the undo steps; the journal entry goes when every step is done (a file still held
+// keeps it for the next start).
+void UndoRun(Program& program, const char* gameCode, const Steps& undo, bool switchedBack = true);
+
 // The handled part of a play operation: a failure raised in play is reported for the game
 // (70 as access denied, anything else as the general error), then undo runs and the
 // program ends. No path leaves a game folder half-prepared.

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "games/other/quake1.h"
+#include "games/other/quake2_files.h"
+#include "games/quake3/conversion.h"
 #include "launcher/about_actions.h"
 #include "launcher/advanced_actions.h"
 #include "launcher/base/texts.h"
@@ -17,6 +19,7 @@
 #include "launcher/base/settings.h"
 #include "launcher/base/setting_names.h"
 #include "launcher/language_actions.h"
+#include "platform/restore_journal.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -164,10 +167,24 @@ void CreateWindows(Program& program) {
   WireAboutWindow(program);
 }
 
+// A run that was cut off (the player or the companion killed, a power cut) is undone
+// before anything else, unless its game still runs. Quake 2 is left to its companion while
+// one runs. A replay that cannot finish keeps its entry for the next start.
+void ReplayInterruptedRuns(Program& program) {
+  Platform& platform = program.platform;
+  ReplayJournal(
+      platform.registry, platform.files, platform.processes,
+      [&platform](const RestoreRecord& record) {
+        return record.game != game::kQ2 || !platform.system.ProgramRunning(q2::kCompanionFile);
+      },
+      [&program](const std::string& dir) { return SwitchToNewest(program, dir); });
+}
+
 // Up to the command line every step stands on its own: the detections and settings
 // report nothing. From the command line on, a failure goes to the start-up handling.
 void LoadKalvenmarque(Program& program) {
   if (program.platform.system.AnotherInstanceRunning()) program.End();
+  ReplayInterruptedRuns(program);
   CreateWindows(program);
   SelectStoredLanguage(program);
   LoadMainWindow(program);

@@ -19,8 +19,11 @@ void ShowSplash(Program& program);
 // Creates every window of the program, hidden, and installs their handlers.
 void CreateWindows(Program& program);
 
+// Undoes the runs the restore journal holds whose games have ended.
+void ReplayInterruptedRuns(Program& program);
+
 // The start-up sequence up to the dispatch of the demo or the main window. Ends the program
-// at once when another instance is running.
+// at once when another instance is running; first undoes runs that were cut off.
 void LoadKalvenmarque(Program& program);
 
 // The whole run: ends at once when another instance is running, otherwise starts up and

@@ -31,6 +31,19 @@ Status Apply(Files& files, const FileStep& step) {
   return Status::Fail(err::kInvalidCall);
 }
 
+bool UndoEach(Files& files, const Steps& steps) {
+  bool done = true;
+  for (const FileStep& step : steps) {
+    const Status status = Apply(files, step);
+    const int n = status.number();
+    const bool gone = (step.kind == FileStep::Kind::Delete ||
+                       step.kind == FileStep::Kind::MakeNormal) &&
+                      (n == err::kFileNotFound || n == err::kPathNotFound);
+    if (!status && !gone) done = false;
+  }
+  return done;
+}
+
 int ApplyEach(Files& files, const Steps& steps) {
   int failed = 0;
   for (const FileStep& step : steps)

@@ -29,5 +29,8 @@ FileStep DeleteFile(std::string path);
 Status Apply(Files& files, const FileStep& step);
 // Every step in order, failures ignored. Returns how many failed.
 int ApplyEach(Files& files, const Steps& steps);
+// Every undo step in order, failures ignored; true when each is done, a file to delete or
+// make writable that is gone already counting as done (an undo is harmless to repeat).
+bool UndoEach(Files& files, const Steps& steps);
 
 }  // namespace kalv

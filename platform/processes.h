@@ -48,6 +48,9 @@ class Processes {
   // Returns when the watched process ends, a window message arrives, or milliseconds
   // have passed, whichever is first; without a watch, after milliseconds.
   virtual void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) = 0;
+  // True while the process with this id runs and is the given executable (compared
+  // without case): an id taken over by another program is not the game that had it.
+  virtual bool IsRunning(ProcessId id, const std::string& executable) = 0;
 };
 
 }  // namespace kalv

@@ -42,6 +42,9 @@ class System {
   virtual std::optional<FixedFileVersion> FileVersion(const std::string& path) = 0;
   // True when another instance of this program (same program name) is running.
   virtual bool AnotherInstanceRunning() = 0;
+  // True when a program of the system with this file name ("kalvq2_sub.exe") is running,
+  // told by its single-instance object.
+  virtual bool ProgramRunning(const std::string& fileName) = 0;
   // A row of this program's string table; nothing when the id has no row.
   virtual std::optional<std::string> LoadString(int id) = 0;
   // Tells Explorer that file associations changed.

@@ -4,6 +4,7 @@
 
 #include "games/other/quake2_files.h"
 #include "platform/process_wait.h"
+#include "platform/restore_journal.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {
@@ -22,11 +23,12 @@ std::string GameCommandLine(const std::string& ownDir) {
 
 // A game that cannot be started or watched counts as ended; the wait still makes its one
 // round, keeping the message queue serviced.
-void RunGameAndWait(Platform& platform, const std::string& ownDir) {
+void RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal) {
   std::unique_ptr<ProcessWatch> watch;
   auto started = platform.processes.Start(GameExecutable(ownDir), GameCommandLine(ownDir),
                                           ShowMode::NormalFocus);
   if (started) {
+    Skip(journal.RecordProcess(started.value(), GameExecutable(ownDir)));
     auto opened = platform.processes.OpenForQuery(started.value());
     if (opened) watch = std::move(opened).value();
   }
@@ -35,8 +37,8 @@ void RunGameAndWait(Platform& platform, const std::string& ownDir) {
 
 // The player's own Quake 2 rows, each step on its own: a file already gone must not keep
 // the others from being undone.
-void CleanUp(Files& files, const std::string& ownDir, bool keepDemo) {
-  ApplyEach(files, q2::Undo(ownDir, keepDemo));
+bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo) {
+  return UndoEach(files, q2::Undo(ownDir, keepDemo));
 }
 
 bool KeepsDemo(const std::string& commandLine) {
@@ -52,9 +54,17 @@ void Run(Platform& platform) {
                                 Buttons::Ok);
     return platform.system.EndProgram(1);
   }
+  // A run an earlier companion was cut off from is undone first, once its game has ended;
+  // the entry the player just wrote (no game recorded yet) is this run's.
+  ReplayJournal(
+      platform.registry, platform.files, platform.processes,
+      [](const RestoreRecord& record) { return record.game == q2::kGameCode && record.process; },
+      nullptr);
   const std::string ownDir = platform.system.ProgramDirectory();
-  RunGameAndWait(platform, ownDir);
-  CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine()));
+  RestoreJournal journal(platform.registry, q2::kGameCode);
+  RunGameAndWait(platform, ownDir, journal);
+  if (CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine())))
+    Skip(journal.Clear());
   platform.system.EndProgram(0);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/restore_journal.h"
 
 namespace kalv::q2companion {
 
@@ -14,11 +15,12 @@ bool HasSwitch(const std::string& commandLine);
 std::string GameExecutable(const std::string& ownDir);
 std::string GameCommandLine(const std::string& ownDir);
 
-// Starts the game and returns once it has ended (or could not be started or watched).
-void RunGameAndWait(Platform& platform, const std::string& ownDir);
+// Starts the game, notes it in the player's journal entry, and returns once it has ended
+// (or could not be started or watched).
+void RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal);
 // Removes the fixed-name files (the demo stays when keepDemo) and makes the game's
-// configuration writable again.
-void CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false);
+// configuration writable again; false when a file could not be undone.
+bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false);
 // True when the player asked to keep the demo (the user opened the fixed-name copy).
 bool KeepsDemo(const std::string& commandLine);
 

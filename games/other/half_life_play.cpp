@@ -26,6 +26,7 @@ void PlayHLDemo(Program& program) {
   }
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentHLRun(program);
+  BeginRun(program, game::kHL, UndoHL(run));
   PlayHandled(
       program, name::kHL,
       [&] {
@@ -37,12 +38,12 @@ void PlayHLDemo(Program& program) {
                 : hl::kCounterStrike;
         RunGameAndWait(program, dir + executable, HLCommandLine(dir, executable), game::kHL);
       },
-      [&] { ApplyEach(program.platform.files, UndoHL(run)); });
+      [&] { UndoRun(program, game::kHL, UndoHL(run)); });
   RestoreHL(program);
 }
 
 void RestoreHL(Program& program) {
-  ApplyEach(program.platform.files, UndoHL(CurrentHLRun(program)));
+  UndoRun(program, game::kHL, UndoHL(CurrentHLRun(program)));
   program.End();
 }
 

@@ -25,6 +25,7 @@ void PlayQ1Demo(Program& program) {
   }
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentQ1Run(program);
+  BeginRun(program, game::kQ1, UndoQ1(run));
   PlayHandled(
       program, name::kQ1,
       [&] {
@@ -43,7 +44,7 @@ void PlayQ1Demo(Program& program) {
 }
 
 void RestoreQ1(Program& program) {
-  ApplyEach(program.platform.files, UndoQ1(CurrentQ1Run(program)));
+  UndoRun(program, game::kQ1, UndoQ1(CurrentQ1Run(program)));
 }
 
 }  // namespace kalv

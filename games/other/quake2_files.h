@@ -15,6 +15,9 @@ constexpr const char* kOwnConfig = "\\baseq2\\config.cfg";
 constexpr const char* kDemos = "\\baseq2\\demos";
 constexpr const char* kFixedDemo = "\\baseq2\\demos\\Kalvenmarque.dm2";
 constexpr const char* kCompanion = "\\kalvq2_sub.exe";
+constexpr const char* kCompanionFile = "kalvq2_sub.exe";  // its single-instance name
+// The game code of Quake 2's entry in the restore journal.
+constexpr const char* kGameCode = "Q2";
 constexpr const char* kGameExecutable = "\\quake2.exe";
 // Below the player's install directory.
 constexpr const char* kTemplate = "\\Versions\\KalvQ2.cfg";

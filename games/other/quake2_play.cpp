@@ -31,7 +31,8 @@ void PlayQ2Demo(Program& program) {
   const bool ownDemo = IsOwnDemo(program, dir + q2::kFixedDemo);
   Files& files = program.platform.files;
   const std::string companion = dir + q2::kCompanion;
-  auto undo = [&] { ApplyEach(files, q2::Undo(dir, ownDemo)); };
+  BeginRun(program, game::kQ2, q2::Undo(dir, ownDemo));
+  auto undo = [&] { UndoRun(program, game::kQ2, q2::Undo(dir, ownDemo)); };
   PlayHandled(
       program, name::kQ2,
       [&] {

@@ -38,6 +38,7 @@ void PlayUTDemo(Program& program) {
   }
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentUTRun(program);
+  BeginRun(program, game::kUT, UndoUT(run));
   PlayHandled(
       program, name::kUT,
       [&] {
@@ -46,12 +47,12 @@ void PlayUTDemo(Program& program) {
         PauseBeforeGame(program);
         RunGameAndWait(program, dir + ut::kExecutable, UTCommandLine(dir, playback), game::kUT);
       },
-      [&] { ApplyEach(program.platform.files, UndoUT(run)); });
+      [&] { UndoRun(program, game::kUT, UndoUT(run)); });
   RestoreUT(program);
 }
 
 void RestoreUT(Program& program) {
-  ApplyEach(program.platform.files, UndoUT(CurrentUTRun(program)));
+  UndoRun(program, game::kUT, UndoUT(CurrentUTRun(program)));
   program.End();
 }
 

@@ -27,8 +27,8 @@ std::string NotReplaced(const std::string& installed, const Failure& failure) {
 
 // Why the executable may not be replaced; nothing when it may. An installed executable
 // that cannot be read (the game runs) cannot be replaced either.
-std::optional<std::string> ExecutableRefusal(Program& program, const ReleaseFiles& target,
-                                             bool needNewest) {
+std::optional<std::string> ExecutableRefusal(Program& program, const std::string& dir,
+                                             const ReleaseFiles& target, bool needNewest) {
   Files& files = program.platform.files;
   std::vector<std::string> needed = {target.storedExecutable};
   if (needNewest) {
@@ -40,7 +40,7 @@ std::optional<std::string> ExecutableRefusal(Program& program, const ReleaseFile
     if (!files.CanOpenForRead(stored).ok())
       return std::string(conversion::kMissingStored) + stored + conversion::kMissingStoredAdvice;
 
-  const std::string installed = program.q3aDir + q3a::kInstalledExecutable;
+  const std::string installed = dir + q3a::kInstalledExecutable;
   auto current = ReadWholeFile(files, installed);
   if (!current) {
     const int number = current.failure().number;
@@ -85,8 +85,47 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 }
 
 // Everything that could make the switch fail is looked at before anything changes, so
-// an installation is never left with an executable it cannot get back. After message 170
-// the pak counts are unknown: the conversion stops there, before touching a file.
+// an installation is never left with an executable it cannot get back. An unusable
+// release file stops the switch before it touches a file: the pak counts are unknown.
+SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
+                           bool needNewest) {
+  SwitchResult result;
+  const auto target = FilesOfVersion(program, version);
+  const Release targetRelease = target ? ReadRelease(program, target->releaseFile) : Release{};
+  const auto newpak = PakNumber(targetRelease.newpak);
+  const auto newestpak = PakNumber(targetRelease.newestpak);
+  if (!target || !newpak || !newestpak) {
+    result.outcome = SwitchResult::Unusable;
+    return result;
+  }
+  result.shown = target->major + "." + target->minor;
+  result.newest = targetRelease.newpak == targetRelease.newestpak;
+  if (auto refusal = ExecutableRefusal(program, dir, *target, needNewest)) {
+    result.outcome = SwitchResult::Refused;
+    result.refusal = std::move(*refusal);
+    return result;
+  }
+  Files& files = program.platform.files;
+  const std::string installed = dir + q3a::kInstalledExecutable;
+  Skip(files.SetAttributes(installed, attr::kNormal));
+  if (const Status copied = files.Copy(target->storedExecutable, installed); !copied) {
+    result.outcome = SwitchResult::Refused;
+    result.refusal = NotReplaced(installed, copied.failure());
+    return result;
+  }
+  ApplyEach(files, PlanPakSwitch(dir, *newpak, *newestpak, result.newest));
+  result.outcome = SwitchResult::Switched;
+  return result;
+}
+
+bool SwitchToNewest(Program& program, const std::string& dir) {
+  const auto newest = NewestRelease(program);
+  return newest && SwitchRelease(program, dir, newest->version, true).outcome ==
+                       SwitchResult::Switched;
+}
+
+// After message 170 the conversion ends without touching a file (the choice the pak
+// counts leave open).
 bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
   std::string version;
   if (loadup) {
@@ -99,37 +138,22 @@ bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
       return false;
     }
   }
-  const auto target = FilesOfVersion(program, version);
-  const Release targetRelease = target ? ReadRelease(program, target->releaseFile) : Release{};
-  const auto newpak = PakNumber(targetRelease.newpak);
-  const auto newestpak = PakNumber(targetRelease.newestpak);
-  if (!target || !newpak || !newestpak) {
+  const SwitchResult result = SwitchRelease(program, program.q3aDir, version, loadup);
+  if (result.outcome == SwitchResult::Unusable) {
     if (const auto text = Localized(program, ids::kConversionError))
       Notice(program, *text, Icon::Critical);
     return false;
   }
-  if (const auto refusal = ExecutableRefusal(program, *target, loadup)) {
-    Notice(program, *refusal, Icon::Critical);
+  if (result.outcome == SwitchResult::Refused) {
+    Notice(program, result.refusal, Icon::Critical);
     return false;
   }
-
-  Files& files = program.platform.files;
-  const std::string installed = program.q3aDir + q3a::kInstalledExecutable;
-  Skip(files.SetAttributes(installed, attr::kNormal));
-  if (const Status copied = files.Copy(target->storedExecutable, installed); !copied) {
-    Notice(program, NotReplaced(installed, copied.failure()), Icon::Critical);
-    return false;
-  }
-  const bool newest = targetRelease.newpak == targetRelease.newestpak;
-  ApplyEach(files, PlanPakSwitch(program.q3aDir, *newpak, *newestpak, newest));
-
   if (!loadup) {
-    const std::string shown = target->major + "." + target->minor;
-    if (newest) {
+    if (result.newest) {
       if (const auto text = Localized(program, ids::kConvertedToLatest))
-        Notice(program, *text + " (v" + shown + ").", Icon::Information);
+        Notice(program, *text + " (v" + result.shown + ").", Icon::Information);
     } else if (const auto text = Localized(program, ids::kConvertedTo)) {
-      Notice(program, *text + " v" + shown + ".", Icon::Information);
+      Notice(program, *text + " v" + result.shown + ".", Icon::Information);
     }
   }
   DetectQ3A(program);

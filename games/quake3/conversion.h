@@ -23,6 +23,21 @@ std::optional<int> PakNumber(const std::string& text);
 // (newpak equals newestpak as stored), the paks above newpak renamed to ".bak".
 Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newest);
 
+// The switch of the installation in dir to the release named by a "Version" text, silent.
+// Switched, or nothing changed: the release file is unusable, or refusal says why.
+struct SwitchResult {
+  enum Outcome { Switched, Unusable, Refused } outcome = Unusable;
+  std::string refusal;
+  std::string shown;    // the release as the messages name it ("1.27h")
+  bool newest = false;  // the target is the newest release ("newpak" equals "newestpak")
+};
+SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
+                           bool needNewest);
+
+// Back to the newest stored release, silently (a run cut off is undone with it); false
+// when the installation could not be switched.
+bool SwitchToNewest(Program& program, const std::string& dir);
+
 // Switches the Quake 3 installation. A manual conversion (loadup false) converts to the
 // release chosen in the main window's list and reports the result; an automatic one
 // converts to the release file fileVersion of the store and stays silent unless it fails.

@@ -74,6 +74,7 @@ void PlaySTVEFDemo(Program& program) {
   }
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentSTVEFRun(program);
+  BeginRun(program, game::kSTVEF, UndoSTVEF(run));
   PlayHandled(
       program, name::kSTVEF,
       [&] {
@@ -90,7 +91,7 @@ void PlaySTVEFDemo(Program& program) {
 }
 
 void UndoSTVEFRun(Program& program) {
-  ApplyEach(program.platform.files, UndoSTVEF(CurrentSTVEFRun(program)));
+  UndoRun(program, game::kSTVEF, UndoSTVEF(CurrentSTVEFRun(program)));
 }
 
 void RestoreSTVEF(Program& program) {

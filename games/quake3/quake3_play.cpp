@@ -57,7 +57,9 @@ void PlayQ3ADemo(Program& program) {
   EndUnlessDemoExists(program);
   const DemoRun run = CurrentQ3ARun(program);
   const bool full = FileExists(program, run.dir + q3a::kPak0);
+  BeginRun(program, game::kQ3A, UndoQ3A(run), run.dir);
   if (!Conversion(program, true, program.demoRelease.file)) {
+    UndoRun(program, game::kQ3A, {});
     program.exitCode = 1;
     program.End();
   }
@@ -88,8 +90,9 @@ void PlayQ3ADemo(Program& program) {
 void UndoQ3ARun(Program& program) {
   ui::ComboBox& releases = program.frmDemPla.comQ3;
   releases.Select(releases.Count() - 1);
-  if (const auto newest = NewestRelease(program)) Conversion(program, true, newest->file);
-  ApplyEach(program.platform.files, UndoQ3A(CurrentQ3ARun(program)));
+  const auto newest = NewestRelease(program);
+  const bool switched = newest && Conversion(program, true, newest->file);
+  UndoRun(program, game::kQ3A, UndoQ3A(CurrentQ3ARun(program)), switched);
 }
 
 void RestoreQ3A(Program& program) {

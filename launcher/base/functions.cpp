@@ -5,6 +5,7 @@
 
 #include "launcher/base/texts.h"
 #include "launcher/base/messages.h"
+#include "platform/restore_journal.h"
 
 namespace kalv {
 
@@ -53,6 +54,7 @@ void RunGameAndWait(Program& program, const std::string& executable,
   Processes& processes = program.platform.processes;
   const ProcessId id = OrRaise(
       processes.Start(executable, commandLine, ShowMode::NormalFocus, FolderOf(executable)));
+  Skip(RestoreJournal(program.platform.registry, gameCode).RecordProcess(id, executable));
   auto opened = processes.OpenForQuery(id);
   std::unique_ptr<ProcessWatch> watch;
   if (opened) watch = std::move(opened).value();

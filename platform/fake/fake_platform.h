@@ -217,6 +217,7 @@ class FakeProcesses : public Processes {
   // After this many sleeps and waits a std::runtime_error stops a program that would
   // wait forever (an end it never notices).
   static constexpr int kRunawayLimit = 100000;
+  bool IsRunning(ProcessId id, const std::string& executable) override;
 
   struct Running {
     std::uint64_t endsAt = 0;
@@ -298,6 +299,9 @@ class FakeSystem : public System {
   Result<std::string> WindowsDirectory() override { return windowsDirectory; }
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override { return anotherInstance; }
+  // Programs of the system a test says are running, by file name (any case).
+  std::set<std::string> runningPrograms;
+  bool ProgramRunning(const std::string& fileName) override;
   std::optional<std::string> LoadString(int id) override;
   void NotifyAssociationsChanged() override { ++associationNotifications; }
   [[noreturn]] void EndProgram(int exitCode) override;

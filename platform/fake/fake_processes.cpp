@@ -109,4 +109,12 @@ void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned millisecon
   if (whileWaiting) whileWaiting();
 }
 
+bool FakeProcesses::IsRunning(ProcessId id, const std::string& executable) {
+  auto ended = EndedNow(id);
+  if (!ended || ended.value()) return false;
+  for (const StartedProcess& process : started_)
+    if (process.id == id) return EqualsNoCase(process.executable, executable);
+  return false;
+}
+
 }  // namespace kalv::fake

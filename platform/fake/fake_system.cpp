@@ -27,6 +27,12 @@ std::optional<std::string> FakeSystem::LoadString(int id) {
   return it->second;
 }
 
+bool FakeSystem::ProgramRunning(const std::string& fileName) {
+  for (const std::string& running : runningPrograms)
+    if (EqualsNoCase(running, fileName)) return true;
+  return false;
+}
+
 void FakeSystem::EndProgram(int code) {
   ++endCount;
   exitCode = code;

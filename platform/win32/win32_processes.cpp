@@ -151,4 +151,20 @@ void Win32Processes::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseco
     MsgWaitForMultipleObjects(1, &process, FALSE, milliseconds, QS_ALLINPUT);
 }
 
+// The image path is compared too: Windows hands a freed process id to the next process.
+bool Win32Processes::IsRunning(ProcessId id, const std::string& executable) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+  if (!process) return false;
+  bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  if (running) {
+    std::vector<wchar_t> image(32768);
+    DWORD size = static_cast<DWORD>(image.size());
+    running = QueryFullProcessImageNameW(process, 0, image.data(), &size) &&
+              CompareStringOrdinal(image.data(), static_cast<int>(size),
+                                   Wide(executable).c_str(), -1, TRUE) == CSTR_EQUAL;
+  }
+  CloseHandle(process);
+  return running;
+}
+
 }  // namespace kalv::win32

@@ -16,6 +16,7 @@ class Win32Processes : public Processes {
   void RunMessageLoop() override;
   void Sleep(unsigned milliseconds) override;
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
+  bool IsRunning(ProcessId id, const std::string& executable) override;
 
  private:
   bool quitPutBack_ = false;  // a quit request waits for the message loop

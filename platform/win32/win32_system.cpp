@@ -97,6 +97,13 @@ bool Win32System::AnotherInstanceRunning() {
   return anotherInstance_;
 }
 
+bool Win32System::ProgramRunning(const std::string& fileName) {
+  HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, InstanceMutexName(Wide(fileName)).c_str());
+  if (!mutex) return GetLastError() == ERROR_ACCESS_DENIED;  // held under another user
+  CloseHandle(mutex);
+  return true;
+}
+
 // A zero length means the id has no row (or an empty one, which reads the same).
 std::optional<std::string> Win32System::LoadString(int id) {
   if (id < 0 || id > 0xFFFF) return std::nullopt;  // string ids are 16-bit

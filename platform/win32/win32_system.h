@@ -19,6 +19,7 @@ class Win32System : public System {
   Result<std::string> WindowsDirectory() override;
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override;
+  bool ProgramRunning(const std::string& fileName) override;
   std::optional<std::string> LoadString(int id) override;
   void NotifyAssociationsChanged() override;
   [[noreturn]] void EndProgram(int exitCode) override;
