@@ -60,21 +60,32 @@ in_snapshot() {
   done
 }
 
-# The registry export without the player's own settings key (the player, once run, keeps
-# its settings and restore journal there, and the uninstaller leaves them alone).
-in_without_settings() {
-  awk -v key="[${IN_SETTINGS}" '
-    /^\[/ { skip = (index($0, key "]") == 1 || index($0, key "\\") == 1) }
+# A registry export without Wine's own bookkeeping (Software\Wine, which Wine keeps up to
+# date for any program that shows a window) and, with a second argument, without the
+# player's settings key (the player, once run, keeps its settings and restore journal
+# there, and the uninstaller leaves them alone).
+in_comparable() {
+  local settings=""
+  [ -z "${2:-}" ] || settings='Software\VB and VBA Program Settings\Kalvenmarque'
+  IN_WINE_KEY='Software\Wine' IN_SETTINGS_KEY=$settings awk '
+    function below(header, key) {
+      return key != "" && (index(header, key "]") == 1 || index(header, key "\\") == 1)
+    }
+    /^\[HKEY_[A-Z_]+\\/ { header = substr($0, index($0, "\\") + 1)
+                          skip = below(header, ENVIRON["IN_WINE_KEY"]) ||
+                                 below(header, ENVIRON["IN_SETTINGS_KEY"]) }
     !skip' "$1"
 }
 
-# The state after the uninstall is the state before the setup.
+# The state after the uninstall is the state before the setup; "settings" as the third
+# argument leaves the player's settings out.
 in_assert_as_before() {
-  local before=$1 after=$2 filter=${3:-cat} key
+  local before=$1 after=$2 settings=${3:-} key
   diff -u "$before.files" "$after.files" >files.diff ||
     { head -n 40 files.diff; kalv_fail "the files differ from before the setup (files.diff)"; }
   for key in HKCU HKLM; do
-    if ! diff -u <($filter "$before-$key.txt") <($filter "$after-$key.txt") >"$key.diff"; then
+    if ! diff -u <(in_comparable "$before-$key.txt" "$settings") \
+                 <(in_comparable "$after-$key.txt" "$settings") >"$key.diff"; then
       head -n 40 "$key.diff"
       kalv_fail "the $key\\Software keys differ from before the setup ($key.diff)"
     fi
@@ -241,7 +252,7 @@ case_setup_all_users_uninstalled_from_the_advanced_options() {
   kalv_assert_eq 0 "$(timeout 60 wine reg query "$IN_SETTINGS\\Settings" /v Language 2>/dev/null </dev/null |
     tr -d '\r' | awk '/Language/ { print $NF }')" "the player's settings after the uninstall"
   in_snapshot after
-  in_assert_as_before before after in_without_settings
+  in_assert_as_before before after settings
 }
 
 # A second setup finds the installation, scope and folder included, and mends it in
