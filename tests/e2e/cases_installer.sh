@@ -167,6 +167,19 @@ in_wait_page() {
   kalv_fail "no page of \"$title\" with the button $text"
 }
 
+# Goes through the uninstaller's pages as a user: its confirmation (which says what
+# stays), Uninstall, and Finish once it is done.
+in_uninstall_through_pages() {
+  local uninstall="Kalvenmarque $IN_VERSION Uninstall"
+  in_wait_page "$uninstall" '&Uninstall'
+  kalv_assert_contains page.txt "Your settings, your game folders and your demos are kept"
+  kalv_screenshot uninstall-confirm
+  kalv_driver press --title-regex "^$uninstall" --id 1 >/dev/null || kalv_fail "Uninstall could not be pressed"
+  in_wait_page "$uninstall" '&Finish'
+  kalv_screenshot uninstall-finished
+  kalv_driver press --title-regex "^$uninstall" --id 1 >/dev/null || kalv_fail "Finish could not be pressed"
+}
+
 # Per user, silently: the tree, the entry, the Start-menu link and the associations; a
 # demo opened through the shell starts the installed program; the silent uninstall puts
 # back exactly the state before the setup, the player's settings included.
@@ -231,21 +244,14 @@ case_setup_all_users_uninstalled_from_the_advanced_options() {
   kalv_driver messagebox --timeout 15000 --press 6 >confirm.txt || kalv_fail "no confirmation"
   kalv_assert_contains confirm.txt "text: Are you sure you want to uninstall Kalvenmarque?"
 
-  local uninstall="Kalvenmarque $IN_VERSION Uninstall"
-  kalv_driver wait-window --title-regex "^($uninstall|Kalvenmarque Registry Updater)" \
+  kalv_driver wait-window --title-regex "^(Kalvenmarque $IN_VERSION Uninstall|Kalvenmarque Registry Updater)" \
     --timeout 60000 >handed.txt || kalv_fail "neither the uninstaller nor the updater showed"
   if grep -q "text=Kalvenmarque Registry Updater" handed.txt; then
     kalv_driver messagebox --timeout 5000 >updater.txt || true
     cat updater.txt
     kalv_fail "the updater showed a message instead of handing over (an unquoted updater path from the player gives it the usage message)"
   fi
-  in_wait_page "$uninstall" '&Uninstall'
-  kalv_assert_contains page.txt "Your settings, your game folders and your demos are kept"
-  kalv_screenshot uninstall-confirm
-  kalv_driver press --title-regex "^$uninstall" --id 1 >/dev/null || kalv_fail "Uninstall could not be pressed"
-  in_wait_page "$uninstall" '&Finish'
-  kalv_screenshot uninstall-finished
-  kalv_driver press --title-regex "^$uninstall" --id 1 >/dev/null || kalv_fail "Finish could not be pressed"
+  in_uninstall_through_pages
 
   in_wait_removed "$dir" HKLM
   am_assert_none_left
@@ -257,7 +263,8 @@ case_setup_all_users_uninstalled_from_the_advanced_options() {
 
 # A second setup finds the installation, scope and folder included, and mends it in
 # place; the user's own files in it (a stored Quake 3 executable) survive that and the
-# uninstall, which removes everything else.
+# uninstall, which the updater's full uninstall hands over to (started as the player
+# starts it) and which removes everything else.
 case_setup_over_an_installation_upgrades_it_in_place() {
   in_own_prefix
   mkdir -p -- "$WINEPREFIX/drive_c/Games"
@@ -276,14 +283,15 @@ case_setup_over_an_installation_upgrades_it_in_place() {
   kalv_assert_no_file "$WINEPREFIX/drive_c/Program Files/Kalvenmarque" "a second installation:"
   kalv_assert_eq "stored release" "$(cat -- "$dir/Versions/Quake3.117")" "the user's file"
 
-  timeout 60 wine "$(kalv_win "$dir")\\Uninstall.exe" /S >/dev/null 2>&1 </dev/null ||
-    kalv_fail "the uninstaller did not start"
+  timeout 120 wine "$(kalv_win "$dir")\\Assocmend.exe" /fu >/dev/null 2>&1 </dev/null &
+  in_uninstall_through_pages
   local i
   for ((i = 0; i < 120; i++)); do
     in_entry_exists HKCU || break
     sleep 0.5
   done
   in_entry_exists HKCU && kalv_fail "the uninstall entry stayed"
+  am_assert_none_left
   kalv_assert_eq "Quake3.117" "$(cd "$dir" && find . -type f | sed 's|^\./Versions/||')" \
     "what the uninstall left in the folder"
   rm -rf -- "$dir"
