@@ -26,6 +26,8 @@ BrandingText "${KALV_NAME} ${KALV_VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
 
+; The uninstaller is written from the same program and carries the same resource, so it
+; names no file of its own.
 VIProductVersion "${KALV_VERSION}.0"
 VIFileVersion "${KALV_VERSION}.0"
 VIAddVersionKey "ProductName" "${KALV_NAME}"
@@ -34,7 +36,6 @@ VIAddVersionKey "CompanyName" "${KALV_PUBLISHER}"
 VIAddVersionKey "LegalCopyright" "© ${KALV_PUBLISHER}"
 VIAddVersionKey "FileDescription" "${KALV_NAME} ${KALV_VERSION} Setup"
 VIAddVersionKey "FileVersion" "${KALV_VERSION}"
-VIAddVersionKey "OriginalFilename" "${KALV_NAME}-${KALV_VERSION}-setup.exe"
 
 ; Pages
 !define MUI_ICON "${KALV_PROGRAM_ICON}"
