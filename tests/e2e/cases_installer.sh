@@ -41,22 +41,29 @@ in_own_prefix() {
 # A Windows environment variable of the prefix.
 in_env() { timeout 60 wine cmd /c echo "%$1%" 2>/dev/null </dev/null | tr -d '\r'; }
 
+# The keys the setup may touch: the user's software keys (classes, the list of installed
+# programs, the player's settings) and the machine's classes and list. The rest of
+# HKLM\Software is Wine's to fill in while it runs (network cards, for one).
+IN_KEYS=(HKCU 'HKCU\Software' HKLM-classes 'HKLM\Software\Classes'
+         HKLM-windows 'HKLM\Software\Microsoft\Windows\CurrentVersion')
+
 # Everything the setup may touch: every folder and file of C: (names, sizes of files) and
-# the Software keys of the user and the machine. The user's temporary folder is left
-# out: the uninstaller runs from a copy there that Windows removes at the next restart.
-# Test scaffolding (kalv-e2e) is left out as well.
+# the keys above. The user's temporary folder is left out: the uninstaller runs from a
+# copy there that Windows removes at the next restart. Test scaffolding (kalv-e2e) is
+# left out as well.
 in_snapshot() {
   local name=$1
   (cd "$WINEPREFIX/drive_c" &&
     find . \( -path "./${IN_TEMP#"$WINEPREFIX/drive_c/"}" -o -path ./kalv-e2e \) -prune -o \
       \( -type f -printf 'f %p %s\n' \) -o \( -type d -printf 'd %p\n' \) -o -printf 'l %p %l\n') |
     sort >"$name.files"
-  local key
-  for key in HKCU HKLM; do
-    timeout 120 wine reg export "$key\\Software" "$(kalv_win "$KALV_CASE_DIR/$name-$key.reg")" /y \
-      >/dev/null 2>&1 </dev/null || kalv_fail "reg export of $key failed"
+  local i
+  for ((i = 0; i < ${#IN_KEYS[@]}; i += 2)); do
+    local file="$name-${IN_KEYS[i]}"
+    timeout 120 wine reg export "${IN_KEYS[i + 1]}" "$(kalv_win "$KALV_CASE_DIR/$file.reg")" /y \
+      >/dev/null 2>&1 </dev/null || kalv_fail "reg export of ${IN_KEYS[i + 1]} failed"
     # Exported as UTF-16; compared as text.
-    iconv -f UTF-16LE -t UTF-8 "$name-$key.reg" | tr -d '\r' >"$name-$key.txt"
+    iconv -f UTF-16LE -t UTF-8 "$file.reg" | tr -d '\r' >"$file.txt"
   done
 }
 
@@ -80,14 +87,15 @@ in_comparable() {
 # The state after the uninstall is the state before the setup; "settings" as the third
 # argument leaves the player's settings out.
 in_assert_as_before() {
-  local before=$1 after=$2 settings=${3:-} key
+  local before=$1 after=$2 settings=${3:-} i key
   diff -u "$before.files" "$after.files" >files.diff ||
     { head -n 40 files.diff; kalv_fail "the files differ from before the setup (files.diff)"; }
-  for key in HKCU HKLM; do
+  for ((i = 0; i < ${#IN_KEYS[@]}; i += 2)); do
+    key=${IN_KEYS[i]}
     if ! diff -u <(in_comparable "$before-$key.txt" "$settings") \
                  <(in_comparable "$after-$key.txt" "$settings") >"$key.diff"; then
       head -n 40 "$key.diff"
-      kalv_fail "the $key\\Software keys differ from before the setup ($key.diff)"
+      kalv_fail "${IN_KEYS[i + 1]} differs from before the setup ($key.diff)"
     fi
   done
 }
