@@ -12,6 +12,16 @@ void ReportAndEnd(Platform& platform, const std::string& message) {
   platform.dialogs.MessageBox(message, text::kTitle, Icon::Critical, Buttons::Ok);
   platform.system.EndProgram(1);
 }
+
+// Starts an uninstaller and ends; a start that fails is reported first.
+void HandOver(Platform& platform, const std::string& uninstaller,
+              const std::string& commandLine) {
+  auto started = platform.processes.Start(uninstaller, commandLine, ShowMode::NormalFocus);
+  if (!started)
+    return ReportAndEnd(platform, std::string(text::kUninstallerFailedBefore) + uninstaller +
+                               text::kUninstallerFailedAfter + started.failure().description);
+  platform.system.EndProgram(0);
+}
 }  // namespace
 
 // The newest log sorts last when logs are named by date or number; the listing's order is
@@ -33,28 +43,27 @@ std::string UninstallCommandLine(const std::string& windowsDir, const std::strin
          text::kRegistryHelper + "\"";
 }
 
-// The associations go first, so they are gone even when no uninstaller can follow.
+// The associations go first, so they are gone even when no uninstaller can follow. The
+// setup package's uninstaller in the Windows directory keeps precedence; without it, the
+// product's own uninstaller beside the updater does the work, and it needs no log.
 void FullUninstall(Platform& platform) {
   const std::string windowsDir = platform.system.WindowsDirectory().value_or("");
   const std::string ownDir = platform.system.ProgramDirectory();
   RemoveAssociations(platform.registry);
   platform.system.NotifyAssociationsChanged();
 
+  const std::string uninstaller = UninstallerPath(windowsDir);
+  const bool packageUninstaller = platform.files.CanOpenForRead(uninstaller).ok();
+  const std::string own = ownDir + text::kOwnUninstaller;
+  if (!packageUninstaller && platform.files.CanOpenForRead(own).ok())
+    return HandOver(platform, own, "\"" + own + "\"");
+
   const auto log = FindUninstallLog(platform.files, ownDir);
   if (!log) return ReportAndEnd(platform, text::kLogNotFound);
-
-  const std::string uninstaller = UninstallerPath(windowsDir);
-  if (!platform.files.CanOpenForRead(uninstaller).ok())
+  if (!packageUninstaller)
     return ReportAndEnd(platform, std::string(text::kUninstallerMissingBefore) + uninstaller +
                                text::kUninstallerMissingAfter);
-
-  auto started =
-      platform.processes.Start(uninstaller, UninstallCommandLine(windowsDir, ownDir, *log),
-                               ShowMode::NormalFocus);
-  if (!started)
-    return ReportAndEnd(platform, std::string(text::kUninstallerFailedBefore) + uninstaller +
-                               text::kUninstallerFailedAfter + started.failure().description);
-  platform.system.EndProgram(0);
+  HandOver(platform, uninstaller, UninstallCommandLine(windowsDir, ownDir, *log));
 }
 
 }  // namespace kalv::assocmend

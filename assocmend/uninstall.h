@@ -1,4 +1,5 @@
-// The full uninstall: hand over to the setup package's uninstaller.
+// The full uninstall: hand over to the setup package's uninstaller, or to the
+// product's own one beside the updater.
 #pragma once
 
 #include <optional>
@@ -16,8 +17,9 @@ std::string UninstallerPath(const std::string& windowsDir);
 std::string UninstallCommandLine(const std::string& windowsDir, const std::string& ownDir,
                                  const std::string& logName);
 
-// Removes the associations, starts the uninstaller and ends the program; every failure
-// is reported before the end.
+// Removes the associations, starts the uninstaller ("uninst.exe" in the Windows
+// directory with the log, else "Uninstall.exe" in ownDir) and ends the program; every
+// failure is reported before the end.
 void FullUninstall(Platform& platform);
 
 }  // namespace kalv::assocmend

@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian; does nothing when all is present.
 set -euo pipefail
 
-PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest)
+PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest nsis)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

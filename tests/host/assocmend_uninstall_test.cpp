@@ -1,5 +1,5 @@
-// The full uninstall: the log it passes, the uninstaller it starts, and what is left when
-// either is missing or the user declines.
+// The full uninstall: the log it passes, the uninstaller it starts (the setup package's
+// or the product's own), and what is left when they are missing or the user declines.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -123,6 +123,34 @@ TEST_F(FullUninstallTest, ConfirmationAnsweredYesUninstalls) {
   ASSERT_EQ(p.processes.started().size(), 1u);
   EXPECT_NE(p.processes.started()[0].commandLine.find("\\a.isu\""), std::string::npos);
   EXPECT_EQ(p.dialogs.messages().size(), 1u);
+}
+
+// The product's own setup leaves no log and no "uninst.exe": its uninstaller beside the
+// updater is started instead, quoted, and only while the package's one is absent.
+TEST_F(FullUninstallTest, OwnUninstallerRunsOnlyWithoutThePackageOne) {
+  const std::string own = std::string(kDir) + "\\Uninstall.exe";
+  p.files.AddFile(own, "MZ");
+  AddLog("a.isu");
+  RunWith("/fu");
+  ASSERT_EQ(p.processes.started().size(), 1u);
+  EXPECT_EQ(p.processes.started()[0].executable, kUninstaller);
+
+  FakePlatform setup;
+  setup.system.programDirectory = kDir;
+  setup.system.windowsDirectory = "C:\\WINDOWS";
+  setup.files.AddFile(std::string(kDir) + "\\Kalvenmarque.exe", "MZ");
+  setup.files.AddFile(own, "MZ");
+  ASSERT_TRUE(WriteAssociationsAt(setup.registry, PerUserClasses(), kDir));
+  setup.system.commandLine = "/fu";
+  EXPECT_THROW(assocmend::Run(setup), ProgramEnded);
+  ASSERT_EQ(setup.processes.started().size(), 1u);
+  const auto& started = setup.processes.started()[0];
+  EXPECT_EQ(started.executable, own);
+  EXPECT_EQ(started.commandLine, "\"C:\\Program Files\\Kalvenmarque\\Uninstall.exe\"");
+  EXPECT_EQ(started.show, ShowMode::NormalFocus);
+  EXPECT_FALSE(setup.registry.KeyExists(RegRoot::CurrentUser, "Software\\Classes\\.dm_66"));
+  EXPECT_TRUE(setup.dialogs.messages().empty());
+  EXPECT_EQ(setup.system.endCount, 1);
 }
 
 TEST_F(FullUninstallTest, CommandLineKeepsTheUninstallerPathUnquoted) {

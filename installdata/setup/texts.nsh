@@ -1,0 +1,11 @@
+; The setup's own texts (English; NSIS's language file supplies the rest).
+LangString KalvWelcome ${LANG_ENGLISH} "Setup will install ${KALV_NAME} ${KALV_VERSION}, the demo player for Quake 1, Quake 2, Quake 3 Arena, Elite Force, Half-Life and Unreal Tournament.$\r$\n$\r$\nAfterwards a double-click on a recorded demo plays it in its game.$\r$\n$\r$\n$_CLICK"
+LangString KalvStartNow ${LANG_ENGLISH} "&Start ${KALV_NAME} now"
+LangString KalvShortcutComment ${LANG_ENGLISH} "Play recorded demos of six first-person shooters"
+LangString KalvWritingAssociations ${LANG_ENGLISH} "Associating the demo files with ${KALV_NAME}..."
+LangString KalvAssociationsFailed ${LANG_ENGLISH} "The demo files could not be associated; use Options, Advanced, Reinitilze File Associations in ${KALV_NAME}."
+LangString KalvRemovingAssociations ${LANG_ENGLISH} "Removing the demo file associations..."
+LangString KalvUninstallTop ${LANG_ENGLISH} "${KALV_NAME} will be removed from the folder below. Your settings, your game folders and your demos are kept, so a new installation finds them again. Click Uninstall to start."
+LangString KalvNeedsAdministrator ${LANG_ENGLISH} "${KALV_NAME} was installed for all users of this computer. Only an administrator can remove it."
+LangString KalvFileInUse ${LANG_ENGLISH} "$0 is in use.$\r$\n$\r$\nClose ${KALV_NAME} and click Retry, or click Cancel to leave the file."
+LangString KalvFileKept ${LANG_ENGLISH} "Kept (in use): $0"
