@@ -18,6 +18,10 @@ struct FileStep {
 };
 using Steps = std::vector<FileStep>;
 
+inline bool operator==(const FileStep& a, const FileStep& b) {
+  return a.kind == b.kind && a.path == b.path && a.source == b.source;
+}
+
 FileStep MakeNormal(std::string path);
 FileStep MakeReadOnly(std::string path);
 FileStep CopyFile(std::string source, std::string destination);

@@ -353,6 +353,7 @@ Result<std::unique_ptr<FileStream>> FakeFiles::OpenRead(const std::string& path)
 }
 
 Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path) {
+  if (beforeChange) beforeChange(path);
   using R = Result<std::unique_ptr<FileStream>>;
   ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return R::Fail(n);
@@ -387,6 +388,7 @@ Result<std::uint32_t> FakeFiles::GetAttributes(const std::string& path) {
 }
 
 Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  if (beforeChange) beforeChange(path);
   ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   NodePtr node = state_->Find(p);
@@ -400,6 +402,7 @@ Status FakeFiles::SetAttributes(const std::string& path, std::uint32_t attribute
 // destination's name as first written when it replaces one. A copy onto the source
 // itself is refused as Windows refuses it.
 Status FakeFiles::Copy(const std::string& from, const std::string& to) {
+  if (beforeChange) beforeChange(to);
   ParsedPath src = state_->Parse(from);
   ParsedPath dst = state_->Parse(to);
   if (int n = state_->Failing(src)) return Status::Fail(n);
@@ -431,6 +434,7 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
 // Renames a file or a whole directory. A read-only file may be renamed, as on Windows;
 // a new name that differs only in case renames the entry in place.
 Status FakeFiles::Rename(const std::string& from, const std::string& to) {
+  if (beforeChange) beforeChange(from);
   ParsedPath src = state_->Parse(from);
   ParsedPath dst = state_->Parse(to);
   if (int n = state_->Failing(src)) return Status::Fail(n);
@@ -474,6 +478,7 @@ Status FakeFiles::Rename(const std::string& from, const std::string& to) {
 }
 
 Status FakeFiles::Delete(const std::string& path) {
+  if (beforeChange) beforeChange(path);
   ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   NodePtr node = state_->Find(p);
@@ -487,6 +492,7 @@ Status FakeFiles::Delete(const std::string& path) {
 }
 
 Status FakeFiles::MakeDirectory(const std::string& path) {
+  if (beforeChange) beforeChange(path);
   ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Status::Fail(n);
   if (state_->Find(p.key)) return Status::Fail(err::kPathFileAccess);

@@ -56,6 +56,10 @@ class FakeFiles : public Files {
   // Makes every file operation on path fail with the given number (0 clears).
   void FailPath(const std::string& path, int number);
 
+  // Runs before every call that may change a file or folder (open for writing, set
+  // attributes, copy, rename, delete, make a folder), with the path it changes.
+  std::function<void(const std::string& path)> beforeChange;
+
   // Test read-back.
   bool Exists(const std::string& path) const;  // file or directory
   bool IsFile(const std::string& path) const;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/fake/fake_platform.h"
+#include "games/other/quake2_files.h"
+#include "platform/restore_journal.h"
 #include "q2companion/companion.h"
 
 namespace kalv::q2companion {
@@ -181,6 +183,32 @@ TEST_F(Companion, TheSwitchIsFoundInsideOtherText) {
   EXPECT_EQ(p.processes.started().size(), 1u);
   EXPECT_TRUE(p.dialogs.messages().empty());
   ExpectCleaned(kQ2);
+}
+
+// The companion takes over the entry the player wrote: it notes the game while it runs and
+// clears the entry after its clean-up. An entry an earlier companion was cut off from is
+// undone first (its game has ended); a fresh one is this run's.
+TEST_F(Companion, TakesOverThePlayersJournalEntryAndUndoesAnOrphanedOne) {
+  const std::string other = "D:\Old Quake 2";
+  Prepare(other);
+  RestoreJournal journal(p.registry, "Q2");
+  ASSERT_TRUE(journal.Write(RestoreRecord{"Q2", q2::Undo(other, false), "", 4242, "x.exe"}).ok());
+  RunCompanion();
+  ExpectCleaned(other);
+  EXPECT_FALSE(journal.Read()) << "the orphaned entry is gone";
+
+  Prepare(kQ2);
+  ASSERT_TRUE(journal.Write(RestoreRecord{"Q2", q2::Undo(kQ2, false), "", 0, ""}).ok());
+  std::optional<RestoreRecord> whileRunning;
+  p.processes.whileWaiting = [&] {
+    if (!whileRunning) whileRunning = journal.Read();
+  };
+  RunCompanion();
+  ASSERT_TRUE(whileRunning);
+  EXPECT_EQ(whileRunning->process, p.processes.started().back().id);
+  EXPECT_EQ(whileRunning->executable, std::string(kQ2) + "\\quake2.exe");
+  ExpectCleaned(kQ2);
+  EXPECT_FALSE(journal.Read());
 }
 
 }  // namespace

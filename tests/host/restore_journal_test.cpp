@@ -1,0 +1,236 @@
+// The restore journal: its entry through a run (written before the first change, the game
+// recorded once it runs, cleared after the restore), an entry cut off while written, the
+// replay at the next start, and every game's folder after a failing preparation step.
+#include <string>
+#include <vector>
+
+#include "games/other/half_life_files.h"
+#include "games/other/quake1_files.h"
+#include "games/other/quake2_files.h"
+#include "games/other/unreal_tournament_files.h"
+#include "games/quake3/elite_force_files.h"
+#include "games/quake3/quake3_files.h"
+#include "games_fixture.h"
+#include "launcher/base/settings.h"
+#include "launcher/dispatch.h"
+#include "launcher/main_window_actions.h"
+#include "platform/restore_journal.h"
+
+namespace kalv::testing {
+namespace {
+
+const std::string kQ3 = "C:\\Games\\Quake3";
+
+// A player killed while it runs: nothing of it runs afterwards.
+struct Killed {};
+
+class JournalTest : public ProgramFixture {
+ protected:
+  JournalTest() {
+    AddShippedReleases();
+    for (const char* release : {"117", "127h", "130", "131"})
+      fake.files.AddFile(Versions() + "\\Quake3." + release, std::string("exe ") + release);
+    for (const char* t : {"Kalv.cfg", "KalvSTVEF.cfg", "KalvQ1.cfg", "KalvQ2.cfg", "KalvHL.cfg"})
+      fake.files.AddFile(Versions() + "\\" + t, t);
+    fake.files.AddFile(Versions() + "\\kalvq2_sub.bin", "companion");
+    fake.files.AddFile(Versions() + "\\KalvUT_script.bin", "package");
+    fake.files.AddFile(kQ3 + "\\quake3.exe", "exe 131");
+    for (int n = 0; n <= 6; ++n)
+      fake.files.AddFile(kQ3 + "\\baseq3\\pak" + std::to_string(n) + ".pk3", "pak");
+    fake.files.AddFile(kQ3 + "\\baseq3\\q3config.cfg", "seta name player");
+    fake.files.AddFile("C:\\Demos\\a.dm_48", "demo");
+    LoadMainWindow(p());
+    options().txtQ3APath.SetText(kQ3);
+  }
+  std::optional<RestoreRecord> Entry(const char* game) {
+    return RestoreJournal(fake.registry, game).Read();
+  }
+  // The start of the next run of the player, on the same machine.
+  void StartAgain() {
+    program = std::make_unique<Program>(fake.platform());
+    CreateWindows(*program);
+    ReplayInterruptedRuns(*program);
+  }
+  bool PlayQ3(const std::string& demo = "C:\\Demos\\a.dm_48") {
+    p().demoPath = demo;
+    return RunToEnd([this] { DispatchDemo(p()); });
+  }
+};
+
+TEST_F(JournalTest, EntryIsWrittenBeforeTheFirstChangeHoldsTheGameAndGoesAfterTheRestore) {
+  const auto before = Snapshot(kQ3);
+  std::vector<std::string> changedWithoutEntry;
+  fake.files.beforeChange = [&](const std::string& path) {
+    if (path.rfind(kQ3, 0) == 0 && !Entry("Q3A") && fake.processes.started().empty())
+      changedWithoutEntry.push_back(path);
+  };
+  bool checked = false;
+  fake.processes.whileWaiting = [&] {
+    if (checked || fake.processes.started().empty()) return;
+    checked = true;
+    const auto entry = Entry("Q3A");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->switchBackDir, kQ3);
+    EXPECT_EQ(entry->process, fake.processes.started()[0].id);
+    EXPECT_EQ(entry->executable, kQ3 + "\\quake3.exe");
+    EXPECT_EQ(entry->undo, UndoQ3A(DemoRun{kQ3, "", ".dm_48", "", false, false}));
+  };
+  EXPECT_TRUE(PlayQ3());
+  EXPECT_TRUE(checked);
+  EXPECT_TRUE(changedWithoutEntry.empty()) << changedWithoutEntry.front();
+  EXPECT_FALSE(Entry("Q3A"));
+  EXPECT_FALSE(fake.registry.KeyExists(RegRoot::CurrentUser, kJournalKey));
+  EXPECT_EQ(Snapshot(kQ3), before);
+}
+
+// The player dies while the game runs. The next start leaves the folder alone while the
+// game still runs, and undoes the run once it has ended, even after the settings point
+// at another folder.
+TEST_F(JournalTest, NextStartUndoesARunCutOffOnceItsGameHasEnded) {
+  const auto before = Snapshot(kQ3);
+  fake.processes.next.runMilliseconds = 1000000;
+  fake.processes.whileWaiting = [&] {
+    if (!fake.processes.started().empty()) throw Killed{};
+  };
+  EXPECT_THROW(PlayQ3(), Killed);
+  fake.processes.whileWaiting = nullptr;
+  const fake::StartedProcess game = fake.processes.started()[0];
+  ASSERT_NE(Snapshot(kQ3), before);
+  ASSERT_TRUE(WriteSetting(fake.registry, "Quake 3 Arena Path", "D:\\Elsewhere").ok());
+
+  StartAgain();
+  EXPECT_TRUE(fake.files.IsFile(kQ3 + "\\baseq3\\pak6.bak")) << "undone under a running game";
+  EXPECT_TRUE(Entry("Q3A"));
+
+  fake.processes.Exit(game.id);
+  StartAgain();
+  EXPECT_FALSE(Entry("Q3A"));
+  EXPECT_EQ(Snapshot(kQ3), before);
+  EXPECT_TRUE(fake.dialogs.messages().empty()) << "a replay says nothing";
+}
+
+// A file still held keeps the entry; the next start finishes the undo.
+TEST_F(JournalTest, ReplayThatCannotFinishTriesAgainNextTime) {
+  fake.processes.next.onStart = [&](const fake::StartedProcess&) { throw Killed{}; };
+  EXPECT_THROW(PlayQ3(), Killed);
+  fake.processes.Exit(fake.processes.started()[0].id);
+  fake.files.HoldOpen(kQ3 + "\\baseq3\\Kalvenmarque.cfg");
+  StartAgain();
+  EXPECT_TRUE(Entry("Q3A"));
+  EXPECT_TRUE(fake.files.IsFile(kQ3 + "\\baseq3\\pak6.pk3")) << "the rest is undone already";
+  fake.files.ReleaseAll();
+  StartAgain();
+  EXPECT_FALSE(Entry("Q3A"));
+  EXPECT_FALSE(fake.files.Exists(kQ3 + "\\baseq3\\Kalvenmarque.cfg"));
+}
+
+// An entry cut off before its mark was written is not an entry; nor is one that names
+// another game's key, a step that cannot be read, or a count that is not a number.
+TEST_F(JournalTest, EntryWithoutItsMarkOrWithGarbageIsIgnored) {
+  RestoreRecord record{"HL", {DeleteFile("C:\\x\\valve\\Kalvenmarque.dem")}, "", 0, ""};
+  fake.files.AddFile("C:\\x\\valve\\Kalvenmarque.dem", "kept");
+  ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
+  const std::string key = std::string(kJournalKey) + "\\HL";
+  for (const auto& [name, value] :
+       std::vector<std::pair<std::string, std::string>>{{"Complete", "0"},
+                                                         {"Steps", "x"},
+                                                         {"Step 1", "explode|C:\\x"},
+                                                         {"Game", "UT"}}) {
+    ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
+    fake.registry.PutString(RegRoot::CurrentUser, key, name, value);
+    EXPECT_FALSE(Entry("HL")) << name;
+    StartAgain();
+    EXPECT_TRUE(fake.files.IsFile("C:\\x\\valve\\Kalvenmarque.dem")) << name;
+  }
+  ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
+  StartAgain();
+  EXPECT_FALSE(fake.files.Exists("C:\\x\\valve\\Kalvenmarque.dem"));
+}
+
+// Quake 2 is left to a running companion; once none runs, the player undoes it.
+TEST_F(JournalTest, QuakeTwoEntryWaitsForItsCompanion) {
+  const std::string q2 = "C:\\Games\\Quake2";
+  fake.files.AddFile(q2 + "\\baseq2\\config.cfg", "cfg", attr::kReadOnly);
+  fake.files.AddFile(q2 + "\\baseq2\\kalvenmarque.cfg", "one-off");
+  ASSERT_TRUE(RestoreJournal(fake.registry, "Q2")
+                  .Write(RestoreRecord{"Q2", q2::Undo(q2, false), "", 0, ""})
+                  .ok());
+  fake.system.runningPrograms.insert("KALVQ2_SUB.EXE");
+  StartAgain();
+  EXPECT_TRUE(fake.files.Exists(q2 + "\\baseq2\\kalvenmarque.cfg"));
+  fake.system.runningPrograms.clear();
+  StartAgain();
+  EXPECT_FALSE(fake.files.Exists(q2 + "\\baseq2\\kalvenmarque.cfg"));
+  EXPECT_EQ(*fake.files.Attributes(q2 + "\\baseq2\\config.cfg") & attr::kReadOnly, 0u);
+}
+
+// For every game and every single preparation step made to fail, the run still ends
+// with the folder as it began: no path leaves it half-prepared.
+TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
+  struct Game {
+    std::string dir, demo, demoBytes;
+    Steps prepare;
+    std::function<void()> install;
+  };
+  const std::string e = "C:\\Games\\EF", q1 = "C:\\Games\\Quake", q2 = "C:\\Games\\Quake2",
+                    hl = "C:\\Games\\Half-Life", ut = "C:\\Games\\UT";
+  const std::string install = fake.system.programDirectory;
+  DemoRun q3run{kQ3, install, ".dm_48", "", false, false};
+  const std::vector<Game> games = {
+      {kQ3, "C:\\Demos\\a.dm_48", "demo", PrepareQ3A(q3run, true), [] {}},
+      {e, "C:\\Demos\\a.efdemo", "\\protocol\\24", PrepareSTVEF(DemoRun{e, install}),
+       [&] {
+         for (const char* f : {"\\stvoyhm.exe", "\\baseef\\pak0.pk3", "\\baseef\\pak2.pk3",
+                               "\\baseef\\hmconfig.cfg"})
+           fake.files.AddFile(e + f, f);
+         options().txtSTVEFPath.SetText(e);
+       }},
+      {q1, "C:\\Demos\\a.dem", "maps/e1m1.bsp", PrepareQ1(DemoRun{q1, install}),
+       [&] {
+         for (const char* f : {"\\q.exe", "\\id1\\pak0.pak", "\\id1\\config.cfg"})
+           fake.files.AddFile(q1 + f, f);
+         options().txtQ1Path.SetText(q1);
+         p().q1Dir = q1;
+       }},
+      {q2, "C:\\Demos\\a.dm2", "demo", q2::Prepare(q2, install),
+       [&] {
+         for (const char* f : {"\\baseq2\\pak0.pak", "\\baseq2\\config.cfg"})
+           fake.files.AddFile(q2 + f, f);
+         fake.files.AddDirectory(q2 + "\\baseq2\\demos");
+         p().q2Dir = q2;
+         fake.processes.shellOpenResult = Status::Fail(err::kPermissionDenied);
+       }},
+      {hl, "C:\\Demos\\b.dem", "HLDEMO", PrepareHL(DemoRun{hl, install}),
+       [&] {
+         for (const char* f : {"\\hl.exe", "\\valve\\config.cfg"}) fake.files.AddFile(hl + f, f);
+         options().txtHLPath.SetText(hl);
+         p().hlDir = hl;
+       }},
+      {ut, "C:\\Demos\\c.dem", "ut", PrepareUT(DemoRun{ut, install}),
+       [&] {
+         for (const char* f : {"\\System\\UnrealTournament.exe", "\\System\\BotPack.u"})
+           fake.files.AddFile(ut + f, f);
+         p().utDir = ut;
+       }},
+  };
+  for (const Game& game : games) {
+    game.install();
+    fake.files.AddFile(game.demo, game.demoBytes);
+    const auto before = Snapshot(game.dir);
+    for (std::size_t failing = 0; failing <= game.prepare.size(); ++failing) {
+      SCOPED_TRACE(game.dir + ", failing step " + std::to_string(failing));
+      const std::string path =
+          failing < game.prepare.size() ? game.prepare[failing].path : game.demo;
+      fake.files.FailPath(path, err::kPermissionDenied);
+      p().demoPath = game.demo;
+      EXPECT_TRUE(RunToEnd([this] { DispatchDemo(p()); }));
+      fake.files.FailPath(path, 0);
+      auto after = Snapshot(game.dir);
+      after.erase("c:\\games\\quake2\\kalvq2_sub.exe");  // the companion stays
+      EXPECT_EQ(after, before);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalv::testing
