@@ -100,13 +100,8 @@ std::string NormalisedDemoPath(Program& program, const std::string& commandLine)
 }
 
 void ReadCommandLineAndDispatch(Program& program) {
-  const std::string commandLine = Lower(program.commandLine);
-  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos) {
-    program.demoPath.clear();
-    ResumeLoad(program);
-    return;
-  }
-  program.demoPath = NormalisedDemoPath(program, Unquoted(commandLine));
+  program.demoPath = DemoPathOf(program, program.commandLine);
+  if (program.demoPath.empty()) return ResumeLoad(program);
   DispatchDemo(program);
 }
 
@@ -123,6 +118,13 @@ void HandleStartupFailure(Program& program, const Failure& failure) {
 }
 
 }  // namespace
+
+std::string DemoPathOf(Program& program, const std::string& rawCommandLine) {
+  const std::string commandLine = Lower(rawCommandLine);
+  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos)
+    return "";
+  return NormalisedDemoPath(program, Unquoted(commandLine));
+}
 
 void SetSplashCaptions(Program& program, int language) {
   if (language < 0 || language > 2) return;

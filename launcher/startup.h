@@ -16,6 +16,11 @@ void SetSplashCaptions(Program& program, int language);
 // its close box ends the program.
 void ShowSplash(Program& program);
 
+// The demo path of a command line: lower-cased, unquoted when it is one quoted path, its
+// directory normalised by the splash window's file list; "" for no demo (an empty command
+// line, or the open-program marker in it). A directory that cannot be found is raised.
+std::string DemoPathOf(Program& program, const std::string& rawCommandLine);
+
 // Creates every window of the program, hidden, and installs their handlers.
 void CreateWindows(Program& program);
 
