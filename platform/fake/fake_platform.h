@@ -145,6 +145,9 @@ class FakeClock {
  public:
   std::uint64_t now() const { return now_; }
   void Advance(std::uint64_t ms) { now_ += ms; }
+  // Fake time each reading of the clock lets pass, as the steps between two readings of
+  // a running program take time; 0 stops the clock between waits.
+  std::uint64_t advancePerReading = 0;
   std::uint64_t sleptTotal = 0;
   int sleeps = 0;
   // Waits for a process's end or a message, and the fake time they let pass.
@@ -211,6 +214,8 @@ class FakeProcesses : public Processes {
   void RunMessageLoop() override { ++messageLoops_; }
   int messageLoops() const { return messageLoops_; }
   void Sleep(unsigned milliseconds) override;
+  // The fake clock's time; then advancePerReading passes.
+  std::uint64_t Milliseconds() override;
   // Lets fake time pass up to the watched process's end or by the bound, whichever is
   // first; no message ever arrives.
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
