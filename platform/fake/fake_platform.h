@@ -319,6 +319,7 @@ class FakeControl : public ControlHandle {
   int selection = -1;
   int repaints = 0;
   std::vector<int> valueHistory;  // every SetValue, in order
+  std::vector<int> paintedValues;  // the value at every Repaint, in order
 
   void SetText(const std::string& t) override { text = t; }
   std::string Text() const override { return text; }
@@ -334,7 +335,10 @@ class FakeControl : public ControlHandle {
   std::string Item(int index) const override;
   void SetSelection(int index) override;
   int Selection() const override { return selection; }
-  void Repaint() override { ++repaints; }
+  void Repaint() override {
+    ++repaints;
+    paintedValues.push_back(value);
+  }
 };
 
 class FakeWindow : public WindowHandle {

@@ -35,11 +35,14 @@ class ChildControl : public ControlHandle {
   void Repaint() override;
 
  private:
+  void SetProgressPosition(int value);
+  bool SendPendingPosition();
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   HWND hwnd_;
   ControlKind kind_;
   int& quietDepth_;
+  int pendingPosition_ = -1;  // a progress position not yet sent to the control
 };
 
 // Text, enabled, visible and repaint of any window (shared by controls and dialogs).
