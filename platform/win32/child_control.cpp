@@ -8,9 +8,7 @@
 
 namespace kalv::win32 {
 
-ControlKind KindOf(HWND control) {
-  wchar_t name[64] = L"";
-  if (!control || GetClassNameW(control, name, 64) == 0) return ControlKind::Other;
+ControlKind KindOfClassName(const wchar_t* name) {
   struct Entry {
     const wchar_t* className;
     ControlKind kind;
@@ -24,6 +22,12 @@ ControlKind KindOf(HWND control) {
   for (const Entry& e : kKinds)
     if (lstrcmpiW(name, e.className) == 0) return e.kind;
   return ControlKind::Other;
+}
+
+ControlKind KindOf(HWND control) {
+  wchar_t name[64] = L"";
+  if (!control || GetClassNameW(control, name, 64) == 0) return ControlKind::Other;
+  return KindOfClassName(name);
 }
 
 std::string WindowText(HWND hwnd) {

@@ -11,6 +11,7 @@ namespace kalv::win32 {
 enum class ControlKind { Static, Button, Edit, ComboBox, ListBox, Progress, Tab, Other };
 
 ControlKind KindOf(HWND control);
+ControlKind KindOfClassName(const wchar_t* name);
 
 class ChildControl : public ControlHandle {
  public:
