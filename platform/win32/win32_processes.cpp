@@ -1,11 +1,11 @@
 #include "platform/win32/win32_processes.h"
 
 #include "platform/win32/windows_api.h"
-#include <shellapi.h>
 
 #include <vector>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -105,9 +105,11 @@ Status Win32Processes::ShellOpen(const std::string& file, const std::string& par
   const std::wstring wfile = Wide(file);
   const std::wstring wparams = Wide(parameters);
   const std::wstring wdir = Wide(workingDir);
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", wfile.c_str(), wparams.empty() ? nullptr : wparams.c_str(),
-                    wdir.empty() ? nullptr : wdir.c_str(), ShowCommand(show)));
+  const std::optional<INT_PTR> executed =
+      shell::Execute(L"open", wfile.c_str(), wparams.empty() ? nullptr : wparams.c_str(),
+                     wdir.empty() ? nullptr : wdir.c_str(), ShowCommand(show));
+  if (!executed) return LastFailure();
+  const INT_PTR result = *executed;
   if (result > 32) return Status::Ok();
   if (result == 0) return Status::Fail(err::kOutOfMemory);
   return Status(FailureFromError(static_cast<DWORD>(result)));
