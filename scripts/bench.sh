@@ -111,6 +111,8 @@ player_round() {
   KALV_STANDIN_MODE="show:$GAME_MS" timeout 120 /usr/bin/time -f '%M' -o "$WORK/player.time" \
     wine "$PLAYER" "$DEMO" </dev/null >"$WORK/player.out" 2>&1 &
   runner=$!
+  # No poll while the player starts: the game cannot start before the fixed pause.
+  sleep_until $((t0 + PAUSE_MS * 1000))
   wait_field started-us 60 || fail "the game was not started (see $WORK/player.out)"
   started=$(field "$LOG" started-us)
   timer=$(pgrep -P "$runner")
