@@ -17,7 +17,7 @@ function(kalv_windows_program)
   endif()
   target_compile_definitions(${KWP_TARGET} PRIVATE UNICODE _UNICODE)
   target_link_libraries(${KWP_TARGET} PRIVATE kalv_win32_entry ${KWP_LIBS} kalv_platform_win32
-                        comctl32 shell32 ole32 version advapi32 user32 gdi32)
+                        comctl32 version advapi32 user32 gdi32)
   target_link_options(${KWP_TARGET} PRIVATE -municode -mwindows -static -static-libgcc
                       -static-libstdc++)
 endfunction()

@@ -61,6 +61,29 @@ Result<std::string> ReadWholeFile(Files& files, const std::string& path) {
   return stream.value()->Read(static_cast<std::size_t>(length.value()));
 }
 
+Result<bool> SameContents(Files& files, const std::string& a, const std::string& b) {
+  constexpr std::size_t kChunk = 64 * 1024;
+  auto first = files.OpenRead(a);
+  if (!first) return first.failure();
+  auto second = files.OpenRead(b);
+  if (!second) return second.failure();
+  auto length = first.value()->Length();
+  if (!length) return length.failure();
+  auto otherLength = second.value()->Length();
+  if (!otherLength) return otherLength.failure();
+  if (length.value() != otherLength.value()) return false;
+  for (std::uint64_t done = 0; done < length.value();) {
+    auto x = first.value()->Read(kChunk);
+    if (!x) return x.failure();
+    auto y = second.value()->Read(kChunk);
+    if (!y) return y.failure();
+    if (x.value() != y.value()) return false;
+    if (x.value().empty()) break;  // shortened while being read
+    done += x.value().size();
+  }
+  return true;
+}
+
 Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes) {
   Skip(files.Delete(path));
   auto stream = files.OpenWrite(path);

@@ -70,6 +70,9 @@ class Files {
 // Whole-file helpers on top of the interface.
 Result<std::string> ReadWholeFile(Files& files, const std::string& path);
 Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes);
+// Whether two files hold the same bytes, compared a chunk at a time so that neither is
+// held whole in memory; the failure of a file that cannot be read.
+Result<bool> SameContents(Files& files, const std::string& a, const std::string& b);
 
 // Windows wildcard match ('*' and '?'), without regard to ASCII case.
 bool MatchesPattern(const std::string& name, const std::string& pattern);

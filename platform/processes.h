@@ -45,6 +45,9 @@ class Processes {
   // Handles window messages until the program ends (the fake returns at once).
   virtual void RunMessageLoop() = 0;
   virtual void Sleep(unsigned milliseconds) = 0;
+  // Milliseconds of a clock that only moves forward, counted from an arbitrary start: what
+  // a step took, not the time of day.
+  virtual std::uint64_t Milliseconds() = 0;
   // Returns when the watched process ends, a window message arrives, or milliseconds
   // have passed, whichever is first; without a watch, after milliseconds.
   virtual void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) = 0;

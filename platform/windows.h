@@ -19,7 +19,8 @@ class ControlHandle {
   virtual bool Enabled() const = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual bool Visible() const = 0;
-  // Check state (0/1), progress position (0-100) or selected tab.
+  // Check state (0/1), progress position (0-100) or selected tab. A progress bar on
+  // screen shows a new position at its next Repaint.
   virtual void SetValue(int value) = 0;
   virtual int Value() const = 0;
   // List and drop-down entries; selection -1 means none.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian; does nothing when all is present.
+# Installs what building and testing need on Debian, and the packages named as arguments;
+# does nothing when all is present.
 set -euo pipefail
 
-PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest nsis)
+PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest nsis "$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -61,11 +61,8 @@ class CheckBox : public Control {
 
 class ProgressBar : public Control {
  public:
-  // Moves the bar and paints it at once, so the user sees it advance without a message loop.
-  void SetValue(int value) {
-    handle().SetValue(value);
-    handle().Repaint();
-  }
+  // Moves the bar's value; Refresh shows it, so the caller decides how often it is drawn.
+  void SetValue(int value) { handle().SetValue(value); }
   int Value() const { return handle().Value(); }
 };
 

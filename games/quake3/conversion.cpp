@@ -41,19 +41,18 @@ std::optional<std::string> ExecutableRefusal(Program& program, const std::string
       return std::string(conversion::kMissingStored) + stored + conversion::kMissingStoredAdvice;
 
   const std::string installed = dir + q3a::kInstalledExecutable;
-  auto current = ReadWholeFile(files, installed);
-  if (!current) {
-    const int number = current.failure().number;
+  if (const Status readable = files.CanOpenForRead(installed); !readable.ok()) {
+    const int number = readable.number();
     if (number == err::kFileNotFound || number == err::kPathNotFound) return std::nullopt;
-    return NotReplaced(installed, current.failure());
+    return NotReplaced(installed, readable.failure());
   }
   auto names = files.List(ReleaseStore(program), release::kPattern);
   if (names) {
     for (const std::string& name : names.value()) {
       const auto stored = FilesOfVersion(program, ReadRelease(program, name).version);
       if (!stored) continue;
-      auto bytes = ReadWholeFile(files, stored->storedExecutable);
-      if (bytes && bytes.value() == current.value()) return std::nullopt;
+      if (SameContents(files, stored->storedExecutable, installed).value_or(false))
+        return std::nullopt;
     }
   }
   return std::string(conversion::kUnknownInstalled) + installed + conversion::kUnknownAdvice +

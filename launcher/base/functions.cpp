@@ -1,5 +1,6 @@
 #include "launcher/base/functions.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -87,6 +88,45 @@ std::optional<std::uint64_t> CurrentLength(FileStream* stream) {
   return length.value();
 }
 
+// The splash bar as a copy moves it: its value follows every percentage, but it is painted
+// at most once a frame, which is as often as a screen can show it, and always at its last
+// value. A paint costs milliseconds under some systems, far more than a block's copy.
+class CopyProgress {
+ public:
+  explicit CopyProgress(Program& program)
+      : processes_(program.platform.processes), bar_(SplashProgress(program)) {}
+
+  void Show(int percent) {
+    if (percent == shown_) return;
+    shown_ = percent;
+    if (!bar_) return;
+    bar_->SetValue(percent);
+    const std::uint64_t now = processes_.Milliseconds();
+    unpainted_ = painted_ && now - paintedAt_ < kFrameMilliseconds;
+    if (unpainted_) return;
+    bar_->Refresh();
+    painted_ = true;
+    paintedAt_ = now;
+  }
+
+  void PaintLast() {
+    if (bar_ && unpainted_) bar_->Refresh();
+    unpainted_ = false;
+  }
+
+ private:
+  static constexpr std::uint64_t kFrameMilliseconds = 16;
+  Processes& processes_;
+  ui::ProgressBar* bar_;
+  int shown_ = -1;
+  bool painted_ = false;
+  std::uint64_t paintedAt_ = 0;
+  bool unpainted_ = false;
+};
+
+// The reads and writes underneath go this many blocks at a time.
+constexpr std::size_t kCopyChunkBlocks = 32;
+
 }  // namespace
 
 // Each step after the source test may fail without stopping the copy (a read-only
@@ -95,6 +135,8 @@ std::optional<std::uint64_t> CurrentLength(FileStream* stream) {
 // destination, a write that keeps failing, an undeletable longer destination) would never
 // get there, so it stops the copy, removes what was written and raises the failure that
 // caused it. A zero-length source runs one empty round and sets no percentage.
+// The file is read and written in chunks of many blocks; after each chunk the blocks it
+// held are counted one by one, so the bar takes the values a block-by-block copy gives.
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination) {
   Files& files = program.platform.files;
@@ -144,31 +186,27 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
     return static_cast<long long>(total) - static_cast<long long>(length);
   };
   long long remaining = remainingFor(CurrentLength(out.get()).value_or(0));
-  // The bar is moved (and so repainted) only when its percentage changes: a repaint per
-  // 2048-byte block would cost far more than the copy itself.
-  int shown = -1;
+  CopyProgress progress(program);
+  constexpr long long kBlock = kCopyBlockBytes;
 
   for (;;) {
     const long long before = remaining;
-    const std::size_t block = remaining >= static_cast<long long>(kCopyBlockBytes)
-                                  ? kCopyBlockBytes
-                                  : static_cast<std::size_t>(remaining > 0 ? remaining : 0);
-    if (block > 0) {
+    const auto chunk = static_cast<std::size_t>(
+        std::clamp(remaining, 0LL, kBlock * static_cast<long long>(kCopyChunkBlocks)));
+    if (chunk > 0) {
       if (!in) {
         // Nothing to read from: the open failure already says why.
-      } else if (auto bytes = in->Read(block)) {
+      } else if (auto bytes = in->Read(chunk)) {
         if (out) note(out->Write(bytes.value()));
       } else {
         note(bytes.status());
       }
     }
     if (auto length = CurrentLength(out.get())) remaining = remainingFor(*length);
-    if (total > 0 && remaining >= 0 && remaining <= static_cast<long long>(total)) {
-      const auto left = static_cast<std::uint64_t>(remaining);
-      const int percent = 100 - static_cast<int>(left * 100 / total);
-      ui::ProgressBar* bar = SplashProgress(program);
-      if (bar && percent != shown) bar->SetValue(percent);
-      shown = percent;
+    for (long long left = before; left > remaining && left > 0;) {
+      left = std::max(remaining, left - kBlock);
+      if (left >= 0 && left <= static_cast<long long>(total))
+        progress.Show(100 - static_cast<int>(static_cast<std::uint64_t>(left) * 100 / total));
     }
     if (remaining == 0) break;
     if (remaining >= before) {
@@ -180,6 +218,7 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
     }
   }
 
+  progress.PaintLast();
   ShowProgress(program, false);
   return total;
 }

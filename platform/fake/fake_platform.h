@@ -149,6 +149,9 @@ class FakeClock {
  public:
   std::uint64_t now() const { return now_; }
   void Advance(std::uint64_t ms) { now_ += ms; }
+  // Fake time each reading of the clock lets pass, as the steps between two readings of
+  // a running program take time; 0 stops the clock between waits.
+  std::uint64_t advancePerReading = 0;
   std::uint64_t sleptTotal = 0;
   int sleeps = 0;
   // Waits for a process's end or a message, and the fake time they let pass.
@@ -215,6 +218,8 @@ class FakeProcesses : public Processes {
   void RunMessageLoop() override { ++messageLoops_; }
   int messageLoops() const { return messageLoops_; }
   void Sleep(unsigned milliseconds) override;
+  // The fake clock's time; then advancePerReading passes.
+  std::uint64_t Milliseconds() override;
   // Lets fake time pass up to the watched process's end or by the bound, whichever is
   // first; no message ever arrives.
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
@@ -322,6 +327,7 @@ class FakeControl : public ControlHandle {
   int selection = -1;
   int repaints = 0;
   std::vector<int> valueHistory;  // every SetValue, in order
+  std::vector<int> paintedValues;  // the value at every Repaint, in order
 
   void SetText(const std::string& t) override { text = t; }
   std::string Text() const override { return text; }
@@ -337,7 +343,10 @@ class FakeControl : public ControlHandle {
   std::string Item(int index) const override;
   void SetSelection(int index) override;
   int Selection() const override { return selection; }
-  void Repaint() override { ++repaints; }
+  void Repaint() override {
+    ++repaints;
+    paintedValues.push_back(value);
+  }
 };
 
 class FakeWindow : public WindowHandle {

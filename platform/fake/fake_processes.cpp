@@ -93,6 +93,12 @@ void FakeProcesses::Sleep(unsigned milliseconds) {
   if (whileWaiting) whileWaiting();
 }
 
+std::uint64_t FakeProcesses::Milliseconds() {
+  const std::uint64_t now = clock_.now();
+  clock_.Advance(clock_.advancePerReading);
+  return now;
+}
+
 void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) {
   StopRunaway();
   std::uint64_t step = milliseconds;

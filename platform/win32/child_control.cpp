@@ -8,9 +8,7 @@
 
 namespace kalv::win32 {
 
-ControlKind KindOf(HWND control) {
-  wchar_t name[64] = L"";
-  if (!control || GetClassNameW(control, name, 64) == 0) return ControlKind::Other;
+ControlKind KindOfClassName(const wchar_t* name) {
   struct Entry {
     const wchar_t* className;
     ControlKind kind;
@@ -24,6 +22,12 @@ ControlKind KindOf(HWND control) {
   for (const Entry& e : kKinds)
     if (lstrcmpiW(name, e.className) == 0) return e.kind;
   return ControlKind::Other;
+}
+
+ControlKind KindOf(HWND control) {
+  wchar_t name[64] = L"";
+  if (!control || GetClassNameW(control, name, 64) == 0) return ControlKind::Other;
+  return KindOfClassName(name);
 }
 
 std::string WindowText(HWND hwnd) {
@@ -102,16 +106,33 @@ bool ChildControl::Visible() const { return HasVisibleStyle(hwnd_); }
 void ChildControl::SetValue(int value) {
   switch (kind_) {
     case ControlKind::Button: Send(BM_SETCHECK, static_cast<WPARAM>(value)); break;
-    case ControlKind::Progress: Send(PBM_SETPOS, static_cast<WPARAM>(value)); break;
+    case ControlKind::Progress: SetProgressPosition(value); break;
     case ControlKind::Tab: Send(TCM_SETCURSEL, static_cast<WPARAM>(value)); break;
     default: break;
   }
 }
 
+// Wine's progress control paints itself at once on every new position, which costs
+// milliseconds, so the position of a shown bar waits for the next Repaint; its owner decides
+// how often a moving bar is drawn. A bar that is not on screen takes it at once.
+void ChildControl::SetProgressPosition(int value) {
+  pendingPosition_ = value;
+  if (!IsWindowVisible(hwnd_)) SendPendingPosition();
+}
+
+// Windows invalidates what the new position changes, Wine paints it at once.
+bool ChildControl::SendPendingPosition() {
+  if (pendingPosition_ < 0) return false;
+  Send(PBM_SETPOS, static_cast<WPARAM>(pendingPosition_));
+  pendingPosition_ = -1;
+  return true;
+}
+
 int ChildControl::Value() const {
   switch (kind_) {
     case ControlKind::Button: return static_cast<int>(Send(BM_GETCHECK));
-    case ControlKind::Progress: return static_cast<int>(Send(PBM_GETPOS));
+    case ControlKind::Progress:
+      return pendingPosition_ >= 0 ? pendingPosition_ : static_cast<int>(Send(PBM_GETPOS));
     case ControlKind::Tab: return static_cast<int>(Send(TCM_GETCURSEL));
     default: return 0;
   }
@@ -213,6 +234,12 @@ int ChildControl::Selection() const {
   return n < 0 ? -1 : static_cast<int>(n);
 }
 
-void ChildControl::Repaint() { RepaintNow(hwnd_); }
+// A bar given a new position paints what changed; anything else is painted whole.
+void ChildControl::Repaint() {
+  if (SendPendingPosition())
+    UpdateWindow(hwnd_);
+  else
+    RepaintNow(hwnd_);
+}
 
 }  // namespace kalv::win32

@@ -11,6 +11,7 @@ namespace kalv::win32 {
 enum class ControlKind { Static, Button, Edit, ComboBox, ListBox, Progress, Tab, Other };
 
 ControlKind KindOf(HWND control);
+ControlKind KindOfClassName(const wchar_t* name);
 
 class ChildControl : public ControlHandle {
  public:
@@ -35,11 +36,14 @@ class ChildControl : public ControlHandle {
   void Repaint() override;
 
  private:
+  void SetProgressPosition(int value);
+  bool SendPendingPosition();
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   HWND hwnd_;
   ControlKind kind_;
   int& quietDepth_;
+  int pendingPosition_ = -1;  // a progress position not yet sent to the control
 };
 
 // Text, enabled, visible and repaint of any window (shared by controls and dialogs).

@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 #include <shlobj.h>
 
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 #include "platform/windows.h"
 
@@ -66,11 +67,11 @@ std::optional<std::string> Win32Dialogs::BrowseForFolder(WindowHandle* owner,
   bi.pszDisplayName = display;
   bi.lpszTitle = wtitle.c_str();
   bi.ulFlags = BIF_RETURNONLYFSDIRS;
-  PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
+  PIDLIST_ABSOLUTE pidl = shell::BrowseForFolder(bi);
   if (!pidl) return std::nullopt;
   wchar_t path[512] = L"";
-  const BOOL ok = SHGetPathFromIDListW(pidl, path);
-  CoTaskMemFree(pidl);
+  const bool ok = shell::PathFromIdList(pidl, path);
+  shell::FreeIdList(pidl);
   if (!ok) return std::nullopt;
   path[511] = L'\0';
   return Utf8(path);

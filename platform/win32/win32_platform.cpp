@@ -2,7 +2,6 @@
 
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
-#include <ole2.h>
 
 namespace kalv::win32 {
 
@@ -18,7 +17,6 @@ void PrepareProcess() {
   controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
                    ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
-  OleInitialize(nullptr);
 }
 
 }  // namespace kalv::win32

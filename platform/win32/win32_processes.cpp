@@ -1,11 +1,11 @@
 #include "platform/win32/win32_processes.h"
 
 #include "platform/win32/windows_api.h"
-#include <shellapi.h>
 
 #include <vector>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -105,9 +105,11 @@ Status Win32Processes::ShellOpen(const std::string& file, const std::string& par
   const std::wstring wfile = Wide(file);
   const std::wstring wparams = Wide(parameters);
   const std::wstring wdir = Wide(workingDir);
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", wfile.c_str(), wparams.empty() ? nullptr : wparams.c_str(),
-                    wdir.empty() ? nullptr : wdir.c_str(), ShowCommand(show)));
+  const std::optional<INT_PTR> executed =
+      shell::Execute(L"open", wfile.c_str(), wparams.empty() ? nullptr : wparams.c_str(),
+                     wdir.empty() ? nullptr : wdir.c_str(), ShowCommand(show));
+  if (!executed) return LastFailure();
+  const INT_PTR result = *executed;
   if (result > 32) return Status::Ok();
   if (result == 0) return Status::Fail(err::kOutOfMemory);
   return Status(FailureFromError(static_cast<DWORD>(result)));
@@ -133,6 +135,20 @@ void Win32Processes::RunMessageLoop() {
 }
 
 void Win32Processes::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+// The performance counter rather than the tick count, whose steps are about 16 ms long on
+// Windows: as long as the intervals it measures.
+std::uint64_t Win32Processes::Milliseconds() {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<std::uint64_t>(now.QuadPart / frequency * 1000 +
+                                    now.QuadPart % frequency * 1000 / frequency);
+}
 
 // A quit request put back by PumpMessages would wake a wait for messages at once in
 // every round; then only the process is waited for. The queue is not looked at here:

@@ -15,6 +15,7 @@ class Win32Processes : public Processes {
   void PumpMessages() override;
   void RunMessageLoop() override;
   void Sleep(unsigned milliseconds) override;
+  std::uint64_t Milliseconds() override;
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
   bool IsRunning(ProcessId id, const std::string& executable) override;
 

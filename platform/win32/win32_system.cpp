@@ -7,6 +7,7 @@
 
 #include "platform/win32/command_line.h"
 #include "platform/win32/error_map.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -115,7 +116,7 @@ std::optional<std::string> Win32System::LoadString(int id) {
 }
 
 void Win32System::NotifyAssociationsChanged() {
-  SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  shell::ChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST);
 }
 
 void Win32System::EndProgram(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

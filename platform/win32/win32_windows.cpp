@@ -5,11 +5,13 @@
 
 #include <exception>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "platform/win32/child_control.h"
+#include "platform/win32/deferred_window.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -180,6 +182,14 @@ void DialogWindow::OnEvent(int id, Event event, std::function<void()> handler) {
 }  // namespace
 
 std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
+  std::optional<DialogTemplate> layout = ReadDialogTemplate(templateId);
+  if (!layout)
+    throw std::runtime_error("dialog template " + std::to_string(templateId) + " is missing");
+  return std::make_unique<DeferredWindow>(std::move(*layout),
+                                          [templateId] { return CreateDialogNow(templateId); });
+}
+
+std::unique_ptr<WindowHandle> CreateDialogNow(int templateId) {
   auto window = std::make_unique<DialogWindow>();
   HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                  &DialogWindow::Procedure, reinterpret_cast<LPARAM>(window.get()));

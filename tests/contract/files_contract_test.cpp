@@ -184,6 +184,23 @@ TEST_F(FilesContract, BinaryBytesSurviveUnchanged) {
   EXPECT_EQ(Read(At("binary.dm_66")), bytes);
 }
 
+// Files compared a chunk at a time: a difference in the last byte of a later chunk, or a
+// length, tells them apart; a missing file is its failure.
+TEST_F(FilesContract, SameContentsComparesEveryByte) {
+  std::string bytes;
+  for (int i = 0; i < 150000; ++i) bytes += static_cast<char>((i * 13 + 5) % 256);
+  Write(At("a.exe"), bytes);
+  Write(At("b.exe"), bytes);
+  Write(At("last.exe"), bytes.substr(0, bytes.size() - 1) + "x");
+  Write(At("short.exe"), bytes.substr(0, bytes.size() - 1));
+  EXPECT_TRUE(SameContents(files(), At("a.exe"), At("b.exe")).value_or(false));
+  EXPECT_FALSE(SameContents(files(), At("a.exe"), At("last.exe")).value_or(true));
+  EXPECT_FALSE(SameContents(files(), At("a.exe"), At("short.exe")).value_or(true));
+  auto missing = SameContents(files(), At("a.exe"), At("gone.exe"));
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.failure().number, err::kFileNotFound);
+}
+
 TEST_F(FilesContract, ZeroLengthFileExistsAndReadsEmpty) {
   { ASSERT_TRUE(files().OpenWrite(At("empty.cfg")).ok()); }
   EXPECT_TRUE(files().CanOpenForRead(At("empty.cfg")).ok());

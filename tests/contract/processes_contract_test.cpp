@@ -17,6 +17,16 @@ TEST_F(ProcessesContract, StartingAMissingExecutableIsFileNotFound) {
   EXPECT_EQ(started.failure().number, err::kFileNotFound);
 }
 
+// Windows may end a sleep up to one timer tick (about 16 ms) early.
+TEST_F(ProcessesContract, TheClockMovesOnByASleepAndNeverBack) {
+  Processes& processes = platform().processes;
+  const std::uint64_t before = processes.Milliseconds();
+  processes.Sleep(50);
+  const std::uint64_t after = processes.Milliseconds();
+  EXPECT_GE(after - before, 34u);
+  EXPECT_GE(processes.Milliseconds(), after);
+}
+
 // A wait longer than the whole run may take: a wait that misses the end shows as the
 // run's time limit.
 constexpr unsigned kLongerThanTheRun = 600000;

@@ -3,10 +3,13 @@
 // into the portable events.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "platform/win32/deferred_window.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_windows.h"
 #include "platform/win32/windows_api.h"
@@ -179,6 +182,74 @@ TEST_F(Win32WindowsTest, AHandlerMayReplaceItselfWhileItRuns) {
 TEST_F(Win32WindowsTest, AnIdTheTemplateLacksIsReported) {
   EXPECT_THROW(window_->Control(4242), std::out_of_range);
   EXPECT_THROW(factory_.CreateWindowFromTemplate(4242), std::runtime_error);
+}
+
+// Everything the portable side may ask of a window and its controls. Which controls a
+// hidden frame hides only the made window can tell, so a control's visibility is asked
+// only when made is true.
+std::string Answers(WindowHandle& w, bool made) {
+  std::string all = w.Text() + "|" + std::to_string(w.Enabled()) + std::to_string(w.Visible());
+  for (int id : {IDC_TEST_EDIT, IDC_TEST_CHECK, IDC_TEST_COMBO, IDC_TEST_LIST, IDC_TEST_TAB,
+                 IDC_TEST_BUTTON, IDC_TEST_LABEL}) {
+    ControlHandle& c = w.Control(id);
+    all += "\n" + std::to_string(id) + ": " + std::to_string(c.Enabled()) + " " +
+           std::to_string(c.Value()) + " " + std::to_string(c.ItemCount()) + " [" + c.Item(0) +
+           "][" + c.Item(1) + "][" + c.Item(5) + "] " + std::to_string(c.Selection());
+    const bool list = id == IDC_TEST_COMBO || id == IDC_TEST_LIST || id == IDC_TEST_TAB;
+    if (!list || made) all += " text " + c.Text();
+    if (made) all += " visible " + std::to_string(c.Visible());
+  }
+  return all;
+}
+
+// Under Wine each control made costs about a millisecond, so a window is made only when
+// it is needed. Until then it answers as a window made at once, without being made; once
+// made it holds everything set before, in order.
+TEST(Win32DeferredWindows, AnswerAsAWindowMadeAtOnceAndAreMadeOnlyWhenShown) {
+  Win32WindowFactory factory;
+  auto later = factory.CreateWindowFromTemplate(IDD_BACKEND_TEST);
+  auto now = factory.CreateWindowFromTemplate(IDD_BACKEND_TEST);
+  now->Native();
+  auto made = [&] { return dynamic_cast<DeferredWindow&>(*later).made(); };
+  const std::vector<std::function<void(WindowHandle&)>> steps = {
+      [](WindowHandle&) {},
+      [](WindowHandle& w) { w.SetText("Optionen \xC3\xBC"); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_EDIT).SetText("C:\\Spiele\\Quake III"); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_LABEL).SetText(std::string("cut\0off", 7)); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_CHECK).SetValue(1); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_BUTTON).SetValue(1); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_BUTTON).SetEnabled(false); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_BUTTON).SetVisible(false); },
+      [](WindowHandle& w) {
+        for (const char* item : {"English", "Deutsch \xC3\xBC", "Afrikaans"}) {
+          w.Control(IDC_TEST_COMBO).AddItem(item);
+          w.Control(IDC_TEST_LIST).AddItem(item);
+        }
+      },
+      [](WindowHandle& w) { w.Control(IDC_TEST_COMBO).SetSelection(2); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_LIST).SetSelection(1); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_COMBO).SetSelection(-1); },
+      [](WindowHandle& w) { w.Control(IDC_TEST_LIST).ClearItems(); },
+      [](WindowHandle& w) {
+        for (const char* tab : {"Quake 3 Arena", "Half-Life", "Quake 2"})
+          w.Control(IDC_TEST_TAB).AddItem(tab);
+        w.Control(IDC_TEST_TAB).SetValue(2);
+      },
+      [](WindowHandle& w) { w.SetEnabled(false); },
+      [](WindowHandle& w) { w.SetVisible(false); },
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i](*later);
+    steps[i](*now);
+    EXPECT_EQ(Answers(*later, false), Answers(*now, false)) << "step " << i;
+    EXPECT_FALSE(made()) << "answering made the window, step " << i;
+  }
+  later->SetVisible(true);
+  now->SetVisible(true);
+  EXPECT_TRUE(made());
+  EXPECT_EQ(Answers(*later, true), Answers(*now, true));
+  HWND edit = GetDlgItem(reinterpret_cast<HWND>(later->Native()), IDC_TEST_EDIT);
+  EXPECT_EQ(WindowText(edit), "C:\\Spiele\\Quake III") << "the text reached the made control";
 }
 
 TEST_F(Win32WindowsTest, DiscardingTheWindowDestroysIt) {

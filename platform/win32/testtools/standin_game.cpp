@@ -2,6 +2,7 @@
 // player prepared for it, then exits, sleeps, waits to be released or crashes, as the
 // test asks through the environment.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -164,11 +165,38 @@ void ShowFor(DWORD milliseconds, const std::wstring& text) {
   DestroyWindow(window);
 }
 
+// Wall-clock microseconds since 1970, the clock a Linux shell reads as $EPOCHREALTIME, so a
+// benchmark can set the game's start and end against its own readings.
+unsigned long long Ticks(const FILETIME& t) {  // 100-ns units
+  return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+std::string WallMicroseconds() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  constexpr unsigned long long kUnixEpoch = 116444736000000000ull;
+  return std::to_string((Ticks(now) - kUnixEpoch) / 10);
+}
+
+// What a minimal GUI program costs: its peak working set and the processor time it used.
+std::string OwnCosts() {
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  const SIZE_T peak = GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)
+                          ? memory.PeakWorkingSetSize : 0;
+  FILETIME created, exited, kernel, user;
+  unsigned long long cpu = 0;
+  if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+    cpu = (Ticks(kernel) + Ticks(user)) / 10;
+  return "peak-working-set: " + std::to_string(peak) + "\ncpu-us: " + std::to_string(cpu) + "\n";
+}
+
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 int Run() {
+  const std::string startedAt = WallMicroseconds();
   std::wstring module = ModulePath();
   std::wstring logPath = Env(L"KALV_STANDIN_LOG", DirectoryOf(module) + L"\\standin.log");
   std::wstring mode = Env(L"KALV_STANDIN_MODE", L"exit");
@@ -179,6 +207,7 @@ int Run() {
   block += "commandline: " + ToUtf8(GetCommandLineW()) + "\n";
   block += "workdir: " + ToUtf8(WorkingDirectory()) + "\n";
   block += "pid: " + std::to_string(GetCurrentProcessId()) + "\n";
+  block += "started-us: " + startedAt + "\n";
   const std::string release = ReleaseMarker(module);
   if (!release.empty()) block += "release: " + release + "\n";
   for (const std::wstring& name : SplitList(Env(L"KALV_STANDIN_WATCH"))) block += DescribeWatched(name);
@@ -207,7 +236,10 @@ int Run() {
     volatile int* nowhere = nullptr;
     *nowhere = 1;
   }
-  if (mode != L"exit" && mode.rfind(L"ask:", 0) != 0) AppendToLog(logPath, "[ended " + std::to_string(GetCurrentProcessId()) + "]\n");
+  // The end is stamped before the log is written, so the stamp is when the game ended.
+  const std::string endedAt = "ended-us: " + WallMicroseconds() + "\n" + OwnCosts();
+  if (mode != L"exit" && mode.rfind(L"ask:", 0) != 0)
+    AppendToLog(logPath, "[ended " + std::to_string(GetCurrentProcessId()) + "]\n" + endedAt);
   return exitCode;
 }
 

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# Measures what a user of Kalvenmarque waits for, under Wine in a fresh prefix with a
+# sandbox world (make_sandbox.sh), each figure beside an anchor measured in the same run,
+# because shared machines are noisy. Every figure is taken KALV_BENCH_ROUNDS times
+# (default 5) after one round that is not counted; the table gives the median, the spread
+# (lowest to highest), the anchor's median, the ratio of the medians and the goal.
+#
+#   start     starting Kalvenmarque.exe on a 5 MB .dm_48 demo (release switch from v1.31
+#             and the demo copy included) until the stand-in quake3.exe starts, less the
+#             fixed 450 ms pause before a game; anchor: the stand-in started by wine alone
+#   restore   the stand-in game's end until the player has ended after restoring the
+#             installation; anchor: a stand-in's end until its own process is gone
+#   copy      CopyFileWithProgress of 64 MB with the splash window shown (bench/kalv_bench);
+#             anchor: the platform's own copy of the same file
+#   idle      the player's processor time while the game runs (8 s of a 10 s game);
+#             anchor: the stand-in game's own, a window waiting for messages
+#   peak      the player's peak working set during a demo; anchor: the stand-in game's
+#             (a minimal GUI program with a window)
+#   size      each program file; no anchor
+#
+# Times come from one clock: the shell's $EPOCHREALTIME and the stand-in's log stamps
+# (GetSystemTimePreciseAsFileTime, the same wall clock under Wine). Processor time is the
+# player's scheduler run time (/proc/<pid>/task/*/schedstat), the peak working set its
+# peak resident size as /usr/bin/time reports it.
+#
+# <build> is build/ or $KALV_BUILD_DIR; the run's files stay in <build>/bench. Exits
+# non-zero when a round did not play and restore as it should, or a goal is missed.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export KALV_BUILD_DIR=${KALV_BUILD_DIR:-$ROOT/build}
+BUILD=$KALV_BUILD_DIR
+ROUNDS=${KALV_BENCH_ROUNDS:-5}
+WORK="$BUILD/bench"
+PAUSE_MS=450     # the fixed pause before every game start
+GAME_MS=10000    # how long the stand-in game runs in a player round
+
+# /usr/bin/time (package time) and pgrep (procps) besides what building and testing need.
+"$ROOT/scripts/install-deps.sh" time procps >/dev/null
+mkdir -p "$BUILD"
+echo "bench: building"
+"$ROOT/scripts/build.sh" >"$BUILD/bench-build.log" 2>&1 || { tail -n 30 "$BUILD/bench-build.log"; exit 1; }
+
+rm -rf -- "$WORK"
+mkdir -p -- "$WORK"
+# shellcheck source=tests/e2e/wine_env.sh
+source "$ROOT/tests/e2e/wine_env.sh"
+trap kalv_wine_down EXIT
+echo "bench: creating a fresh Wine prefix and the sandbox world in $WORK"
+kalv_wine_up "$WORK"
+"$ROOT/scripts/make_sandbox.sh" "$BUILD/win32" >"$WORK/world.log"
+
+DRIVE_C="$WINEPREFIX/drive_c"
+Q3A="$DRIVE_C/Games/Quake III Arena"
+Q3A_EXE='C:\Games\Quake III Arena\quake3.exe'
+PLAYER='C:\Kalvenmarque\Kalvenmarque.exe'
+DEMO='C:\Demos\big.dm_48'
+head -c $((5 << 20)) /dev/urandom >"$DRIVE_C/Demos/big.dm_48"
+cp -- "$BUILD/win32/bench/kalv_bench.exe" "$DRIVE_C/kalv_bench.exe"
+export KALV_STANDIN_LOG='C:\bench-standin.log'
+LOG="$DRIVE_C/bench-standin.log"
+
+now_us() { echo "${EPOCHREALTIME/./}"; }
+# The value of the last "<key>: " line of a file.
+field() { sed -n "s/^$2: //p" "$1" | tail -n 1; }
+fail() { echo "bench: $*" >&2; exit 1; }
+# Waits up to <seconds> for a "<key>: " line in the stand-in's log. The figures come from
+# the stamps in the log, so the poll need not be quick; a slow one leaves the processor to
+# the programs measured.
+wait_field() {
+  local i
+  for ((i = 0; i < $2 * 20; i++)); do
+    [ -n "$(field "$LOG" "$1" 2>/dev/null)" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# Nanoseconds of processor time all threads of a process have used.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ t += $1 } END { print t + 0 }'; }
+# Sleeps until <microseconds> of the wall clock.
+sleep_until() {
+  local left=$(( $1 - $(now_us) ))
+  if ((left > 0)); then sleep "$(printf '%d.%06d' $((left / 1000000)) $((left % 1000000)))"; fi
+}
+release_of() { tail -c 64 "$1" | tr -d '\0' | sed -n 's/^KALV-RELEASE //p'; }
+
+# One line of figures per round and kind, "<name> <value>", collected in $WORK/figures.
+record() { echo "$1 $2" >>"$WORK/figures.$ROUND_KIND"; }
+
+# The stand-in game started by wine alone: its start after the command, and from its end
+# until its process is gone. It goes through /usr/bin/time as the player does, so both
+# pass the same programs on their way.
+anchor_round() {
+  rm -f -- "$LOG"
+  local t0 t1
+  t0=$(now_us)
+  KALV_STANDIN_MODE=sleep:0 timeout 60 /usr/bin/time -f '%M' -o "$WORK/anchor.time" \
+    wine "$Q3A_EXE" </dev/null >"$WORK/anchor.out" 2>&1 ||
+    fail "the stand-in game did not run (see $WORK/anchor.out)"
+  t1=$(now_us)
+  record start-anchor "$(( ($(field "$LOG" started-us) - t0) / 1000 ))"
+  record restore-anchor "$(( (t1 - $(field "$LOG" ended-us)) / 1000 ))"
+}
+
+# The player on the demo, started as its association starts it, with the stand-in game
+# running GAME_MS behind it; afterwards the installation must be back as it was.
+player_round() {
+  rm -f -- "$LOG"
+  local t0 t1 started ended runner timer player c1 w1 c2 w2
+  t0=$(now_us)
+  KALV_STANDIN_MODE="show:$GAME_MS" timeout 120 /usr/bin/time -f '%M' -o "$WORK/player.time" \
+    wine "$PLAYER" "$DEMO" </dev/null >"$WORK/player.out" 2>&1 &
+  runner=$!
+  # No poll while the player starts: the game cannot start before the fixed pause.
+  sleep_until $((t0 + PAUSE_MS * 1000))
+  wait_field started-us 60 || fail "the game was not started (see $WORK/player.out)"
+  started=$(field "$LOG" started-us)
+  timer=$(pgrep -P "$runner")
+  player=$(pgrep -P "$timer")
+  [ -n "$player" ] || fail "the player ended while the game runs"
+  sleep_until $((started + 1000000))
+  c1=$(cpu_ns "$player") w1=$(now_us)
+  sleep_until $((started + GAME_MS * 1000 - 1000000))
+  c2=$(cpu_ns "$player") w2=$(now_us)
+  wait "$runner" || fail "the player failed (see $WORK/player.out)"
+  t1=$(now_us)
+  ended=$(field "$LOG" ended-us)
+  [ -n "$ended" ] || fail "the game did not end by itself"
+  [ "$(field "$LOG" release)" = v1.27h ] || fail "the game did not run release v1.27h"
+  [ "$(release_of "$Q3A/quake3.exe")" = v1.31 ] || fail "the installation was not switched back"
+  [ ! -e "$Q3A/baseq3/Kalvenmarque.cfg" ] && [ ! -e "$Q3A/baseq3/demos/Kalvenmarque.dm_48" ] ||
+    fail "the prepared files were left in the installation"
+  record start "$(( (started - t0) / 1000 - PAUSE_MS ))"
+  record restore "$(( (t1 - ended) / 1000 ))"
+  # Parts per million of one core.
+  record idle "$(( (c2 - c1) * 1000 / (w2 - w1) ))"
+  record idle-anchor "$(( $(field "$LOG" cpu-us) * 1000000 / (ended - started) ))"
+  record peak "$(( $(tail -n 1 "$WORK/player.time") * 1024 ))"
+  record peak-anchor "$(field "$LOG" peak-working-set)"
+}
+
+copy_round() {
+  local result="$DRIVE_C/bench-copy.txt"
+  rm -f -- "$result"
+  timeout 120 wine 'C:\kalv_bench.exe' 'C:\bench-copy.txt' 'C:\' </dev/null \
+    >"$WORK/copy.out" 2>&1 || fail "kalv_bench failed: $(cat "$result" 2>/dev/null)"
+  [ "$(field "$result" copies-equal)" = 1 ] || fail "the copies differ from the source"
+  local key
+  for key in copy-progress-mbps copy-platform-mbps copy-barless-mbps bar-paints \
+             bar-longest-gap-ms copy-progress-ms; do
+    record "$key" "$(field "$result" "$key")"
+  done
+}
+
+for ((round = 0; round <= ROUNDS; round++)); do
+  # Round 0 warms the file cache and Wine's own files up and is not counted.
+  ROUND_KIND=$([ "$round" = 0 ] && echo warmup || echo counted)
+  echo "bench: round $round of $ROUNDS"
+  anchor_round
+  player_round
+  copy_round
+done
+
+size() { stat -c %s -- "$BUILD/win32/install/$1"; }
+awk -v rounds="$ROUNDS" \
+    -v size_player="$(size Kalvenmarque.exe)" -v size_assoc="$(size Assocmend.exe)" \
+    -v size_companion="$(size Versions/kalvq2_sub.bin)" -f "$ROOT/scripts/bench_report.awk" \
+    "$WORK/figures.counted"

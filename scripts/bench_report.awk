@@ -1,0 +1,68 @@
+# The table of scripts/bench.sh: reads "<name> <value>" lines (one per round) and prints
+# each figure's median, spread, its anchor's median, their ratio and the goal. Exits 1
+# when a goal is missed. Variables: rounds, size_player, size_assoc, size_companion.
+
+{ n[$1]++; v[$1, n[$1]] = $2 }
+
+function median(key,    i, j, t, a, m) {
+  m = n[key]
+  for (i = 1; i <= m; i++) a[i] = v[key, i]
+  for (i = 2; i <= m; i++)
+    for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+  low[key] = a[1]
+  high[key] = a[m]
+  return m % 2 ? a[(m + 1) / 2] : (a[m / 2] + a[m / 2 + 1]) / 2
+}
+
+function row(label, value, spread, anchor, ratio, goal, met) {
+  printf "%-30s %11s %17s %11s %7s  %-30s %s\n", label, value, spread, anchor, ratio, goal,
+         met ? "met" : "MISSED"
+  if (!met) missed++
+}
+
+function ratio(a, b) { return b > 0 ? sprintf("%.2f", a / b) : "-" }
+
+END {
+  if (n["start"] != rounds) { print "bench: " n["start"] + 0 " rounds recorded, not " rounds; exit 1 }
+  printf "%-30s %11s %17s %11s %7s  %-30s %s\n", "figure (" rounds " rounds)", "median",
+         "spread", "anchor", "ratio", "goal", ""
+
+  s = median("start"); a = median("start-anchor")
+  row("double-click to game start", s " ms", low["start"] "-" high["start"] " ms", a " ms",
+      ratio(s, a), "at most anchor + 200 ms", s <= a + 200)
+
+  s = median("restore"); a = median("restore-anchor")
+  row("game end to restored folder", s " ms", low["restore"] "-" high["restore"] " ms",
+      a " ms", ratio(s, a), "under 50 ms", s < 50)
+
+  s = median("copy-progress-mbps"); a = median("copy-platform-mbps")
+  row("demo copy 64 MB, splash shown", sprintf("%.0f MB/s", s),
+      sprintf("%.0f-%.0f MB/s", low["copy-progress-mbps"], high["copy-progress-mbps"]),
+      sprintf("%.0f MB/s", a), ratio(s, a), "at least half the platform copy", s >= a / 2)
+  b = median("copy-barless-mbps")
+  printf "%-30s %11s %17s\n", "  same copy without a window", sprintf("%.0f MB/s", b),
+         sprintf("%.0f-%.0f MB/s", low["copy-barless-mbps"], high["copy-barless-mbps"])
+  ms = median("copy-progress-ms"); p = median("bar-paints"); g = median("bar-longest-gap-ms")
+  row("  bar paints during the copy", p " in " sprintf("%.0f", ms) " ms",
+      low["bar-paints"] "-" high["bar-paints"], "", "",
+      "longest gap " sprintf("%.0f", g) " ms <= 50 ms", ms < 50 || (p >= 2 && g <= 50))
+
+  s = median("idle") / 10000; a = median("idle-anchor") / 10000
+  row("processor while a game runs", sprintf("%.4f %%", s),
+      sprintf("%.4f-%.4f %%", low["idle"] / 10000, high["idle"] / 10000),
+      sprintf("%.4f %%", a), ratio(s, a), "under 0.1 % of one core", s < 0.1)
+
+  mb = 1048576
+  s = median("peak") / mb; a = median("peak-anchor") / mb
+  row("peak working set of the player", sprintf("%.1f MB", s),
+      sprintf("%.1f-%.1f MB", low["peak"] / mb, high["peak"] / mb), sprintf("%.1f MB", a),
+      ratio(s, a), "within 5 MB of the stand-in", s <= a + 5)
+
+  row("size Kalvenmarque.exe", sprintf("%.2f MB", size_player / mb), "", "", "",
+      "under 2 MB", size_player < 2 * mb)
+  row("size Assocmend.exe", sprintf("%.2f MB", size_assoc / mb), "", "", "", "under 2 MB",
+      size_assoc < 2 * mb)
+  row("size Versions\\kalvq2_sub.bin", sprintf("%.2f MB", size_companion / mb), "", "", "",
+      "under 2 MB", size_companion < 2 * mb)
+  exit missed ? 1 : 0
+}
