@@ -244,7 +244,8 @@ case_options_afrikaans_shows_known_bug_first() {
   kalv_assert_eq 0 "$(mw_stored Language)" "stored language before the warning was answered"
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
 
-  mw_dump_until options-af.txt 3055 3014 "Quake 3 Arena Pad:"
+  # The status line is written last of all (the detections follow the captions).
+  mw_dump_until options-af.txt 3055 3032 "Quake 3 Arena Status: Gefind - Weergawe: v1.31"
   kalv_assert_eq "Quake 3 Arena Pad:" "$(mw_text options-af.txt 3014)"
   kalv_assert_eq "&Soek" "$(mw_text options-af.txt 3020)"
   kalv_assert_eq "Quake 3 Arena Status: Gefind - Weergawe: v1.31" "$(mw_text options-af.txt 3032)"
