@@ -131,13 +131,15 @@ win() {
 }
 
 KEY='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Kalvenmarque\Settings'
+JOURNAL='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Kalvenmarque\Restore Journal'
 # One import writes every setting (a backslash doubles in a .reg string); the key is
-# removed first, so what an earlier run stored is forgotten. A wine call that fails
+# removed first, so what an earlier run stored is forgotten, and so is the restore journal
+# of runs in an earlier world. A wine call that fails
 # while the prefix is busy is tried again.
 reg_value() { printf '"%s"="%s"\r\n' "$1" "${2//\\/\\\\}"; }
 REG="$C/.sandbox-settings.reg"
 {
-  printf 'REGEDIT4\r\n\r\n[-%s]\r\n\r\n[%s]\r\n' "$KEY" "$KEY"
+  printf 'REGEDIT4\r\n\r\n[-%s]\r\n\r\n[-%s]\r\n\r\n[%s]\r\n' "$JOURNAL" "$KEY" "$KEY"
   reg_value "Quake 3 Arena Path" "$(win "$Q3A")"
   reg_value "Half-Life Path" "$(win "$HL")"
   reg_value "StarTrek Voyager Elite Force Path" "$(win "$STVEF")"

@@ -32,7 +32,11 @@
 #                                exists=0|1 readonly=0|1 ..." and "content: <line>" lines;
 #                                then KALV_STANDIN_MODE: exit (code KALV_STANDIN_EXIT),
 #                                sleep:<ms>, wait (until file KALV_STANDIN_RELEASE exists),
-#                                crash, ask:<text> (a Yes/No/Cancel box; logs "answer: <id>").
+#                                crash, ask:<text> (a Yes/No/Cancel box; logs "answer: <id>"),
+#                                show:<ms> (a window saying how it was started), hold:<file>
+#                                (holds the file open without sharing until released; logs
+#                                "held: 1"). A stand-in with an appended "KALV-RELEASE <v>"
+#                                line logs "release: <v>".
 #                                After sleep/wait/crash it appends "[ended <pid>]".
 #   kalv_standin_field <log> <key>   value of the last "<key>: " line of a log
 #   kalv_run <exe> <args...>     starts it under wine in the background; pid in $KALV_PID

@@ -31,6 +31,9 @@ kalv_start_display() {
 # A fresh prefix; the persistent wineserver keeps every later wine call quick.
 kalv_start_prefix() {
   local work=$1
+  # Wine reads command lines and file names in the locale's character set: UTF-8, so the
+  # cases' non-ASCII paths reach the programs as they are.
+  export LANG=${LANG:-C.UTF-8}
   export WINEPREFIX="$work/prefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
