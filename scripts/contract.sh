@@ -20,9 +20,19 @@ trap 'kalv_wine_down; rm -rf -- "$WORK"' EXIT
 trap 'exit 130' INT TERM
 
 kalv_wine_up "$WORK" || { echo "contract: Wine could not be prepared"; exit 1; }
-OUT="$BUILD/contract-results.txt"
+# The contract cases, then the Windows backend's own tests (its windows and processes),
+# which only the real backend has.
 rc=0
-(cd "$(dirname "$EXE")" && timeout 300 wine "$EXE") >"$OUT" 2>&1 </dev/null || rc=$?
-tr -d '\r' <"$OUT" | grep -E '^\[  (PASSED|FAILED)  \]|^\[==========\] [0-9]+ tests? from' || true
-if [ "$rc" -eq 124 ]; then echo "contract: time limit reached (see $OUT)"; fi
+run_tests() {
+  local exe=$1 out=$2 status=0
+  (cd "$(dirname "$exe")" && timeout 300 wine "$exe") >"$out" 2>&1 </dev/null || status=$?
+  tr -d '\r' <"$out" | grep -E '^\[  (PASSED|FAILED)  \]|^\[==========\] [0-9]+ tests? from' || true
+  if [ "$status" -eq 124 ]; then echo "contract: time limit reached (see $out)"; fi
+  [ "$status" -eq 0 ] || rc=$status
+}
+run_tests "$EXE" "$BUILD/contract-results.txt"
+BACKEND=$(find "$BUILD" -name win32_backend_tests.exe -type f 2>/dev/null | head -n 1)
+if [ -n "$BACKEND" ]; then
+  run_tests "$(cd "$(dirname "$BACKEND")" && pwd)/$(basename "$BACKEND")" "$BUILD/backend-results.txt"
+fi
 exit "$rc"
