@@ -97,8 +97,8 @@ TEST_F(PlayQ3ATest, DemoOfAnOlderReleasePlaysAndLeavesTheFolderAsItWas) {
 TEST_F(PlayQ3ATest, RestoreMakesBothConfigurationsWritableAndEndsOnTheNewestRelease) {
   UseMod("osp");
   Setting("ModificationOption", "0");
-  fake.files.SetAttributes(kQ3 + "\\osp\\q3config.cfg", attr::kReadOnly);
-  fake.files.SetAttributes(kQ3 + "\\baseq3\\q3config.cfg", attr::kReadOnly);
+  ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\osp\\q3config.cfg", attr::kReadOnly).ok());
+  ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\baseq3\\q3config.cfg", attr::kReadOnly).ok());
   fake.files.AddFile(kQ3 + "\\quake3.exe", "exe 130");
   ASSERT_TRUE(fake.files.Rename(Pak(6, ".pk3"), Pak(6, ".bak")).ok());
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
@@ -197,8 +197,8 @@ TEST(Q3ACommandLinesTest, BlanksAndQuotesStandExactlyWhereTheGameExpectsThem) {
 TEST_F(PlayQ3ATest, ConversionThereAndBackLeavesEveryPakActive) {
   fake.files.AddFile(Pak(7, ".pk3"), "newer");
   fake.files.AddFile(Pak(3, ".bak"), "stale");
-  fake.files.SetAttributes(Pak(6, ".pk3"), attr::kReadOnly);
-  fake.files.SetAttributes(kQ3 + "\\quake3.exe", attr::kReadOnly);
+  ASSERT_TRUE(fake.files.SetAttributes(Pak(6, ".pk3"), attr::kReadOnly).ok());
+  ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\quake3.exe", attr::kReadOnly).ok());
   ASSERT_TRUE(Conversion(p(), true, "v1_17.Vrk"));
   EXPECT_EQ(fake.files.Contents(kQ3 + "\\quake3.exe"), "exe 117");
   for (int n = 3; n <= 6; ++n) EXPECT_TRUE(fake.files.IsFile(Pak(n, ".bak"))) << n;

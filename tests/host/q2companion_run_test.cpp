@@ -189,7 +189,7 @@ TEST_F(Companion, TheSwitchIsFoundInsideOtherText) {
 // clears the entry after its clean-up. An entry an earlier companion was cut off from is
 // undone first (its game has ended); a fresh one is this run's.
 TEST_F(Companion, TakesOverThePlayersJournalEntryAndUndoesAnOrphanedOne) {
-  const std::string other = "D:\Old Quake 2";
+  const std::string other = "D:\\Old Quake 2";
   Prepare(other);
   RestoreJournal journal(p.registry, "Q2");
   ASSERT_TRUE(journal.Write(RestoreRecord{"Q2", q2::Undo(other, false), "", 4242, "x.exe"}).ok());

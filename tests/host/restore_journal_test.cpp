@@ -175,17 +175,23 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
   const std::string e = "C:\\Games\\EF", q1 = "C:\\Games\\Quake", q2 = "C:\\Games\\Quake2",
                     hl = "C:\\Games\\Half-Life", ut = "C:\\Games\\UT";
   const std::string install = fake.system.programDirectory;
+  auto Run = [&](const std::string& dir) {
+    DemoRun run;
+    run.dir = dir;
+    run.installDir = install;
+    return run;
+  };
   DemoRun q3run{kQ3, install, ".dm_48", "", false, false};
   const std::vector<Game> games = {
       {kQ3, "C:\\Demos\\a.dm_48", "demo", PrepareQ3A(q3run, true), [] {}},
-      {e, "C:\\Demos\\a.efdemo", "\\protocol\\24", PrepareSTVEF(DemoRun{e, install}),
+      {e, "C:\\Demos\\a.efdemo", "\\protocol\\24", PrepareSTVEF(Run(e)),
        [&] {
          for (const char* f : {"\\stvoyhm.exe", "\\baseef\\pak0.pk3", "\\baseef\\pak2.pk3",
                                "\\baseef\\hmconfig.cfg"})
            fake.files.AddFile(e + f, f);
          options().txtSTVEFPath.SetText(e);
        }},
-      {q1, "C:\\Demos\\a.dem", "maps/e1m1.bsp", PrepareQ1(DemoRun{q1, install}),
+      {q1, "C:\\Demos\\a.dem", "maps/e1m1.bsp", PrepareQ1(Run(q1)),
        [&] {
          for (const char* f : {"\\q.exe", "\\id1\\pak0.pak", "\\id1\\config.cfg"})
            fake.files.AddFile(q1 + f, f);
@@ -200,13 +206,13 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
          p().q2Dir = q2;
          fake.processes.shellOpenResult = Status::Fail(err::kPermissionDenied);
        }},
-      {hl, "C:\\Demos\\b.dem", "HLDEMO", PrepareHL(DemoRun{hl, install}),
+      {hl, "C:\\Demos\\b.dem", "HLDEMO", PrepareHL(Run(hl)),
        [&] {
          for (const char* f : {"\\hl.exe", "\\valve\\config.cfg"}) fake.files.AddFile(hl + f, f);
          options().txtHLPath.SetText(hl);
          p().hlDir = hl;
        }},
-      {ut, "C:\\Demos\\c.dem", "ut", PrepareUT(DemoRun{ut, install}),
+      {ut, "C:\\Demos\\c.dem", "ut", PrepareUT(Run(ut)),
        [&] {
          for (const char* f : {"\\System\\UnrealTournament.exe", "\\System\\BotPack.u"})
            fake.files.AddFile(ut + f, f);
