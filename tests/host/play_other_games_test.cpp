@@ -81,6 +81,21 @@ TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
   EXPECT_EQ(Snapshot(kQ1), bare);
 }
 
+// Executable names with blanks and letters outside ASCII go into the command line as they
+// are, unquoted, and the executable is named to the start by its own path.
+TEST_F(PlayOtherTest, QuakeOneExecutableWithBlanksAndNonAsciiLetters) {
+  fake.files.AddFile(kQ1 + "\\Mein Qu\xC3\xA4ke.exe", "MZ");
+  fake.files.AddFile(kQ1 + "\\id1\\pak0.pak", "PACK");
+  Setting("Quake 1 Executible", "Mein Qu\xC3\xA4ke.exe");
+  options().txtQ1Path.SetText(kQ1);
+  p().q1Dir = kQ1;
+  EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", "maps/e1m1.bsp"));
+  ASSERT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_EQ(fake.processes.started()[0].executable, kQ1 + "\\Mein Qu\xC3\xA4ke.exe");
+  EXPECT_EQ(fake.processes.started()[0].commandLine,
+            kQ1 + "\\Mein Qu\xC3\xA4ke.exe -basedir " + kQ1 + " +exec kalvenmarque.cfg");
+}
+
 // Half-Life under a folder with blanks: the executable is named to the start, so no
 // unquoted-path search ever reaches C:\Program.exe; cstrike.exe stands in for hl.exe.
 TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {

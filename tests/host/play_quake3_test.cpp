@@ -310,5 +310,22 @@ TEST_F(PlayQ3ATest, LaunchStartsTheGameOrReturnsToTheMainWindow) {
   EXPECT_EQ(fake.files.Contents(kQ3 + "\\quake3.exe"), "exe 131");
 }
 
+// A stored mod label too short to name a mod, and a mod whose folder is gone: no mod is
+// loaded for the first, the second is passed on as chosen, and neither stops the demo.
+TEST_F(PlayQ3ATest, ShortModLabelAndMissingModFolderDoNotStopTheDemo) {
+  Setting("Modification", "Mod:");
+  Setting("ModificationOption", "1");
+  const auto before = Snapshot(kQ3);
+  EXPECT_TRUE(Play());
+  EXPECT_EQ(fake.processes.started().back().commandLine,
+            kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque");
+  Setting("Modification", "Mod: gone");
+  EXPECT_TRUE(Play());
+  EXPECT_EQ(fake.processes.started().back().commandLine,
+            kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque+set fs_Game gone");
+  EXPECT_EQ(Snapshot(kQ3), before);
+  EXPECT_TRUE(fake.dialogs.messages().empty());
+}
+
 }  // namespace
 }  // namespace kalv::testing
