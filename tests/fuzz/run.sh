@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes the parsers that read outside data with libFuzzer and the address and
-# undefined-behaviour sanitizers, each target for a set number of executions, as many
-# targets at once as there are processors.
-#   tests/fuzz/run.sh [runs per target] [target ...]     (default 10000000, every target)
+# undefined-behaviour sanitizers, each target for a set number of executions or a set
+# time, as many targets at once as there are processors.
+#   tests/fuzz/run.sh [--runs N | --seconds S] [target ...]
+# (default 10000000 runs per target, every target; a run resumes from what earlier ones
+# learned).
 # The kept corpus in tests/fuzz/corpus seeds each run; what a run learns goes to
 # <build>/fuzz/corpus/<target>, findings (crash-*, timeout-*) to <build>/fuzz/findings/<target>
 # and the fuzzer's output to <build>/fuzz/<target>.log. Prints each target's executions,
@@ -12,8 +14,11 @@ set -uo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD=${KALV_BUILD_DIR:-$ROOT/build}/fuzz
-RUNS=${1:-10000000}
-shift || true
+LIMIT=(-runs=10000000)
+case "${1:-}" in
+  --runs) LIMIT=(-runs="$2"); shift 2 ;;
+  --seconds) LIMIT=(-max_total_time="$2"); shift 2 ;;
+esac
 # The slowest first, so that the fast ones fill in beside them.
 TARGETS=("$@")
 [ ${#TARGETS[@]} -gt 0 ] ||
@@ -35,7 +40,7 @@ fuzz_one() {
   mkdir -p "$work" "$findings"
   # Allocation stacks are not recorded: they cost more than the rest of a run.
   ASAN_OPTIONS=malloc_context_size=0 "$BUILD/tests/fuzz/${target}_fuzz" \
-    "$work" "$ROOT/tests/fuzz/corpus/$target" -runs="$RUNS" -max_len="${MAX_LEN[$target]:-4096}" \
+    "$work" "$ROOT/tests/fuzz/corpus/$target" "${LIMIT[@]}" -max_len="${MAX_LEN[$target]:-4096}" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
     >"$BUILD/$target.log" 2>&1
 }
