@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 
 #include "platform/fake/fake_paths.h"
 #include "platform/fake/fake_platform.h"
@@ -58,6 +59,24 @@ std::string Normalized(const std::string& path) {
   return Join(parts, parts.size());
 }
 
+// The lower-case path by which a key is kept, empty names dropped, in one pass: every
+// registry call looks a key up.
+std::string LowerKey(const std::string& path) {
+  std::string key;
+  key.reserve(path.size());
+  bool separator = false;
+  for (char c : path) {
+    if (c == '\\') {
+      separator = !key.empty();
+      continue;
+    }
+    if (separator) key += '\\';
+    separator = false;
+    key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return key;
+}
+
 std::string Journaled(RegRoot root, const std::string& path) {
   return path.empty() ? std::string(RootName(root)) : std::string(RootName(root)) + "\\" + path;
 }
@@ -79,21 +98,21 @@ struct FakeRegistry::State {
   }
   Key* Find(RegRoot root, const std::string& path) {
     Tree& t = tree(root);
-    auto it = t.keys.find(LowerAscii(Normalized(path)));
+    auto it = t.keys.find(LowerKey(path));
     return it == t.keys.end() ? nullptr : &it->second;
   }
   Key& Create(RegRoot root, const std::string& path) {
     Tree& t = tree(root);
-    const auto parts = SplitKey(path);
     Key* key = &t.keys[""];
-    for (std::size_t n = 1; n <= parts.size(); ++n) {
-      const std::string lower = LowerAscii(Join(parts, n));
+    std::string lower;  // the lower-case path down to the key reached so far
+    for (const std::string& part : SplitKey(path)) {
+      if (!lower.empty()) lower += '\\';
+      lower += LowerAscii(part);
       auto it = t.keys.find(lower);
       if (it == t.keys.end()) {
         // A new key takes its parent's spelling as first written plus the new name.
-        const std::string parent = n == 1 ? "" : t.keys[LowerAscii(Join(parts, n - 1))].path;
         Key fresh;
-        fresh.path = parent.empty() ? parts[n - 1] : parent + "\\" + parts[n - 1];
+        fresh.path = key->path.empty() ? part : key->path + "\\" + part;
         it = t.keys.emplace(lower, std::move(fresh)).first;
         t.order.push_back(lower);
       }

@@ -50,9 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       // operations; the switch is tried with the small ones only, to keep the run fast.
       if (*n > kCheapPaks) return 0;
     }
+  // Whether the switch tried to change anything at all: most inputs stop before that, and
+  // need no comparison of the whole folder.
+  bool touched = false;
+  world.fake.files.beforeChange = [&](const std::string&) { touched = true; };
   const SwitchResult result = SwitchRelease(program, kQ3, release.version, false);
+  world.fake.files.beforeChange = nullptr;
   if (result.outcome != SwitchResult::Switched) {
-    fuzz::Require(world.Snapshot(kQ3) == before, "a refused switch changes nothing");
+    fuzz::Require(!touched || world.Snapshot(kQ3) == before, "a refused switch changes nothing");
     return 0;
   }
   fuzz::Require(SwitchToNewest(program, kQ3), "the way back to the newest release works");
