@@ -45,6 +45,16 @@ pl_ended() {
 }
 
 pl_started() { kalv_wait_file "$PL_LOG" 60 || kalv_fail "the game was never started"; }
+# Opens a demo the player must refuse: its one message is saved to <file> and answered,
+# the player ends with 1 and no game was started. The caller checks the message's text.
+pl_open_refused() {
+  pl_game exit
+  pl_open "$1"
+  kalv_driver messagebox --timeout 30000 >"$2" || kalv_fail "no message for $1"
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+  pl_ended 1
+  kalv_assert_no_file "$PL_LOG" "the game was started for a refused demo:"
+}
 pl_release_game() { : >"$PL_RELEASE"; }
 pl_field() { kalv_standin_field "$PL_LOG" "$1"; }
 pl_read_only() { [ $((0$(stat -c %a -- "$1") & 0222)) -eq 0 ]; }
@@ -179,14 +189,9 @@ case_play_quake3_refuses_to_switch_an_unknown_executable() {
   cp -- "$KALV_TOOLS/standin_game.exe" "$q3/quake3.exe"
   printf '\nKALV-RELEASE v1.32\n' >>"$q3/quake3.exe"
   pl_state "$q3" >before.txt
-  pl_game exit
-  pl_open "$MW_WORLD/Demos/sample.dm_48"
-  kalv_driver messagebox --timeout 30000 >refused.txt || kalv_fail "no message"
+  pl_open_refused "$MW_WORLD/Demos/sample.dm_48" refused.txt
   kalv_assert_contains refused.txt "$(kalv_win "$q3")\\Quake3.exe is not the executable of any release"
   kalv_assert_contains refused.txt "caption: Kalvenmarque v1.2.0"
-  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
-  pl_ended 1
-  kalv_assert_no_file "$PL_LOG" "the game was started:"
   pl_assert_state "$q3" before.txt
 }
 
@@ -205,13 +210,8 @@ case_play_elite_force_by_protocol() {
   pl_assert_state "$ef" before.txt
 
   sed 's/protocol\\24/protocol\\22/' "$demos/sample.efdemo" >"$demos/old.efdemo"
-  pl_game exit
-  pl_open "$demos/old.efdemo"
-  kalv_driver messagebox --timeout 30000 >refused.txt || kalv_fail "no protocol message"
+  pl_open_refused "$demos/old.efdemo" refused.txt
   kalv_assert_contains refused.txt "text: Demo Protocol 22 - Not supported by your Star Trek Voyager Elite Force version, v1.10 or v1.00 is required."
-  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
-  pl_ended 1
-  kalv_assert_no_file "$PL_LOG" "the game was started for a refused demo:"
   pl_assert_state "$ef" before.txt
 
   sed 's/protocol\\24/protocol\\23/' "$demos/sample.efdemo" >"$demos/new.efdemo"
