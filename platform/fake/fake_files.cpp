@@ -56,6 +56,16 @@ struct FakeFiles::State {
   int writes = 0;
 
   ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path, context); }
+  // Calls visit(key, node) for every file below dir.
+  template <typename Visit>
+  void ForEachFileBelow(const std::string& dir, Visit visit) const {
+    ParsedPath p = Parse(dir);
+    if (p.failure) return;
+    const std::string prefix = p.key + "\\";
+    for (auto it = nodes.lower_bound(prefix); it != nodes.end() && StartsWith(it->first, prefix);
+         ++it)
+      if (!it->second->directory) visit(it->first, *it->second);
+  }
   NodePtr Find(const std::string& key) const {
     auto it = nodes.find(key);
     return it == nodes.end() ? nullptr : it->second;
@@ -320,13 +330,18 @@ std::optional<std::uint32_t> FakeFiles::Attributes(const std::string& path) cons
 
 std::vector<std::string> FakeFiles::FilesBelow(const std::string& dir) const {
   std::vector<std::string> out;
-  ParsedPath p = state_->Parse(dir);
-  if (p.failure) return out;
-  const std::string prefix = p.key + "\\";
-  for (auto it = state_->nodes.lower_bound(prefix);
-       it != state_->nodes.end() && StartsWith(it->first, prefix); ++it)
-    if (!it->second->directory) out.push_back(it->second->display);
+  state_->ForEachFileBelow(dir, [&](const std::string&, const Node& node) {
+    out.push_back(node.display);
+  });
   return out;
+}
+
+FakeFiles::FolderState FakeFiles::Snapshot(const std::string& dir) const {
+  FolderState state;
+  state_->ForEachFileBelow(dir, [&](const std::string& key, const Node& node) {
+    state[key] = {node.data, node.attributes & attr::kReadOnly};
+  });
+  return state;
 }
 
 int FakeFiles::WriteCount() const { return state_->writes; }

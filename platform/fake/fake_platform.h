@@ -67,6 +67,11 @@ class FakeFiles : public Files {
   std::optional<std::uint32_t> Attributes(const std::string& path) const;
   // Every file below dir (full paths as first written), for "nothing else changed" checks.
   std::vector<std::string> FilesBelow(const std::string& dir) const;
+  // Every file below dir (by lower-case path) with its bytes and read-only flag, so that a
+  // test can compare a whole folder before and after a run. ("Normal" clears the archive
+  // bit, which nobody meets; read-only is what keeps a game from saving.)
+  using FolderState = std::map<std::string, std::pair<std::string, std::uint32_t>>;
+  FolderState Snapshot(const std::string& dir) const;
   // The number of writes made through streams (each Write call once).
   int WriteCount() const;
 

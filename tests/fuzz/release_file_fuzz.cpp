@@ -36,7 +36,7 @@ fuzz::World& World() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::World& world = World();
-  static const auto before = world.Snapshot(kQ3);
+  static const auto before = world.fake.files.Snapshot(kQ3);
   world.fake.files.AddFile(world.Versions() + "\\v1_27h.Vrk", fuzz::Text(data, size));
 
   // As the automatic conversion does: the release file's own "Version" names the target.
@@ -57,10 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SwitchResult result = SwitchRelease(program, kQ3, release.version, false);
   world.fake.files.beforeChange = nullptr;
   if (result.outcome != SwitchResult::Switched) {
-    fuzz::Require(!touched || world.Snapshot(kQ3) == before, "a refused switch changes nothing");
+    fuzz::Require(!touched || world.fake.files.Snapshot(kQ3) == before,
+                  "a refused switch changes nothing");
     return 0;
   }
   fuzz::Require(SwitchToNewest(program, kQ3), "the way back to the newest release works");
-  fuzz::Require(world.Snapshot(kQ3) == before, "switching back restores the installation");
+  fuzz::Require(world.fake.files.Snapshot(kQ3) == before,
+                "switching back restores the installation");
   return 0;
 }

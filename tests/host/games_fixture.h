@@ -4,11 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <functional>
-#include <map>
 #include <string>
-#include <utility>
 
 #include "launcher/base/program.h"
 #include "launcher/startup.h"
@@ -43,19 +40,8 @@ class ProgramFixture : public ::testing::Test {
   }
   void SelectLanguage(int index) { program->frmOptions.comLanguage.Select(index); }
 
-  // Every file below dir with its bytes and read-only flag (keys lower-cased), so a test
-  // can compare a whole game folder before and after a run. ("Normal" attributes clear the
-  // archive bit, which nobody meets; read-only is what keeps a game from saving.)
-  using FolderState = std::map<std::string, std::pair<std::string, std::uint32_t>>;
-  FolderState Snapshot(const std::string& dir) const {
-    FolderState state;
-    for (const std::string& path : fake.files.FilesBelow(dir)) {
-      std::string key = path;
-      for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      state[key] = {*fake.files.Contents(path), *fake.files.Attributes(path) & attr::kReadOnly};
-    }
-    return state;
-  }
+  using FolderState = fake::FakeFiles::FolderState;
+  FolderState Snapshot(const std::string& dir) const { return fake.files.Snapshot(dir); }
 
   // Plays until the program ends, as every demo run does; false when it did not end.
   bool RunToEnd(const std::function<void()>& run) {
