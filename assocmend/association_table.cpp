@@ -20,47 +20,44 @@ const std::vector<DemoType>& DemoTypes() {
 }
 
 const std::vector<std::string>& ExtensionCreateOrder() {
-  static const std::vector<std::string> order = {".dm3", ".dm_48", ".dm_66", ".dm_67",
+  static const std::vector<std::string> order = {".dm3", ".dm_48",  ".dm_66", ".dm_67",
                                                  ".dem", ".efdemo", ".dm2"};
   return order;
 }
 
 const std::vector<std::string>& ExtensionValueOrder() {
-  static const std::vector<std::string> order = {".efdemo", ".dem", ".dm3", ".dm_48",
-                                                 ".dm_66", ".dm_67", ".dm2"};
+  static const std::vector<std::string> order = {".efdemo", ".dem",   ".dm3", ".dm_48",
+                                                 ".dm_66",  ".dm_67", ".dm2"};
   return order;
 }
 
 const std::vector<std::string>& RemoveProgIdOrder() {
   static const std::vector<std::string> order = {
-      "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_",
-      "Kalvenmarque.v1_31_", "Kalvenmarque.HL",     "Kalvenmarque.STVEF",
-      "Kalvenmarque.Q2"};
+      "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_", "Kalvenmarque.v1_31_",
+      "Kalvenmarque.HL",     "Kalvenmarque.STVEF",  "Kalvenmarque.Q2"};
   return order;
 }
 
 const std::vector<std::string>& ProgIdSubKeysToCreate() {
-  static const std::vector<std::string> keys = {
-      "",
-      "\\DefaultIcon",
-      "\\Shell",
-      "\\Shell\\Open",
-      "\\Shell\\Open\\Command",
-      "\\Shell\\Open Kalvenmarque",
-      "\\Shell\\Open Kalvenmarque\\Command"};
+  static const std::vector<std::string> keys = {"",
+                                                "\\DefaultIcon",
+                                                "\\Shell",
+                                                "\\Shell\\Open",
+                                                "\\Shell\\Open\\Command",
+                                                "\\Shell\\Open Kalvenmarque",
+                                                "\\Shell\\Open Kalvenmarque\\Command"};
   return keys;
 }
 
 // A key is deleted only once it has no subkeys, so children go before their parents.
 const std::vector<std::string>& ProgIdSubKeysToRemove() {
-  static const std::vector<std::string> keys = {
-      "\\shell\\open Kalvenmarque\\Command",
-      "\\shell\\open Kalvenmarque",
-      "\\shell\\open\\command",
-      "\\shell\\open",
-      "\\Shell",
-      "\\DefaultIcon",
-      ""};
+  static const std::vector<std::string> keys = {"\\shell\\open Kalvenmarque\\Command",
+                                                "\\shell\\open Kalvenmarque",
+                                                "\\shell\\open\\command",
+                                                "\\shell\\open",
+                                                "\\Shell",
+                                                "\\DefaultIcon",
+                                                ""};
   return keys;
 }
 

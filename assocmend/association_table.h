@@ -11,8 +11,8 @@ struct DemoType {
   const char* progId;
   const char* extension;
   const char* description;
-  int iconIndex;      // position among the main program's icons
-  const char* verb;   // default verb, the value of P\Shell
+  int iconIndex;     // position among the main program's icons
+  const char* verb;  // default verb, the value of P\Shell
 };
 
 // In the order the keys are created.

@@ -41,8 +41,7 @@ ClassesPlace PerUserClasses() { return {RegRoot::CurrentUser, text::kPerUserClas
 
 // Three passes: every key first, then the ProgID values, then the extension defaults, so
 // an extension never names a ProgID that is not complete yet.
-bool WriteAssociationsAt(Registry& registry, const ClassesPlace& place,
-                         const std::string& ownDir) {
+bool WriteAssociationsAt(Registry& registry, const ClassesPlace& place, const std::string& ownDir) {
   Writer writer(registry, place);
   for (const DemoType& type : DemoTypes())
     for (const std::string& sub : ProgIdSubKeysToCreate()) writer.Create(type.progId + sub);

@@ -19,8 +19,7 @@ ClassesPlace PerUserClasses();
 enum class WriteOutcome { MachineWide, PerUser, Failed };
 
 // Writes every key and value at one place; true when every step succeeded.
-bool WriteAssociationsAt(Registry& registry, const ClassesPlace& place,
-                         const std::string& ownDir);
+bool WriteAssociationsAt(Registry& registry, const ClassesPlace& place, const std::string& ownDir);
 // Deletes the keys written at one place, deepest first; other keys stay.
 void RemoveAssociationsAt(Registry& registry, const ClassesPlace& place);
 

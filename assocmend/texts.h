@@ -20,7 +20,7 @@ constexpr const char kMainProgram[] = "\\Kalvenmarque.exe";  // own directory
 constexpr const char kUninstaller[] = "\\uninst.exe";        // Windows directory
 constexpr const char kRegistryHelper[] = "\\_ISREG32.DLL";   // own directory
 constexpr const char kUninstallLogPattern[] = "*.isu";       // own directory
-constexpr const char kOwnUninstaller[] = "\\Uninstall.exe";    // own directory
+constexpr const char kOwnUninstaller[] = "\\Uninstall.exe";  // own directory
 
 // Where per-user associations live below HKEY_CURRENT_USER.
 constexpr const char kPerUserClasses[] = "Software\\Classes\\";

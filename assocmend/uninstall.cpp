@@ -14,12 +14,12 @@ void ReportAndEnd(Platform& platform, const std::string& message) {
 }
 
 // Starts an uninstaller and ends; a start that fails is reported first.
-void HandOver(Platform& platform, const std::string& uninstaller,
-              const std::string& commandLine) {
+void HandOver(Platform& platform, const std::string& uninstaller, const std::string& commandLine) {
   auto started = platform.processes.Start(uninstaller, commandLine, ShowMode::NormalFocus);
   if (!started)
     return ReportAndEnd(platform, std::string(text::kUninstallerFailedBefore) + uninstaller +
-                               text::kUninstallerFailedAfter + started.failure().description);
+                                      text::kUninstallerFailedAfter +
+                                      started.failure().description);
   platform.system.EndProgram(0);
 }
 }  // namespace
@@ -62,7 +62,7 @@ void FullUninstall(Platform& platform) {
   if (!log) return ReportAndEnd(platform, text::kLogNotFound);
   if (!packageUninstaller)
     return ReportAndEnd(platform, std::string(text::kUninstallerMissingBefore) + uninstaller +
-                               text::kUninstallerMissingAfter);
+                                      text::kUninstallerMissingAfter);
   HandOver(platform, uninstaller, UninstallCommandLine(windowsDir, ownDir, *log));
 }
 

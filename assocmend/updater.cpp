@@ -61,9 +61,7 @@ void Run(Platform& platform) {
 
   int exitCode = 0;
   switch (ParseCommandLine(platform.system.CommandLine())) {
-    case Action::Install:
-      Reinstall(platform);
-      break;
+    case Action::Install: Reinstall(platform); break;
     case Action::InstallConfirm:
       if (Reinstall(platform) == WriteOutcome::Failed) {
         Message(platform, text::kWriteFailed, Icon::Critical);
@@ -76,8 +74,7 @@ void Run(Platform& platform) {
       RemoveAssociations(platform.registry);
       platform.system.NotifyAssociationsChanged();
       break;
-    case Action::FullUninstall:
-      return FullUninstall(platform);
+    case Action::FullUninstall: return FullUninstall(platform);
     case Action::FullUninstallConfirm:
       if (platform.dialogs.MessageBox(text::kConfirmUninstall, text::kTitle, Icon::Information,
                                       Buttons::YesNo) == Answer::Yes)

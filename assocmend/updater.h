@@ -7,8 +7,14 @@
 
 namespace kalv::assocmend {
 
-enum class Action { Install, InstallConfirm, Uninstall, FullUninstall, FullUninstallConfirm,
-                    Usage };
+enum class Action {
+  Install,
+  InstallConfirm,
+  Uninstall,
+  FullUninstall,
+  FullUninstallConfirm,
+  Usage
+};
 
 // The action of a whole command line.
 Action ParseCommandLine(const std::string& commandLine);

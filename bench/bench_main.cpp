@@ -77,15 +77,15 @@ std::string Run(Program& program, const std::vector<std::string>& args) {
   Status plainCopy = files.Copy(source, plain);
   if (!plainCopy) return "failed: the platform's copy: " + plainCopy.failure().description + "\n";
   // Without a window: the cost of the copy loop alone.
-  const double barless = Timed(files, withProgress,
-                               [&] { CopyFileWithProgress(program, source, withProgress); });
+  const double barless =
+      Timed(files, withProgress, [&] { CopyFileWithProgress(program, source, withProgress); });
 
   program.frmSplash.Create(program.platform.windows);
   program.frmSplash.window.Show();
   program.frmSplash.window.Refresh();
   win32::PaintCounter paints(program.frmSplash.window.handle().Native(), IDC_SPLASH_PROGRESSBAR);
-  const double progress = Timed(files, withProgress,
-                                [&] { CopyFileWithProgress(program, source, withProgress); });
+  const double progress =
+      Timed(files, withProgress, [&] { CopyFileWithProgress(program, source, withProgress); });
   const int barPaints = paints.paints();
   const double longestGap = paints.longestGapMilliseconds();
 

@@ -13,7 +13,7 @@ namespace {
 struct Action {
   const char* switchText;  // the updater's command-line switch
   int confirmRow;
-  int doneRow;             // 0: the program ends instead
+  int doneRow;  // 0: the program ends instead
 };
 
 constexpr Action kReinitialize{"/i", ids::kConfirmReinitialize, ids::kReinitialized};
@@ -34,8 +34,7 @@ void Run(Program& program, const Action& action) {
   const auto confirm = Localized(program, action.confirmRow);
   if (!confirm) return;
   Dialogs& dialogs = program.platform.dialogs;
-  if (dialogs.MessageBox(*confirm, kProgramTitle, Icon::Information, Buttons::YesNo) !=
-      Answer::Yes)
+  if (dialogs.MessageBox(*confirm, kProgramTitle, Icon::Information, Buttons::YesNo) != Answer::Yes)
     return;
   // Quoted, so that an updater below "C:\Program Files" receives only its switch.
   auto started = program.platform.processes.Start(

@@ -12,7 +12,8 @@ namespace kalv {
 namespace {
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::string Upper(std::string text) {
@@ -37,7 +38,8 @@ std::string ReadDemHeader(Program& program) {
 GameCode ClassifyDemHeader(const std::string& header) {
   if (Upper(header.substr(0, 6)) == "HLDEMO") return GameCode::HL;
   const std::size_t dot = header.find(".bs");
-  const std::string map = dot == std::string::npos ? header.substr(0, 3) : header.substr(dot + 1, 3);
+  const std::string map =
+      dot == std::string::npos ? header.substr(0, 3) : header.substr(dot + 1, 3);
   return map == "bsp" ? GameCode::Q1 : GameCode::UT;
 }
 

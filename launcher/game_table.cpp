@@ -21,12 +21,12 @@ using O = ui::frmOptions;
 
 GameTable MakeGames() {
   return GameTable{{
-      {GameCode::Q3A, game::kQ3A, name::kQ3A, setting::kQ3APath, &Program::q3aDir,
-       &O::txtQ3APath, &O::cmdBrowseQ3A, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena",
-       "Installpath", &DetectQ3A, &BrowseQ3AFolder, &PlayQ3ADemo, &RestoreQ3A},
+      {GameCode::Q3A, game::kQ3A, name::kQ3A, setting::kQ3APath, &Program::q3aDir, &O::txtQ3APath,
+       &O::cmdBrowseQ3A, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena", "Installpath",
+       &DetectQ3A, &BrowseQ3AFolder, &PlayQ3ADemo, &RestoreQ3A},
       {GameCode::HL, game::kHL, name::kHL, setting::kHLPath, &Program::hlDir, &O::txtHLPath,
-       &O::cmdBrowseHL, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
-       "Directory", &DetectHL, &BrowseHLFolder, &PlayHLDemo, &RestoreHL},
+       &O::cmdBrowseHL, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE", "Directory",
+       &DetectHL, &BrowseHLFolder, &PlayHLDemo, &RestoreHL},
       {GameCode::STVEF, game::kSTVEF, name::kSTVEF, setting::kSTVEFPath, &Program::stvefDir,
        &O::txtSTVEFPath, &O::cmdBrowseSTVEF,
        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",

@@ -14,9 +14,7 @@
 
 namespace kalv {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 // Blanks around the number are allowed; anything else that is not a whole number is not.
 std::optional<int> SettingInteger(const std::string& text) {

@@ -52,8 +52,7 @@ void SaveOptions(Program& program, bool withPlaybackOptions) {
   Store(program, setting::kQ1Executable, o.lstQ1.FileName());
 
   for (const Game& game : *program.games) program.*(game.dir) = (o.*(game.pathBox)).Text();
-  for (const Game& game : *program.games)
-    Store(program, game.dirSetting, program.*(game.dir));
+  for (const Game& game : *program.games) Store(program, game.dirSetting, program.*(game.dir));
 
   if (withPlaybackOptions) {
     Store(program, setting::kUTNoFrameCap, std::to_string(o.chkUT_nfc.Value()));

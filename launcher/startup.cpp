@@ -67,8 +67,9 @@ void DiscoverOnFirstRun(Program& program) {
   if (!ReadSetting(program, setting::kFirstTimeRun, "").empty()) return;
   for (const Game& game : *program.games) {
     if (!*game.installerKey) continue;
-    SetDirectory(program, game, ReadRegistryString(program.platform.registry, game.installerKey,
-                                                   game.installerValue));
+    SetDirectory(
+        program, game,
+        ReadRegistryString(program.platform.registry, game.installerKey, game.installerValue));
   }
   for (const Game& game : *program.games)
     if (*game.installerKey) Skip(WriteSetting(program, game.dirSetting, program.*(game.dir)));
@@ -121,15 +122,16 @@ void HandleStartupFailure(Program& program, const Failure& failure) {
 
 std::string DemoPathOf(Program& program, const std::string& rawCommandLine) {
   const std::string commandLine = Lower(rawCommandLine);
-  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos)
-    return "";
+  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos) return "";
   return NormalisedDemoPath(program, Unquoted(commandLine));
 }
 
 void SetSplashCaptions(Program& program, int language) {
   if (language < 0 || language > 2) return;
   ui::SplashWindow& s = program.frmSplash;
-  auto caption = [&](int slot) { return LoadText(program, ids::kCaptions + slot + 100 * language); };
+  auto caption = [&](int slot) {
+    return LoadText(program, ids::kCaptions + slot + 100 * language);
+  };
   s.lblCompany.SetCaption(caption(kSlotCompany));
   s.lblCopyright.SetCaption(caption(kSlotCopyright));
   s.lblEmail.SetCaption(caption(kSlotEmail));

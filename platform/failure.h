@@ -12,22 +12,22 @@ namespace kalv {
 
 namespace err {
 constexpr int kNone = 0;
-constexpr int kInvalidCall = 5;        // "Invalid procedure call or argument"
-constexpr int kOutOfMemory = 7;        // "Out of memory"
-constexpr int kBadFileName = 52;       // "Bad file name or number"
-constexpr int kFileNotFound = 53;      // "File not found"
-constexpr int kBadFileMode = 54;       // "Bad file mode"
-constexpr int kFileAlreadyOpen = 55;   // "File already open"
-constexpr int kDeviceIO = 57;          // "Device I/O error"
-constexpr int kFileExists = 58;        // "File already exists"
-constexpr int kDiskFull = 61;          // "Disk full"
-constexpr int kInputPastEnd = 62;      // "Input past end of file"
-constexpr int kTooManyFiles = 67;      // "Too many files"
-constexpr int kDeviceUnavailable = 68; // "Device unavailable"
-constexpr int kPermissionDenied = 70;  // "Permission denied"
-constexpr int kDiskNotReady = 71;      // "Disk not ready"
-constexpr int kPathFileAccess = 75;    // "Path/File access error"
-constexpr int kPathNotFound = 76;      // "Path not found"
+constexpr int kInvalidCall = 5;         // "Invalid procedure call or argument"
+constexpr int kOutOfMemory = 7;         // "Out of memory"
+constexpr int kBadFileName = 52;        // "Bad file name or number"
+constexpr int kFileNotFound = 53;       // "File not found"
+constexpr int kBadFileMode = 54;        // "Bad file mode"
+constexpr int kFileAlreadyOpen = 55;    // "File already open"
+constexpr int kDeviceIO = 57;           // "Device I/O error"
+constexpr int kFileExists = 58;         // "File already exists"
+constexpr int kDiskFull = 61;           // "Disk full"
+constexpr int kInputPastEnd = 62;       // "Input past end of file"
+constexpr int kTooManyFiles = 67;       // "Too many files"
+constexpr int kDeviceUnavailable = 68;  // "Device unavailable"
+constexpr int kPermissionDenied = 70;   // "Permission denied"
+constexpr int kDiskNotReady = 71;       // "Disk not ready"
+constexpr int kPathFileAccess = 75;     // "Path/File access error"
+constexpr int kPathNotFound = 76;       // "Path not found"
 }  // namespace err
 
 struct Failure {
@@ -59,8 +59,8 @@ class [[nodiscard]] Status {
 template <class T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
-  Result(Failure failure) : failure_(std::move(failure)) {}  // NOLINT
+  Result(T value) : value_(std::move(value)) {}                 // NOLINT: implicit by design
+  Result(Failure failure) : failure_(std::move(failure)) {}     // NOLINT
   Result(const Status& status) : failure_(status.failure()) {}  // only from a failed status
   static Result Fail(int number) { return Result(MakeFailure(number)); }
   bool ok() const { return value_.has_value(); }

@@ -36,9 +36,9 @@ bool UndoEach(Files& files, const Steps& steps) {
   for (const FileStep& step : steps) {
     const Status status = Apply(files, step);
     const int n = status.number();
-    const bool gone = (step.kind == FileStep::Kind::Delete ||
-                       step.kind == FileStep::Kind::MakeNormal) &&
-                      (n == err::kFileNotFound || n == err::kPathNotFound);
+    const bool gone =
+        (step.kind == FileStep::Kind::Delete || step.kind == FileStep::Kind::MakeNormal) &&
+        (n == err::kFileNotFound || n == err::kPathNotFound);
     if (!status && !gone) done = false;
   }
   return done;

@@ -26,7 +26,8 @@ class FileStream {
   virtual ~FileStream() = default;
   // Reads up to count bytes from the current position; fewer at the end of the file.
   virtual Result<std::string> Read(std::size_t count) = 0;
-  // Writes all bytes at the current position; a short write is a failure (61 when the disk is full).
+  // Writes all bytes at the current position; a short write is a failure (61 when the disk is
+  // full).
   virtual Status Write(const std::string& bytes) = 0;
   virtual Result<std::uint64_t> Length() = 0;
 };

@@ -6,8 +6,7 @@
 
 namespace kalv::ui {
 
-const char* const kMainWindowTitle =
-    "Kalvenmarque v" KALV_VERSION_TEXT " - KVM Demo Player";
+const char* const kMainWindowTitle = "Kalvenmarque v" KALV_VERSION_TEXT " - KVM Demo Player";
 
 void frmDemPla::Create(WindowFactory& factory, Files& files) {
   Window::Create(factory, IDD_MAIN);

@@ -5,7 +5,7 @@
 namespace kalv::ui {
 
 const std::array<const char*, 6> kOptionTabs = {
-    "Quake 3 Arena", "Quake 2", "Quake 1", "Half-Life", "Star Trek Voyager Elite Force",
+    "Quake 3 Arena",    "Quake 2", "Quake 1", "Half-Life", "Star Trek Voyager Elite Force",
     "Unreal Tournament"};
 const std::array<const char*, 3> kLanguages = {"English", "Deutsch", "Afrikaans"};
 const char* const kNoMod = " /";

@@ -54,7 +54,7 @@ struct frmOptions : Window {
   Button cmdBrowseQ3A_Mod, cmdBrowseSTVEF_Mod;
   Label lblModQ3A, lblModSTVEF;
   Label lblModNameQ3A, lblModNameSTVEF;
-  ListControl lstQ1Box;          // the visible list box of lstQ1
+  ListControl lstQ1Box;  // the visible list box of lstQ1
   FileList lstQ1{"*.exe"};
   Label lblQ1_exe;
   CheckBox chkUT_nfc, chkUT_tb, chkUT_3rd;

@@ -37,14 +37,11 @@ void PlayQ1Demo(Program& program) {
           program.End();
         }
         Skip(program.platform.files.SetAttributes(dir + q1::kOwnConfig, attr::kReadOnly));
-        RunGameAndWait(program, dir + "\\" + executable, Q1CommandLine(dir, executable),
-                       game::kQ1);
+        RunGameAndWait(program, dir + "\\" + executable, Q1CommandLine(dir, executable), game::kQ1);
       },
       [&] { RestoreQ1(program); });
 }
 
-void RestoreQ1(Program& program) {
-  UndoRun(program, game::kQ1, UndoQ1(CurrentQ1Run(program)));
-}
+void RestoreQ1(Program& program) { UndoRun(program, game::kQ1, UndoQ1(CurrentQ1Run(program))); }
 
 }  // namespace kalv

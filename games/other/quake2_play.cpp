@@ -11,8 +11,8 @@ namespace {
 
 // Said when the companion could not be put in place or started: the run is undone.
 std::string CompanionFailure(const std::string& companion, const Failure& failure) {
-  return std::string(q2text::kCompanionFailed) + companion + " (" +
-         std::to_string(failure.number) + " " + failure.description + q2text::kCompanionAdvice;
+  return std::string(q2text::kCompanionFailed) + companion + " (" + std::to_string(failure.number) +
+         " " + failure.description + q2text::kCompanionAdvice;
 }
 
 }  // namespace

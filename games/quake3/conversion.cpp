@@ -20,9 +20,8 @@ void Notice(Program& program, const std::string& text, Icon icon) {
 }
 
 std::string NotReplaced(const std::string& installed, const Failure& failure) {
-  return std::string(conversion::kNotReplaced) + installed + " (" +
-         std::to_string(failure.number) + " " + failure.description +
-         conversion::kNotReplacedAdvice;
+  return std::string(conversion::kNotReplaced) + installed + " (" + std::to_string(failure.number) +
+         " " + failure.description + conversion::kNotReplacedAdvice;
 }
 
 // Why the executable may not be replaced; nothing when it may. An installed executable
@@ -119,8 +118,8 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
 
 bool SwitchToNewest(Program& program, const std::string& dir) {
   const auto newest = NewestRelease(program);
-  return newest && SwitchRelease(program, dir, newest->version, true).outcome ==
-                       SwitchResult::Switched;
+  return newest &&
+         SwitchRelease(program, dir, newest->version, true).outcome == SwitchResult::Switched;
 }
 
 // After message 170 the conversion ends without touching a file (the choice the pak

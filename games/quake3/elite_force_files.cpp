@@ -19,8 +19,8 @@ Steps UndoSTVEF(const DemoRun& run) {
 }
 
 std::string STVEFCommandLine(const DemoRun& run) {
-  return run.dir + stvef::kExecutable + " +set fs_basepath \"" + run.dir +
-         "\" +exec Kalvenmarque" + (run.useMod ? "+set fs_Game " + run.mod : "");
+  return run.dir + stvef::kExecutable + " +set fs_basepath \"" + run.dir + "\" +exec Kalvenmarque" +
+         (run.useMod ? "+set fs_Game " + run.mod : "");
 }
 
 std::string DemoProtocol(const std::string& header) {

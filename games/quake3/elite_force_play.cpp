@@ -36,8 +36,7 @@ bool ProtocolPlays(Program& program, const std::string& protocol) {
   const std::string installed = InstalledVersion(program);
   int refusal = 0;
   if (protocol == "24" && installed != "v1.20") refusal = ids::kProtocol24;
-  if (protocol == "22" && installed != "v1.10" && installed != "v1.00")
-    refusal = ids::kProtocol22;
+  if (protocol == "22" && installed != "v1.10" && installed != "v1.00") refusal = ids::kProtocol22;
   if (refusal) {
     program.exitCode = 1;
     if (const auto text = Localized(program, refusal)) ShowProtocolMessage(program, *text);
@@ -45,8 +44,8 @@ bool ProtocolPlays(Program& program, const std::string& protocol) {
   }
   if (protocol != "24" && protocol != "22") {
     if (const auto word = Localized(program, ids::kProtocolWord))
-      ShowProtocolMessage(program,
-                          *word + " " + protocol + " - " + *Localized(program, ids::kProtocolUnknown));
+      ShowProtocolMessage(
+          program, *word + " " + protocol + " - " + *Localized(program, ids::kProtocolUnknown));
   }
   return true;
 }

@@ -28,8 +28,8 @@ std::string Q3ADemoCommandLine(const DemoRun& run, const std::string& cdDrive) {
   if (cdDrive.empty())
     return exe + " +set fs_basepath \"" + d + "\" +exec Kalvenmarque" +
            (run.useMod ? "+set fs_Game " + run.mod : "");
-  return exe + " +set fs_cdpath \"" + cdDrive + ":\" +exec Kalvenmarque +set fs_basepath \"" +
-         d + "\"" + (run.useMod ? " +set fs_Game " + run.mod : "");
+  return exe + " +set fs_cdpath \"" + cdDrive + ":\" +exec Kalvenmarque +set fs_basepath \"" + d +
+         "\"" + (run.useMod ? " +set fs_Game " + run.mod : "");
 }
 
 std::string Q3ALaunchCommandLine(const std::string& dir, const std::string& cdDrive) {

@@ -13,14 +13,14 @@ namespace kalv {
 namespace q3a {
 constexpr const char* kExecutable = "\\quake3.exe";
 constexpr const char* kInstalledExecutable = "\\Quake3.exe";  // what a conversion replaces
-constexpr const char* kPak0 = "\\baseq3\\pak0.pk3";         // absent: a minimum installation
+constexpr const char* kPak0 = "\\baseq3\\pak0.pk3";           // absent: a minimum installation
 constexpr const char* kOneOffConfig = "\\baseq3\\Kalvenmarque.cfg";
 constexpr const char* kOwnConfig = "\\baseq3\\q3config.cfg";
 constexpr const char* kModConfig = "\\q3config.cfg";  // below the mod's directory
 constexpr const char* kDemos = "\\baseq3\\demos";
 constexpr const char* kFixedDemo = "\\baseq3\\demos\\Kalvenmarque";  // + the demo ending
-constexpr const char* kTemplate = "\\Versions\\Kalv.cfg";          // below the install dir
-constexpr const char* kCdExecutable = ":\\Quake3\\Quake3.exe";     // after the CD's letter
+constexpr const char* kTemplate = "\\Versions\\Kalv.cfg";            // below the install dir
+constexpr const char* kCdExecutable = ":\\Quake3\\Quake3.exe";       // after the CD's letter
 }  // namespace q3a
 
 std::string Q3AFixedDemo(const DemoRun& run);

@@ -114,9 +114,8 @@ void LaunchQuake3(Program& program) {
     }
     cdDrive = program.cdDrive;
   }
-  auto started =
-      program.platform.processes.Start(dir + q3a::kExecutable, Q3ALaunchCommandLine(dir, cdDrive),
-                                       ShowMode::MinimizedFocus, dir);
+  auto started = program.platform.processes.Start(
+      dir + q3a::kExecutable, Q3ALaunchCommandLine(dir, cdDrive), ShowMode::MinimizedFocus, dir);
   if (!started) ReportError(program, started.failure());
   program.End();
 }

@@ -32,8 +32,8 @@ std::optional<Release> NewestRelease(Program& program);
 // character before it.
 struct ReleaseFiles {
   std::string major, minor;
-  std::string releaseFile;         // "v1_27h.Vrk"
-  std::string storedExecutable;    // full path of "Quake3.127h" in the store
+  std::string releaseFile;       // "v1_27h.Vrk"
+  std::string storedExecutable;  // full path of "Quake3.127h" in the store
 };
 std::optional<ReleaseFiles> FilesOfVersion(Program& program, const std::string& version);
 

@@ -50,8 +50,8 @@ std::string FolderOf(const std::string& executable) {
 // A process that cannot be opened for querying reads as exit code 0, so the wait ends
 // after one round. The query handle is closed before the restore runs, so a restore that
 // ends the program leaves nothing open.
-void RunGameAndWait(Program& program, const std::string& executable,
-                    const std::string& commandLine, const std::string& gameCode) {
+void RunGameAndWait(Program& program, const std::string& executable, const std::string& commandLine,
+                    const std::string& gameCode) {
   Processes& processes = program.platform.processes;
   const ProcessId id = OrRaise(
       processes.Start(executable, commandLine, ShowMode::NormalFocus, FolderOf(executable)));
@@ -168,15 +168,21 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
 
   std::unique_ptr<FileStream> in;
   std::unique_ptr<FileStream> out;
-  if (auto opened = files.OpenRead(source)) in = std::move(opened).value();
-  else note(opened.status());
-  if (auto opened = files.OpenWrite(destination)) out = std::move(opened).value();
-  else note(opened.status());
+  if (auto opened = files.OpenRead(source))
+    in = std::move(opened).value();
+  else
+    note(opened.status());
+  if (auto opened = files.OpenWrite(destination))
+    out = std::move(opened).value();
+  else
+    note(opened.status());
 
   std::uint64_t total = 0;
   if (in) {
-    if (auto length = in->Length()) total = length.value();
-    else note(length.status());
+    if (auto length = in->Length())
+      total = length.value();
+    else
+      note(length.status());
   } else if (auto length = files.Length(source)) {
     total = length.value();
   }

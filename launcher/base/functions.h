@@ -26,8 +26,8 @@ std::optional<std::string> Localized(Program& program, int englishId, int step =
 // folder, hides the splash window,
 // waits for the game to end while keeping the windows responsive, then runs the game's
 // restore operation. A failed start raises its failure.
-void RunGameAndWait(Program& program, const std::string& executable,
-                    const std::string& commandLine, const std::string& gameCode);
+void RunGameAndWait(Program& program, const std::string& executable, const std::string& commandLine,
+                    const std::string& gameCode);
 
 // The folder of an executable's path ("" when it names none).
 std::string FolderOf(const std::string& executable);

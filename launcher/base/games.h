@@ -24,11 +24,11 @@ struct Game {
   using Browse = std::function<std::string(Program&, ui::Window& owner, const std::string& title)>;
 
   GameCode code;
-  const char* codeText;   // "Q3A": how RunGameAndWait is told which game ended
-  const char* name;       // the game in messages and browse titles ("Quake 3 Arena")
-  const char* dirSetting; // the setting of its directory
-  std::string Program::*dir;                // the program-wide directory
-  ui::TextBox ui::frmOptions::*pathBox;     // the options window's path box
+  const char* codeText;                  // "Q3A": how RunGameAndWait is told which game ended
+  const char* name;                      // the game in messages and browse titles ("Quake 3 Arena")
+  const char* dirSetting;                // the setting of its directory
+  std::string Program::*dir;             // the program-wide directory
+  ui::TextBox ui::frmOptions::*pathBox;  // the options window's path box
   ui::Button ui::frmOptions::*browseButton;
   // The game's own installer entry, read once on the very first run ("" for none).
   const char* installerKey;

@@ -33,9 +33,8 @@ void ReportMissingDirectory(Program& program, const std::string& gameText) {
   program.exitCode = 1;
   const auto intro = Localized(program, ids::kMissingIntro);
   if (!intro) return;
-  program.platform.dialogs.MessageBox(
-      *intro + gameText + *Localized(program, ids::kMissingAdvice), kProgramTitle,
-      Icon::Critical, Buttons::Ok);
+  program.platform.dialogs.MessageBox(*intro + gameText + *Localized(program, ids::kMissingAdvice),
+                                      kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
 void ReportFailure(Program& program, const std::string& text) {

@@ -23,10 +23,22 @@ constexpr const char* kUTThirdPerson = "Unreal Tournament - 3rd Person";
 
 // Every key of the store, in the order of the settings table.
 constexpr const char* kAll[] = {
-    kLanguage,         kPath,          kFirstTimeRun,       kQ3APath,
-    kHLPath,           kSTVEFPath,     kQ1Path,             kQ2Path,
-    kUTPath,           kQ1Executable,  kModification,       kModificationOption,
-    kModificationSTVEF, kModificationOptionSTVEF, kUTNoFrameCap, kUTTimeBased,
+    kLanguage,
+    kPath,
+    kFirstTimeRun,
+    kQ3APath,
+    kHLPath,
+    kSTVEFPath,
+    kQ1Path,
+    kQ2Path,
+    kUTPath,
+    kQ1Executable,
+    kModification,
+    kModificationOption,
+    kModificationSTVEF,
+    kModificationOptionSTVEF,
+    kUTNoFrameCap,
+    kUTTimeBased,
     kUTThirdPerson,
 };
 

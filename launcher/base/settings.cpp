@@ -24,8 +24,8 @@ std::optional<RegRoot> RootNamed(const std::string& name) {
 }  // namespace
 
 std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
-  auto value = registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key,
-                                    kSettingBufferChars);
+  auto value =
+      registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key, kSettingBufferChars);
   return value ? value.value() : fallback;
 }
 
@@ -52,8 +52,8 @@ std::string ReadRegistryString(Registry& registry, const std::string& keyPath,
   if (slash == std::string::npos) return "";
   const std::optional<RegRoot> root = RootNamed(keyPath.substr(0, slash));
   if (!root) return "";
-  auto value = registry.QueryString(*root, keyPath.substr(slash + 1), valueName,
-                                    kRegistryBufferChars);
+  auto value =
+      registry.QueryString(*root, keyPath.substr(slash + 1), valueName, kRegistryBufferChars);
   if (!value) return "";
   std::string text = value.value();
   if (text.size() >= kRegistryBufferChars) return "";

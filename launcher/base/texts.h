@@ -62,8 +62,7 @@ constexpr const char* kNotReplacedAdvice =
 // What the player says, in English, when the Quake 2 companion cannot take over; the
 // companion's path and the failure stand between the two texts.
 namespace q2text {
-constexpr const char* kCompanionFailed =
-    "Kalvenmarque could not start its Quake 2 companion ";
+constexpr const char* kCompanionFailed = "Kalvenmarque could not start its Quake 2 companion ";
 constexpr const char* kCompanionAdvice =
     "), which starts Quake 2 and cleans up after it. The demo was not played and the Quake 2 "
     "folder is as it was. Make sure the Quake 2 folder can be written to and try again.";

@@ -176,8 +176,10 @@ ParsedPath SetUpPath(const FakeFiles::State& state, const std::string& path) {
 class FakeStream : public FileStream {
  public:
   FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, OpenMode mode)
-      : state_(std::move(state)), node_(std::move(node)),
-        writable_(mode.access & share::kWrite), open_(state_->Open(node_, mode, false)) {}
+      : state_(std::move(state)),
+        node_(std::move(node)),
+        writable_(mode.access & share::kWrite),
+        open_(state_->Open(node_, mode, false)) {}
   ~FakeStream() override { state_->opens.erase(open_); }
   FakeStream(const FakeStream&) = delete;
   FakeStream& operator=(const FakeStream&) = delete;
@@ -330,9 +332,8 @@ std::optional<std::uint32_t> FakeFiles::Attributes(const std::string& path) cons
 
 std::vector<std::string> FakeFiles::FilesBelow(const std::string& dir) const {
   std::vector<std::string> out;
-  state_->ForEachFileBelow(dir, [&](const std::string&, const Node& node) {
-    out.push_back(node.display);
-  });
+  state_->ForEachFileBelow(
+      dir, [&](const std::string&, const Node& node) { out.push_back(node.display); });
   return out;
 }
 
@@ -467,7 +468,8 @@ Status FakeFiles::Rename(const std::string& from, const std::string& to) {
   const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
   if (otherDrive) {
     if (node->directory) return Status::Fail(err::kPathFileAccess);
-    if (!state_->Consume(DriveOfKey(dst.key), node->data.size())) return Status::Fail(err::kDiskFull);
+    if (!state_->Consume(DriveOfKey(dst.key), node->data.size()))
+      return Status::Fail(err::kDiskFull);
     state_->Give(DriveOfKey(src.key), node->data.size());
   }
 
@@ -553,8 +555,7 @@ Result<std::string> FakeFiles::FullDirectoryPath(const std::string& dir) {
   NodePtr node = state_->Find(p);
   if (!node || !node->directory) return Result<std::string>::Fail(err::kPathNotFound);
   const std::string full =
-      p.mappedOnto.empty() ? node->display
-                           : p.parts[0] + node->display.substr(p.mappedOnto.size());
+      p.mappedOnto.empty() ? node->display : p.parts[0] + node->display.substr(p.mappedOnto.size());
   return full.size() == 2 ? full + "\\" : full;
 }
 

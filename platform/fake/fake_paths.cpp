@@ -17,7 +17,13 @@ bool BadNameChar(char c) {
   const auto u = static_cast<unsigned char>(c);
   if (u < 32) return true;
   switch (c) {
-    case '<': case '>': case ':': case '"': case '|': case '?': case '*': return true;
+    case '<':
+    case '>':
+    case ':':
+    case '"':
+    case '|':
+    case '?':
+    case '*': return true;
     default: return false;
   }
 }
@@ -27,8 +33,7 @@ bool HasDrive(const std::string& text) {
 }
 
 std::string DriveOf(const std::string& text) {
-  return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])))) +
-         ":";
+  return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])))) + ":";
 }
 
 // The directory "X:name" starts from: the current directory on its own drive, else the

@@ -21,11 +21,11 @@ struct PathContext {
 };
 
 struct ParsedPath {
-  int failure = 0;                  // 0, or the number a Windows call would give
-  std::vector<std::string> parts;   // parts[0] is the drive ("C:"), then the names as written
-  std::string key;                  // lower-case, "c:\demos\a.dm3", through a mapped drive
-  std::string mappedOnto;           // the folder a mapped drive stands for, "" for others
-  bool trailingSeparator = false;   // written with a final backslash: names a directory only
+  int failure = 0;                 // 0, or the number a Windows call would give
+  std::vector<std::string> parts;  // parts[0] is the drive ("C:"), then the names as written
+  std::string key;                 // lower-case, "c:\demos\a.dm3", through a mapped drive
+  std::string mappedOnto;          // the folder a mapped drive stands for, "" for others
+  bool trailingSeparator = false;  // written with a final backslash: names a directory only
   bool root() const { return parts.size() == 1; }
   std::string parentKey() const;
   const std::string& name() const { return parts.back(); }

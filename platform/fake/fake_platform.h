@@ -281,8 +281,8 @@ class FakeDialogs : public Dialogs {
   const std::vector<ShownMessage>& messages() const { return messages_; }
   const std::vector<ShownFolderDialog>& folderDialogs() const { return folderDialogs_; }
 
-  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
-                    Buttons buttons, WindowHandle* owner = nullptr) override;
+  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons,
+                    WindowHandle* owner = nullptr) override;
   std::optional<std::string> BrowseForFolder(WindowHandle* owner,
                                              const std::string& title) override;
 
@@ -299,7 +299,7 @@ class FakeSystem : public System {
   std::optional<std::string> userName = std::string("Player");
   std::string windowsDirectory = "C:\\WINDOWS";
   bool anotherInstance = false;
-  std::map<std::string, int> driveTypes;  // "E:\" -> drive::kCdRom; others are fixed
+  std::map<std::string, int> driveTypes;             // "E:\" -> drive::kCdRom; others are fixed
   std::map<std::string, FixedFileVersion> versions;  // by path, compared without case
   std::map<int, std::string> strings;                // the string table
   int associationNotifications = 0;
@@ -331,7 +331,7 @@ class FakeControl : public ControlHandle {
   std::vector<std::string> items;
   int selection = -1;
   int repaints = 0;
-  std::vector<int> valueHistory;  // every SetValue, in order
+  std::vector<int> valueHistory;   // every SetValue, in order
   std::vector<int> paintedValues;  // the value at every Repaint, in order
 
   void SetText(const std::string& t) override { text = t; }
@@ -340,9 +340,15 @@ class FakeControl : public ControlHandle {
   bool Enabled() const override { return enabled; }
   void SetVisible(bool v) override { visible = v; }
   bool Visible() const override { return visible; }
-  void SetValue(int v) override { value = v; valueHistory.push_back(v); }
+  void SetValue(int v) override {
+    value = v;
+    valueHistory.push_back(v);
+  }
   int Value() const override { return value; }
-  void ClearItems() override { items.clear(); selection = -1; }
+  void ClearItems() override {
+    items.clear();
+    selection = -1;
+  }
   void AddItem(const std::string& item) override { items.push_back(item); }
   int ItemCount() const override { return static_cast<int>(items.size()); }
   std::string Item(int index) const override;

@@ -34,8 +34,8 @@ Result<ProcessId> FakeProcesses::Start(const std::string& executable,
   process.show = show;
   process.workingDir = workingDir;
   process.startedAt = clock_.now();
-  running_[process.id] = Running{clock_.now() + next.runMilliseconds, next.exitCode,
-                                 next.cannotOpen};
+  running_[process.id] =
+      Running{clock_.now() + next.runMilliseconds, next.exitCode, next.cannotOpen};
   started_.push_back(process);
   if (next.onStart) next.onStart(started_.back());
   return process.id;

@@ -15,7 +15,7 @@ struct Value {
 };
 
 struct Key {
-  std::string path;  // as first written, "" for the root itself
+  std::string path;                     // as first written, "" for the root itself
   std::map<std::string, Value> values;  // by lower-case name
 };
 
@@ -123,7 +123,8 @@ struct FakeRegistry::State {
   bool HasSubKeys(RegRoot root, const Key& key) {
     const std::string prefix = key.path.empty() ? "" : LowerAscii(key.path) + "\\";
     for (const auto& [lower, k] : tree(root).keys)
-      if (!lower.empty() && lower != LowerAscii(key.path) && lower.compare(0, prefix.size(), prefix) == 0)
+      if (!lower.empty() && lower != LowerAscii(key.path) &&
+          lower.compare(0, prefix.size(), prefix) == 0)
         return true;
     return false;
   }
@@ -132,7 +133,9 @@ struct FakeRegistry::State {
 FakeRegistry::FakeRegistry() : state_(std::make_unique<State>()) {}
 FakeRegistry::~FakeRegistry() = default;
 
-void FakeRegistry::RefuseWrites(RegRoot root, bool refuse) { state_->tree(root).refuseWrites = refuse; }
+void FakeRegistry::RefuseWrites(RegRoot root, bool refuse) {
+  state_->tree(root).refuseWrites = refuse;
+}
 
 std::vector<std::string> FakeRegistry::Keys(RegRoot root) const {
   std::vector<std::string> out;
@@ -198,10 +201,12 @@ Result<std::vector<std::string>> FakeRegistry::SubKeys(RegRoot root, const std::
   const std::string prefix = key->path.empty() ? "" : LowerAscii(key->path) + "\\";
   std::vector<std::string> names;
   for (const auto& [lower, k] : state_->tree(root).keys) {
-    if (lower.empty() || lower.size() <= prefix.size() || lower.compare(0, prefix.size(), prefix) != 0)
+    if (lower.empty() || lower.size() <= prefix.size() ||
+        lower.compare(0, prefix.size(), prefix) != 0)
       continue;
     if (lower.find('\\', prefix.size()) != std::string::npos) continue;
-    names.push_back(k.path.substr(k.path.rfind('\\') == std::string::npos ? 0 : k.path.rfind('\\') + 1));
+    names.push_back(
+        k.path.substr(k.path.rfind('\\') == std::string::npos ? 0 : k.path.rfind('\\') + 1));
   }
   std::sort(names.begin(), names.end(), LessNoCase);
   return names;

@@ -39,7 +39,9 @@ std::string FakeControl::Item(int index) const {
 }
 
 // A list control refuses an index past its entries by selecting nothing.
-void FakeControl::SetSelection(int index) { selection = index >= 0 && index < ItemCount() ? index : -1; }
+void FakeControl::SetSelection(int index) {
+  selection = index >= 0 && index < ItemCount() ? index : -1;
+}
 
 FakeControl& FakeWindow::control(int id) {
   auto& slot = controls_[id];

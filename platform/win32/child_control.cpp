@@ -14,9 +14,9 @@ ControlKind KindOfClassName(const wchar_t* name) {
     ControlKind kind;
   };
   static const Entry kKinds[] = {
-      {L"Static", ControlKind::Static},        {L"Button", ControlKind::Button},
-      {L"Edit", ControlKind::Edit},            {L"ComboBox", ControlKind::ComboBox},
-      {L"ListBox", ControlKind::ListBox},      {PROGRESS_CLASSW, ControlKind::Progress},
+      {L"Static", ControlKind::Static},   {L"Button", ControlKind::Button},
+      {L"Edit", ControlKind::Edit},       {L"ComboBox", ControlKind::ComboBox},
+      {L"ListBox", ControlKind::ListBox}, {PROGRESS_CLASSW, ControlKind::Progress},
       {WC_TABCONTROLW, ControlKind::Tab},
   };
   for (const Entry& e : kKinds)
@@ -39,9 +39,7 @@ std::string WindowText(HWND hwnd) {
 }
 
 // The control's own flag: IsWindowVisible would also say false while its window is hidden.
-bool HasVisibleStyle(HWND hwnd) {
-  return (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
-}
+bool HasVisibleStyle(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void RepaintNow(HWND hwnd) {
   InvalidateRect(hwnd, nullptr, TRUE);
@@ -153,9 +151,7 @@ void ChildControl::AddItem(const std::string& item) {
     case ControlKind::ComboBox:
       Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       break;
-    case ControlKind::ListBox:
-      Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-      break;
+    case ControlKind::ListBox: Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); break;
     case ControlKind::Tab: {
       TCITEMW tab{};
       tab.mask = TCIF_TEXT;
@@ -187,16 +183,16 @@ std::string ChildControl::Item(int index) const {
       const LRESULT n = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
       if (n < 0) return std::string();
       buffer.assign(static_cast<std::size_t>(n) + 1, L'\0');
-      const LRESULT got = Send(CB_GETLBTEXT, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(buffer.data()));
+      const LRESULT got =
+          Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
       return got < 0 ? std::string() : Utf8(buffer.data(), static_cast<std::size_t>(got));
     }
     case ControlKind::ListBox: {
       const LRESULT n = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
       if (n < 0) return std::string();
       buffer.assign(static_cast<std::size_t>(n) + 1, L'\0');
-      const LRESULT got = Send(LB_GETTEXT, static_cast<WPARAM>(index),
-                               reinterpret_cast<LPARAM>(buffer.data()));
+      const LRESULT got =
+          Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
       return got < 0 ? std::string() : Utf8(buffer.data(), static_cast<std::size_t>(got));
     }
     case ControlKind::Tab: {

@@ -78,8 +78,10 @@ void DeferredControl::Record(std::function<void(ControlHandle&)> call) {
 
 void DeferredControl::SetText(const std::string& text) {
   if (real_) return real_->SetText(text);
-  if (KeepsItsText(layout_)) text_ = AsWindowText(text);
-  else text_.reset();
+  if (KeepsItsText(layout_))
+    text_ = AsWindowText(text);
+  else
+    text_.reset();
   Record([text](ControlHandle& c) { c.SetText(text); });
 }
 
@@ -105,13 +107,17 @@ void DeferredControl::SetValue(int value) {
   if (real_) return real_->SetValue(value);
   switch (layout_.kind) {
     case ControlKind::Button:
-      if (IsCheckBox(layout_.style) && (value == 0 || value == 1)) value_ = value;
-      else if (!IsPushButton(layout_.style)) value_.reset();
+      if (IsCheckBox(layout_.style) && (value == 0 || value == 1))
+        value_ = value;
+      else if (!IsPushButton(layout_.style))
+        value_.reset();
       break;
     case ControlKind::Progress: value_ = std::clamp(value, 0, 100); break;
     case ControlKind::Tab:
-      if (items_ && value >= 0 && value < static_cast<int>(items_->size())) selection_ = value;
-      else selection_.reset();
+      if (items_ && value >= 0 && value < static_cast<int>(items_->size()))
+        selection_ = value;
+      else
+        selection_.reset();
       break;
     default: break;
   }
@@ -164,9 +170,12 @@ void DeferredControl::SetSelection(int index) {
   if (real_) return real_->SetSelection(index);
   if (!HoldsItems()) return;
   const bool valid = items_ && index >= 0 && index < static_cast<int>(items_->size());
-  if (valid) selection_ = index;
-  else if (index == -1 && layout_.kind != ControlKind::Tab) selection_ = -1;
-  else selection_.reset();
+  if (valid)
+    selection_ = index;
+  else if (index == -1 && layout_.kind != ControlKind::Tab)
+    selection_ = -1;
+  else
+    selection_.reset();
   Record([index](ControlHandle& c) { c.SetSelection(index); });
 }
 
@@ -207,8 +216,7 @@ ControlHandle& DeferredWindow::Control(int id) {
   auto found = controls_.find(id);
   if (found != controls_.end()) return *found->second;
   const TemplateControl* layout = layout_.Find(id);
-  if (!layout)
-    throw std::out_of_range("the dialog template has no control " + std::to_string(id));
+  if (!layout) throw std::out_of_range("the dialog template has no control " + std::to_string(id));
   auto control = std::make_unique<DeferredControl>(*this, *layout);
   if (real_) control->Attach(real_->Control(id));
   return *controls_.emplace(id, std::move(control)).first->second;

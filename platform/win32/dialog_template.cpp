@@ -84,10 +84,10 @@ std::optional<DialogTemplate> ReadDialogTemplate(int templateId) {
   Reader in(static_cast<const unsigned char*>(data), SizeofResource(module, found));
 
   DialogTemplate dialog;
-  in.Get<WORD>();  // version
+  in.Get<WORD>();                                     // version
   if (in.Get<WORD>() != 0xFFFF) return std::nullopt;  // only extended templates
-  in.Get<DWORD>();  // help id
-  in.Get<DWORD>();  // extended style
+  in.Get<DWORD>();                                    // help id
+  in.Get<DWORD>();                                    // extended style
   dialog.style = in.Get<DWORD>();
   const WORD count = in.Get<WORD>();
   in.Skip(4 * sizeof(short));
@@ -96,7 +96,7 @@ std::optional<DialogTemplate> ReadDialogTemplate(int templateId) {
   dialog.caption = in.TextOrOrdinal().value_or("");
   if (dialog.style & (DS_SETFONT | DS_SHELLFONT)) {
     in.Skip(2 * sizeof(WORD) + 2);  // size, weight, italic, character set
-    in.TextOrOrdinal();              // typeface
+    in.TextOrOrdinal();             // typeface
   }
   for (WORD i = 0; i < count && in.ok(); ++i) {
     in.AlignTo(sizeof(DWORD));

@@ -41,9 +41,8 @@ PaintCounter::PaintCounter(std::uintptr_t dialog, int controlId)
     : state_(std::make_unique<State>()) {
   QueryPerformanceFrequency(&state_->frequency);
   state_->control = GetDlgItem(reinterpret_cast<HWND>(dialog), controlId);
-  if (state_->control &&
-      !SetWindowSubclass(state_->control, &CountPaints, kSubclassId,
-                         reinterpret_cast<DWORD_PTR>(state_.get())))
+  if (state_->control && !SetWindowSubclass(state_->control, &CountPaints, kSubclassId,
+                                            reinterpret_cast<DWORD_PTR>(state_.get())))
     state_->control = nullptr;
 }
 

@@ -41,8 +41,8 @@ void FreeIdList(PIDLIST_ABSOLUTE list) {
   if (free) free(list);
 }
 
-std::optional<INT_PTR> Execute(const wchar_t* verb, const wchar_t* file,
-                               const wchar_t* parameters, const wchar_t* directory, int show) {
+std::optional<INT_PTR> Execute(const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                               const wchar_t* directory, int show) {
   InitialiseOle();
   static auto* execute = Find<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (!execute) return std::nullopt;

@@ -19,8 +19,8 @@ bool PathFromIdList(PCIDLIST_ABSOLUTE list, wchar_t* path);
 void FreeIdList(PIDLIST_ABSOLUTE list);
 // ShellExecuteW's result, OLE initialised first; nothing when the shell cannot be loaded
 // (GetLastError says why).
-std::optional<INT_PTR> Execute(const wchar_t* verb, const wchar_t* file,
-                               const wchar_t* parameters, const wchar_t* directory, int show);
+std::optional<INT_PTR> Execute(const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                               const wchar_t* directory, int show);
 // SHChangeNotify; nothing happens when the shell cannot be loaded.
 void ChangeNotify(LONG event, UINT flags);
 

@@ -33,8 +33,7 @@ std::string MakeScratchDirectory(const std::string& prefix) {
   static std::atomic<int> counter{0};
   for (;;) {
     const std::string dir = TemporaryDirectory() + "\\" + prefix + "-" +
-                            std::to_string(GetCurrentProcessId()) + "-" +
-                            std::to_string(++counter);
+                            std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     if (CreateDirectoryW(Wide(dir).c_str(), nullptr)) return dir;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
   }

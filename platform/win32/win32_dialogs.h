@@ -7,8 +7,8 @@ namespace kalv::win32 {
 
 class Win32Dialogs : public Dialogs {
  public:
-  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon,
-                    Buttons buttons, WindowHandle* owner) override;
+  Answer MessageBox(const std::string& text, const std::string& caption, Icon icon, Buttons buttons,
+                    WindowHandle* owner) override;
   std::optional<std::string> BrowseForFolder(WindowHandle* owner,
                                              const std::string& title) override;
 };

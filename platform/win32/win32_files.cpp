@@ -77,8 +77,8 @@ Result<HANDLE> OpenHandle(const std::string& path, DWORD access, DWORD share, DW
     return Result<HANDLE>::Fail(err::kPathFileAccess);
   if ((access & GENERIC_WRITE) && IsReadOnlyFile(wide))
     return Result<HANDLE>::Fail(err::kPathFileAccess);
-  HANDLE h = CreateFileW(wide.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
+  HANDLE h =
+      CreateFileW(wide.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return LastFailure();
   return h;
 }
@@ -129,8 +129,7 @@ Result<std::unique_ptr<FileStream>> Win32Files::OpenWrite(const std::string& pat
 
 Result<std::uint64_t> Win32Files::Length(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data))
-    return LastFailure();
+  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return LastFailure();
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
     return Result<std::uint64_t>::Fail(err::kFileNotFound);
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -140,8 +139,8 @@ Result<std::uint32_t> Win32Files::GetAttributes(const std::string& path) {
   const DWORD a = GetFileAttributesW(Wide(path).c_str());
   if (a == INVALID_FILE_ATTRIBUTES) return LastFailure();
   // Only the classic bits; Windows adds others (such as "not content indexed").
-  return static_cast<std::uint32_t>(a & (attr::kReadOnly | attr::kHidden | attr::kSystem |
-                                          attr::kDirectory | attr::kArchive));
+  return static_cast<std::uint32_t>(
+      a & (attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kDirectory | attr::kArchive));
 }
 
 // Only the settable classic bits reach Windows; none of them means a normal file.
@@ -215,7 +214,7 @@ bool Win32Files::SameFile(const std::string& a, const std::string& b) {
 // Every entry is matched by its long name with the portable matcher, so short 8.3 names
 // never sneak extra files into a list, and the order does not depend on the file system.
 Result<std::vector<std::string>> Win32Files::List(const std::string& dir,
-                                                   const std::string& pattern) {
+                                                  const std::string& pattern) {
   if (!dir.empty() && !DirectoryExists(dir))
     return Result<std::vector<std::string>>::Fail(err::kPathNotFound);
   std::vector<std::string> names;

@@ -176,8 +176,8 @@ bool Win32Processes::IsRunning(ProcessId id, const std::string& executable) {
     std::vector<wchar_t> image(32768);
     DWORD size = static_cast<DWORD>(image.size());
     running = QueryFullProcessImageNameW(process, 0, image.data(), &size) &&
-              CompareStringOrdinal(image.data(), static_cast<int>(size),
-                                   Wide(executable).c_str(), -1, TRUE) == CSTR_EQUAL;
+              CompareStringOrdinal(image.data(), static_cast<int>(size), Wide(executable).c_str(),
+                                   -1, TRUE) == CSTR_EQUAL;
   }
   CloseHandle(process);
   return running;

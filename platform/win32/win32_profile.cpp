@@ -20,9 +20,9 @@ std::string Win32Profile::ReadString(const std::string& path, const std::string&
   if (first != std::string::npos && key[first] == ';')
     return CutToUtf16Units(fallback, bufferChars - 1);
   std::vector<wchar_t> buffer(bufferChars, L'\0');
-  const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
-                                           Wide(fallback).c_str(), buffer.data(),
-                                           static_cast<DWORD>(bufferChars), Wide(path).c_str());
+  const DWORD n =
+      GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(fallback).c_str(),
+                               buffer.data(), static_cast<DWORD>(bufferChars), Wide(path).c_str());
   return Utf8(buffer.data(), n);
 }
 

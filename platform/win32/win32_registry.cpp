@@ -150,7 +150,8 @@ Result<std::uint32_t> Win32Registry::QueryDword(RegRoot root, const std::string&
   const LONG code = RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, &type,
                                      reinterpret_cast<BYTE*>(&data), &bytes);
   if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
-  if (type != REG_DWORD || bytes != sizeof data) return Result<std::uint32_t>::Fail(err::kInvalidCall);
+  if (type != REG_DWORD || bytes != sizeof data)
+    return Result<std::uint32_t>::Fail(err::kInvalidCall);
   return static_cast<std::uint32_t>(data);
 }
 

@@ -79,8 +79,7 @@ DialogWindow::~DialogWindow() {
 
 // The object arrives with WM_INITDIALOG and is kept in the dialog's user slot; messages
 // before it (WM_SETFONT) go to the default handling.
-INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   DialogWindow* self = nullptr;
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<DialogWindow*>(lParam);
@@ -167,8 +166,7 @@ ControlHandle& DialogWindow::Control(int id) {
   auto found = controls_.find(id);
   if (found != controls_.end()) return *found->second;
   HWND child = GetDlgItem(hwnd_, id);
-  if (!child)
-    throw std::out_of_range("the dialog template has no control " + std::to_string(id));
+  if (!child) throw std::out_of_range("the dialog template has no control " + std::to_string(id));
   auto handle = std::make_unique<ChildControl>(child, quietDepth_);
   ChildControl& ref = *handle;
   controls_.emplace(id, std::move(handle));

@@ -23,9 +23,9 @@ TEST_F(PathsContract, DriveRelativePathsStartAtTheCurrentDirectory) {
   EXPECT_EQ(Read(Drive() + "match.dm_66"), "demo");
   EXPECT_EQ(Read("match.dm_66"), "demo");
   EXPECT_EQ(Read(scratch().substr(2) + "\\match.dm_66"), "demo");
-  EXPECT_TRUE(files().SameFile(Drive() + "..\\" + scratch().substr(scratch().rfind('\\') + 1) +
-                                   "\\match.dm_66",
-                               At("match.dm_66")));
+  EXPECT_TRUE(files().SameFile(
+      Drive() + "..\\" + scratch().substr(scratch().rfind('\\') + 1) + "\\match.dm_66",
+      At("match.dm_66")));
   EXPECT_EQ(files().FullDirectoryPath(Drive()).value_or("?"), scratch());
   EXPECT_TRUE(files().DirectoryExists(Drive()));
   auto names = files().List(Drive(), "*.dm_66");

@@ -76,7 +76,7 @@ TEST_F(ProfileContract, AValueLongerThanTheBufferIsCut) {
 // value (and the default) is cut by characters, and half of a pair reads as U+FFFD.
 TEST_F(ProfileContract, TextOutsideAsciiIsDecodedAndCutAsTheWideReaderDoes) {
   const std::string a254(254, 'a');
-  const std::string e = "\xC3\xA9";        // é
+  const std::string e = "\xC3\xA9";             // é
   const std::string pair = "\xF0\x9F\x98\x80";  // U+1F600, two UTF-16 units
   Write(At("ansi.Vrk"), "[S]\r\nE=" + e + "\r\nCut=" + a254 + e + "\r\n");
   EXPECT_EQ(Get("ansi.Vrk", "S", "E"), "\xC3\x83\xC2\xA9");  // its two bytes, "Ã©"

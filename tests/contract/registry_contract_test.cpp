@@ -27,7 +27,9 @@ class RegistryContract : public ContractTest {
   }
 
   Registry& reg() { return platform().registry; }
-  std::string Key(const std::string& sub = "") const { return sub.empty() ? base_ : base_ + "\\" + sub; }
+  std::string Key(const std::string& sub = "") const {
+    return sub.empty() ? base_ : base_ + "\\" + sub;
+  }
 
   void RemoveTree(const std::string& path) {
     if (!reg().KeyExists(kUser, path)) return;
@@ -60,7 +62,8 @@ TEST_F(RegistryContract, CreateKeyMakesTheMissingParents) {
 
 TEST_F(RegistryContract, StringsAndDwordsRoundTrip) {
   ASSERT_TRUE(reg().CreateKey(kUser, Key("Settings")).ok());
-  ASSERT_TRUE(reg().SetString(kUser, Key("Settings"), "Quake 3 Arena Path", "C:\\Games\\Quake3").ok());
+  ASSERT_TRUE(
+      reg().SetString(kUser, Key("Settings"), "Quake 3 Arena Path", "C:\\Games\\Quake3").ok());
   ASSERT_TRUE(reg().SetString(kUser, Key("Settings"), "Empty", "").ok());
   ASSERT_TRUE(reg().SetDword(kUser, Key("Settings"), "EditFlags", 0x10000u).ok());
 

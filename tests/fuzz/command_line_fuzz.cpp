@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;  // reported to the user as the start-up's error message
   }
   if (demo.empty()) return 0;
-  for (char c : demo)
-    fuzz::Require(!(c >= 'A' && c <= 'Z'), "a demo path is lower case");
+  for (char c : demo) fuzz::Require(!(c >= 'A' && c <= 'Z'), "a demo path is lower case");
   const std::size_t slash = demo.rfind('\\');
   fuzz::Require(slash != std::string::npos, "a demo path has a folder");
   std::string folder = demo.substr(0, slash);

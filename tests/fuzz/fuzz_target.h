@@ -28,8 +28,10 @@ inline std::string Text(const std::uint8_t* data, std::size_t size) {
 inline std::vector<std::string> Parts(const std::string& input) {
   std::vector<std::string> parts(1);
   for (char c : input) {
-    if (c == '\0') parts.emplace_back();
-    else parts.back() += c;
+    if (c == '\0')
+      parts.emplace_back();
+    else
+      parts.back() += c;
   }
   return parts;
 }

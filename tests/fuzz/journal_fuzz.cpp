@@ -9,8 +9,8 @@ using namespace kalv;
 
 namespace {
 
-const char* const kValueNames[] = {"Complete", "Game", "Steps", "Switch back", "Process",
-                                   "Executable"};
+const char* const kValueNames[] = {"Complete",    "Game",    "Steps",
+                                   "Switch back", "Process", "Executable"};
 constexpr std::size_t kFixedValues = sizeof(kValueNames) / sizeof(kValueNames[0]);
 constexpr std::size_t kMostParts = kFixedValues + 24;
 
@@ -19,8 +19,8 @@ std::string EntryKey(const std::string& game) { return std::string(kJournalKey) 
 // The input's parts as the values of a Quake 3 entry, the rest as its steps.
 void PutRawEntry(fake::FakeRegistry& registry, const std::vector<std::string>& parts) {
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    const std::string name = i < kFixedValues ? kValueNames[i]
-                                              : "Step " + std::to_string(i - kFixedValues + 1);
+    const std::string name =
+        i < kFixedValues ? kValueNames[i] : "Step " + std::to_string(i - kFixedValues + 1);
     registry.PutString(RegRoot::CurrentUser, EntryKey("Q3A"), name, parts[i]);
   }
 }
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fake.files.AddFile("C:\\Games\\Quake III Arena\\baseq3\\kalvenmarque.cfg", "bind x quit");
   PutRawEntry(fake.registry, parts);
 
-  const Replay outcome = ReplayJournal(
-      fake.registry, fake.files, fake.processes, nullptr, [](const std::string&) { return true; });
+  const Replay outcome = ReplayJournal(fake.registry, fake.files, fake.processes, nullptr,
+                                       [](const std::string&) { return true; });
   const bool kept = fake.registry.KeyExists(RegRoot::CurrentUser, EntryKey("Q3A"));
   fuzz::Require(outcome != Replay::Done || !kept, "an entry undone is cleared");
   fuzz::Require(outcome != Replay::Unfinished || kept, "an entry not undone is kept");

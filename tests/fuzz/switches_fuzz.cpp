@@ -50,9 +50,9 @@ void RunCompanion(const std::string& commandLine) {
                 "the game runs exactly when the player started the companion");
   fuzz::Require(fake.files.Exists(kQ2 + q2::kOneOffConfig) != started,
                 "the one-off configuration goes exactly after a run");
-  fuzz::Require(fake.files.Exists(kQ2 + q2::kFixedDemo) ==
-                    (!started || q2companion::KeepsDemo(commandLine)),
-                "the demo goes after a run unless it is the user's own");
+  fuzz::Require(
+      fake.files.Exists(kQ2 + q2::kFixedDemo) == (!started || q2companion::KeepsDemo(commandLine)),
+      "the demo goes after a run unless it is the user's own");
 }
 
 }  // namespace

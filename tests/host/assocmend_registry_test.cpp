@@ -105,9 +105,9 @@ TEST_F(AssociationRegistry, InstallWritesEveryKeyAndValue) {
 TEST_F(AssociationRegistry, KeysAreCreatedProgIdByProgIdThenExtensions) {
   RunWith("/i");
   std::vector<std::string> expected;
-  for (const char* id : {"Kalvenmarque.HL", "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h",
-                         "Kalvenmarque.v1_30_", "Kalvenmarque.v1_31_", "Kalvenmarque.STVEF",
-                         "Kalvenmarque.Q2"}) {
+  for (const char* id :
+       {"Kalvenmarque.HL", "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_",
+        "Kalvenmarque.v1_31_", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
     const std::string k = id;
     for (const std::string& sub :
          {k, k + "\\DefaultIcon", k + "\\Shell", k + "\\Shell\\Open", k + "\\Shell\\Open\\Command",
@@ -124,10 +124,10 @@ TEST_F(AssociationRegistry, ValuesAreSetAfterAllKeysInTheirOrder) {
   std::vector<std::string> expected;
   for (const ExpectedType& t : kExpected) {
     const std::string k = t.progId;
-    for (const std::string& v :
-         {k + "\\(default)", k + "\\BrowserFlags", k + "\\EditFlags", k + "\\DefaultIcon\\(default)",
-          k + "\\Shell\\(default)", k + "\\Shell\\Open\\Command\\(default)",
-          k + "\\Shell\\Open Kalvenmarque\\Command\\(default)"})
+    for (const std::string& v : {k + "\\(default)", k + "\\BrowserFlags", k + "\\EditFlags",
+                                 k + "\\DefaultIcon\\(default)", k + "\\Shell\\(default)",
+                                 k + "\\Shell\\Open\\Command\\(default)",
+                                 k + "\\Shell\\Open Kalvenmarque\\Command\\(default)"})
       expected.push_back(v);
   }
   for (const char* ext : {".efdemo", ".dem", ".dm3", ".dm_48", ".dm_66", ".dm_67", ".dm2"})
@@ -155,9 +155,9 @@ TEST_F(AssociationRegistry, UninstallDeletesDeepestFirstInItsOrder) {
     deleted.push_back(line.substr(std::string("delete HKCR\\").size()));
   }
   std::vector<std::string> expected;
-  for (const char* id : {"Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_",
-                         "Kalvenmarque.v1_31_", "Kalvenmarque.HL", "Kalvenmarque.STVEF",
-                         "Kalvenmarque.Q2"}) {
+  for (const char* id :
+       {"Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_", "Kalvenmarque.v1_31_",
+        "Kalvenmarque.HL", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
     const std::string k = id;
     for (const std::string& sub :
          {k + "\\shell\\open Kalvenmarque\\Command", k + "\\shell\\open Kalvenmarque",

@@ -36,19 +36,17 @@ TEST_P(SwitchTable, WholeLowerCasedLineIsComparedExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spellings, SwitchTable,
-    ::testing::Values(SwitchCase{"/i", Action::Install}, SwitchCase{"/I", Action::Install},
-                      SwitchCase{"/i1", Action::InstallConfirm},
-                      SwitchCase{"/I1", Action::InstallConfirm},
-                      SwitchCase{"/u", Action::Uninstall}, SwitchCase{"/U", Action::Uninstall},
-                      SwitchCase{"/fu", Action::FullUninstall},
-                      SwitchCase{"/fU", Action::FullUninstall},
-                      SwitchCase{"/fu1", Action::FullUninstallConfirm},
-                      SwitchCase{"/Fu1", Action::FullUninstallConfirm},
-                      SwitchCase{"", Action::Usage}, SwitchCase{"/i ", Action::Usage},
-                      SwitchCase{" /i", Action::Usage}, SwitchCase{"/I /U", Action::Usage},
-                      SwitchCase{"/i /u", Action::Usage}, SwitchCase{"i", Action::Usage},
-                      SwitchCase{"/fu2", Action::Usage}, SwitchCase{"-i", Action::Usage},
-                      SwitchCase{"\"/i\"", Action::Usage}));
+    ::testing::Values(
+        SwitchCase{"/i", Action::Install}, SwitchCase{"/I", Action::Install},
+        SwitchCase{"/i1", Action::InstallConfirm}, SwitchCase{"/I1", Action::InstallConfirm},
+        SwitchCase{"/u", Action::Uninstall}, SwitchCase{"/U", Action::Uninstall},
+        SwitchCase{"/fu", Action::FullUninstall}, SwitchCase{"/fU", Action::FullUninstall},
+        SwitchCase{"/fu1", Action::FullUninstallConfirm},
+        SwitchCase{"/Fu1", Action::FullUninstallConfirm}, SwitchCase{"", Action::Usage},
+        SwitchCase{"/i ", Action::Usage}, SwitchCase{" /i", Action::Usage},
+        SwitchCase{"/I /U", Action::Usage}, SwitchCase{"/i /u", Action::Usage},
+        SwitchCase{"i", Action::Usage}, SwitchCase{"/fu2", Action::Usage},
+        SwitchCase{"-i", Action::Usage}, SwitchCase{"\"/i\"", Action::Usage}));
 
 class UpdaterStart : public ::testing::Test {
  protected:

@@ -49,8 +49,7 @@ TEST(FakeFilesPaths, TrailingAndDoubledBackslashesBehaveAsOnWindows) {
   EXPECT_TRUE(files.CanOpenForRead("C:\\Quake3\\\\baseq3\\q3config.cfg").ok());
   EXPECT_TRUE(files.CanOpenForRead("C:/Quake3/baseq3/q3config.cfg").ok());
   // A final backslash names a directory; a file is not reached and not created through it.
-  EXPECT_EQ(files.CanOpenForRead("C:\\Quake3\\baseq3\\q3config.cfg\\").number(),
-            err::kBadFileName);
+  EXPECT_EQ(files.CanOpenForRead("C:\\Quake3\\baseq3\\q3config.cfg\\").number(), err::kBadFileName);
   EXPECT_FALSE(files.OpenWrite("C:\\Quake3\\new.cfg\\").ok());
   EXPECT_FALSE(files.Exists("C:\\Quake3\\new.cfg"));
   EXPECT_TRUE(files.MakeDirectory("C:\\Quake3\\demos\\").ok());
@@ -257,18 +256,18 @@ TEST(FakeProfileReader, FilesThatCannotBeOpenedReadAsMissing) {
 TEST(FakeProfileReader, WindowsReaderDetails) {
   FakePlatform fake;
   static const char kIni[] =
-                     "\xEF\xBB\xBF[S]\r\n"
-                     "NoEquals\r\n"
-                     "Mixed=\"abc'\r\n"
-                     "Single='x y'\r\n"
-                     "Inner=a=b ; not a comment\r\n"
-                     "Nul=ab\0cd\r\n"
-                     "[s]\r\n"
-                     "Second=section\r\n"
-                     "[Broken\r\n"
-                     "After=broken\r\n"
-                     "[Later]\r\n"
-                     "Key=later\r\n";
+      "\xEF\xBB\xBF[S]\r\n"
+      "NoEquals\r\n"
+      "Mixed=\"abc'\r\n"
+      "Single='x y'\r\n"
+      "Inner=a=b ; not a comment\r\n"
+      "Nul=ab\0cd\r\n"
+      "[s]\r\n"
+      "Second=section\r\n"
+      "[Broken\r\n"
+      "After=broken\r\n"
+      "[Later]\r\n"
+      "Key=later\r\n";
   fake.files.AddFile("C:\\p.ini", std::string(kIni, sizeof kIni - 1));
   auto get = [&](const std::string& key, std::size_t buffer = kProfileBufferChars) {
     return fake.profile.ReadString("C:\\p.ini", "S", key, "Def  ", buffer);
@@ -310,7 +309,8 @@ TEST(FakeRegistryRules, RefusedRootFailsWithPermissionDeniedAndChangesNothing) {
   reg.PutString(RegRoot::ClassesRoot, ".dm3", "", "old");
   reg.RefuseWrites(RegRoot::ClassesRoot);
   EXPECT_EQ(reg.CreateKey(RegRoot::ClassesRoot, ".dm_66").number(), err::kPermissionDenied);
-  EXPECT_EQ(reg.SetString(RegRoot::ClassesRoot, ".dm3", "", "new").number(), err::kPermissionDenied);
+  EXPECT_EQ(reg.SetString(RegRoot::ClassesRoot, ".dm3", "", "new").number(),
+            err::kPermissionDenied);
   EXPECT_EQ(reg.SetDword(RegRoot::ClassesRoot, ".dm3", "n", 1).number(), err::kPermissionDenied);
   EXPECT_EQ(reg.DeleteKey(RegRoot::ClassesRoot, ".dm3").number(), err::kPermissionDenied);
   EXPECT_EQ(reg.Value(RegRoot::ClassesRoot, ".dm3", ""), std::optional<std::string>("old"));
@@ -325,12 +325,14 @@ TEST(FakeRegistryRules, QueryNeedsRoomForTheTerminator) {
   FakeRegistry reg;
   reg.PutString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena", "Installpath",
                 std::string(255, 'q'));
-  EXPECT_TRUE(reg.QueryString(RegRoot::LocalMachine, "Software\\id\\quake iii arena",
-                              "INSTALLPATH", 256).ok());
+  EXPECT_TRUE(
+      reg.QueryString(RegRoot::LocalMachine, "Software\\id\\quake iii arena", "INSTALLPATH", 256)
+          .ok());
   reg.PutString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena", "Installpath",
                 std::string(256, 'q'));
-  EXPECT_FALSE(reg.QueryString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena",
-                               "Installpath", 256).ok());
+  EXPECT_FALSE(
+      reg.QueryString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena", "Installpath", 256)
+          .ok());
   EXPECT_TRUE(reg.Journal().empty());  // set-up is not a mutation of the program
 }
 

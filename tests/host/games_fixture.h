@@ -29,8 +29,8 @@ class ProgramFixture : public ::testing::Test {
   void AddRelease(const std::string& file, const std::string& version, const std::string& ext,
                   const std::string& newpak) {
     fake.files.AddFile(Versions() + "\\" + file, "[Quake 3 Arena Version]\r\nVersion=" + version +
-                                                     "\r\nDemoExt=" + ext + "\r\nnewpak=" +
-                                                     newpak + "\r\nnewestpak=6\r\n");
+                                                     "\r\nDemoExt=" + ext + "\r\nnewpak=" + newpak +
+                                                     "\r\nnewestpak=6\r\n");
   }
   void AddShippedReleases() {
     AddRelease("v1_17.Vrk", "v1.17", ".dm3", "2");

@@ -14,7 +14,8 @@ class DetectQ3ATest : public ProgramFixture {
  protected:
   void Install(std::initializer_list<int> paks) {
     fake.files.AddFile(kQ3 + "\\quake3.exe", "exe");
-    for (int pak : paks) fake.files.AddFile(kQ3 + "\\baseq3\\pak" + std::to_string(pak) + ".pk3", "");
+    for (int pak : paks)
+      fake.files.AddFile(kQ3 + "\\baseq3\\pak" + std::to_string(pak) + ".pk3", "");
   }
   bool Q3AControlsEnabled() {
     return main().cmdConvert.Enabled() && main().cmdQuake3Arena.Enabled() &&
@@ -110,7 +111,8 @@ TEST_F(DetectQ3ATest, GermanTextAndNoCaptionForAnUnknownLanguage) {
 class DetectSTVEFTest : public ProgramFixture {
  protected:
   void Install(std::initializer_list<int> paks) {
-    for (int pak : paks) fake.files.AddFile(kEF + "\\baseef\\pak" + std::to_string(pak) + ".pk3", "");
+    for (int pak : paks)
+      fake.files.AddFile(kEF + "\\baseef\\pak" + std::to_string(pak) + ".pk3", "");
   }
 };
 

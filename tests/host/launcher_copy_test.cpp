@@ -70,7 +70,7 @@ TEST_F(CopyTest, LargeCopyMovesTheBarOncePerPercentUpToOneHundred) {
   const std::vector<int>& values = bar().valueHistory;
   ASSERT_FALSE(values.empty());
   EXPECT_EQ(values.back(), 100);
-    for (std::size_t i = 1; i < values.size(); ++i) EXPECT_LT(values[i - 1], values[i]);
+  for (std::size_t i = 1; i < values.size(); ++i) EXPECT_LT(values[i - 1], values[i]);
   // 100 - floor(remaining * 100 / total) rounds up: the first block (0.19 %) shows 1, and
   // every percent from there to 100 is shown once.
   EXPECT_EQ(values.front(), 1);
@@ -110,8 +110,7 @@ TEST_F(CopyTest, ReadOnlyDestinationIsOverwritten) {
 
   EXPECT_EQ(CopyFileWithProgress(program, "C:\\new.dem", "C:\\Games\\old.dem"), 12u);
   EXPECT_EQ(fake.files.Contents("C:\\Games\\old.dem"), "new contents");
-  EXPECT_EQ(fake.files.Attributes("C:\\Games\\old.dem").value_or(attr::kReadOnly) &
-                attr::kReadOnly,
+  EXPECT_EQ(fake.files.Attributes("C:\\Games\\old.dem").value_or(attr::kReadOnly) & attr::kReadOnly,
             0u);
 }
 
@@ -120,11 +119,10 @@ TEST_F(CopyTest, ReadOnlyDestinationIsOverwritten) {
 TEST_F(CopyTest, SourceThatIsTheDestinationItselfIsLeftAsItIs) {
   fake.files.AddFile("E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66", Bytes(5000));
   fake.files.MapDrive("F:", "E:\\Quake3");
-  for (const char* same : {"e:\\QUAKE3\\BASEQ3\\DEMOS\\kalvenmarque.DM_66",
-                           "F:\\baseq3\\demos\\Kalvenmarque.dm_66",
-                           "E:\\Quake3\\baseq3\\..\\baseq3\\demos\\Kalvenmarque.dm_66"}) {
-    EXPECT_EQ(CopyFileWithProgress(program, "E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66",
-                                   same),
+  for (const char* same :
+       {"e:\\QUAKE3\\BASEQ3\\DEMOS\\kalvenmarque.DM_66", "F:\\baseq3\\demos\\Kalvenmarque.dm_66",
+        "E:\\Quake3\\baseq3\\..\\baseq3\\demos\\Kalvenmarque.dm_66"}) {
+    EXPECT_EQ(CopyFileWithProgress(program, "E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66", same),
               5000u)
         << same;
     EXPECT_EQ(fake.files.Contents("E:\\Quake3\\baseq3\\demos\\Kalvenmarque.dm_66"), Bytes(5000))
@@ -231,7 +229,9 @@ TEST_F(CopyTest, OverlongPathsGiveAClearFailure) {
 
 TEST_F(CopyTest, NonAsciiPathsCopyByteForByte) {
   const std::string source = "C:\\D\xC3\xA9mos\\K\xC3\xA4mpfer \xE6\x88\xA6.dm_66";
-  const std::string destination = "C:\\Spi\xC3\xABle\\\xC3\x9C" "bung.dm_66";
+  const std::string destination =
+      "C:\\Spi\xC3\xABle\\\xC3\x9C"
+      "bung.dm_66";
   fake.files.AddFile(source, Bytes(2500));
   fake.files.AddDirectory("C:\\Spi\xC3\xABle");
 

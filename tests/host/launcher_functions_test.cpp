@@ -40,7 +40,8 @@ TEST_F(FunctionsTest, LoadTextReadsRowsAndGivesEmptyTextOtherwise) {
 }
 
 TEST_F(FunctionsTest, VersionTextIsFourUnsignedSixteenBitParts) {
-  fake.system.versions["C:\\Sierra\\Half-Life\\hl.exe"] = FixedFileVersion{0x00010001u, 0x00000008u};
+  fake.system.versions["C:\\Sierra\\Half-Life\\hl.exe"] =
+      FixedFileVersion{0x00010001u, 0x00000008u};
   fake.system.versions["C:\\max.exe"] = FixedFileVersion{0xFFFFFFFFu, 0x8000FFFEu};
 
   EXPECT_EQ(GetFileVersionText(program, "C:\\Sierra\\Half-Life\\hl.exe"), "1.1.0.8");

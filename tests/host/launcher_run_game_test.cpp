@@ -143,8 +143,7 @@ TEST_F(RunGameTest, CodeWithoutRegisteredRestoreReturns) {
 
 TEST_F(RunGameTest, MissingExecutableRaisesToTheCallerWithoutWaitingOrRestoring) {
   try {
-    RunGameAndWait(program, "C:\\Games\\gone\\hl.exe", "C:\\Games\\gone\\hl.exe -console",
-                   "HL");
+    RunGameAndWait(program, "C:\\Games\\gone\\hl.exe", "C:\\Games\\gone\\hl.exe -console", "HL");
     FAIL() << "a failed start must reach the caller's handler";
   } catch (const RaisedFailure& raised) {
     EXPECT_EQ(raised.failure().number, err::kFileNotFound);

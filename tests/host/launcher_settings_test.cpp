@@ -44,7 +44,9 @@ TEST_F(SettingsTest, EmptyTextIsStoredAndNotTheDefault) {
 }
 
 TEST_F(SettingsTest, LongAndNonAsciiValuesRoundTrip) {
-  const std::string path = "C:\\Spiele\\" + std::string(300, 'q') + "\\\xC3\x9C" "ber";
+  const std::string path = "C:\\Spiele\\" + std::string(300, 'q') +
+                           "\\\xC3\x9C"
+                           "ber";
   ASSERT_TRUE(WriteSetting(program, setting::kQ1Path, path).ok());
   EXPECT_EQ(ReadSetting(program, setting::kQ1Path, ""), path);
 }
@@ -66,10 +68,11 @@ TEST(SettingNamesTest, SeventeenDistinctKeys) {
 class RegistryStringTest : public ::testing::Test {
  protected:
   void Put(const std::string& value) {
-    fake.registry.PutString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena",
-                            "Installpath", value);
+    fake.registry.PutString(RegRoot::LocalMachine, "SOFTWARE\\Id\\Quake III Arena", "Installpath",
+                            value);
   }
-  std::string Read(const std::string& keyPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena") {
+  std::string Read(
+      const std::string& keyPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena") {
     return ReadRegistryString(fake.registry, keyPath, "Installpath");
   }
   fake::FakePlatform fake;

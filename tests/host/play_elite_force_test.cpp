@@ -76,7 +76,8 @@ TEST_F(PlaySTVEFTest, ProtocolDecidesWhetherTheDemoPlays) {
     std::string message;  // "" for none
     bool played;
   };
-  const std::string unknown = " - Unknown protocol version, Kalvenmarque will try to continue anyway.";
+  const std::string unknown =
+      " - Unknown protocol version, Kalvenmarque will try to continue anyway.";
   const std::vector<Case> cases = {
       {{0, 1}, Demo("24"), LoadText(p(), 137), false},
       {{0, 1, 2}, Demo("22"), LoadText(p(), 140), false},

@@ -59,8 +59,7 @@ TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     checked = true;
     EXPECT_EQ(game.executable, kQ1 + "\\winquake.exe");
-    EXPECT_EQ(game.commandLine,
-              kQ1 + "\\winquake.exe -basedir " + kQ1 + " +exec kalvenmarque.cfg");
+    EXPECT_EQ(game.commandLine, kQ1 + "\\winquake.exe -basedir " + kQ1 + " +exec kalvenmarque.cfg");
     EXPECT_EQ(fake.files.Contents(kQ1 + "\\id1\\kalvenmarque.cfg"), "template KalvQ1.cfg");
     EXPECT_TRUE(fake.files.IsFile(kQ1 + "\\id1\\Kalvenmarque.dem"));
     EXPECT_TRUE(ReadOnly(kQ1 + "\\id1\\config.cfg"));
@@ -143,8 +142,9 @@ TEST_F(PlayOtherTest, UnrealTournamentAddressCarriesTheOptionsThatAreOn) {
   p().utDir = kUT;
   const auto before = Snapshot(kUT);
   const std::string address =
-      kUT + "\\System\\UnrealTournament.exe UT-Logo-Map.unr?Game=kalvenmarque.kalvenmarque"
-            "?demo=kalvenmarque.dem";
+      kUT +
+      "\\System\\UnrealTournament.exe UT-Logo-Map.unr?Game=kalvenmarque.kalvenmarque"
+      "?demo=kalvenmarque.dem";
   std::vector<std::string> lines;
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     lines.push_back(game.commandLine);

@@ -147,14 +147,17 @@ TEST_F(PlayQ3ATest, MinimumInstallationAsksForTheCdUntilItIsThere) {
     if (++prompts == 2) fake.files.AddFile("E:\\Quake3\\Quake3.exe", "cd");
   };
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
-    EXPECT_EQ(game.commandLine, kQ3 + "\\quake3.exe +set fs_cdpath \"E:\" +exec Kalvenmarque "
-                                      "+set fs_basepath \"" + kQ3 + "\"");
+    EXPECT_EQ(game.commandLine, kQ3 +
+                                    "\\quake3.exe +set fs_cdpath \"E:\" +exec Kalvenmarque "
+                                    "+set fs_basepath \"" +
+                                    kQ3 + "\"");
     EXPECT_TRUE(fake.files.IsFile(kQ3 + "\\baseq3\\demos\\Kalvenmarque.dm_48"));
   };
   fake.files.AddDirectory(kQ3 + "\\baseq3\\demos");  // a minimum installation makes none
   EXPECT_TRUE(Play());
   EXPECT_EQ(prompts, 2);
-  EXPECT_EQ(Texts()[0], "Please insert your Quake 3 Arena CD into your CD-ROM Drive and click retry.");
+  EXPECT_EQ(Texts()[0],
+            "Please insert your Quake 3 Arena CD into your CD-ROM Drive and click retry.");
   EXPECT_EQ(fake.processes.started().size(), 1u);
 }
 
@@ -187,7 +190,8 @@ TEST(Q3ACommandLinesTest, BlanksAndQuotesStandExactlyWhereTheGameExpectsThem) {
   EXPECT_EQ(Q3ADemoCommandLine(run, "E"),
             "C:\\Q 3\\quake3.exe +set fs_cdpath \"E:\" +exec Kalvenmarque +set fs_basepath "
             "\"C:\\Q 3\" +set fs_Game osp");
-  EXPECT_EQ(Q3ALaunchCommandLine("C:\\Q 3", ""), "C:\\Q 3\\quake3.exe +set fs_basepath \"C:\\Q 3\"");
+  EXPECT_EQ(Q3ALaunchCommandLine("C:\\Q 3", ""),
+            "C:\\Q 3\\quake3.exe +set fs_basepath \"C:\\Q 3\"");
   EXPECT_EQ(Q3ALaunchCommandLine("C:\\Q 3", "V"),
             "C:\\Q 3\\quake3.exe +set fs_cdpath \"V:\" +set fs_basepath \"C:\\Q 3\"");
 }
@@ -223,8 +227,9 @@ TEST_F(PlayQ3ATest, ConvertButtonReportsInTheCurrentLanguage) {
   main().cmdConvert.click();
   ASSERT_EQ(Texts().size(), 3u);
   EXPECT_EQ(Texts()[1], "Your Quake 3 Arena version has been successfully converted to v1.27h.");
-  EXPECT_EQ(Texts()[2], "Ihre Quake 3 Arena-Version wurde erfolgreich auf den neuesten Stand "
-                        "gebracht (v1.31).");
+  EXPECT_EQ(Texts()[2],
+            "Ihre Quake 3 Arena-Version wurde erfolgreich auf den neuesten Stand "
+            "gebracht (v1.31).");
   EXPECT_EQ(fake.dialogs.messages()[2].caption, "Kalvenmarque v1.2.0");
   EXPECT_EQ(fake.dialogs.messages()[2].icon, Icon::Information);
 }
@@ -242,10 +247,12 @@ TEST_F(PlayQ3ATest, SwitchThatCouldNotBeUndoneOrCompletedChangesNothing) {
       {"unknown executable", [&] { fake.files.AddFile(kQ3 + "\\quake3.exe", "exe 132"); },
        [&] { fake.files.AddFile(kQ3 + "\\quake3.exe", "exe 131"); },
        "Quake III Arena\\Quake3.exe is not the executable of any release"},
-      {"stored target missing", [&] { (void)fake.files.Rename(Versions() + "\\Quake3.127h", Versions() + "\\x"); },
+      {"stored target missing",
+       [&] { (void)fake.files.Rename(Versions() + "\\Quake3.127h", Versions() + "\\x"); },
        [&] { (void)fake.files.Rename(Versions() + "\\x", Versions() + "\\Quake3.127h"); },
        "Quake3.127h"},
-      {"stored newest missing", [&] { (void)fake.files.Rename(Versions() + "\\Quake3.131", Versions() + "\\x"); },
+      {"stored newest missing",
+       [&] { (void)fake.files.Rename(Versions() + "\\Quake3.131", Versions() + "\\x"); },
        [&] { (void)fake.files.Rename(Versions() + "\\x", Versions() + "\\Quake3.131"); },
        "Quake3.131"},
       {"game running", [&] { fake.files.HoldOpen(kQ3 + "\\quake3.exe"); },
@@ -280,8 +287,10 @@ TEST_F(PlayQ3ATest, UnusableReleaseFileGivesTheConversionErrorAndChangesNothing)
   for (const std::string& body :
        {std::string("\x01\xff\x00garbage", 10), std::string("newpak=abc\r\nnewestpak=6"),
         std::string("newpak=2\r\nnewestpak=100000"), std::string("newpak=-1\r\nnewestpak=6")}) {
-    fake.files.AddFile(Versions() + "\\v1_27h.Vrk", "[Quake 3 Arena Version]\r\nVersion=v1.27h\r\n"
-                                                    "DemoExt=.dm_48\r\n" + body + "\r\n");
+    fake.files.AddFile(Versions() + "\\v1_27h.Vrk",
+                       "[Quake 3 Arena Version]\r\nVersion=v1.27h\r\n"
+                       "DemoExt=.dm_48\r\n" +
+                           body + "\r\n");
     EXPECT_FALSE(Conversion(p(), true, "v1_27h.Vrk"));
     EXPECT_EQ(Snapshot(kQ3), before);
   }
@@ -321,8 +330,9 @@ TEST_F(PlayQ3ATest, ShortModLabelAndMissingModFolderDoNotStopTheDemo) {
             kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque");
   Setting("Modification", "Mod: gone");
   EXPECT_TRUE(Play());
-  EXPECT_EQ(fake.processes.started().back().commandLine,
-            kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque+set fs_Game gone");
+  EXPECT_EQ(
+      fake.processes.started().back().commandLine,
+      kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque+set fs_Game gone");
   EXPECT_EQ(Snapshot(kQ3), before);
   EXPECT_TRUE(fake.dialogs.messages().empty());
 }

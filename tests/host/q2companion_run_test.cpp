@@ -130,9 +130,9 @@ TEST_F(Companion, EachCleanUpStepRunsWhenAnEarlierOneFails) {
   p.files.HoldOpen(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2");
   RunCompanion();
   EXPECT_TRUE(p.files.Exists(std::string(kQ2) + "\\baseq2\\demos\\Kalvenmarque.dm2"));
-  EXPECT_EQ(p.files.Attributes(std::string(kQ2) + "\\baseq2\\config.cfg").value_or(1) &
-                attr::kReadOnly,
-            0u);
+  EXPECT_EQ(
+      p.files.Attributes(std::string(kQ2) + "\\baseq2\\config.cfg").value_or(1) & attr::kReadOnly,
+      0u);
   EXPECT_EQ(p.system.endCount, 1);
 }
 

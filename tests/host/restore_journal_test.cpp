@@ -131,11 +131,8 @@ TEST_F(JournalTest, EntryWithoutItsMarkOrWithGarbageIsIgnored) {
   fake.files.AddFile("C:\\x\\valve\\Kalvenmarque.dem", "kept");
   ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
   const std::string key = std::string(kJournalKey) + "\\HL";
-  for (const auto& [name, value] :
-       std::vector<std::pair<std::string, std::string>>{{"Complete", "0"},
-                                                         {"Steps", "x"},
-                                                         {"Step 1", "explode|C:\\x"},
-                                                         {"Game", "UT"}}) {
+  for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
+           {"Complete", "0"}, {"Steps", "x"}, {"Step 1", "explode|C:\\x"}, {"Game", "UT"}}) {
     ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
     fake.registry.PutString(RegRoot::CurrentUser, key, name, value);
     EXPECT_FALSE(Entry("HL")) << name;

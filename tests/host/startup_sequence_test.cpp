@@ -15,10 +15,12 @@ class StartupSequenceTest : public ::testing::Test {
   StartupSequenceTest() {
     fake.system.strings = ui::StringTable();
     const std::string versions = fake.system.programDirectory + "\\Versions";
-    fake.files.AddFile(versions + "\\v1_30.Vrk",
-                       "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_66\r\nnewpak=5\r\n");
-    fake.files.AddFile(versions + "\\v1_31.Vrk",
-                       "[Quake 3 Arena Version]\r\nVersion=v1.31\r\nDemoExt=.dm_67\r\nnewpak=6\r\n");
+    fake.files.AddFile(
+        versions + "\\v1_30.Vrk",
+        "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_66\r\nnewpak=5\r\n");
+    fake.files.AddFile(
+        versions + "\\v1_31.Vrk",
+        "[Quake 3 Arena Version]\r\nVersion=v1.31\r\nDemoExt=.dm_67\r\nnewpak=6\r\n");
   }
   void Setting(const std::string& key, const std::string& value) {
     ASSERT_TRUE(WriteSetting(fake.registry, key, value).ok());

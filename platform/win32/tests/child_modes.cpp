@@ -31,8 +31,8 @@ int RunChildMode(int argc, char** argv) {
   if (mode == "--child-log") {
     wchar_t cwd[MAX_PATH];
     const DWORD n = GetCurrentDirectoryW(MAX_PATH, cwd);
-    const std::string text = RunningProgramPath() + "\n" + Utf8(cwd, n) + "\n" +
-                             system.CommandLine();
+    const std::string text =
+        RunningProgramPath() + "\n" + Utf8(cwd, n) + "\n" + system.CommandLine();
     return WriteTestFile(arg, text) ? 0 : 2;
   }
   if (mode == "--child-exit") return std::atoi(arg.c_str());

@@ -101,8 +101,8 @@ TEST_F(Win32ProcessesTest, StartFailuresAndUnknownProcesses) {
   // A working directory that does not exist stops the start.
   const std::string exe = At("child.exe");
   CopySelf(exe);
-  EXPECT_FALSE(processes().Start(exe, "child.exe --child-exit 0", ShowMode::Hidden,
-                                 At("missing")).ok());
+  EXPECT_FALSE(
+      processes().Start(exe, "child.exe --child-exit 0", ShowMode::Hidden, At("missing")).ok());
   EXPECT_FALSE(processes().OpenForQuery(0xFFFFFFF0u).ok());
 }
 
@@ -151,8 +151,7 @@ TEST_F(Win32ProcessesTest, AWaitingQuitRequestNeitherWakesTheWaitNorGetsLost) {
 }
 
 TEST_F(Win32ProcessesTest, ShellOpenOfAMissingFileFails) {
-  const Status opened =
-      processes().ShellOpen(At("absent.txt"), "", "", ShowMode::NormalFocus);
+  const Status opened = processes().ShellOpen(At("absent.txt"), "", "", ShowMode::NormalFocus);
   ASSERT_FALSE(opened.ok());
   EXPECT_EQ(opened.number(), err::kFileNotFound);
 }

@@ -30,7 +30,9 @@ TEST_F(Win32ProfileTest, ADefaultIsCutToTheBufferAsAValueIs) {
 }
 
 TEST_F(Win32ProfileTest, NonAsciiPathAndValue) {
-  const std::string path = At("Ver\xC3\xB6" "ffentlichung.Vrk");
+  const std::string path =
+      At("Ver\xC3\xB6"
+         "ffentlichung.Vrk");
   ASSERT_TRUE(WriteTestFile(path, "[S]\r\nK=v1.30\r\n"));
   EXPECT_EQ(backend.profile.ReadString(path, "S", "K", "Error", 256), "v1.30");
 }

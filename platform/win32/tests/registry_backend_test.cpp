@@ -30,9 +30,9 @@ class Win32RegistryTest : public ::testing::Test {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Wide(base_).c_str(), 0, KEY_SET_VALUE, &key),
               ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key, Wide(name).c_str(), 0, type, static_cast<const BYTE*>(data),
-                             bytes),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExW(key, Wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), bytes),
+        ERROR_SUCCESS);
     RegCloseKey(key);
   }
 

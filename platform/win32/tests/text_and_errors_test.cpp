@@ -12,8 +12,9 @@ namespace {
 
 TEST(ProgramArguments, TheProgramTokenAndItsBlanksGoTheRestStaysAsGiven) {
   // As Explorer starts the program for a demo.
-  EXPECT_EQ(ArgumentsOf(L"\"C:\\Program Files\\Kalvenmarque\\Kalvenmarque.exe\" C:\\Demos\\a b.dm_66"),
-            L"C:\\Demos\\a b.dm_66");
+  EXPECT_EQ(
+      ArgumentsOf(L"\"C:\\Program Files\\Kalvenmarque\\Kalvenmarque.exe\" C:\\Demos\\a b.dm_66"),
+      L"C:\\Demos\\a b.dm_66");
   // The second verb's marker and a quoted argument keep every character.
   EXPECT_EQ(ArgumentsOf(L"\"C:\\K\\Kalvenmarque.exe\" *./\\.* \"C:\\x.dm3\"  "),
             L"*./\\.* \"C:\\x.dm3\"  ");
@@ -35,7 +36,8 @@ TEST(ProgramArguments, AQuotedNameEndsAtItsClosingQuoteEvenWithoutABlank) {
 }
 
 TEST(BoundaryText, NonAsciiTextRoundTripsBetweenUtf8AndUtf16) {
-  const std::string utf8 = "Zus\xC3\xA4tzliche Fehler \xC3\xBC\xC3\xB6 \xE6\xBC\xA2 \xF0\x9F\x8E\xAE";
+  const std::string utf8 =
+      "Zus\xC3\xA4tzliche Fehler \xC3\xBC\xC3\xB6 \xE6\xBC\xA2 \xF0\x9F\x8E\xAE";
   const std::wstring wide = Wide(utf8);
   EXPECT_EQ(wide.substr(0, 5), L"Zus\u00e4t");
   EXPECT_EQ(Utf8(wide), utf8);
@@ -44,7 +46,9 @@ TEST(BoundaryText, NonAsciiTextRoundTripsBetweenUtf8AndUtf16) {
 }
 
 TEST(BoundaryText, InvalidUtf8BecomesAReplacementCharacterNotALoss) {
-  const std::wstring wide = Wide(std::string("a\xFF" "b"));
+  const std::wstring wide =
+      Wide(std::string("a\xFF"
+                       "b"));
   ASSERT_EQ(wide.size(), 3u);
   EXPECT_EQ(wide[0], L'a');
   EXPECT_EQ(wide[1], 0xFFFD);

@@ -170,9 +170,8 @@ TEST_F(Win32WindowsTest, AnExceptionInAHandlerStopsAtTheWindowProcedure) {
 
 TEST_F(Win32WindowsTest, AHandlerMayReplaceItselfWhileItRuns) {
   int second = 0;
-  window_->OnEvent(IDC_TEST_BUTTON, Event::Click, [&] {
-    window_->OnEvent(IDC_TEST_BUTTON, Event::Click, [&] { ++second; });
-  });
+  window_->OnEvent(IDC_TEST_BUTTON, Event::Click,
+                   [&] { window_->OnEvent(IDC_TEST_BUTTON, Event::Click, [&] { ++second; }); });
   SendMessageW(Child(IDC_TEST_BUTTON), BM_CLICK, 0, 0);
   EXPECT_EQ(second, 0);
   SendMessageW(Child(IDC_TEST_BUTTON), BM_CLICK, 0, 0);

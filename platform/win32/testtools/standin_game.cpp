@@ -88,7 +88,8 @@ std::string DescribeWatched(const std::wstring& name) {
   if (size.QuadPart < kSmallText) {
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD got = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    if (!bytes.empty())
+      ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
     bytes.resize(got);
     bool text = bytes.find('\0') == std::string::npos;
     if (text) {
@@ -151,10 +152,9 @@ std::string ReleaseMarker(const std::wstring& module) {
 
 // A plain window that says how the game was started, for a person watching a run.
 void ShowFor(DWORD milliseconds, const std::wstring& text) {
-  HWND window = CreateWindowExW(0, L"STATIC", text.c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | SS_CENTER,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 640, 200, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(
+      0, L"STATIC", text.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | SS_CENTER,
+      CW_USEDEFAULT, CW_USEDEFAULT, 640, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowTextW(window, text.c_str());
   const DWORD until = GetTickCount() + milliseconds;
   while (GetTickCount() < until) {
@@ -183,7 +183,8 @@ std::string OwnCosts() {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   const SIZE_T peak = GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)
-                          ? memory.PeakWorkingSetSize : 0;
+                          ? memory.PeakWorkingSetSize
+                          : 0;
   FILETIME created, exited, kernel, user;
   unsigned long long cpu = 0;
   if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
@@ -210,7 +211,8 @@ int Run() {
   block += "started-us: " + startedAt + "\n";
   const std::string release = ReleaseMarker(module);
   if (!release.empty()) block += "release: " + release + "\n";
-  for (const std::wstring& name : SplitList(Env(L"KALV_STANDIN_WATCH"))) block += DescribeWatched(name);
+  for (const std::wstring& name : SplitList(Env(L"KALV_STANDIN_WATCH")))
+    block += DescribeWatched(name);
   block += "mode: " + ToUtf8(mode) + "\n";
   block += "[/standin]\n";
   AppendToLog(logPath, block);

@@ -52,10 +52,14 @@ struct Options {
 std::string OneLine(const std::wstring& text) {
   std::string out;
   for (char c : ToUtf8(text)) {
-    if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
-    else out += c;
+    if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\t')
+      out += "\\t";
+    else
+      out += c;
   }
   return out;
 }
@@ -111,8 +115,8 @@ std::string ItemLines(HWND control) {
   std::string out;
   for (int i = 0; i < count; ++i)
     out += "item id=" + std::to_string(id) + " index=" + std::to_string(i) +
-           " selected=" + (i == selected ? "1" : "0") + " text=" + OneLine(ItemText(control, combo, i)) +
-           "\n";
+           " selected=" + (i == selected ? "1" : "0") +
+           " text=" + OneLine(ItemText(control, combo, i)) + "\n";
   return out;
 }
 
@@ -147,7 +151,8 @@ HWND FindTarget(const Options& options) {
 
 HWND FindControl(const Options& options, HWND window) {
   HWND control = ControlById(window, options.id);
-  if (control == nullptr) WriteErr("ui_driver: no control with id " + std::to_string(options.id) + "\n");
+  if (control == nullptr)
+    WriteErr("ui_driver: no control with id " + std::to_string(options.id) + "\n");
   return control;
 }
 
@@ -201,7 +206,8 @@ int MessageBoxCommand(Options options) {
   out += "text: " + (text ? OneLine(TextOf(text)) : std::string()) + "\n";
   for (HWND child : ChildrenOf(box))
     if (ClassOf(child) == L"Button")
-      out += "button: id=" + std::to_string(GetDlgCtrlID(child)) + " text=" + OneLine(TextOf(child)) + "\n";
+      out += "button: id=" + std::to_string(GetDlgCtrlID(child)) +
+             " text=" + OneLine(TextOf(child)) + "\n";
   WriteOut(out);
   return options.pressId != 0 ? Press(options, box, options.pressId) : kDone;
 }
@@ -298,7 +304,8 @@ int EndProcessesCommand(const Options& options) {
   if (snapshot == INVALID_HANDLE_VALUE) return kControlFault;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
     if (entry.th32ProcessID == GetCurrentProcessId()) continue;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
                                  entry.th32ProcessID);
@@ -312,8 +319,8 @@ int EndProcessesCommand(const Options& options) {
         if (!prefix.empty() && prefix.back() != L'\\') prefix += L'\\';
         if (path.compare(0, prefix.size(), prefix) == 0) {
           TerminateProcess(process, 1);
-          WriteOut("ended pid=" + std::to_string(entry.th32ProcessID) + " image=" +
-                   ToUtf8(std::wstring(image, size)) + "\n");
+          WriteOut("ended pid=" + std::to_string(entry.th32ProcessID) +
+                   " image=" + ToUtf8(std::wstring(image, size)) + "\n");
           break;
         }
       }
@@ -356,23 +363,42 @@ bool Parse(int argc, wchar_t** argv, Options& options) {
     std::wstring arg = argv[i];
     auto value = [&]() -> const wchar_t* { return i + 1 < argc ? argv[++i] : nullptr; };
     const wchar_t* v = nullptr;
-    if (arg == L"--hidden") options.filter.includeHidden = true;
-    else if (arg == L"--type") options.type = true;
-    else if (arg == L"--force") options.force = true;
-    else if ((v = value()) == nullptr) return false;
-    else if (arg == L"--title") options.filter.title = v;
-    else if (arg == L"--title-regex") options.filter.titleRegex = v;
-    else if (arg == L"--class") options.filter.className = v;
-    else if (arg == L"--timeout") options.timeoutMs = static_cast<DWORD>(_wtoi(v));
-    else if (arg == L"--id") { options.id = _wtoi(v); options.hasId = true; }
-    else if (arg == L"--text") { options.text = v; options.hasText = true; }
-    else if (arg == L"--index") options.index = _wtoi(v);
-    else if (arg == L"--press") options.pressId = _wtoi(v);
-    else if (arg == L"--has-id") options.filter.hasControlId = _wtoi(v);
-    else if (arg == L"--under") options.under.push_back(v);
-    else if (arg == L"--exe") options.exe = v;
-    else if (arg == L"--dir") options.dir = v;
-    else return false;
+    if (arg == L"--hidden")
+      options.filter.includeHidden = true;
+    else if (arg == L"--type")
+      options.type = true;
+    else if (arg == L"--force")
+      options.force = true;
+    else if ((v = value()) == nullptr)
+      return false;
+    else if (arg == L"--title")
+      options.filter.title = v;
+    else if (arg == L"--title-regex")
+      options.filter.titleRegex = v;
+    else if (arg == L"--class")
+      options.filter.className = v;
+    else if (arg == L"--timeout")
+      options.timeoutMs = static_cast<DWORD>(_wtoi(v));
+    else if (arg == L"--id") {
+      options.id = _wtoi(v);
+      options.hasId = true;
+    } else if (arg == L"--text") {
+      options.text = v;
+      options.hasText = true;
+    } else if (arg == L"--index")
+      options.index = _wtoi(v);
+    else if (arg == L"--press")
+      options.pressId = _wtoi(v);
+    else if (arg == L"--has-id")
+      options.filter.hasControlId = _wtoi(v);
+    else if (arg == L"--under")
+      options.under.push_back(v);
+    else if (arg == L"--exe")
+      options.exe = v;
+    else if (arg == L"--dir")
+      options.dir = v;
+    else
+      return false;
   }
   return true;
 }

@@ -85,8 +85,7 @@ bool IsMessageBox(HWND window) {
     std::wstring cls = ClassOf(child);
     if (cls == L"Static" && id == kMessageBoxTextId) {
       hasText = true;
-    } else if (cls == L"Static" &&
-               (id == kMessageBoxIconIds[0] || id == kMessageBoxIconIds[1])) {
+    } else if (cls == L"Static" && (id == kMessageBoxIconIds[0] || id == kMessageBoxIconIds[1])) {
       continue;
     } else if (cls == L"Button" && id >= IDOK && id <= IDCONTINUE) {
       hasButton = true;

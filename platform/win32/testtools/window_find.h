@@ -9,12 +9,12 @@
 namespace kalv::testtools {
 
 struct WindowFilter {
-  std::wstring title;         // exact caption, when set
-  std::wstring titleRegex;    // caption search pattern (ECMAScript), when set
-  std::wstring className;     // exact window class, when set
-  bool includeHidden = false; // hidden windows count only when asked for
+  std::wstring title;          // exact caption, when set
+  std::wstring titleRegex;     // caption search pattern (ECMAScript), when set
+  std::wstring className;      // exact window class, when set
+  bool includeHidden = false;  // hidden windows count only when asked for
   bool messageBoxOnly = false;
-  int hasControlId = 0;       // the window must hold a control with this id, when set
+  int hasControlId = 0;  // the window must hold a control with this id, when set
 };
 
 std::vector<HWND> FindWindows(const WindowFilter& filter);
