@@ -46,22 +46,25 @@ class [[nodiscard]] Status {
   Status(Failure failure) : failure_(std::move(failure)) {}  // NOLINT: implicit by design
   static Status Ok() { return Status(); }
   static Status Fail(int number) { return Status(MakeFailure(number)); }
-  bool ok() const { return !failure_.has_value(); }
+  bool ok() const { return failure_.number == err::kNone; }
   explicit operator bool() const { return ok(); }
-  const Failure& failure() const { return *failure_; }
-  int number() const { return ok() ? 0 : failure_->number; }
+  // The failure; number kNone for a success, so asking is never undefined.
+  const Failure& failure() const { return failure_; }
+  int number() const { return failure_.number; }
 
  private:
-  std::optional<Failure> failure_;
+  Failure failure_;
 };
 
 // A value, or one failure.
 template <class T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : value_(std::move(value)) {}                 // NOLINT: implicit by design
-  Result(Failure failure) : failure_(std::move(failure)) {}     // NOLINT
-  Result(const Status& status) : failure_(status.failure()) {}  // only from a failed status
+  Result(T value) : value_(std::move(value)) {}              // NOLINT: implicit by design
+  Result(Failure failure) : failure_(std::move(failure)) {}  // NOLINT
+  // No conversion from Status: a successful one would make a Result with neither a value
+  // nor a failure. Pass status.failure() where the status is known to have failed.
+  Result(const Status&) = delete;
   static Result Fail(int number) { return Result(MakeFailure(number)); }
   bool ok() const { return value_.has_value(); }
   explicit operator bool() const { return ok(); }

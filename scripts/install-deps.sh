@@ -3,7 +3,7 @@
 # does nothing when all is present.
 set -euo pipefail
 
-PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest nsis "$@")
+PACKAGES=(cmake g++ mingw-w64 wine wine64 xvfb imagemagick x11-utils googletest nsis clang-format "$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

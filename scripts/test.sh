@@ -24,6 +24,26 @@ else
 fi
 summary[host]+=" -- $(grep -E 'tests passed|tests failed' "$BUILD/host-tests.txt" | tail -n 1)"
 
+echo "== host unit tests, sanitized"
+if (cd "$BUILD/host-sanitized" && ctest --output-on-failure -j2) >"$BUILD/host-sanitized-tests.txt" 2>&1; then
+  summary[sanitized]="passed"
+else
+  summary[sanitized]="FAILED"
+  status=1
+  tail -n 40 "$BUILD/host-sanitized-tests.txt"
+fi
+summary[sanitized]+=" -- $(grep -E 'tests passed|tests failed' "$BUILD/host-sanitized-tests.txt" | tail -n 1)"
+
+echo "== format"
+if "$ROOT/scripts/check_format.sh" >"$BUILD/format.txt" 2>&1; then
+  summary[format]="passed"
+else
+  summary[format]="FAILED"
+  status=1
+fi
+cat "$BUILD/format.txt"
+summary[format]+=" -- $(tail -n 1 "$BUILD/format.txt")"
+
 echo "== platform contract tests (Wine)"
 if "$ROOT/scripts/contract.sh" "$BUILD/win32" >"$BUILD/contract.txt" 2>&1; then
   summary[contract]="passed"
@@ -41,5 +61,5 @@ summary[e2e]+=" -- $(tail -n 1 "$BUILD/e2e.txt")"
 
 echo
 echo "== summary"
-for level in host contract e2e; do printf '%-9s %s\n' "$level" "${summary[$level]}"; done
+for level in host sanitized format contract e2e; do printf '%-9s %s\n' "$level" "${summary[$level]}"; done
 exit "$status"

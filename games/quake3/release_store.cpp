@@ -23,7 +23,7 @@ Release ReadRelease(Program& program, const std::string& file) {
 }
 
 Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list) {
-  if (Status listed = list.SetPath(ReleaseStore(program)); !listed) return listed;
+  if (Status listed = list.SetPath(ReleaseStore(program)); !listed) return listed.failure();
   std::vector<Release> releases;
   for (int i = 0; i < list.Count(); ++i) {
     list.Select(i);

@@ -15,9 +15,9 @@ class DispatchTest : public ProgramFixture {
   DispatchTest() {
     for (Game& game : games) {
       const std::string code = game.codeText;
-      game.play = [this, code](Program& program) {
+      game.play = [this, code](Program& playedProgram) {
         played.push_back(code);
-        releaseAtPlay = program.frmSplash.lstFiles.FileName();
+        releaseAtPlay = playedProgram.frmSplash.lstFiles.FileName();
       };
     }
     p().games = &games;

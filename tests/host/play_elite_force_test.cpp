@@ -22,7 +22,7 @@ std::string Demo(const std::string& protocol) {
 
 class PlaySTVEFTest : public ProgramFixture {
  protected:
-  void Install(std::initializer_list<int> paks) {
+  void Install(const std::vector<int>& paks) {
     fake.files.AddFile(kEF + "\\stvoyhm.exe", "exe");
     for (int n : paks) fake.files.AddFile(kEF + "\\baseef\\pak" + std::to_string(n) + ".pk3", "");
     fake.files.AddFile(kEF + "\\baseef\\hmconfig.cfg", "seta name player");
@@ -71,7 +71,7 @@ TEST_F(PlaySTVEFTest, ProtocolTwentyFourOnVersionOneTwentyPlaysWithItsModAndRest
 // both; a refused demo is undone without starting the game; an unknown one is tried.
 TEST_F(PlaySTVEFTest, ProtocolDecidesWhetherTheDemoPlays) {
   struct Case {
-    std::initializer_list<int> paks;
+    std::vector<int> paks;  // a vector: a list member would end with its initialiser
     std::string demo;
     std::string message;  // "" for none
     bool played;

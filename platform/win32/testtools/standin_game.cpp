@@ -230,15 +230,15 @@ int Run() {
   } else if (mode.rfind(L"sleep:", 0) == 0) {
     Sleep(static_cast<DWORD>(_wtoi(mode.c_str() + 6)));
   } else if (mode == L"wait") {
-    std::wstring release = Env(L"KALV_STANDIN_RELEASE");
-    while (!release.empty() && !FileExists(FullPath(release))) Sleep(50);
+    std::wstring releaseFile = Env(L"KALV_STANDIN_RELEASE");
+    while (!releaseFile.empty() && !FileExists(FullPath(releaseFile))) Sleep(50);
   } else if (mode.rfind(L"hold:", 0) == 0) {
     // Another program holding a file open without sharing, until it is released.
     HANDLE held = CreateFileW(FullPath(mode.substr(5)).c_str(), GENERIC_READ, 0, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     AppendToLog(logPath, held == INVALID_HANDLE_VALUE ? "held: 0\n" : "held: 1\n");
-    std::wstring release = Env(L"KALV_STANDIN_RELEASE");
-    while (!release.empty() && !FileExists(FullPath(release))) Sleep(50);
+    std::wstring releaseFile = Env(L"KALV_STANDIN_RELEASE");
+    while (!releaseFile.empty() && !FileExists(FullPath(releaseFile))) Sleep(50);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
   } else if (mode == L"crash") {
     // No crash dialog: the test only wants the process gone with a fault.
