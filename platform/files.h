@@ -30,6 +30,9 @@ class FileStream {
   // full).
   virtual Status Write(const std::string& bytes) = 0;
   virtual Result<std::uint64_t> Length() = 0;
+  // Makes what was written reach the disk before the call returns, so that a later change
+  // never reaches it first.
+  virtual Status Flush() = 0;
 };
 
 class Files {
@@ -42,6 +45,9 @@ class Files {
   virtual Result<std::unique_ptr<FileStream>> OpenRead(const std::string& path) = 0;
   // Binary access for writing: opens an existing file at position 0, or creates it empty.
   virtual Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) = 0;
+  // Opens an existing file for writing at its end, or creates it empty; others may read it
+  // meanwhile.
+  virtual Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) = 0;
 
   virtual Result<std::uint64_t> Length(const std::string& path) = 0;
   virtual Result<std::uint32_t> GetAttributes(const std::string& path) = 0;
@@ -51,6 +57,10 @@ class Files {
   virtual Status Copy(const std::string& from, const std::string& to) = 0;
   // Renames a file; fails with 58 when the new name is taken.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
+  // Moves the file from onto to in one step, replacing to, and returns once the move is on
+  // the disk: afterwards to is either the old file or the new one, never a part of either.
+  // A read-only destination, or one another program has open or runs, refuses (70).
+  virtual Status Replace(const std::string& from, const std::string& to) = 0;
   virtual Status Delete(const std::string& path) = 0;
   virtual Status MakeDirectory(const std::string& path) = 0;
   virtual bool DirectoryExists(const std::string& path) = 0;

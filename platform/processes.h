@@ -15,10 +15,12 @@ enum class ShowMode { Normal, NormalFocus, MinimizedFocus, Hidden };
 
 using ProcessId = std::uint32_t;
 
-// A process opened for querying and waiting; the handle closes with the object.
+// A process opened for querying and waiting; the handle closes with the object. While it
+// is open the process's id cannot pass to another process.
 class ProcessWatch {
  public:
   virtual ~ProcessWatch() = default;
+  virtual ProcessId Id() const = 0;
   // Whether the process has ended, as the process itself says (its handle is
   // signalled). The exit code cannot tell: a program may end with kStillActive.
   virtual Result<bool> HasEnded() = 0;
@@ -31,9 +33,11 @@ class Processes {
   virtual ~Processes() = default;
   // Starts executable with the full command-line text (which the program sees
   // unchanged). The executable is named explicitly, so no search of an unquoted path
-  // ever starts another program. workingDir "" inherits the caller's.
-  virtual Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
-                                  ShowMode show, const std::string& workingDir = "") = 0;
+  // ever starts another program. workingDir "" inherits the caller's. The watch holds the
+  // handle the start gave: waiting on it never reaches a process that took over the id.
+  virtual Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
+                                                      const std::string& commandLine, ShowMode show,
+                                                      const std::string& workingDir = "") = 0;
   // Opens a process with query-information and wait access.
   virtual Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) = 0;
   // The shell's "open" operation on a file, document or address; parameters and

@@ -32,6 +32,8 @@ class Registry {
                                           const std::string& name, std::size_t bufferChars) = 0;
   virtual Result<std::uint32_t> QueryDword(RegRoot root, const std::string& path,
                                            const std::string& name) = 0;
+  // Returns once every value written to the key so far is on the disk.
+  virtual Status Flush(RegRoot root, const std::string& path) = 0;
 };
 
 }  // namespace kalv

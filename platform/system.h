@@ -20,6 +20,12 @@ constexpr int kCdRom = 5;
 constexpr int kRamDisk = 6;
 }  // namespace drive
 
+// A moment of the local wall clock.
+struct LocalTime {
+  int year = 0, month = 0, day = 0;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
 // The two 32-bit halves of an executable's fixed file version.
 struct FixedFileVersion {
   std::uint32_t fileVersionMS = 0;
@@ -37,6 +43,10 @@ class System {
   // root is a drive root such as "E:\"; the result is a GetDriveType code.
   virtual int DriveType(const std::string& root) = 0;
   virtual Result<std::string> WindowsDirectory() = 0;
+  // The user's local application data folder ("C:\Users\<name>\AppData\Local"), without a
+  // trailing backslash.
+  virtual Result<std::string> LocalAppDataDirectory() = 0;
+  virtual LocalTime Now() = 0;
   // The fixed version record of a file's version resource; nothing when the file has no
   // version resource or cannot be read.
   virtual std::optional<FixedFileVersion> FileVersion(const std::string& path) = 0;

@@ -21,16 +21,16 @@ std::string GameCommandLine(const std::string& ownDir) {
   return GameExecutable(ownDir) + text::kGameArguments;
 }
 
-// A game that cannot be started or watched counts as ended; the wait still makes its one
-// round, keeping the message queue serviced.
+// A game that cannot be started counts as ended; the wait still makes its one round,
+// keeping the message queue serviced. The game is waited for through the handle its start
+// gave.
 void RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal) {
   std::unique_ptr<ProcessWatch> watch;
   auto started = platform.processes.Start(GameExecutable(ownDir), GameCommandLine(ownDir),
                                           ShowMode::NormalFocus);
   if (started) {
-    Skip(journal.RecordProcess(started.value(), GameExecutable(ownDir)));
-    auto opened = platform.processes.OpenForQuery(started.value());
-    if (opened) watch = std::move(opened).value();
+    watch = std::move(started).value();
+    Skip(journal.RecordProcess(watch->Id(), GameExecutable(ownDir)));
   }
   WaitForProcessEnd(platform.processes, watch.get(), kPollMilliseconds);
 }

@@ -47,18 +47,15 @@ std::string FolderOf(const std::string& executable) {
   return slash == std::string::npos ? std::string() : executable.substr(0, slash);
 }
 
-// A process that cannot be opened for querying reads as exit code 0, so the wait ends
-// after one round. The query handle is closed before the restore runs, so a restore that
-// ends the program leaves nothing open.
+// The game is waited for through the handle its start gave, so no other process that
+// takes over its id is ever waited for. The handle is closed before the restore runs, so
+// a restore that ends the program leaves nothing open.
 void RunGameAndWait(Program& program, const std::string& executable, const std::string& commandLine,
                     const std::string& gameCode) {
   Processes& processes = program.platform.processes;
-  const ProcessId id = OrRaise(
+  std::unique_ptr<ProcessWatch> watch = OrRaise(
       processes.Start(executable, commandLine, ShowMode::NormalFocus, FolderOf(executable)));
-  Skip(RestoreJournal(program.platform.registry, gameCode).RecordProcess(id, executable));
-  auto opened = processes.OpenForQuery(id);
-  std::unique_ptr<ProcessWatch> watch;
-  if (opened) watch = std::move(opened).value();
+  Skip(RestoreJournal(program.platform.registry, gameCode).RecordProcess(watch->Id(), executable));
 
   if (program.frmSplash.created()) program.frmSplash.window.Hide();
 

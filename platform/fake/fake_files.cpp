@@ -54,6 +54,7 @@ struct FakeFiles::State {
   std::map<std::string, std::uint64_t> freeSpace;  // by drive key; absent = no limit
   std::map<std::string, int> failing;
   int writes = 0;
+  int flushes = 0;
 
   ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path, context); }
   // Calls visit(key, node) for every file below dir.
@@ -175,11 +176,13 @@ ParsedPath SetUpPath(const FakeFiles::State& state, const std::string& path) {
 // file counts as open, with the mode it was opened in, until the stream goes.
 class FakeStream : public FileStream {
  public:
-  FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, OpenMode mode)
+  FakeStream(std::shared_ptr<FakeFiles::State> state, NodePtr node, OpenMode mode,
+             bool atEnd = false)
       : state_(std::move(state)),
         node_(std::move(node)),
         writable_(mode.access & share::kWrite),
-        open_(state_->Open(node_, mode, false)) {}
+        open_(state_->Open(node_, mode, false)),
+        position_(atEnd ? node_->data.size() : 0) {}
   ~FakeStream() override { state_->opens.erase(open_); }
   FakeStream(const FakeStream&) = delete;
   FakeStream& operator=(const FakeStream&) = delete;
@@ -212,6 +215,12 @@ class FakeStream : public FileStream {
 
   Result<std::uint64_t> Length() override { return static_cast<std::uint64_t>(node_->data.size()); }
 
+  Status Flush() override {
+    if (int n = FailingNumber()) return Status::Fail(n);
+    ++state_->flushes;
+    return Status::Ok();
+  }
+
  private:
   int FailingNumber() const {
     auto it = state_->failing.find(node_->key);
@@ -222,7 +231,7 @@ class FakeStream : public FileStream {
   NodePtr node_;
   bool writable_;
   int open_;
-  std::size_t position_ = 0;
+  std::size_t position_;
 };
 
 // An existing directory of the set-up, as a full path.
@@ -232,6 +241,60 @@ std::string SetUpDirectory(const FakeFiles::State& state, const std::string& dir
   if (!node || !node->directory) throw std::invalid_argument("not a directory: " + dir);
   return p.full();
 }
+// The checks and the move of Rename and Replace. A replacing move takes the place of an
+// existing file in the same step, as one move on Windows does.
+Status MoveEntry(FakeFiles::State& state, const ParsedPath& src, const ParsedPath& dst,
+                 bool replacing) {
+  NodePtr node = state.Find(src);
+  if (!node) return Status::Fail(state.MissingNumber(src));
+  if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
+  if (!node->directory && !state.SharingAllows(node, kDeleting))
+    return Status::Fail(err::kPermissionDenied);
+  if (state.HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
+  if (!state.ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
+  const NodePtr target = dst.key != src.key ? state.Find(dst.key) : nullptr;
+  if (target) {
+    if (!replacing) return Status::Fail(err::kFileExists);
+    // What Windows asks of a file it deletes: not a folder, not read-only, and nobody
+    // holding it without sharing deletion.
+    if (target->directory || node->directory) return Status::Fail(err::kPermissionDenied);
+    if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPermissionDenied);
+    if (!state.SharingAllows(target, kDeleting)) return Status::Fail(err::kPermissionDenied);
+  }
+  if (dst.trailingSeparator && !node->directory) return Status::Fail(err::kBadFileName);
+  if (StartsWith(dst.key, src.key + "\\")) return Status::Fail(err::kPathFileAccess);
+  const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
+  if (otherDrive) {
+    if (node->directory) return Status::Fail(err::kPathFileAccess);
+    if (!state.Consume(DriveOfKey(dst.key), node->data.size())) return Status::Fail(err::kDiskFull);
+    state.Give(DriveOfKey(src.key), node->data.size());
+  }
+  if (target) {
+    state.Give(DriveOfKey(dst.key), target->data.size());
+    state.nodes.erase(dst.key);
+  }
+
+  NodePtr parent = state.Find(dst.parentKey());
+  const std::string newDisplay = parent->display + "\\" + dst.name();
+  const std::string oldDisplay = node->display;
+  std::vector<NodePtr> moving;
+  const std::string prefix = src.key + "\\";
+  for (auto it = state.nodes.begin(); it != state.nodes.end();) {
+    if (it->first == src.key || StartsWith(it->first, prefix)) {
+      moving.push_back(it->second);
+      it = state.nodes.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (NodePtr& moved : moving) {
+    moved->key = dst.key + moved->key.substr(src.key.size());
+    moved->display = newDisplay + moved->display.substr(oldDisplay.size());
+    state.nodes[moved->key] = moved;
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
 // Drive C: exists from the start, as on every Windows machine.
@@ -347,6 +410,8 @@ FakeFiles::FolderState FakeFiles::Snapshot(const std::string& dir) const {
 
 int FakeFiles::WriteCount() const { return state_->writes; }
 
+int FakeFiles::FlushCount() const { return state_->flushes; }
+
 // Shared by CanOpenForRead, OpenRead and the source of Copy: what stops a file from being
 // opened for reading.
 static Result<NodePtr> FindReadable(FakeFiles::State& st, const ParsedPath& p) {
@@ -369,6 +434,14 @@ Result<std::unique_ptr<FileStream>> FakeFiles::OpenRead(const std::string& path)
 }
 
 Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path) {
+  return OpenForWriting(path, false);
+}
+
+Result<std::unique_ptr<FileStream>> FakeFiles::OpenAppend(const std::string& path) {
+  return OpenForWriting(path, true);
+}
+
+Result<std::unique_ptr<FileStream>> FakeFiles::OpenForWriting(const std::string& path, bool atEnd) {
   if (beforeChange) beforeChange(path);
   using R = Result<std::unique_ptr<FileStream>>;
   ParsedPath p = state_->Parse(path);
@@ -383,7 +456,7 @@ Result<std::unique_ptr<FileStream>> FakeFiles::OpenWrite(const std::string& path
     if (p.trailingSeparator || state_->Find(p.key)) return R::Fail(err::kBadFileName);
     node = state_->MakeNode(p, false);
   }
-  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, kWriting));
+  return std::unique_ptr<FileStream>(std::make_unique<FakeStream>(state_, node, kWriting, atEnd));
 }
 
 // A directory reads as length 0, as the attribute data Windows keeps for it says.
@@ -455,43 +528,16 @@ Status FakeFiles::Rename(const std::string& from, const std::string& to) {
   ParsedPath dst = state_->Parse(to);
   if (int n = state_->Failing(src)) return Status::Fail(n);
   if (int n = state_->Failing(dst)) return Status::Fail(n);
-  NodePtr node = state_->Find(src);
-  if (!node) return Status::Fail(state_->MissingNumber(src));
-  if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
-  if (!node->directory && !state_->SharingAllows(node, kDeleting))
-    return Status::Fail(err::kPermissionDenied);
-  if (state_->HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
-  if (!state_->ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
-  if (dst.key != src.key && state_->Find(dst.key)) return Status::Fail(err::kFileExists);
-  if (dst.trailingSeparator && !node->directory) return Status::Fail(err::kBadFileName);
-  if (StartsWith(dst.key, src.key + "\\")) return Status::Fail(err::kPathFileAccess);
-  const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
-  if (otherDrive) {
-    if (node->directory) return Status::Fail(err::kPathFileAccess);
-    if (!state_->Consume(DriveOfKey(dst.key), node->data.size()))
-      return Status::Fail(err::kDiskFull);
-    state_->Give(DriveOfKey(src.key), node->data.size());
-  }
+  return MoveEntry(*state_, src, dst, false);
+}
 
-  NodePtr parent = state_->Find(dst.parentKey());
-  const std::string newDisplay = parent->display + "\\" + dst.name();
-  const std::string oldDisplay = node->display;
-  std::vector<NodePtr> moving;
-  const std::string prefix = src.key + "\\";
-  for (auto it = state_->nodes.begin(); it != state_->nodes.end();) {
-    if (it->first == src.key || StartsWith(it->first, prefix)) {
-      moving.push_back(it->second);
-      it = state_->nodes.erase(it);
-    } else {
-      ++it;
-    }
-  }
-  for (NodePtr& moved : moving) {
-    moved->key = dst.key + moved->key.substr(src.key.size());
-    moved->display = newDisplay + moved->display.substr(oldDisplay.size());
-    state_->nodes[moved->key] = moved;
-  }
-  return Status::Ok();
+Status FakeFiles::Replace(const std::string& from, const std::string& to) {
+  if (beforeChange) beforeChange(to);
+  ParsedPath src = state_->Parse(from);
+  ParsedPath dst = state_->Parse(to);
+  if (int n = state_->Failing(src)) return Status::Fail(n);
+  if (int n = state_->Failing(dst)) return Status::Fail(n);
+  return MoveEntry(*state_, src, dst, true);
 }
 
 Status FakeFiles::Delete(const std::string& path) {

@@ -74,16 +74,20 @@ class FakeFiles : public Files {
   FolderState Snapshot(const std::string& dir) const;
   // The number of writes made through streams (each Write call once).
   int WriteCount() const;
+  // The number of streams flushed so far.
+  int FlushCount() const;
 
   // Files
   Status CanOpenForRead(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenRead(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) override;
+  Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) override;
   Result<std::uint64_t> Length(const std::string& path) override;
   Result<std::uint32_t> GetAttributes(const std::string& path) override;
   Status SetAttributes(const std::string& path, std::uint32_t attributes) override;
   Status Copy(const std::string& from, const std::string& to) override;
   Status Rename(const std::string& from, const std::string& to) override;
+  Status Replace(const std::string& from, const std::string& to) override;
   Status Delete(const std::string& path) override;
   Status MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
@@ -95,6 +99,7 @@ class FakeFiles : public Files {
   struct State;  // shared with the streams
 
  private:
+  Result<std::unique_ptr<FileStream>> OpenForWriting(const std::string& path, bool atEnd);
   std::shared_ptr<State> state_;
 };
 
@@ -106,13 +111,16 @@ class FakeRegistry : public Registry {
 
   // Writes to keys below this root (and creating them) fail with 70, as without rights.
   void RefuseWrites(RegRoot root, bool refuse = true);
+  // Runs before every call that may change the registry (create, delete, set), with the
+  // key's path: a test may throw from it to cut a program off at that point.
+  std::function<void(const std::string& path)> beforeChange;
   // Test read-back: every key path below root (as first written), in creation order.
   std::vector<std::string> Keys(RegRoot root) const;
   // A value's raw text ("" name = default value); nothing when absent.
   std::optional<std::string> Value(RegRoot root, const std::string& path,
                                    const std::string& name) const;
   // Every mutating call in order, e.g. "create HKCR\.dm3", "set HKCR\.dm3\(default)=...",
-  // "delete HKCR\.dm3" (only successful ones).
+  // "delete HKCR\.dm3", "flush HKCU\Software\..." (only successful ones).
   const std::vector<std::string>& Journal() const;
   // Test set-up for raw values (any length, any type).
   void PutString(RegRoot root, const std::string& path, const std::string& name,
@@ -130,6 +138,7 @@ class FakeRegistry : public Registry {
                                   std::size_t bufferChars) override;
   Result<std::uint32_t> QueryDword(RegRoot root, const std::string& path,
                                    const std::string& name) override;
+  Status Flush(RegRoot root, const std::string& path) override;
 
   struct State;
 
@@ -198,6 +207,9 @@ class FakeProcesses : public Processes {
     std::function<void(const StartedProcess&)> onStart;
   };
   Behaviour next;
+  // Runs before every start, with the executable: a test may throw from it to cut a program
+  // off just before its game would start.
+  std::function<void(const std::string& executable)> beforeStart;
 
   const std::vector<StartedProcess>& started() const { return started_; }
   const std::vector<ShellOpened>& shellOpened() const { return shellOpened_; }
@@ -214,8 +226,9 @@ class FakeProcesses : public Processes {
   // The result of ShellOpen.
   Status shellOpenResult;
 
-  Result<ProcessId> Start(const std::string& executable, const std::string& commandLine,
-                          ShowMode show, const std::string& workingDir = "") override;
+  Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
+                                              const std::string& commandLine, ShowMode show,
+                                              const std::string& workingDir = "") override;
   Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
@@ -298,6 +311,8 @@ class FakeSystem : public System {
   std::string programDirectory = "C:\\Program Files\\Kalvenmarque";
   std::optional<std::string> userName = std::string("Player");
   std::string windowsDirectory = "C:\\WINDOWS";
+  std::optional<std::string> localAppData = std::string("C:\\Users\\Player\\AppData\\Local");
+  LocalTime now{2026, 12, 9, 14, 30, 5, 250};
   bool anotherInstance = false;
   std::map<std::string, int> driveTypes;             // "E:\" -> drive::kCdRom; others are fixed
   std::map<std::string, FixedFileVersion> versions;  // by path, compared without case
@@ -311,6 +326,8 @@ class FakeSystem : public System {
   Result<std::string> UserName() override;
   int DriveType(const std::string& root) override;
   Result<std::string> WindowsDirectory() override { return windowsDirectory; }
+  Result<std::string> LocalAppDataDirectory() override;
+  LocalTime Now() override { return now; }
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override { return anotherInstance; }
   // Programs of the system a test says are running, by file name (any case).

@@ -12,7 +12,7 @@ class FakeWatch : public ProcessWatch {
   FakeWatch(const FakeProcesses& processes, ProcessId id) : processes_(processes), id_(id) {}
   Result<bool> HasEnded() override { return processes_.EndedNow(id_); }
   Result<std::uint32_t> ExitCode() override { return processes_.ExitCodeNow(id_); }
-  ProcessId id() const { return id_; }
+  ProcessId Id() const override { return id_; }
 
  private:
   const FakeProcesses& processes_;
@@ -21,12 +21,15 @@ class FakeWatch : public ProcessWatch {
 }  // namespace
 
 // As on Windows, a start fails with 53 unless the executable is a file that exists.
-Result<ProcessId> FakeProcesses::Start(const std::string& executable,
-                                       const std::string& commandLine, ShowMode show,
-                                       const std::string& workingDir) {
-  if (!files_.IsFile(executable)) return Result<ProcessId>::Fail(err::kFileNotFound);
+Result<std::unique_ptr<ProcessWatch>> FakeProcesses::Start(const std::string& executable,
+                                                           const std::string& commandLine,
+                                                           ShowMode show,
+                                                           const std::string& workingDir) {
+  using R = Result<std::unique_ptr<ProcessWatch>>;
+  if (beforeStart) beforeStart(executable);
+  if (!files_.IsFile(executable)) return R::Fail(err::kFileNotFound);
   if (!workingDir.empty() && !files_.DirectoryExists(workingDir))
-    return Result<ProcessId>::Fail(err::kPathNotFound);
+    return R::Fail(err::kPathNotFound);
   StartedProcess process;
   process.id = nextId_++;
   process.executable = executable;
@@ -38,7 +41,7 @@ Result<ProcessId> FakeProcesses::Start(const std::string& executable,
       Running{clock_.now() + next.runMilliseconds, next.exitCode, next.cannotOpen};
   started_.push_back(process);
   if (next.onStart) next.onStart(started_.back());
-  return process.id;
+  return std::unique_ptr<ProcessWatch>(std::make_unique<FakeWatch>(*this, process.id));
 }
 
 Result<std::unique_ptr<ProcessWatch>> FakeProcesses::OpenForQuery(ProcessId id) {
@@ -103,7 +106,7 @@ void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned millisecon
   StopRunaway();
   std::uint64_t step = milliseconds;
   if (const auto* fakeWatch = dynamic_cast<const FakeWatch*>(watch)) {
-    auto it = running_.find(fakeWatch->id());
+    auto it = running_.find(fakeWatch->Id());
     if (it != running_.end()) {
       const std::uint64_t endsAt = it->second.endsAt;
       step = endsAt <= clock_.now() ? 0 : std::min(step, endsAt - clock_.now());

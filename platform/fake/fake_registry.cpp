@@ -170,6 +170,7 @@ void FakeRegistry::PutString(RegRoot root, const std::string& path, const std::s
 
 // One journal line per successful call, naming the key as the caller wrote it.
 Status FakeRegistry::CreateKey(RegRoot root, const std::string& path) {
+  if (beforeChange) beforeChange(path);
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   state_->Create(root, path);
   state_->journal.push_back("create " + Journaled(root, Normalized(path)));
@@ -177,6 +178,7 @@ Status FakeRegistry::CreateKey(RegRoot root, const std::string& path) {
 }
 
 Status FakeRegistry::DeleteKey(RegRoot root, const std::string& path) {
+  if (beforeChange) beforeChange(path);
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   const auto parts = SplitKey(path);
   if (parts.empty()) return Status::Fail(err::kInvalidCall);
@@ -214,6 +216,7 @@ Result<std::vector<std::string>> FakeRegistry::SubKeys(RegRoot root, const std::
 
 Status FakeRegistry::SetString(RegRoot root, const std::string& path, const std::string& name,
                                const std::string& value) {
+  if (beforeChange) beforeChange(path);
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   Key* key = state_->Find(root, path);
   if (!key) return Status::Fail(err::kInvalidCall);
@@ -228,6 +231,7 @@ Status FakeRegistry::SetString(RegRoot root, const std::string& path, const std:
 
 Status FakeRegistry::SetDword(RegRoot root, const std::string& path, const std::string& name,
                               std::uint32_t value) {
+  if (beforeChange) beforeChange(path);
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   Key* key = state_->Find(root, path);
   if (!key) return Status::Fail(err::kInvalidCall);
@@ -260,6 +264,14 @@ Result<std::uint32_t> FakeRegistry::QueryDword(RegRoot root, const std::string& 
   if (it == key->values.end()) return Result<std::uint32_t>::Fail(err::kFileNotFound);
   if (!it->second.dword) return Result<std::uint32_t>::Fail(err::kInvalidCall);
   return it->second.number;
+}
+
+// A key that exists is flushed; the journal shows when, so that a test can see a flush
+// come before the changes it must precede.
+Status FakeRegistry::Flush(RegRoot root, const std::string& path) {
+  if (!state_->Find(root, path)) return Status::Fail(err::kFileNotFound);
+  state_->journal.push_back("flush " + Journaled(root, Normalized(path)));
+  return Status::Ok();
 }
 
 }  // namespace kalv::fake

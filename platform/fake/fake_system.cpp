@@ -7,6 +7,11 @@ Result<std::string> FakeSystem::UserName() {
   return *userName;
 }
 
+Result<std::string> FakeSystem::LocalAppDataDirectory() {
+  if (!localAppData) return Result<std::string>::Fail(err::kPathNotFound);
+  return *localAppData;
+}
+
 // "e:\", "E:" and "E:\" name the same drive.
 int FakeSystem::DriveType(const std::string& root) {
   if (root.empty()) return drive::kNoRootDir;

@@ -12,6 +12,8 @@ namespace kalv::win32 {
 
 namespace {
 
+Status FromBool(BOOL ok) { return ok ? Status::Ok() : Status(LastFailure()); }
+
 // Owns one file handle; the stream's position is the handle's own.
 class HandleStream : public FileStream {
  public:
@@ -54,6 +56,8 @@ class HandleStream : public FileStream {
     return static_cast<std::uint64_t>(size.QuadPart);
   }
 
+  Status Flush() override { return FromBool(FlushFileBuffers(handle_)); }
+
  private:
   HANDLE handle_;
 };
@@ -82,8 +86,6 @@ Result<HANDLE> OpenHandle(const std::string& path, DWORD access, DWORD share, DW
   if (h == INVALID_HANDLE_VALUE) return LastFailure();
   return h;
 }
-
-Status FromBool(BOOL ok) { return ok ? Status::Ok() : Status(LastFailure()); }
 
 std::wstring JoinPattern(const std::string& dir) {
   std::wstring d = Wide(dir);
@@ -127,6 +129,19 @@ Result<std::unique_ptr<FileStream>> Win32Files::OpenWrite(const std::string& pat
   return std::unique_ptr<FileStream>(new HandleStream(h.value()));
 }
 
+// Sharing reading lets anyone read the file while it grows.
+Result<std::unique_ptr<FileStream>> Win32Files::OpenAppend(const std::string& path) {
+  auto h = OpenHandle(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
+  if (!h) return h.failure();
+  LARGE_INTEGER zero{};
+  if (!SetFilePointerEx(h.value(), zero, nullptr, FILE_END)) {
+    const Failure failure = LastFailure();
+    CloseHandle(h.value());
+    return failure;
+  }
+  return std::unique_ptr<FileStream>(new HandleStream(h.value()));
+}
+
 Result<std::uint64_t> Win32Files::Length(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return LastFailure();
@@ -163,6 +178,15 @@ Status Win32Files::Copy(const std::string& from, const std::string& to) {
 
 Status Win32Files::Rename(const std::string& from, const std::string& to) {
   return FromBool(MoveFileW(Wide(from).c_str(), Wide(to).c_str()));
+}
+
+// Windows replaces a read-only destination as well; the rule that a read-only file is
+// never overwritten holds here as in Copy.
+Status Win32Files::Replace(const std::string& from, const std::string& to) {
+  const std::wstring target = Wide(to);
+  if (IsReadOnlyFile(target)) return Status::Fail(err::kPermissionDenied);
+  return FromBool(MoveFileExW(Wide(from).c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
 Status Win32Files::Delete(const std::string& path) {

@@ -10,11 +10,13 @@ class Win32Files : public Files {
   Status CanOpenForRead(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenRead(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) override;
+  Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) override;
   Result<std::uint64_t> Length(const std::string& path) override;
   Result<std::uint32_t> GetAttributes(const std::string& path) override;
   Status SetAttributes(const std::string& path, std::uint32_t attributes) override;
   Status Copy(const std::string& from, const std::string& to) override;
   Status Rename(const std::string& from, const std::string& to) override;
+  Status Replace(const std::string& from, const std::string& to) override;
   Status Delete(const std::string& path) override;
   Status MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;

@@ -14,7 +14,7 @@ namespace {
 
 class HandleWatch : public ProcessWatch {
  public:
-  explicit HandleWatch(HANDLE process) : process_(process) {}
+  HandleWatch(HANDLE process, ProcessId id) : process_(process), id_(id) {}
   ~HandleWatch() override { CloseHandle(process_); }
   HandleWatch(const HandleWatch&) = delete;
   HandleWatch& operator=(const HandleWatch&) = delete;
@@ -33,10 +33,12 @@ class HandleWatch : public ProcessWatch {
     return static_cast<std::uint32_t>(code);
   }
 
+  ProcessId Id() const override { return id_; }
   HANDLE handle() const { return process_; }
 
  private:
   HANDLE process_;
+  ProcessId id_;
 };
 
 // Keyboard navigation of a modeless dialog needs its messages routed through
@@ -70,9 +72,10 @@ int ShowCommand(ShowMode show) {
 
 // The executable is passed as lpApplicationName, so Windows never splits an unquoted
 // path with blanks and tries its pieces ("C:\Program.exe") as programs.
-Result<ProcessId> Win32Processes::Start(const std::string& executable,
-                                        const std::string& commandLine, ShowMode show,
-                                        const std::string& workingDir) {
+Result<std::unique_ptr<ProcessWatch>> Win32Processes::Start(const std::string& executable,
+                                                            const std::string& commandLine,
+                                                            ShowMode show,
+                                                            const std::string& workingDir) {
   const std::wstring exe = Wide(executable);
   std::wstring line = Wide(commandLine);
   std::vector<wchar_t> mutableLine(line.begin(), line.end());
@@ -88,14 +91,14 @@ Result<ProcessId> Win32Processes::Start(const std::string& executable,
                       dir.empty() ? nullptr : dir.c_str(), &si, &pi))
     return LastFailure();
   CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return static_cast<ProcessId>(pi.dwProcessId);
+  return std::unique_ptr<ProcessWatch>(
+      new HandleWatch(pi.hProcess, static_cast<ProcessId>(pi.dwProcessId)));
 }
 
 Result<std::unique_ptr<ProcessWatch>> Win32Processes::OpenForQuery(ProcessId id) {
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
   if (!process) return LastFailure();
-  return std::unique_ptr<ProcessWatch>(new HandleWatch(process));
+  return std::unique_ptr<ProcessWatch>(new HandleWatch(process, id));
 }
 
 // ShellExecute's small results 2, 3, 5 and 8 are the Windows error codes of the same

@@ -155,4 +155,10 @@ Result<std::uint32_t> Win32Registry::QueryDword(RegRoot root, const std::string&
   return static_cast<std::uint32_t>(data);
 }
 
+Status Win32Registry::Flush(RegRoot root, const std::string& path) {
+  OpenKey key(root, path, KEY_QUERY_VALUE);
+  if (!key.ok()) return key.failure();
+  return FromCode(RegFlushKey(key.get()));
+}
+
 }  // namespace kalv::win32

@@ -19,6 +19,7 @@ class Win32Registry : public Registry {
                                   std::size_t bufferChars) override;
   Result<std::uint32_t> QueryDword(RegRoot root, const std::string& path,
                                    const std::string& name) override;
+  Status Flush(RegRoot root, const std::string& path) override;
 };
 
 }  // namespace kalv::win32

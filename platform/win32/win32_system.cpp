@@ -66,6 +66,23 @@ Result<std::string> Win32System::WindowsDirectory() {
   return Utf8(buffer, n);
 }
 
+// The environment names the folder without loading the shell, which a demo run never
+// needs otherwise.
+Result<std::string> Win32System::LocalAppDataDirectory() {
+  wchar_t buffer[32768];
+  const DWORD n = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, 32768);
+  if (n == 0 || n >= 32768) return Result<std::string>::Fail(err::kPathNotFound);
+  std::string dir = Utf8(buffer, n);
+  while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+  return dir;
+}
+
+LocalTime Win32System::Now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 std::optional<FixedFileVersion> Win32System::FileVersion(const std::string& path) {
   const std::wstring wpath = Wide(path);
   DWORD handle = 0;

@@ -17,6 +17,8 @@ class Win32System : public System {
   Result<std::string> UserName() override;
   int DriveType(const std::string& root) override;
   Result<std::string> WindowsDirectory() override;
+  Result<std::string> LocalAppDataDirectory() override;
+  LocalTime Now() override;
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override;
   bool ProgramRunning(const std::string& fileName) override;

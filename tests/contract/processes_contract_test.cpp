@@ -34,9 +34,7 @@ constexpr unsigned kLongerThanTheRun = 600000;
 // A program may end with the still-active code itself; only the process can tell.
 TEST_F(ProcessesContract, AProgramEndingWith259IsSeenAsEndedAndTheWaitReturnsAtItsEnd) {
   const ChildProgram child = backend().ChildEndingWith(kStillActive);
-  auto id = platform().processes.Start(child.executable, child.commandLine, ShowMode::Hidden);
-  ASSERT_TRUE(id.ok()) << id.failure().number;
-  auto watch = platform().processes.OpenForQuery(id.value());
+  auto watch = platform().processes.Start(child.executable, child.commandLine, ShowMode::Hidden);
   ASSERT_TRUE(watch.ok()) << watch.failure().number;
 
   WaitForProcessEnd(platform().processes, watch.value().get(), kLongerThanTheRun);

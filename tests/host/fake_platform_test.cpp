@@ -344,9 +344,9 @@ TEST(FakeProcessTable, AProcessRunsForItsFakeTimeAndCanBeEndedEarly) {
   fake.processes.Sleep(100);
   fake.processes.next.runMilliseconds = 900;
   fake.processes.next.exitCode = 7;
-  auto id = fake.processes.Start("c:\\q3\\QUAKE3.EXE", "quake3.exe +demo x", ShowMode::NormalFocus,
-                                 "C:\\Q3");
-  ASSERT_TRUE(id.ok());
+  auto watch = fake.processes.Start("c:\\q3\\QUAKE3.EXE", "quake3.exe +demo x",
+                                    ShowMode::NormalFocus, "C:\\Q3");
+  ASSERT_TRUE(watch.ok());
   ASSERT_EQ(fake.processes.started().size(), 1u);
   const StartedProcess& started = fake.processes.started()[0];
   EXPECT_EQ(started.commandLine, "quake3.exe +demo x");
@@ -354,8 +354,6 @@ TEST(FakeProcessTable, AProcessRunsForItsFakeTimeAndCanBeEndedEarly) {
   EXPECT_EQ(started.workingDir, "C:\\Q3");
   EXPECT_EQ(started.startedAt, 100u);
 
-  auto watch = fake.processes.OpenForQuery(id.value());
-  ASSERT_TRUE(watch.ok());
   fake.processes.Sleep(899);
   EXPECT_EQ(watch.value()->ExitCode().value_or(0), kStillActive);
   fake.processes.Sleep(1);
@@ -366,10 +364,11 @@ TEST(FakeProcessTable, AProcessRunsForItsFakeTimeAndCanBeEndedEarly) {
 
   auto second = fake.processes.Start("C:\\Q3\\quake3.exe", "again", ShowMode::Normal);
   ASSERT_TRUE(second.ok());
-  EXPECT_NE(second.value(), id.value());
-  EXPECT_EQ(fake.processes.ExitCodeNow(second.value()).value_or(0), kStillActive);
-  fake.processes.Exit(second.value(), 3);
-  EXPECT_EQ(fake.processes.ExitCodeNow(second.value()).value_or(0), 3u);
+  const ProcessId secondId = second.value()->Id();
+  EXPECT_NE(secondId, watch.value()->Id());
+  EXPECT_EQ(fake.processes.ExitCodeNow(secondId).value_or(0), kStillActive);
+  fake.processes.Exit(secondId, 3);
+  EXPECT_EQ(fake.processes.ExitCodeNow(secondId).value_or(0), 3u);
 }
 
 TEST(FakeProcessTable, AWaitLastsToTheProcesssEndOrItsBoundAndIsCounted) {
@@ -377,9 +376,7 @@ TEST(FakeProcessTable, AWaitLastsToTheProcesssEndOrItsBoundAndIsCounted) {
   fake.files.AddFile("C:\\game.exe", "");
   fake.processes.next.runMilliseconds = 700;
   fake.processes.next.exitCode = kStillActive;
-  auto id = fake.processes.Start("C:\\game.exe", "game", ShowMode::Normal);
-  ASSERT_TRUE(id.ok());
-  auto watch = fake.processes.OpenForQuery(id.value());
+  auto watch = fake.processes.Start("C:\\game.exe", "game", ShowMode::Normal);
   ASSERT_TRUE(watch.ok());
   int hooks = 0;
   fake.processes.whileWaiting = [&] { ++hooks; };
@@ -432,10 +429,11 @@ TEST(FakeProcessTable, HooksRunAtStartAndWhileWaiting) {
   fake.processes.next.onStart = [&](const StartedProcess& p) { seen = p.commandLine; };
   int waits = 0;
   fake.processes.whileWaiting = [&] { ++waits; };
-  auto id = fake.processes.Start("C:\\game.exe", "game +x", ShowMode::Normal);
-  ASSERT_TRUE(id.ok());
+  auto watch = fake.processes.Start("C:\\game.exe", "game +x", ShowMode::Normal);
+  ASSERT_TRUE(watch.ok());
   EXPECT_EQ(seen, "game +x");
-  EXPECT_EQ(fake.processes.OpenForQuery(id.value()).failure().number, err::kPermissionDenied);
+  EXPECT_EQ(fake.processes.OpenForQuery(watch.value()->Id()).failure().number,
+            err::kPermissionDenied);
   fake.processes.PumpMessages();
   fake.processes.Sleep(450);
   EXPECT_EQ(waits, 2);

@@ -15,12 +15,9 @@ class Win32ProcessesTest : public ScratchTest {
   Processes& processes() { return backend.processes; }
 
   // Waits (pumping, as the programs do) until the process has ended; its exit code.
-  std::uint32_t WaitForExit(ProcessId id) {
-    auto watch = processes().OpenForQuery(id);
-    EXPECT_TRUE(watch.ok());
-    if (!watch.ok()) return 0xFFFFFFFFu;
+  std::uint32_t WaitForExit(ProcessWatch& watch) {
     for (int i = 0; i < 400; ++i) {
-      auto code = watch.value()->ExitCode();
+      auto code = watch.ExitCode();
       if (!code.ok()) return 0xFFFFFFFEu;
       if (code.value() != kStillActive) return code.value();
       processes().PumpMessages();
@@ -38,9 +35,7 @@ class Win32ProcessesTest : public ScratchTest {
   std::unique_ptr<ProcessWatch> StartWatchedChild(const std::string& mode) {
     const std::string exe = At("child.exe");
     CopySelf(exe);
-    auto id = processes().Start(exe, "child.exe " + mode, ShowMode::Hidden, "");
-    if (!id.ok()) return nullptr;
-    auto watch = processes().OpenForQuery(id.value());
+    auto watch = processes().Start(exe, "child.exe " + mode, ShowMode::Hidden, "");
     return watch.ok() ? std::move(watch).value() : nullptr;
   }
 };
@@ -56,7 +51,7 @@ TEST_F(Win32ProcessesTest, TheNamedExecutableRunsNotAPieceOfAnUnquotedPath) {
   const std::string line = real + " --child-log " + log;
   auto id = processes().Start(real, line, ShowMode::NormalFocus, "");
   ASSERT_TRUE(id.ok()) << id.failure().number;
-  EXPECT_EQ(WaitForExit(id.value()), 0u);
+  EXPECT_EQ(WaitForExit(*id.value()), 0u);
   const std::string text = ReadText(log);
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(text.substr(0, text.find('\n')), real);
@@ -70,7 +65,7 @@ TEST_F(Win32ProcessesTest, TheChildSeesItsCommandLineUnchangedAndRunsInTheGivenD
   const std::string line = "\"" + exe + "\"   --child-log " + log + " +exec \"kalv.cfg\"  ";
   auto id = processes().Start(exe, line, ShowMode::Hidden, At("Game Dir"));
   ASSERT_TRUE(id.ok());
-  EXPECT_EQ(WaitForExit(id.value()), 0u);
+  EXPECT_EQ(WaitForExit(*id.value()), 0u);
   const std::string text = ReadText(log);
   const std::size_t first = text.find('\n');
   const std::size_t second = text.find('\n', first + 1);
@@ -92,7 +87,7 @@ TEST_F(Win32ProcessesTest, ExitCodeIsStillActiveWhileRunningThenTheProgramsOwn) 
 
   auto quick = processes().Start(exe, "child.exe --child-exit 7", ShowMode::Hidden, "");
   ASSERT_TRUE(quick.ok());
-  EXPECT_EQ(WaitForExit(quick.value()), 7u);
+  EXPECT_EQ(WaitForExit(*quick.value()), 7u);
 }
 
 TEST_F(Win32ProcessesTest, StartFailuresAndUnknownProcesses) {

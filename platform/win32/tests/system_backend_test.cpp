@@ -66,9 +66,7 @@ TEST_F(Win32SystemTest, ASecondCopyOfTheSameProgramSeesTheFirst) {
   EXPECT_FALSE(system().AnotherInstanceRunning());  // asking again does not count itself
   const std::string log = At("instance.txt");
   const std::string exe = RunningProgramPath();
-  auto id = backend.processes.Start(exe, "self --child-instance " + log, ShowMode::Hidden, "");
-  ASSERT_TRUE(id.ok());
-  auto watch = backend.processes.OpenForQuery(id.value());
+  auto watch = backend.processes.Start(exe, "self --child-instance " + log, ShowMode::Hidden, "");
   ASSERT_TRUE(watch.ok());
   for (int i = 0; i < 200 && watch.value()->ExitCode().value_or(0) == kStillActive; ++i)
     backend.processes.Sleep(50);
