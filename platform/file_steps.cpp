@@ -18,6 +18,9 @@ FileStep MakeDirectory(std::string path) {
   return {FileStep::Kind::MakeDirectory, std::move(path), ""};
 }
 FileStep DeleteFile(std::string path) { return {FileStep::Kind::Delete, std::move(path), ""}; }
+FileStep SetAttributes(std::string path, std::uint32_t attributes) {
+  return {FileStep::Kind::SetAttributes, std::move(path), "", attributes};
+}
 
 Status Apply(Files& files, const FileStep& step) {
   switch (step.kind) {
@@ -27,6 +30,7 @@ Status Apply(Files& files, const FileStep& step) {
     case FileStep::Kind::Rename: return files.Rename(step.source, step.path);
     case FileStep::Kind::MakeDirectory: return files.MakeDirectory(step.path);
     case FileStep::Kind::Delete: return files.Delete(step.path);
+    case FileStep::Kind::SetAttributes: return files.SetAttributes(step.path, step.attributes);
   }
   return Status::Fail(err::kInvalidCall);
 }
@@ -34,11 +38,13 @@ Status Apply(Files& files, const FileStep& step) {
 bool UndoEach(Files& files, const Steps& steps) {
   bool done = true;
   for (const FileStep& step : steps) {
+    if (step.kind == FileStep::Kind::Delete) Skip(files.SetAttributes(step.path, attr::kNormal));
     const Status status = Apply(files, step);
     const int n = status.number();
-    const bool gone =
-        (step.kind == FileStep::Kind::Delete || step.kind == FileStep::Kind::MakeNormal) &&
-        (n == err::kFileNotFound || n == err::kPathNotFound);
+    const bool onAFile = step.kind == FileStep::Kind::Delete ||
+                         step.kind == FileStep::Kind::MakeNormal ||
+                         step.kind == FileStep::Kind::SetAttributes;
+    const bool gone = onAFile && (n == err::kFileNotFound || n == err::kPathNotFound);
     if (!status && !gone) done = false;
   }
   return done;

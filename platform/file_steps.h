@@ -3,6 +3,7 @@
 // ignored and the next one runs), so every undo step is harmless to repeat.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,17 @@
 namespace kalv {
 
 struct FileStep {
-  enum class Kind { MakeNormal, MakeReadOnly, Copy, Rename, MakeDirectory, Delete };
+  enum class Kind { MakeNormal, MakeReadOnly, Copy, Rename, MakeDirectory, Delete, SetAttributes };
   Kind kind;
-  std::string path;    // the file acted on; for Copy and Rename the destination
-  std::string source;  // Copy and Rename only
+  std::string path;              // the file acted on; for Copy and Rename the destination
+  std::string source;            // Copy and Rename only
+  std::uint32_t attributes = 0;  // SetAttributes only: what the file had before a run
 };
 using Steps = std::vector<FileStep>;
 
 inline bool operator==(const FileStep& a, const FileStep& b) {
-  return a.kind == b.kind && a.path == b.path && a.source == b.source;
+  return a.kind == b.kind && a.path == b.path && a.source == b.source &&
+         a.attributes == b.attributes;
 }
 
 FileStep MakeNormal(std::string path);
@@ -28,13 +31,16 @@ FileStep CopyFile(std::string source, std::string destination);
 FileStep RenameFile(std::string source, std::string destination);
 FileStep MakeDirectory(std::string path);
 FileStep DeleteFile(std::string path);
+FileStep SetAttributes(std::string path, std::uint32_t attributes);
 
 // One step; its failure as the platform reports it.
 Status Apply(Files& files, const FileStep& step);
 // Every step in order, failures ignored. Returns how many failed.
 int ApplyEach(Files& files, const Steps& steps);
 // Every undo step in order, failures ignored; true when each is done, a file to delete or
-// make writable that is gone already counting as done (an undo is harmless to repeat).
+// whose attributes to put back that is gone already counting as done (an undo is harmless
+// to repeat). A file to delete is made writable first: what a run copied in is the run's
+// own, whatever attributes its source had.
 bool UndoEach(Files& files, const Steps& steps);
 
 }  // namespace kalv

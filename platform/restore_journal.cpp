@@ -14,6 +14,7 @@ constexpr const char* kStepCount = "Steps";
 constexpr const char* kProcess = "Process";
 constexpr const char* kExecutable = "Executable";
 constexpr const char* kComplete = "Complete";
+constexpr const char* kHandedOver = "Handed over";
 
 // A step as one text: its kind, a "|" and its path, and for copies and renames a "|" and
 // the source ("|" cannot occur in a Windows path).
@@ -25,14 +26,26 @@ const char* KindName(FileStep::Kind kind) {
     case FileStep::Kind::Rename: return "rename";
     case FileStep::Kind::MakeDirectory: return "directory";
     case FileStep::Kind::Delete: return "delete";
+    case FileStep::Kind::SetAttributes: return "attributes";
   }
   return "";
 }
 
 std::string Encode(const FileStep& step) {
   std::string text = std::string(KindName(step.kind)) + "|" + step.path;
+  if (step.kind == FileStep::Kind::SetAttributes)
+    return text + "|" + std::to_string(step.attributes);
   if (!step.source.empty()) text += "|" + step.source;
   return text;
+}
+
+// The attributes of a step, as decimal digits that fit 32 bits.
+std::optional<std::uint32_t> AttributesOf(const std::string& text) {
+  if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const unsigned long long value = std::stoull(text);
+  if (value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
 }
 
 std::optional<FileStep> Decode(const std::string& text) {
@@ -46,6 +59,11 @@ std::optional<FileStep> Decode(const std::string& text) {
     path.resize(second);
   }
   if (path.empty()) return std::nullopt;
+  if (kind == KindName(FileStep::Kind::SetAttributes)) {
+    const auto attributes = AttributesOf(source);
+    if (!attributes) return std::nullopt;
+    return SetAttributes(path, *attributes);
+  }
   for (FileStep::Kind k :
        {FileStep::Kind::MakeNormal, FileStep::Kind::MakeReadOnly, FileStep::Kind::Copy,
         FileStep::Kind::Rename, FileStep::Kind::MakeDirectory, FileStep::Kind::Delete})
@@ -65,9 +83,22 @@ bool RestoreJournal::Named() const {
   return !game_.empty() && game_.find('\\') == std::string::npos;
 }
 
+// A complete entry is never replaced: it stands for changes not yet undone. An entry cut
+// off while being written stands for none (nothing changes before it is complete), so it
+// goes, and so does this write's own part when a later part fails.
 Status RestoreJournal::Write(const RestoreRecord& record) {
   if (!Named()) return Status::Fail(err::kBadFileName);
+  if (Read()) return Status::Fail(err::kFileExists);
   Skip(Clear());
+  const Status written = WriteParts(record);
+  if (!written) {
+    Skip(Clear());
+    return written;
+  }
+  return registry_.Flush(kRoot, key_);
+}
+
+Status RestoreJournal::WriteParts(const RestoreRecord& record) {
   if (Status created = registry_.CreateKey(kRoot, key_); !created) return created;
   auto set = [&](const std::string& name, const std::string& value) {
     return registry_.SetString(kRoot, key_, name, value);
@@ -77,13 +108,20 @@ Status RestoreJournal::Write(const RestoreRecord& record) {
   if (Status s = set(kStepCount, std::to_string(record.undo.size())); !s) return s;
   if (Status s = set(kGame, game_); !s) return s;
   if (Status s = set(kSwitchBack, record.switchBackDir); !s) return s;
+  if (record.handedOver)
+    if (Status s = set(kHandedOver, "1"); !s) return s;
   if (record.process)
-    if (Status s = RecordProcess(record.process, record.executable); !s) return s;
+    if (Status s = SetProcess(record.process, record.executable); !s) return s;
   return set(kComplete, "1");
 }
 
 Status RestoreJournal::RecordProcess(ProcessId process, const std::string& executable) {
   if (!Named() || !registry_.KeyExists(kRoot, key_)) return Status::Fail(err::kPathNotFound);
+  if (Status s = SetProcess(process, executable); !s) return s;
+  return registry_.Flush(kRoot, key_);
+}
+
+Status RestoreJournal::SetProcess(ProcessId process, const std::string& executable) {
   if (Status s = registry_.SetString(kRoot, key_, kExecutable, executable); !s) return s;
   return registry_.SetString(kRoot, key_, kProcess, std::to_string(process));
 }
@@ -117,6 +155,7 @@ std::optional<RestoreRecord> RestoreJournal::Read() {
       process.find_first_not_of("0123456789") == std::string::npos)
     record.process = static_cast<ProcessId>(std::stoull(process));
   record.executable = get(kExecutable).value_or("");
+  record.handedOver = get(kHandedOver).value_or("") == "1";
   return record;
 }
 
@@ -131,10 +170,17 @@ Status RestoreJournal::Clear() {
 namespace {
 
 Replay ReplayOne(RestoreJournal& journal, const RestoreRecord& record, Files& files,
-                 Processes& processes,
-                 const std::function<bool(const std::string& dir)>& switchBack) {
+                 Processes& processes, const SwitchBack& switchBack) {
   if (record.process && processes.IsRunning(record.process, record.executable))
     return Replay::GameRunning;
+  return UndoEntry(journal, record, files, switchBack);
+}
+
+}  // namespace
+
+// The undo of a normal end, of a failure and of a replay alike.
+Replay UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& files,
+                 const SwitchBack& switchBack) {
   const bool switched =
       record.switchBackDir.empty() || !switchBack || switchBack(record.switchBackDir);
   if (!UndoEach(files, record.undo) || !switched) return Replay::Unfinished;
@@ -142,11 +188,9 @@ Replay ReplayOne(RestoreJournal& journal, const RestoreRecord& record, Files& fi
   return Replay::Done;
 }
 
-}  // namespace
-
 Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
                      const std::function<bool(const RestoreRecord&)>& accept,
-                     const std::function<bool(const std::string& dir)>& switchBack) {
+                     const SwitchBack& switchBack) {
   auto games = registry.SubKeys(kRoot, kJournalKey);
   if (!games) return Replay::None;
   Replay worst = Replay::None;

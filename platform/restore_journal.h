@@ -24,8 +24,9 @@ struct RestoreRecord {
   std::string game;           // the game code ("Q3A", "Q2", ...)
   Steps undo;                 // the restore's file steps, paths resolved
   std::string switchBackDir;  // Quake 3: the folder to switch back to the newest release
-  ProcessId process = 0;      // the game once it runs; 0 before
+  ProcessId process = 0;      // the game once it runs (or the Quake 2 companion); 0 before
   std::string executable;     // its path, so that another process with that id is not it
+  bool handedOver = false;    // Quake 2: the companion undoes it, not the player
 };
 
 // The entry of one game.
@@ -33,11 +34,12 @@ class RestoreJournal {
  public:
   RestoreJournal(Registry& registry, std::string game);
 
-  // Replaces the game's entry by record. The parts are written first and the mark that
-  // makes the entry valid last, so an entry cut off while being written is never taken
-  // for one.
+  // Writes the game's entry and returns once it is on the disk. The parts are written
+  // first and the mark that makes the entry valid last, so an entry cut off while being
+  // written is never taken for one. A complete entry already there is never replaced
+  // (58); a write that fails leaves no entry of its own.
   Status Write(const RestoreRecord& record);
-  // Adds the running game to the entry (fails when there is no entry).
+  // Adds the running game to the entry and flushes it (fails when there is no entry).
   Status RecordProcess(ProcessId process, const std::string& executable);
   // The entry; nothing when there is none or it was never completed.
   std::optional<RestoreRecord> Read();
@@ -45,6 +47,8 @@ class RestoreJournal {
 
  private:
   bool Named() const;
+  Status WriteParts(const RestoreRecord& record);
+  Status SetProcess(ProcessId process, const std::string& executable);
 
   Registry& registry_;
   std::string game_;
@@ -59,12 +63,20 @@ enum class Replay {
   Unfinished,   // a step could not be undone (a file still held): the entry kept
 };
 
-// Replays the entries accept takes: unless the recorded game process still runs, runs
-// the undo steps after switchBack of a recorded Quake 3 folder (false when it could not
-// switch), then clears the entry. A step that fails because its file is gone already
-// counts as done: every step is harmless to repeat. The answer is the worst outcome.
+// Switches a recorded Quake 3 folder back to the newest release; false when it could not.
+using SwitchBack = std::function<bool(const std::string& dir)>;
+
+// The one undo of an entry, whether its run ended normally, failed or was cut off: the
+// switch back of a recorded Quake 3 folder, then the undo steps; the entry is cleared
+// when both are done and kept otherwise. A step that fails because its file is gone
+// already counts as done: every step is harmless to repeat.
+Replay UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& files,
+                 const SwitchBack& switchBack);
+
+// Replays the entries accept takes: UndoEntry of each whose recorded process (the game,
+// or the Quake 2 companion) no longer runs. The answer is the worst outcome.
 Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
                      const std::function<bool(const RestoreRecord&)>& accept,
-                     const std::function<bool(const std::string& dir)>& switchBack);
+                     const SwitchBack& switchBack);
 
 }  // namespace kalv

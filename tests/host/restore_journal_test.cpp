@@ -130,6 +130,9 @@ TEST_F(JournalTest, EntryWithoutItsMarkOrWithGarbageIsIgnored) {
   RestoreRecord record{"HL", {DeleteFile("C:\\x\\valve\\Kalvenmarque.dem")}, "", 0, ""};
   fake.files.AddFile("C:\\x\\valve\\Kalvenmarque.dem", "kept");
   ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Write(record).ok());
+  // A complete entry stands for changes not yet undone: no write replaces it.
+  EXPECT_EQ(RestoreJournal(fake.registry, "HL").Write(record).number(), err::kFileExists);
+  ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Clear().ok());
   const std::string key = std::string(kJournalKey) + "\\HL";
   for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
            {"Complete", "0"}, {"Steps", "x"}, {"Step 1", "explode|C:\\x"}, {"Game", "UT"}}) {
