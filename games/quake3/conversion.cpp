@@ -85,8 +85,8 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 // Everything that could make the switch fail is looked at before anything changes, so
 // an installation is never left with an executable it cannot get back. An unusable
 // release file stops the switch before it touches a file: the pak counts are unknown.
-SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
-                           bool needNewest) {
+SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::string& version,
+                         bool needNewest) {
   SwitchResult result;
   const auto target = FilesOfVersion(program, version);
   const Release targetRelease = target ? ReadRelease(program, target->releaseFile) : Release{};
@@ -103,16 +103,49 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
     result.refusal = std::move(*refusal);
     return result;
   }
+  result.outcome = SwitchResult::Switched;
+  result.storedExecutable = target->storedExecutable;
+  result.pakSteps = PlanPakSwitch(dir, *newpak, *newestpak, result.newest);
+  return result;
+}
+
+// The executable is copied beside the installed one, flushed and moved over it in one
+// step: a cut anywhere leaves a whole executable, the old one or the new one. Nothing is
+// copied when the installed one is the stored one already.
+Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed) {
+  if (SameContents(files, stored, installed).value_or(false)) return Status::Ok();
+  const std::string beside = installed + q3a::kSwitchingSuffix;
+  Skip(files.SetAttributes(beside, attr::kNormal));
+  Skip(files.Delete(beside));
+  Status done = files.Copy(stored, beside);
+  if (done) {
+    auto written = files.OpenWrite(beside);
+    done = written ? written.value()->Flush() : written.status();
+  }
+  if (done) {
+    Skip(files.SetAttributes(installed, attr::kNormal));
+    done = files.Replace(beside, installed);
+  }
+  if (!done) {
+    Skip(files.SetAttributes(beside, attr::kNormal));
+    Skip(files.Delete(beside));
+  }
+  return done;
+}
+
+SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
+                           bool needNewest) {
+  SwitchResult result = CheckSwitch(program, dir, version, needNewest);
+  if (result.outcome != SwitchResult::Switched) return result;
   Files& files = program.platform.files;
   const std::string installed = dir + q3a::kInstalledExecutable;
-  Skip(files.SetAttributes(installed, attr::kNormal));
-  if (const Status copied = files.Copy(target->storedExecutable, installed); !copied) {
+  if (const Status replaced = ReplaceExecutable(files, result.storedExecutable, installed);
+      !replaced) {
     result.outcome = SwitchResult::Refused;
-    result.refusal = NotReplaced(installed, copied.failure());
+    result.refusal = NotReplaced(installed, replaced.failure());
     return result;
   }
-  ApplyEach(files, PlanPakSwitch(dir, *newpak, *newestpak, result.newest));
-  result.outcome = SwitchResult::Switched;
+  ApplyEach(files, result.pakSteps);
   return result;
 }
 

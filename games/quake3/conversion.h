@@ -28,11 +28,20 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 struct SwitchResult {
   enum Outcome { Switched, Unusable, Refused } outcome = Unusable;
   std::string refusal;
-  std::string shown;    // the release as the messages name it ("1.27h")
-  bool newest = false;  // the target is the newest release ("newpak" equals "newestpak")
+  std::string shown;             // the release as the messages name it ("1.27h")
+  bool newest = false;           // the target is the newest release ("newpak" equals "newestpak")
+  std::string storedExecutable;  // what Quake3.exe becomes
+  Steps pakSteps;                // and what is done to the paks
 };
+// What a switch would do, or why it would not, with nothing changed (Switched: it can).
+SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::string& version,
+                         bool needNewest);
 SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
                            bool needNewest);
+
+// Replaces installed by a copy of stored that is whole at every moment (copied beside it,
+// flushed, moved over it); nothing is copied when the two are the same already.
+Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed);
 
 // Back to the newest stored release, silently (a run cut off is undone with it); false
 // when the installation could not be switched.

@@ -13,7 +13,9 @@ namespace kalv {
 namespace q3a {
 constexpr const char* kExecutable = "\\quake3.exe";
 constexpr const char* kInstalledExecutable = "\\Quake3.exe";  // what a conversion replaces
-constexpr const char* kPak0 = "\\baseq3\\pak0.pk3";           // absent: a minimum installation
+// After the installed executable's name: the copy a switch makes before it moves it over.
+constexpr const char* kSwitchingSuffix = ".switching";
+constexpr const char* kPak0 = "\\baseq3\\pak0.pk3";  // absent: a minimum installation
 constexpr const char* kOneOffConfig = "\\baseq3\\Kalvenmarque.cfg";
 constexpr const char* kOwnConfig = "\\baseq3\\q3config.cfg";
 constexpr const char* kModConfig = "\\q3config.cfg";  // below the mod's directory
