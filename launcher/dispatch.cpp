@@ -3,8 +3,10 @@
 #include <cctype>
 
 #include "games/quake3/release_store.h"
+#include "launcher/base/choices.h"
 #include "launcher/base/messages.h"
 #include "launcher/base/texts.h"
+#include "launcher/play_demo.h"
 #include "launcher/resume_load.h"
 
 namespace kalv {
@@ -21,8 +23,12 @@ std::string Upper(std::string text) {
   return text;
 }
 
-void Play(Program& program, GameCode code) {
-  if (const Game::Operation& play = program.game(code).play) play(program);
+int Play(Program& program, GameCode code) {
+  const Game& game = program.game(code);
+  if (!game.plan) return program.exitCode;
+  const Choices choices = LoadChoices(program);
+  return PlayDemo(program,
+                  game.plan(program, choices, Demo{program.demoPath, program.demoRelease}));
 }
 
 std::string ReadDemHeader(Program& program) {
@@ -43,20 +49,19 @@ GameCode ClassifyDemHeader(const std::string& header) {
   return map == "bsp" ? GameCode::Q1 : GameCode::UT;
 }
 
-// Only the end of the program leaves this function: a failure of the play operation is
-// reported here as well.
-void DispatchDemFile(Program& program) {
+// A header that cannot be read is reported here.
+int DispatchDemFile(Program& program) {
   try {
-    Play(program, ClassifyDemHeader(ReadDemHeader(program)));
+    return Play(program, ClassifyDemHeader(ReadDemHeader(program)));
   } catch (const RaisedFailure& raised) {
     ReportError(program, raised.failure());
   }
-  program.End();
+  return program.exitCode;
 }
 
 // The release files are tried in name order; the first whose demo ending ends the demo
 // path is handed to the Quake 3 playback, and stays selected in the splash window's list.
-void DispatchDemo(Program& program) {
+std::optional<int> DispatchDemo(Program& program) {
   const std::string& demo = program.demoPath;
   if (EndsWith(demo, ".dem")) return DispatchDemFile(program);
   if (EndsWith(demo, ".efdemo")) return Play(program, GameCode::STVEF);
@@ -73,6 +78,7 @@ void DispatchDemo(Program& program) {
     }
   }
   ResumeLoad(program);
+  return std::nullopt;
 }
 
 }  // namespace kalv

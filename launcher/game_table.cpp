@@ -1,14 +1,14 @@
 #include "launcher/game_table.h"
 
 #include "games/other/half_life.h"
-#include "games/other/other_play.h"
+#include "games/other/other_plans.h"
 #include "games/other/quake1.h"
 #include "games/other/quake2.h"
 #include "games/other/unreal_tournament.h"
 #include "games/quake3/elite_force.h"
-#include "games/quake3/elite_force_play.h"
+#include "games/quake3/elite_force_plan.h"
 #include "games/quake3/quake3_arena.h"
-#include "games/quake3/quake3_play.h"
+#include "games/quake3/quake3_plan.h"
 #include "launcher/base/program.h"
 #include "launcher/base/setting_names.h"
 #include "launcher/base/texts.h"
@@ -19,24 +19,35 @@ namespace {
 
 using O = ui::frmOptions;
 
+// A game's run: its installation read, then planned.
+template <typename Facts, Facts (*Read)(Program&, const Choices&, const Demo&),
+          RunPlan (*Plan)(const Choices&, const Demo&, const Facts&)>
+RunPlan ReadAndPlan(Program& program, const Choices& choices, const Demo& demo) {
+  return Plan(choices, demo, Read(program, choices, demo));
+}
+
 GameTable MakeGames() {
   return GameTable{{
       {GameCode::Q3A, game::kQ3A, name::kQ3A, setting::kQ3APath, &Program::q3aDir, &O::txtQ3APath,
        &O::cmdBrowseQ3A, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Id\\Quake III Arena", "Installpath",
-       &DetectQ3A, &BrowseQ3AFolder, &PlayQ3ADemo, &RestoreQ3A},
+       &DetectQ3A, &BrowseQ3AFolder, &ReadAndPlan<Q3AFacts, ReadQ3AFacts, PlanQ3A>},
       {GameCode::HL, game::kHL, name::kHL, setting::kHLPath, &Program::hlDir, &O::txtHLPath,
        &O::cmdBrowseHL, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE", "Directory",
-       &DetectHL, &BrowseHLFolder, &PlayHLDemo, &RestoreHL},
+       &DetectHL, &BrowseHLFolder, &ReadAndPlan<HLFacts, ReadHLFacts, PlanHL>},
       {GameCode::STVEF, game::kSTVEF, name::kSTVEF, setting::kSTVEFPath, &Program::stvefDir,
        &O::txtSTVEFPath, &O::cmdBrowseSTVEF,
        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",
-       "INSTALLPATH", &DetectSTVEF, &BrowseSTVEFFolder, &PlaySTVEFDemo, &RestoreSTVEF},
+       "INSTALLPATH", &DetectSTVEF, &BrowseSTVEFFolder,
+       &ReadAndPlan<STVEFFacts, ReadSTVEFFacts, PlanSTVEF>},
       {GameCode::Q1, game::kQ1, name::kQ1, setting::kQ1Path, &Program::q1Dir, &O::txtQ1Path,
-       &O::cmdBrowseQ1, "", "", &DetectQ1, &BrowseQ1Folder, &PlayQ1Demo, &RestoreQ1},
+       &O::cmdBrowseQ1, "", "", &DetectQ1, &BrowseQ1Folder,
+       &ReadAndPlan<Q1Facts, ReadQ1Facts, PlanQ1>},
       {GameCode::Q2, game::kQ2, name::kQ2, setting::kQ2Path, &Program::q2Dir, &O::txtQ2Path,
-       &O::cmdBrowseQ2, "", "", &DetectQ2, &BrowseQ2Folder, &PlayQ2Demo, nullptr},
+       &O::cmdBrowseQ2, "", "", &DetectQ2, &BrowseQ2Folder,
+       &ReadAndPlan<Q2Facts, ReadQ2Facts, PlanQ2>},
       {GameCode::UT, game::kUT, name::kUT, setting::kUTPath, &Program::utDir, &O::txtUTPath,
-       &O::cmdBrowseUT, "", "", &DetectUT, &BrowseUTFolder, &PlayUTDemo, &RestoreUT},
+       &O::cmdBrowseUT, "", "", &DetectUT, &BrowseUTFolder,
+       &ReadAndPlan<UTFacts, ReadUTFacts, PlanUT>},
   }};
 }
 

@@ -100,22 +100,26 @@ std::string NormalisedDemoPath(Program& program, const std::string& commandLine)
   return Lower(dir + "\\" + commandLine.substr(slash + 1));
 }
 
-void ReadCommandLineAndDispatch(Program& program) {
+std::optional<int> ReadCommandLineAndDispatch(Program& program) {
   program.demoPath = DemoPathOf(program, program.commandLine);
-  if (program.demoPath.empty()) return ResumeLoad(program);
-  DispatchDemo(program);
+  if (program.demoPath.empty()) {
+    ResumeLoad(program);
+    return std::nullopt;
+  }
+  return DispatchDemo(program);
 }
 
-// Permission denied still opens the main window; any other failure ends the program.
-void HandleStartupFailure(Program& program, const Failure& failure) {
+// Permission denied still opens the main window; any other failure ends the run.
+std::optional<int> HandleStartupFailure(Program& program, const Failure& failure) {
   if (failure.number != err::kPermissionDenied) {
     ReportError(program, failure);
-    program.End();
+    return program.exitCode;
   }
   if (const auto text = Localized(program, ids::kDeniedText, 2))
     program.platform.dialogs.MessageBox(*text, *Localized(program, ids::kDeniedTitle, 2),
                                         Icon::Critical, Buttons::Ok);
   ResumeLoad(program);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -186,8 +190,8 @@ void ReplayInterruptedRuns(Program& program) {
 
 // Up to the command line every step stands on its own: the detections and settings
 // report nothing. From the command line on, a failure goes to the start-up handling.
-void LoadKalvenmarque(Program& program) {
-  if (program.platform.system.AnotherInstanceRunning()) program.End();
+std::optional<int> LoadKalvenmarque(Program& program) {
+  if (program.platform.system.AnotherInstanceRunning()) return 0;
   ReplayInterruptedRuns(program);
   CreateWindows(program);
   SelectStoredLanguage(program);
@@ -203,9 +207,9 @@ void LoadKalvenmarque(Program& program) {
   DiscoverOnFirstRun(program);
   OptionsLoad(program);
   try {
-    ReadCommandLineAndDispatch(program);
+    return ReadCommandLineAndDispatch(program);
   } catch (const RaisedFailure& raised) {
-    HandleStartupFailure(program, raised.failure());
+    return HandleStartupFailure(program, raised.failure());
   }
 }
 
@@ -213,8 +217,8 @@ void LoadKalvenmarque(Program& program) {
 int RunKalvenmarque(Platform& platform) {
   if (platform.system.AnotherInstanceRunning()) return 0;
   Program program(platform);
-  LoadKalvenmarque(program);
-  if (!program.frmDemPla.Visible()) program.End();
+  if (const auto ended = LoadKalvenmarque(program)) return *ended;
+  if (!program.frmDemPla.Visible()) return program.exitCode;
   platform.processes.RunMessageLoop();
   return program.exitCode;
 }

@@ -3,6 +3,8 @@
 // hand-over to the dispatcher or the main window.
 #pragma once
 
+#include <optional>
+
 #include "launcher/base/program.h"
 #include "platform/platform.h"
 
@@ -27,9 +29,10 @@ void CreateWindows(Program& program);
 // Undoes the runs the restore journal holds whose games have ended.
 void ReplayInterruptedRuns(Program& program);
 
-// The start-up sequence up to the dispatch of the demo or the main window. Ends the program
-// at once when another instance is running; first undoes runs that were cut off.
-void LoadKalvenmarque(Program& program);
+// The start-up sequence up to the dispatch of the demo or the main window; first undoes
+// runs that were cut off. Returns the exit code when the run is over (a demo played,
+// another instance running, a failure reported); nothing while the main window is open.
+std::optional<int> LoadKalvenmarque(Program& program);
 
 // The whole run: ends at once when another instance is running, otherwise starts up and
 // handles messages while the main window is open. Returns the exit code.

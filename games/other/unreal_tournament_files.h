@@ -5,6 +5,7 @@
 #include <string>
 
 #include "games/demo_run.h"
+#include "launcher/base/choices.h"
 #include "platform/file_steps.h"
 
 namespace kalv {
@@ -18,12 +19,6 @@ constexpr const char* kFixedDemo = "\\system\\Kalvenmarque.dem";
 constexpr const char* kStoredPackage = "\\Versions\\KalvUT_script.bin";  // below the install dir
 }  // namespace ut
 
-// The playback options the options window stores, each on only when stored as exactly "1".
-struct UTPlayback {
-  bool noFrameCap = false;
-  bool timeBased = true;
-  bool thirdPerson = false;
-};
 
 // The script package in place.
 Steps PrepareUT(const DemoRun& run);

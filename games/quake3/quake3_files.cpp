@@ -24,12 +24,18 @@ Steps UndoQ3A(const DemoRun& run) {
 
 std::string Q3ADemoCommandLine(const DemoRun& run, const std::string& cdDrive) {
   const std::string& d = run.dir;
-  const std::string exe = d + q3a::kExecutable;
   if (cdDrive.empty())
-    return exe + " +set fs_basepath \"" + d + "\" +exec Kalvenmarque" +
+    return d + q3a::kExecutable + " +set fs_basepath \"" + d + "\" +exec Kalvenmarque" +
            (run.useMod ? "+set fs_Game " + run.mod : "");
-  return exe + " +set fs_cdpath \"" + cdDrive + ":\" +exec Kalvenmarque +set fs_basepath \"" + d +
-         "\"" + (run.useMod ? " +set fs_Game " + run.mod : "");
+  const auto [before, after] = Q3ACdCommandLine(run);
+  return before + cdDrive + after;
+}
+
+std::pair<std::string, std::string> Q3ACdCommandLine(const DemoRun& run) {
+  const std::string& d = run.dir;
+  return {d + q3a::kExecutable + " +set fs_cdpath \"",
+          ":\" +exec Kalvenmarque +set fs_basepath \"" + d + "\"" +
+              (run.useMod ? " +set fs_Game " + run.mod : "")};
 }
 
 std::string Q3ALaunchCommandLine(const std::string& dir, const std::string& cdDrive) {

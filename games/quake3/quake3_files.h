@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "games/demo_run.h"
 #include "platform/file_steps.h"
@@ -37,6 +38,8 @@ Steps UndoQ3A(const DemoRun& run);
 // The demo command lines; cdDrive is the CD's letter on a minimum installation, "" on a
 // full one. The full installation's mod line has no blank before "+set fs_Game".
 std::string Q3ADemoCommandLine(const DemoRun& run, const std::string& cdDrive);
+// A minimum installation's demo command line before and after the CD's letter.
+std::pair<std::string, std::string> Q3ACdCommandLine(const DemoRun& run);
 // The Launch button's command lines.
 std::string Q3ALaunchCommandLine(const std::string& dir, const std::string& cdDrive);
 

@@ -1,12 +1,8 @@
 #include "games/quake3/quake3_play.h"
 
-#include "games/play_support.h"
-#include "games/quake3/conversion.h"
-#include "games/quake3/release_store.h"
 #include "launcher/base/cd_search.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/messages.h"
-#include "launcher/base/setting_names.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
@@ -34,70 +30,9 @@ bool FindCd(Program& program) {
 
 }  // namespace
 
-DemoRun CurrentQ3ARun(Program& program) {
-  DemoRun run;
-  run.dir = program.q3aDir;
-  run.installDir = program.platform.system.ProgramDirectory();
-  run.demoExt = program.demoRelease.demoExt;
-  const ModChoice mod =
-      ReadModChoice(program, setting::kModification, setting::kModificationOption);
-  run.mod = mod.dir;
-  run.useMod = mod.use;
-  run.ownDemo = IsOwnDemo(program, Q3AFixedDemo(run));
-  return run;
-}
-
-// A minimum installation copies the demo plainly (its demos folder is not made) and asks
-// for the CD. A failure after the switch is reported and undone like the end of a game.
-void PlayQ3ADemo(Program& program) {
-  if (program.q3aDir.empty()) {
-    ReportMissingDirectory(program, name::kQ3A);
-    program.End();
-  }
-  EndUnlessDemoExists(program);
-  const DemoRun run = CurrentQ3ARun(program);
-  const bool full = FileExists(program, run.dir + q3a::kPak0);
-  BeginRun(program, game::kQ3A, UndoQ3A(run), run.dir);
-  if (!Conversion(program, true, program.demoRelease.file)) {
-    UndoRun(program, game::kQ3A, {});
-    program.exitCode = 1;
-    program.End();
-  }
-  PlayHandled(
-      program, name::kQ3A,
-      [&] {
-        std::string cdDrive;
-        if (full) {
-          PrepareWithDemo(program, PrepareQ3A(run, true), Q3AFixedDemo(run), run.ownDemo);
-        } else {
-          ApplyEach(program.platform.files, PrepareQ3A(run, false));
-          if (!run.ownDemo)
-            OrRaise(program.platform.files.Copy(program.demoPath, Q3AFixedDemo(run)));
-          if (!FindCd(program)) RestoreQ3A(program);
-          cdDrive = program.cdDrive;
-        }
-        if (run.useMod)
-          Skip(program.platform.files.SetAttributes(run.dir + "\\" + run.mod + q3a::kModConfig,
-                                                    attr::kReadOnly));
-        PauseBeforeGame(program);
-        RunGameAndWait(program, run.dir + q3a::kExecutable, Q3ADemoCommandLine(run, cdDrive),
-                       game::kQ3A);
-      },
-      [&] { UndoQ3ARun(program); });
-  RestoreQ3A(program);
-}
-
-void UndoQ3ARun(Program& program) {
-  ui::ComboBox& releases = program.frmDemPla.comQ3;
-  releases.Select(releases.Count() - 1);
-  const auto newest = NewestRelease(program);
-  const bool switched = newest && Conversion(program, true, newest->file);
-  UndoRun(program, game::kQ3A, UndoQ3A(CurrentQ3ARun(program)), switched);
-}
-
-void RestoreQ3A(Program& program) {
-  UndoQ3ARun(program);
-  program.End();
+std::optional<std::string> FindQuake3Cd(Program& program) {
+  if (!FindCd(program)) return std::nullopt;
+  return program.cdDrive;
 }
 
 // The release is not changed and nothing is restored: the game runs on its own.

@@ -6,7 +6,6 @@
 
 #include "launcher/base/texts.h"
 #include "launcher/base/messages.h"
-#include "platform/restore_journal.h"
 
 namespace kalv {
 
@@ -23,46 +22,6 @@ std::optional<std::string> Localized(Program& program, int englishId, int step) 
   const int language = program.Language();
   if (language < 0 || language > 2) return std::nullopt;
   return LoadText(program, englishId + step * language);
-}
-
-namespace {
-
-// The game whose code is exactly gameCode ("q3a" is not "Q3A") runs its restore; Quake 2
-// has none, and an unknown code restores nothing.
-void RunRestore(Program& program, const std::string& gameCode) {
-  if (!program.games) return;
-  for (const Game& game : *program.games) {
-    if (gameCode != game.codeText) continue;
-    if (game.restore) game.restore(program);
-    return;
-  }
-}
-
-}  // namespace
-
-// A game starts in its own folder, as a shortcut to it does: old games find their data
-// relative to the working folder.
-std::string FolderOf(const std::string& executable) {
-  const std::size_t slash = executable.rfind('\\');
-  return slash == std::string::npos ? std::string() : executable.substr(0, slash);
-}
-
-// The game is waited for through the handle its start gave, so no other process that
-// takes over its id is ever waited for. The handle is closed before the restore runs, so
-// a restore that ends the program leaves nothing open.
-void RunGameAndWait(Program& program, const std::string& executable, const std::string& commandLine,
-                    const std::string& gameCode) {
-  Processes& processes = program.platform.processes;
-  std::unique_ptr<ProcessWatch> watch = OrRaise(
-      processes.Start(executable, commandLine, ShowMode::NormalFocus, FolderOf(executable)));
-  Skip(RestoreJournal(program.platform.registry, gameCode).RecordProcess(watch->Id(), executable));
-
-  if (program.frmSplash.created()) program.frmSplash.window.Hide();
-
-  WaitForProcessEnd(processes, watch.get(), kGamePollMilliseconds);
-  watch.reset();
-
-  RunRestore(program, gameCode);
 }
 
 namespace {
@@ -137,11 +96,7 @@ constexpr std::size_t kCopyChunkBlocks = 32;
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination) {
   Files& files = program.platform.files;
-  if (!FileExists(program, source)) {
-    ReportError(program, MakeFailure(err::kFileNotFound));
-    ShowProgress(program, false);
-    program.End();
-  }
+  if (!FileExists(program, source)) Raise(err::kFileNotFound);
   // Clearing the destination would delete the source when both name one file (a demo
   // opened from its fixed-name copy, by any route): the copy is already there.
   if (files.SameFile(source, destination)) {

@@ -1,5 +1,5 @@
-// Functions: the helpers every game uses — starting a game and waiting for it, copying a
-// demo while the splash window shows progress, testing for a file, reading an
+// Functions: the helpers every game uses — copying a demo while the splash window shows
+// progress, testing for a file, reading an
 // executable's version and fetching a text from the string table.
 #pragma once
 
@@ -22,21 +22,11 @@ std::string LoadText(Program& program, int id);
 // captions). Nothing for a language index outside 0 to 2: then no text is set or shown.
 std::optional<std::string> Localized(Program& program, int englishId, int step = 1);
 
-// Starts executable with commandLine in a normal focused window, in the executable's own
-// folder, hides the splash window,
-// waits for the game to end while keeping the windows responsive, then runs the game's
-// restore operation. A failed start raises its failure.
-void RunGameAndWait(Program& program, const std::string& executable, const std::string& commandLine,
-                    const std::string& gameCode);
-
-// The folder of an executable's path ("" when it names none).
-std::string FolderOf(const std::string& executable);
-
 // Replaces destination by a copy of source in 2048-byte blocks while the splash progress
-// bar advances, and returns the source's size. A missing source shows the general error
-// message and ends the program; a copy that stops growing removes the partial destination
-// and raises the failure that stopped it. A destination that is the source itself (in
-// another spelling, or by another route) is left as it is and counts as copied.
+// bar advances, and returns the source's size. A missing source raises 53; a copy that
+// stops growing removes the partial destination and raises the failure that stopped it.
+// A destination that is the source itself (in another spelling, or by another route) is
+// left as it is and counts as copied.
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination);
 

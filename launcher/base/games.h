@@ -13,6 +13,9 @@
 namespace kalv {
 
 struct Program;
+struct Choices;
+struct Demo;
+struct RunPlan;
 
 // In the order of the table, which is the order start-up reads the directories and the
 // language switch runs the detections.
@@ -24,7 +27,7 @@ struct Game {
   using Browse = std::function<std::string(Program&, ui::Window& owner, const std::string& title)>;
 
   GameCode code;
-  const char* codeText;                  // "Q3A": how RunGameAndWait is told which game ended
+  const char* codeText;                  // "Q3A": its code in the restore journal
   const char* name;                      // the game in messages and browse titles ("Quake 3 Arena")
   const char* dirSetting;                // the setting of its directory
   std::string Program::*dir;             // the program-wide directory
@@ -35,8 +38,8 @@ struct Game {
   const char* installerValue;
   Operation detect;
   Browse browse;
-  Operation play;
-  Operation restore;  // empty for Quake 2: its companion cleans up
+  // The run of a demo of the game, read from its installation and planned.
+  std::function<RunPlan(Program&, const Choices&, const Demo&)> plan;
 };
 
 using GameTable = std::array<Game, kGameCount>;

@@ -66,7 +66,29 @@ constexpr const char* kCompanionFailed = "Kalvenmarque could not start its Quake
 constexpr const char* kCompanionAdvice =
     "), which starts Quake 2 and cleans up after it. The demo was not played and the Quake 2 "
     "folder is as it was. Make sure the Quake 2 folder can be written to and try again.";
+constexpr const char* kGameMissing = "Quake 2 cannot be started: ";
+constexpr const char* kGameMissingAdvice =
+    " is missing. The demo was not played and nothing was changed. Check the Quake 2 folder "
+    "in the options.";
 }  // namespace q2text
+
+// The driver's own English messages.
+namespace runtext {
+constexpr const char* kStillRunning =
+    " is still running a demo Kalvenmarque prepared, and that "
+    "run is put back only once it has ended. Close ";
+constexpr const char* kNotPutBack = "The last demo run of ";
+constexpr const char* kNotPutBackMiddle =
+    " could not be put back completely yet: a file of it may still be in use. Close ";
+constexpr const char* kCloseFirst =
+    " and any program using its files, then open this demo again. Nothing was changed.";
+constexpr const char* kNoJournal =
+    "Kalvenmarque could not write down what it is about to change "
+    "in the folder of ";
+constexpr const char* kNoJournalAdvice =
+    "), so it did not play the demo: without that record a run cut off could not be put back. "
+    "Nothing was changed.";
+}  // namespace runtext
 
 // A mod label: "Mod: " and the mod directory, or " /" while no mod is chosen.
 namespace mod {

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "games_fixture.h"
+#include "games/run_plan.h"
+#include "launcher/base/choices.h"
 #include "launcher/dispatch.h"
 #include "launcher/game_table.h"
 #include "ui/resource.h"
@@ -15,9 +17,13 @@ class DispatchTest : public ProgramFixture {
   DispatchTest() {
     for (Game& game : games) {
       const std::string code = game.codeText;
-      game.play = [this, code](Program& playedProgram) {
+      game.plan = [this, code](Program& playedProgram, const Choices&, const kalv::Demo& demo) {
         played.push_back(code);
         releaseAtPlay = playedProgram.frmSplash.lstFiles.FileName();
+        releaseMatched = demo.release.file;
+        RunPlan silent;
+        silent.refusal = Notice{};
+        return silent;
       };
     }
     p().games = &games;
@@ -26,12 +32,13 @@ class DispatchTest : public ProgramFixture {
     fake.files.AddFile(path, contents);
     p().demoPath = path;
   }
-  // A .dem demo always ends the program.
-  void DispatchDem() { EXPECT_THROW(DispatchDemo(p()), fake::ProgramEnded); }
+  // A .dem demo always ends the run with an exit code.
+  void DispatchDem() { EXPECT_TRUE(DispatchDemo(p()).has_value()); }
 
   GameTable games = Games();
   std::vector<std::string> played;
   std::string releaseAtPlay;
+  std::string releaseMatched;
 };
 
 TEST_F(DispatchTest, HalfLifeHeaderInAnyCase) {
@@ -84,7 +91,8 @@ TEST_F(DispatchTest, MissingDemFileShowsTheErrorAndPlaysNothing) {
 }
 
 TEST_F(DispatchTest, FailureRaisedInsideADemGamesPlayIsReported) {
-  games[static_cast<std::size_t>(GameCode::UT)].play = [](Program&) { Raise(err::kPathNotFound); };
+  games[static_cast<std::size_t>(GameCode::UT)].plan =
+      [](Program&, const Choices&, const kalv::Demo&) -> RunPlan { Raise(err::kPathNotFound); };
   Demo("c:\\d\\a.dem", "");
   DispatchDem();
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "launcher/base/program.h"
+#include "launcher/dispatch.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
@@ -43,7 +45,21 @@ class ProgramFixture : public ::testing::Test {
   using FolderState = fake::FakeFiles::FolderState;
   FolderState Snapshot(const std::string& dir) const { return fake.files.Snapshot(dir); }
 
-  // Plays until the program ends, as every demo run does; false when it did not end.
+  // Dispatches the demo as start-up does; true when the run ended (with exitCode), false
+  // when the main window opened instead.
+  bool PlayToEnd() {
+    try {
+      const std::optional<int> code = DispatchDemo(*program);
+      if (code) exitCode = *code;
+      return code.has_value();
+    } catch (const fake::ProgramEnded&) {
+      exitCode = fake.system.exitCode;
+      return true;
+    }
+  }
+
+  // Runs until the program ends, as a window's action that ends it does; false when it
+  // did not end.
   bool RunToEnd(const std::function<void()>& run) {
     try {
       run();
@@ -59,6 +75,7 @@ class ProgramFixture : public ::testing::Test {
 
   fake::FakePlatform fake;
   std::unique_ptr<Program> program;
+  int exitCode = -1;  // of the last run PlayToEnd ended
 };
 
 }  // namespace kalv::testing

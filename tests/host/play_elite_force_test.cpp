@@ -33,7 +33,7 @@ class PlaySTVEFTest : public ProgramFixture {
   bool Play(const std::string& contents) {
     fake.files.AddFile(kDemo, contents);
     p().demoPath = kDemo;
-    return RunToEnd([this] { DispatchDemo(p()); });
+    return PlayToEnd();
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -64,7 +64,7 @@ TEST_F(PlaySTVEFTest, ProtocolTwentyFourOnVersionOneTwentyPlaysWithItsModAndRest
   EXPECT_TRUE(fake.dialogs.messages().empty());
   EXPECT_EQ(Snapshot(kEF), before);
   EXPECT_TRUE(fake.files.DirectoryExists(kEF + "\\baseEF\\Demos"));
-  EXPECT_EQ(fake.system.exitCode, 0);
+  EXPECT_EQ(exitCode, 0);
 }
 
 // Which version plays which protocol. 22 was recorded by 1.00 and 1.10 and plays on

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games_fixture.h"
+#include "platform/restore_journal.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
@@ -33,7 +34,7 @@ class PlayOtherTest : public ProgramFixture {
   bool Play(const std::string& demo, const std::string& contents) {
     fake.files.AddFile(demo, contents);
     p().demoPath = demo;
-    return RunToEnd([&] { DispatchDemo(p()); });
+    return PlayToEnd();
   }
   bool ReadOnly(const std::string& path) const {
     return (fake.files.Attributes(path).value_or(0) & attr::kReadOnly) != 0;
@@ -67,7 +68,7 @@ TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
   EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", std::string("\x01\x00\x00\x00maps/e1m1.bsp\0", 18)));
   EXPECT_TRUE(checked);
   EXPECT_EQ(Snapshot(kQ1), before);
-  EXPECT_EQ(fake.system.exitCode, 0);
+  EXPECT_EQ(exitCode, 0);
 
   // Without any executable the run ends silently, its copies undone.
   for (const char* exe : {"glquake.exe", "q.exe", "winquake.exe"})
@@ -132,7 +133,7 @@ TEST_F(PlayOtherTest, HalfLifeFolderWithoutAnExecutableIsNotAGameToPlay) {
   EXPECT_TRUE(Play("c:\\demos\\a.dem", "HLDEMO"));
   EXPECT_EQ(Texts(), std::vector<std::string>{"No Half-Life" + LoadText(p(), 415)});
   EXPECT_EQ(Snapshot(kHL), before);
-  EXPECT_EQ(fake.system.exitCode, 1);
+  EXPECT_EQ(exitCode, 1);
 }
 
 // Only an exact "1" turns a playback option on; the options keep their order.
@@ -171,19 +172,28 @@ TEST_F(PlayOtherTest, QuakeTwoIsHandedToItsCompanion) {
   fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
   fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
   fake.files.AddFile(kQ2 + "\\kalvq2_sub.exe", "old companion", attr::kReadOnly);
+  fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
   p().q2Dir = kQ2;
+  fake.processes.next.runMilliseconds = 1000000;
   EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
-  ASSERT_EQ(fake.processes.shellOpened().size(), 1u);
-  const fake::ShellOpened& opened = fake.processes.shellOpened()[0];
-  EXPECT_EQ(opened.file, kQ2 + "\\kalvq2_sub.exe");
-  EXPECT_EQ(opened.parameters, "/Quake2SubFunction");
-  EXPECT_EQ(opened.workingDir, kQ2);
+  ASSERT_EQ(fake.processes.started().size(), 1u) << "the player starts no game itself";
+  const fake::StartedProcess& companion = fake.processes.started()[0];
+  EXPECT_EQ(companion.executable, kQ2 + "\\kalvq2_sub.exe");
+  EXPECT_EQ(companion.commandLine, "\"" + kQ2 + "\\kalvq2_sub.exe\" /Quake2SubFunction");
+  EXPECT_EQ(companion.workingDir, kQ2);
+  // The entry is the companion's to undo, and names it, so that no player undoes it
+  // while the companion runs.
+  const auto entry = RestoreJournal(fake.registry, "Q2").Read();
+  ASSERT_TRUE(entry);
+  EXPECT_TRUE(entry->handedOver);
+  EXPECT_EQ(entry->process, companion.id);
+  EXPECT_EQ(entry->executable, kQ2 + "\\kalvq2_sub.exe");
   EXPECT_EQ(fake.files.Contents(kQ2 + "\\kalvq2_sub.exe"), "companion");
   EXPECT_EQ(fake.files.Contents(kQ2 + "\\baseq2\\kalvenmarque.cfg"), "template KalvQ2.cfg");
   EXPECT_EQ(fake.files.Contents(kQ2 + "\\baseq2\\demos\\Kalvenmarque.dm2"), "demo");
   EXPECT_TRUE(ReadOnly(kQ2 + "\\baseq2\\config.cfg"));
-  EXPECT_TRUE(fake.processes.started().empty()) << "the player starts no game itself";
-  EXPECT_EQ(fake.system.exitCode, 0);
+  EXPECT_EQ(fake.clock.waits, 0) << "the player does not wait for the companion";
+  EXPECT_EQ(exitCode, 0);
 }
 
 // A companion that cannot take over would leave the folder prepared with nobody to clean
@@ -192,25 +202,34 @@ TEST_F(PlayOtherTest, QuakeTwoCompanionThatCannotStartIsUndoneAndNamed) {
   fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
   fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
   fake.files.AddDirectory(kQ2 + "\\baseq2\\demos");
+  fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
   p().q2Dir = kQ2;
   const auto before = Snapshot(kQ2);
-  fake.processes.shellOpenResult = Status::Fail(err::kFileNotFound);
+  fake.files.FailPath(kQ2 + "\\kalvq2_sub.exe", err::kFileNotFound);
   EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
   ASSERT_EQ(Texts().size(), 1u);
   EXPECT_NE(Texts()[0].find(kQ2 + "\\kalvq2_sub.exe (53 File not found)"), std::string::npos)
       << Texts()[0];
-  auto after = Snapshot(kQ2);
-  after.erase("c:\\games\\quake 2\\kalvq2_sub.exe");  // it stays, as after every run
-  EXPECT_EQ(after, before);
-  EXPECT_EQ(fake.system.exitCode, 1);
+  EXPECT_EQ(Snapshot(kQ2), before);
+  EXPECT_EQ(exitCode, 1);
 
-  fake.processes.shellOpenResult = Status::Ok();
+  EXPECT_FALSE(RestoreJournal(fake.registry, "Q2").Read()) << "undone, so nothing pending";
+
+  fake.files.FailPath(kQ2 + "\\kalvq2_sub.exe", 0);
   ASSERT_TRUE(fake.files.Delete(Versions() + "\\kalvq2_sub.bin").ok());
-  ASSERT_TRUE(fake.files.Delete(kQ2 + "\\kalvq2_sub.exe").ok());
   EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
   EXPECT_EQ(Texts().size(), 2u);
-  EXPECT_EQ(fake.processes.shellOpened().size(), 1u) << "nothing to start";
+  EXPECT_TRUE(fake.processes.started().empty()) << "nothing to start";
   EXPECT_EQ(Snapshot(kQ2), before);
+
+  // Without quake2.exe nothing is prepared at all, and the message names the file.
+  ASSERT_TRUE(fake.files.Delete(kQ2 + "\\quake2.exe").ok());
+  EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
+  ASSERT_EQ(Texts().size(), 3u);
+  EXPECT_NE(Texts()[2].find(kQ2 + "\\quake2.exe is missing"), std::string::npos) << Texts()[2];
+  auto withoutGame = before;
+  withoutGame.erase("c:\\games\\quake 2\\quake2.exe");
+  EXPECT_EQ(Snapshot(kQ2), withoutGame);
 }
 
 // Demos that are no demos, and game folders whose prepared files cannot be written: a
@@ -223,11 +242,11 @@ TEST_F(PlayOtherTest, BadDemosAndUnwritableFoldersFailClearly) {
 
   fake.files.AddDirectory("c:\\demos\\folder.dem");
   p().demoPath = "c:\\demos\\folder.dem";
-  EXPECT_TRUE(RunToEnd([&] { DispatchDemo(p()); }));
+  EXPECT_TRUE(PlayToEnd());
   fake.files.AddFile("c:\\demos\\held.dem", "x");
   fake.files.HoldOpen("c:\\demos\\held.dem");
   p().demoPath = "c:\\demos\\held.dem";
-  EXPECT_TRUE(RunToEnd([&] { DispatchDemo(p()); }));
+  EXPECT_TRUE(PlayToEnd());
   fake.files.ReleaseAll();
   ASSERT_EQ(fake.dialogs.messages().size(), 2u);
   EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (75)");
@@ -249,7 +268,7 @@ TEST_F(PlayOtherTest, BadDemosAndUnwritableFoldersFailClearly) {
   EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "demo"));
   EXPECT_TRUE(fake.processes.started().empty());
   EXPECT_EQ(Snapshot(deep), deepBefore);
-  EXPECT_EQ(fake.system.exitCode, 1);
+  EXPECT_EQ(exitCode, 1);
 }
 
 }  // namespace

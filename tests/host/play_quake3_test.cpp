@@ -47,7 +47,7 @@ class PlayQ3ATest : public ProgramFixture {
   // Dispatches the demo as the start-up does; the game exits at once unless a test says.
   bool Play(const std::string& demo = kDemo) {
     p().demoPath = demo;
-    return RunToEnd([this] { DispatchDemo(p()); });
+    return PlayToEnd();
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -88,27 +88,28 @@ TEST_F(PlayQ3ATest, DemoOfAnOlderReleasePlaysAndLeavesTheFolderAsItWas) {
   EXPECT_EQ(Snapshot(kQ3), before);
   EXPECT_TRUE(fake.files.DirectoryExists(kQ3 + "\\baseq3\\demos"));
   EXPECT_TRUE(fake.dialogs.messages().empty());
-  EXPECT_EQ(fake.system.exitCode, 0);
+  EXPECT_EQ(exitCode, 0);
   EXPECT_EQ(main().lstFiles.FileName(), "v1_31.Vrk");
 }
 
-// A mod chosen but not loaded still has its configuration made writable afterwards; a
-// read-only q3config.cfg ends writable; an installation on v1.30 ends on v1.31.
-TEST_F(PlayQ3ATest, RestoreMakesBothConfigurationsWritableAndEndsOnTheNewestRelease) {
+// Each configuration ends with the attributes it had: the mod's, which the user made
+// read-only, stays so (the game must not save into it); the game's own is read-only only
+// while the game runs. An installation on v1.30 ends on v1.31.
+TEST_F(PlayQ3ATest, RestorePutsEachConfigurationBackAsItWasAndEndsOnTheNewestRelease) {
   UseMod("osp");
   Setting("ModificationOption", "0");
   ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\osp\\q3config.cfg", attr::kReadOnly).ok());
-  ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\baseq3\\q3config.cfg", attr::kReadOnly).ok());
   fake.files.AddFile(kQ3 + "\\quake3.exe", "exe 130");
   ASSERT_TRUE(fake.files.Rename(Pak(6, ".pk3"), Pak(6, ".bak")).ok());
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     EXPECT_EQ(game.commandLine,
               kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque");
+    EXPECT_NE(*fake.files.Attributes(kQ3 + "\\baseq3\\q3config.cfg") & attr::kReadOnly, 0u);
   };
   EXPECT_TRUE(Play());
   EXPECT_EQ(fake.files.Contents(kQ3 + "\\Quake3.exe"), "exe 131");
   EXPECT_TRUE(fake.files.IsFile(Pak(6, ".pk3")));
-  EXPECT_EQ(*fake.files.Attributes(kQ3 + "\\osp\\q3config.cfg") & attr::kReadOnly, 0u);
+  EXPECT_NE(*fake.files.Attributes(kQ3 + "\\osp\\q3config.cfg") & attr::kReadOnly, 0u);
   EXPECT_EQ(*fake.files.Attributes(kQ3 + "\\baseq3\\q3config.cfg") & attr::kReadOnly, 0u);
 }
 
@@ -129,7 +130,7 @@ TEST_F(PlayQ3ATest, GameThatCannotStartIsReportedAndTheFolderRestored) {
   EXPECT_TRUE(fake.processes.started().empty());
   ASSERT_EQ(Texts().size(), 1u);
   EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque Kalvenmarque - Error (53)");
-  EXPECT_EQ(fake.system.exitCode, 1);
+  EXPECT_EQ(exitCode, 1);
   EXPECT_EQ(Snapshot(kQ3), before) << "switched back, prepared files undone";
 }
 
@@ -267,7 +268,7 @@ TEST_F(PlayQ3ATest, SwitchThatCouldNotBeUndoneOrCompletedChangesNothing) {
     const fake::ShownMessage& box = fake.dialogs.messages().back();
     EXPECT_NE(box.text.find(c.named), std::string::npos) << c.what << ": " << box.text;
     EXPECT_EQ(box.icon, Icon::Critical);
-    EXPECT_EQ(fake.system.exitCode, 1) << c.what;
+    EXPECT_EQ(exitCode, 1) << c.what;
     c.undo();
     EXPECT_EQ(Snapshot(kQ3), before) << c.what;
     EXPECT_FALSE(fake.files.Exists(kQ3 + "\\baseq3\\demos")) << c.what;

@@ -53,7 +53,7 @@ class JournalTest : public ProgramFixture {
   }
   bool PlayQ3(const std::string& demo = "C:\\Demos\\a.dm_48") {
     p().demoPath = demo;
-    return RunToEnd([this] { DispatchDemo(p()); });
+    return PlayToEnd();
   }
 };
 
@@ -73,7 +73,10 @@ TEST_F(JournalTest, EntryIsWrittenBeforeTheFirstChangeHoldsTheGameAndGoesAfterTh
     EXPECT_EQ(entry->switchBackDir, kQ3);
     EXPECT_EQ(entry->process, fake.processes.started()[0].id);
     EXPECT_EQ(entry->executable, kQ3 + "\\quake3.exe");
-    EXPECT_EQ(entry->undo, UndoQ3A(DemoRun{kQ3, "", ".dm_48", "", false, false}));
+    // The configuration goes back to the attributes it had, not to "normal".
+    Steps undo = UndoQ3A(DemoRun{kQ3, "", ".dm_48", "", false, false});
+    undo.back() = SetAttributes(kQ3 + "\\baseq3\\q3config.cfg", attr::kArchive);
+    EXPECT_EQ(entry->undo, undo);
   };
   EXPECT_TRUE(PlayQ3());
   EXPECT_TRUE(checked);
@@ -229,7 +232,7 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
           failing < game.prepare.size() ? game.prepare[failing].path : game.demo;
       fake.files.FailPath(path, err::kPermissionDenied);
       p().demoPath = game.demo;
-      EXPECT_TRUE(RunToEnd([this] { DispatchDemo(p()); }));
+      EXPECT_TRUE(PlayToEnd());
       fake.files.FailPath(path, 0);
       auto after = Snapshot(game.dir);
       after.erase("c:\\games\\quake2\\kalvq2_sub.exe");  // the companion stays

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "games_fixture.h"
+#include "games/run_plan.h"
+#include "launcher/base/choices.h"
 #include "launcher/base/settings.h"
 #include "launcher/game_table.h"
 #include "ui/resource.h"
@@ -31,18 +33,20 @@ class StartupSequenceTest : public ::testing::Test {
     program = std::make_unique<Program>(fake.platform());
     for (Game& game : games) {
       const std::string code = game.codeText;
-      game.play = [this, code](Program& p) {
+      game.plan = [this, code](Program& p, const Choices&, const Demo&) {
         played.push_back(code);
         demoAtPlay = p.demoPath;
+        RunPlan silent;
+        silent.refusal = Notice{};
+        return silent;
       };
     }
     try {
       program->games = &games;
-      LoadKalvenmarque(*program);
+      return LoadKalvenmarque(*program).has_value();
     } catch (const fake::ProgramEnded&) {
       return true;
     }
-    return false;
   }
   bool MainWindowShown() { return program->frmDemPla.Visible(); }
 
@@ -132,11 +136,10 @@ TEST_F(StartupSequenceTest, PermissionDeniedShowsOnlyItsTitleAndOpensTheMainWind
   fake.files.AddFile("C:\\Kalv\\Versions\\v1_30.Vrk",
                      "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_66\r\n");
   program = std::make_unique<Program>(fake.platform());
-  games[static_cast<std::size_t>(GameCode::Q3A)].play = [](Program&) {
-    Raise(err::kPermissionDenied);
-  };
+  games[static_cast<std::size_t>(GameCode::Q3A)].plan =
+      [](Program&, const Choices&, const Demo&) -> RunPlan { Raise(err::kPermissionDenied); };
   program->games = &games;
-  LoadKalvenmarque(*program);
+  EXPECT_FALSE(LoadKalvenmarque(*program).has_value());
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);
   EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque - Permission Denied (70)");
   EXPECT_EQ(fake.dialogs.messages()[0].text, "");

@@ -1,0 +1,49 @@
+#include "games/other/other_plans.h"
+#include "games/other/quake2_files.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+
+namespace kalv {
+
+Q2Facts ReadQ2Facts(Program& program, const Choices& choices, const Demo& demo) {
+  Q2Facts facts;
+  facts.installDir = program.platform.system.ProgramDirectory();
+  const std::string& dir = choices.dir(GameCode::Q2);
+  if (dir.empty()) return facts;
+  facts.installed = FileExists(program, dir + q2::kPak0);
+  facts.game = FileExists(program, dir + q2::kGameExecutable);
+  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + q2::kFixedDemo);
+  return facts;
+}
+
+// The companion is started quoted, as the shell starts a program, so that it finds its
+// switches after its own name whatever the folder is called.
+RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
+  RunPlan plan = NewPlan(GameCode::Q2, game::kQ2, name::kQ2);
+  const std::string& dir = choices.dir(GameCode::Q2);
+  if (dir.empty() || !facts.installed) {
+    plan.refusal = MissingDirectory(name::kQ2);
+  } else if (auto refusal = DemoRefusal(facts.demo)) {
+    plan.refusal = refusal;
+  } else if (!facts.game) {
+    Notice notice;
+    notice.kind = Notice::Kind::English;
+    notice.text =
+        std::string(q2text::kGameMissing) + dir + q2::kGameExecutable + q2text::kGameMissingAdvice;
+    plan.refusal = notice;
+  }
+  if (plan.refusal) return plan;
+
+  const bool own = facts.demo.own;
+  const std::string companion = dir + q2::kCompanion;
+  plan.prepare = q2::Prepare(dir, facts.installDir);
+  plan.demo = DemoCopy{demo.path, dir + q2::kFixedDemo, own, false};
+  std::string line = "\"" + companion + "\" " + q2::kCompanionSwitch;
+  if (own) line += std::string(" ") + q2::kKeepDemoSwitch;
+  plan.start = StartIn(companion, line);
+  plan.start.handOff = true;
+  plan.undo = q2::Undo(dir, own);
+  return plan;
+}
+
+}  // namespace kalv

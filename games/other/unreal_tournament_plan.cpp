@@ -1,0 +1,37 @@
+#include "games/other/other_plans.h"
+#include "games/other/unreal_tournament_files.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
+
+namespace kalv {
+
+UTFacts ReadUTFacts(Program& program, const Choices& choices, const Demo& demo) {
+  UTFacts facts;
+  facts.installDir = program.platform.system.ProgramDirectory();
+  const std::string& dir = choices.dir(GameCode::UT);
+  if (dir.empty()) return facts;
+  facts.installed = FileExists(program, dir + ut::kBotPack);
+  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + ut::kFixedDemo);
+  return facts;
+}
+
+RunPlan PlanUT(const Choices& choices, const Demo& demo, const UTFacts& facts) {
+  RunPlan plan = NewPlan(GameCode::UT, game::kUT, name::kUT);
+  DemoRun run;
+  run.dir = choices.dir(GameCode::UT);
+  run.installDir = facts.installDir;
+  run.ownDemo = facts.demo.own;
+  if (run.dir.empty() || !facts.installed)
+    plan.refusal = MissingDirectory(name::kUT);
+  else if (auto refusal = DemoRefusal(facts.demo))
+    plan.refusal = refusal;
+  if (plan.refusal) return plan;
+
+  plan.prepare = PrepareUT(run);
+  plan.demo = DemoCopy{demo.path, run.dir + ut::kFixedDemo, run.ownDemo, false};
+  plan.start = StartIn(run.dir + ut::kExecutable, UTCommandLine(run.dir, choices.utPlayback));
+  plan.undo = UndoUT(run);
+  return plan;
+}
+
+}  // namespace kalv

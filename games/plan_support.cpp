@@ -1,0 +1,46 @@
+#include "games/plan_support.h"
+
+namespace kalv {
+
+DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string& fixedTarget) {
+  return DemoFacts{files.CanOpenForRead(demo), files.SameFile(demo, fixedTarget)};
+}
+
+RunPlan NewPlan(GameCode game, const char* code, const char* name) {
+  RunPlan plan;
+  plan.game = game;
+  plan.code = code;
+  plan.name = name;
+  return plan;
+}
+
+Notice MissingDirectory(const char* gameName) {
+  Notice notice;
+  notice.kind = Notice::Kind::MissingDirectory;
+  notice.text = gameName;
+  return notice;
+}
+
+std::optional<Notice> DemoRefusal(const DemoFacts& demo) {
+  if (demo.readable) return std::nullopt;
+  Notice notice;
+  notice.kind = Notice::Kind::Error;
+  notice.failure = demo.readable.failure();
+  return notice;
+}
+
+GameStart StartIn(const std::string& executable, const std::string& commandLine) {
+  GameStart start;
+  start.executable = executable;
+  start.commandLine = commandLine;
+  const std::size_t slash = executable.rfind('\\');
+  start.folder = slash == std::string::npos ? std::string() : executable.substr(0, slash);
+  return start;
+}
+
+Steps Then(Steps a, const Steps& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+}  // namespace kalv

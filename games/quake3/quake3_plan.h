@@ -1,0 +1,26 @@
+// A Quake 3 Arena demo run as a plan: the release switched to the demo's and back, the
+// one-off configuration, the game's own configuration (and the mod's) read-only, the
+// demo under its fixed name, and the game started with the CD asked for on a minimum
+// installation.
+#pragma once
+
+#include <optional>
+
+#include "games/plan_support.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/program.h"
+
+namespace kalv {
+
+// What is read of the installation before planning.
+struct Q3AFacts {
+  std::string installDir;  // the player's own folder (its Versions folder)
+  bool full = false;       // pak0 is there; a minimum installation reads it from the CD
+  DemoFacts demo;
+  std::optional<Notice> switchRefusal;  // why the release switch could not be made
+};
+Q3AFacts ReadQ3AFacts(Program& program, const Choices& choices, const Demo& demo);
+
+RunPlan PlanQ3A(const Choices& choices, const Demo& demo, const Q3AFacts& facts);
+
+}  // namespace kalv

@@ -1,0 +1,22 @@
+// The one driver of a demo run: any game's plan is played the same way, and every path
+// that ends a run, a failure included, goes through the one undo the start-up's replay
+// also runs. Nothing here ends the program: the exit code is returned.
+#pragma once
+
+#include "games/run_plan.h"
+#include "launcher/base/program.h"
+
+namespace kalv {
+
+// Checks → refuses when the game's last run is not yet put back (its game still runs, or
+// a file of it could not be restored) → writes the restore journal's entry and flushes it
+// → switches the Quake 3 release → prepares → copies the demo → starts the game (or hands
+// the run to the Quake 2 companion) → waits on the handle it started → undoes. Returns
+// the exit code: non-zero once a failure was reported.
+int PlayDemo(Program& program, const RunPlan& plan);
+
+// Shows a plan's message in the current language (nothing for an unknown language); a
+// message that stops a run marks it as failed.
+void ShowNotice(Program& program, const Notice& notice);
+
+}  // namespace kalv
