@@ -20,6 +20,7 @@
 #include "launcher/base/setting_names.h"
 #include "launcher/language_actions.h"
 #include "platform/restore_journal.h"
+#include "platform/run_log.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -74,6 +75,12 @@ void DiscoverOnFirstRun(Program& program) {
   for (const Game& game : *program.games)
     if (*game.installerKey) Skip(WriteSetting(program, game.dirSetting, program.*(game.dir)));
   Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // Double quotes cannot occur in a Windows file name, so a command line that is exactly one
@@ -178,14 +185,21 @@ void CreateWindows(Program& program) {
 // A run that was cut off (the player or the companion killed, a power cut) is undone
 // before anything else, unless its game still runs. Quake 2 is left to its companion while
 // one runs. A replay that cannot finish keeps its entry for the next start.
-void ReplayInterruptedRuns(Program& program) {
+Replay ReplayInterruptedRuns(Program& program) {
   Platform& platform = program.platform;
-  ReplayJournal(
+  RunLog log(platform.files, platform.system, "player");
+  return ReplayJournal(
       platform.registry, platform.files, platform.processes,
       [&platform](const RestoreRecord& record) {
         return record.game != game::kQ2 || !platform.system.ProgramRunning(q2::kCompanionFile);
       },
-      [&program](const std::string& dir) { return SwitchToNewest(program, dir); });
+      [&program](const std::string& dir) { return SwitchToNewest(program, dir); },
+      [&log](const RestoreRecord& record, Replay outcome) {
+        const char* told = outcome == Replay::Done          ? "put back"
+                           : outcome == Replay::GameRunning ? "kept: its game still runs"
+                                                            : "kept: not all could be put back";
+        log.Write("the " + record.game + " run cut off earlier: " + told);
+      });
 }
 
 // Up to the command line every step stands on its own: the detections and settings
@@ -215,8 +229,13 @@ std::optional<int> LoadKalvenmarque(Program& program) {
 
 // A run whose start-up left no window open has nothing more to wait for.
 int RunKalvenmarque(Platform& platform) {
-  if (platform.system.AnotherInstanceRunning()) return 0;
+  if (platform.system.AnotherInstanceRunning())
+    return Lower(Trimmed(platform.system.CommandLine())) == kRestoreSwitch ? 1 : 0;
   Program program(platform);
+  if (Lower(Trimmed(program.commandLine)) == kRestoreSwitch) {
+    const Replay outcome = ReplayInterruptedRuns(program);
+    return outcome == Replay::None || outcome == Replay::Done ? 0 : 1;
+  }
   if (const auto ended = LoadKalvenmarque(program)) return *ended;
   if (!program.frmDemPla.Visible()) return program.exitCode;
   platform.processes.RunMessageLoop();

@@ -7,6 +7,7 @@
 
 #include "launcher/base/program.h"
 #include "platform/platform.h"
+#include "platform/restore_journal.h"
 
 namespace kalv {
 
@@ -26,8 +27,8 @@ std::string DemoPathOf(Program& program, const std::string& rawCommandLine);
 // Creates every window of the program, hidden, and installs their handlers.
 void CreateWindows(Program& program);
 
-// Undoes the runs the restore journal holds whose games have ended.
-void ReplayInterruptedRuns(Program& program);
+// Undoes the runs the restore journal holds whose games have ended; the worst outcome.
+Replay ReplayInterruptedRuns(Program& program);
 
 // The start-up sequence up to the dispatch of the demo or the main window; first undoes
 // runs that were cut off. Returns the exit code when the run is over (a demo played,
@@ -35,7 +36,9 @@ void ReplayInterruptedRuns(Program& program);
 std::optional<int> LoadKalvenmarque(Program& program);
 
 // The whole run: ends at once when another instance is running, otherwise starts up and
-// handles messages while the main window is open. Returns the exit code.
+// handles messages while the main window is open. Returns the exit code. With the
+// command line kRestoreSwitch it only puts back the runs that were cut off and returns 0
+// when none is left pending (the uninstaller asks so before it removes anything).
 int RunKalvenmarque(Platform& platform);
 
 }  // namespace kalv

@@ -190,7 +190,8 @@ Replay UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& fi
 
 Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
                      const std::function<bool(const RestoreRecord&)>& accept,
-                     const SwitchBack& switchBack) {
+                     const SwitchBack& switchBack,
+                     const std::function<void(const RestoreRecord&, Replay)>& replayed) {
   auto games = registry.SubKeys(kRoot, kJournalKey);
   if (!games) return Replay::None;
   Replay worst = Replay::None;
@@ -199,6 +200,7 @@ Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
     const auto record = journal.Read();
     if (!record || (accept && !accept(*record))) continue;
     const Replay outcome = ReplayOne(journal, *record, files, processes, switchBack);
+    if (replayed) replayed(*record, outcome);
     if (static_cast<int>(outcome) > static_cast<int>(worst)) worst = outcome;
   }
   return worst;

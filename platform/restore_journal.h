@@ -75,8 +75,10 @@ Replay UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& fi
 
 // Replays the entries accept takes: UndoEntry of each whose recorded process (the game,
 // or the Quake 2 companion) no longer runs. The answer is the worst outcome.
+// Each entry replayed is told to replayed, with its outcome.
 Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
                      const std::function<bool(const RestoreRecord&)>& accept,
-                     const SwitchBack& switchBack);
+                     const SwitchBack& switchBack,
+                     const std::function<void(const RestoreRecord&, Replay)>& replayed = nullptr);
 
 }  // namespace kalv

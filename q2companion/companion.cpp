@@ -5,6 +5,7 @@
 #include "games/other/quake2_files.h"
 #include "platform/process_wait.h"
 #include "platform/restore_journal.h"
+#include "platform/run_log.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {
@@ -21,18 +22,25 @@ std::string GameCommandLine(const std::string& ownDir) {
   return GameExecutable(ownDir) + text::kGameArguments;
 }
 
-// A game that cannot be started counts as ended; the wait still makes its one round,
-// keeping the message queue serviced. The game is waited for through the handle its start
-// gave.
-void RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal) {
-  std::unique_ptr<ProcessWatch> watch;
+// The game is waited for through the handle its start gave; a start that fails returns
+// its failure at once.
+Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal,
+                      RunLog& log) {
   auto started = platform.processes.Start(GameExecutable(ownDir), GameCommandLine(ownDir),
                                           ShowMode::NormalFocus);
-  if (started) {
-    watch = std::move(started).value();
-    Skip(journal.RecordProcess(watch->Id(), GameExecutable(ownDir)));
+  if (!started) {
+    log.Write("quake2.exe not started: " + std::to_string(started.failure().number) + " " +
+              started.failure().description);
+    return started.status();
   }
+  std::unique_ptr<ProcessWatch> watch = std::move(started).value();
+  Skip(journal.RecordProcess(watch->Id(), GameExecutable(ownDir)));
+  log.Write("started " + GameCommandLine(ownDir));
   WaitForProcessEnd(platform.processes, watch.get(), kPollMilliseconds);
+  auto code = watch->ExitCode();
+  log.Write(code ? "game ended with exit code " + std::to_string(code.value())
+                 : "game ended, exit code unknown");
+  return Status::Ok();
 }
 
 // The player's own Quake 2 rows, each step on its own: a file already gone must not keep
@@ -46,7 +54,9 @@ bool KeepsDemo(const std::string& commandLine) {
 }
 
 // A second companion would clean up under a game the first one still waits for, so it
-// leaves without a word.
+// leaves without a word. The player's entry names this companion as its process, so no
+// player undoes it while the companion runs; the companion undoes it by the journal's own
+// steps, or by the Quake 2 rows when the player left none.
 void Run(Platform& platform) {
   if (platform.system.AnotherInstanceRunning()) return platform.system.EndProgram(0);
   if (!HasSwitch(platform.system.CommandLine())) {
@@ -54,17 +64,28 @@ void Run(Platform& platform) {
                                 Buttons::Ok);
     return platform.system.EndProgram(1);
   }
+  RunLog log(platform.files, platform.system, "companion");
   // A run an earlier companion was cut off from is undone first, once its game has ended;
-  // the entry the player just wrote (no game recorded yet) is this run's.
+  // the entry the player just wrote names this companion, which runs.
   ReplayJournal(
       platform.registry, platform.files, platform.processes,
       [](const RestoreRecord& record) { return record.game == q2::kGameCode && record.process; },
       nullptr);
   const std::string ownDir = platform.system.ProgramDirectory();
   RestoreJournal journal(platform.registry, q2::kGameCode);
-  RunGameAndWait(platform, ownDir, journal);
-  if (CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine())))
-    Skip(journal.Clear());
+  const std::optional<RestoreRecord> entry = journal.Read();
+  const Status started = RunGameAndWait(platform, ownDir, journal, log);
+  const bool done = entry
+                        ? UndoEntry(journal, *entry, platform.files, nullptr) == Replay::Done
+                        : CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine()));
+  log.Write(done ? "put back" : "not all put back: the entry is kept");
+  if (!started) {
+    platform.dialogs.MessageBox(text::kGameNotStarted + GameExecutable(ownDir) + " (" +
+                                    std::to_string(started.number()) + " " +
+                                    started.failure().description + text::kGameNotStartedAdvice,
+                                text::kTitle, Icon::Critical, Buttons::Ok);
+    return platform.system.EndProgram(1);
+  }
   platform.system.EndProgram(0);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "platform/restore_journal.h"
+#include "platform/run_log.h"
 
 namespace kalv::q2companion {
 
@@ -15,9 +16,10 @@ bool HasSwitch(const std::string& commandLine);
 std::string GameExecutable(const std::string& ownDir);
 std::string GameCommandLine(const std::string& ownDir);
 
-// Starts the game, notes it in the player's journal entry, and returns once it has ended
-// (or could not be started or watched).
-void RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal);
+// Starts the game, notes it in the player's journal entry, and returns once it has ended;
+// the failure of a start that failed.
+Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal,
+                      RunLog& log);
 // Removes the fixed-name files (the demo stays when keepDemo) and makes the game's
 // configuration writable again; false when a file could not be undone.
 bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false);

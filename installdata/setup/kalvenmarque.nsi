@@ -18,6 +18,7 @@ ManifestSupportedOS all
 !include uninstall_entry.nsh
 !include remove_file.nsh
 !include folders.nsh
+!include pending_restore.nsh
 !include "${KALV_TREE_NSH}"
 
 Name "${KALV_NAME} ${KALV_VERSION}"
@@ -89,6 +90,7 @@ Section "${KALV_NAME}" SecProgram
 SectionEnd
 
 Section "Uninstall"
+  !insertmacro KalvFinishPendingRestores
   ; The updater needs the main program beside it, so the associations go first.
   ${If} ${FileExists} "$INSTDIR\${KALV_UPDATER}"
   ${AndIf} ${FileExists} "$INSTDIR\${KALV_PROGRAM}"

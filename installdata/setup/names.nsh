@@ -11,3 +11,6 @@
 !define KALV_UNINSTALL_KEY "${KALV_UNINSTALL_LIST}\Kalvenmarque"
 ; One program, so one entry straight in the Programs folder rather than a folder of one.
 !define KALV_SHORTCUT "$SMPROGRAMS\Kalvenmarque.lnk"
+; The player's restore journal below HKCU: one subkey per game whose demo run is not put
+; back yet, valid once its "Complete" value is "1".
+!define KALV_JOURNAL_KEY "Software\VB and VBA Program Settings\Kalvenmarque\Restore Journal"

@@ -22,9 +22,10 @@ Choices LoadChoices(Program& program) {
   auto stored = [&](const char* key, const char* fallback) {
     return ReadSetting(program, key, fallback);
   };
-  choices.q3aMod = ModOf(stored(setting::kModification, ""), stored(setting::kModificationOption, "0"));
-  choices.stvefMod =
-      ModOf(stored(setting::kModificationSTVEF, ""), stored(setting::kModificationOptionSTVEF, "0"));
+  choices.q3aMod =
+      ModOf(stored(setting::kModification, ""), stored(setting::kModificationOption, "0"));
+  choices.stvefMod = ModOf(stored(setting::kModificationSTVEF, ""),
+                           stored(setting::kModificationOptionSTVEF, "0"));
   choices.utPlayback = UTPlayback{stored(setting::kUTNoFrameCap, "0") == "1",
                                   stored(setting::kUTTimeBased, "1") == "1",
                                   stored(setting::kUTThirdPerson, "0") == "1"};

@@ -72,6 +72,9 @@ constexpr const char* kGameMissingAdvice =
     "in the options.";
 }  // namespace q2text
 
+// The player's switch for the uninstaller: put back what runs cut off left, then end.
+constexpr const char* kRestoreSwitch = "/restore";
+
 // The driver's own English messages.
 namespace runtext {
 constexpr const char* kStillRunning =

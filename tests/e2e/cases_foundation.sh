@@ -1,7 +1,7 @@
-# The harness's own cases: starting a game and waiting for it with the launcher's code,
+# The harness's own cases: starting a game and waiting for it with the player's driver,
 # and the single running copy of the player.
 
-# Writes the probe's parameter file: restore code, run code, marker, executable, command line.
+# Writes the probe's parameter file: journal code, marker, executable, command line.
 rungame_params() {
   local file=$1
   shift
@@ -10,7 +10,7 @@ rungame_params() {
 
 # The game sits under a folder with blanks; a decoy C:\Program.exe stands ready to catch
 # a start that lets Windows guess where an unquoted path ends.
-case_rungame_runs_exact_command_line_and_restores_after_exit() {
+case_rungame_runs_exact_command_line_and_undoes_after_exit() {
   kalv_need "$KALV_TOOLS/rungame_probe.exe"
   local games work decoy exe cmdline pid
   games=$(kalv_pf_sandbox "Quake III Arena")
@@ -22,7 +22,7 @@ case_rungame_runs_exact_command_line_and_restores_after_exit() {
 
   exe=$(kalv_win "$games/quake3.exe")
   cmdline="$exe +set sv_pure 0 +set fs_game \"\" +exec \"Kalvenmarque.cfg\""
-  rungame_params "$work/params.txt" Q3A Q3A "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
+  rungame_params "$work/params.txt" Q3A "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
   export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE
   KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
   KALV_STANDIN_RELEASE=$(kalv_win "$work/release")
@@ -31,18 +31,19 @@ case_rungame_runs_exact_command_line_and_restores_after_exit() {
   kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
   pid=$KALV_PID
   kalv_wait_file "$work/standin.log" 30 || kalv_fail "the game was never started"
-  # Several poll rounds while the game runs: no restore yet, the probe still waits.
+  kalv_assert_file "$work/marker.txt.prepared" "nothing prepared before the start:"
+  # Several poll rounds while the game runs: no undo yet, the probe still waits.
   sleep 2
-  kalv_running "$pid" || kalv_fail "RunGameAndWait returned while the game still ran"
-  kalv_assert_no_file "$work/marker.txt" "restore ran while the game was running:"
+  kalv_running "$pid" || kalv_fail "the driver returned while the game still ran"
+  kalv_assert_no_file "$work/marker.txt" "undo ran while the game was running:"
   kalv_assert_no_file "$work/marker.txt.done"
 
   touch "$work/release"
-  kalv_wait_exit "$pid" 20 || kalv_fail "RunGameAndWait did not notice the end of the game"
+  kalv_wait_exit "$pid" 20 || kalv_fail "the driver did not notice the end of the game"
   kalv_assert_eq 0 "$KALV_EXIT" "probe exit code"
-  kalv_assert_file "$work/marker.txt" "no restore after the game ended:"
-  kalv_assert_contains "$work/marker.txt" "restored Q3A"
-  kalv_assert_contains "$work/marker.txt.done" "returned"
+  kalv_assert_file "$work/marker.txt" "no undo after the game ended:"
+  kalv_assert_no_file "$work/marker.txt.prepared"
+  kalv_assert_contains "$work/marker.txt.done" "returned 0"
 
   local log="$work/standin.log"
   kalv_assert_eq "$cmdline" "$(kalv_standin_field "$log" commandline)" "game command line"
@@ -53,9 +54,9 @@ case_rungame_runs_exact_command_line_and_restores_after_exit() {
   kalv_assert_contains "$log" "[ended"
 }
 
-# Only the five codes with a restore restore, compared exactly; a game that crashes
-# still gets its restore; a missing executable reaches the caller as a failure.
-case_rungame_restores_by_exact_code_only() {
+# A game that crashes is undone after like any other; a game that cannot be started is
+# reported to the driver, which undoes what it prepared and returns a failing code.
+case_rungame_undoes_after_a_crash_and_after_a_failed_start() {
   kalv_need "$KALV_TOOLS/rungame_probe.exe"
   local games work exe
   games=$(kalv_sandbox "Half-Life")
@@ -66,30 +67,23 @@ case_rungame_restores_by_exact_code_only() {
   KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
   cd "$work"
 
-  local run restore code mode
-  for run in "HL Q2 exit" "HL hl exit" "HL HL crash"; do
-    read -r restore code mode <<<"$run"
-    rm -f "$work"/marker.txt*
-    rungame_params "$work/params.txt" "$restore" "$code" "$(kalv_win "$work/marker.txt")" "$exe" \
-      "$exe -game valve +playdemo kalvenmarque"
-    KALV_STANDIN_MODE=$mode kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
-    kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe for code $code did not return"
-    kalv_assert_contains "$work/marker.txt.done" "returned" "RunGameAndWait with code $code"
-    if [ "$code" = "$restore" ]; then
-      kalv_assert_contains "$work/marker.txt" "restored $restore" "crashed game, code $code"
-    else
-      kalv_assert_no_file "$work/marker.txt" "restore ran for code $code:"
-    fi
-  done
-  kalv_assert_eq 3 "$(grep -c '^\[standin\]$' "$work/standin.log")" "games started"
+  rungame_params "$work/params.txt" HL "$(kalv_win "$work/marker.txt")" "$exe" \
+    "$exe -game valve +playdemo kalvenmarque"
+  KALV_STANDIN_MODE=crash kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
+  kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe with a crashing game did not return"
+  kalv_assert_contains "$work/marker.txt.done" "returned 0" "crashed game"
+  kalv_assert_file "$work/marker.txt" "no undo after the game crashed:"
+  kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$work/standin.log")" "games started"
 
   rm -f "$work"/marker.txt*
-  rungame_params "$work/params.txt" HL HL "$(kalv_win "$work/marker.txt")" \
+  rungame_params "$work/params.txt" HL "$(kalv_win "$work/marker.txt")" \
     "$(kalv_win "$games")\\missing.exe" "$(kalv_win "$games")\\missing.exe"
   kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
   kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe with a missing game did not return"
-  kalv_assert_contains "$work/marker.txt.done" "raised 53 File not found"
-  kalv_assert_no_file "$work/marker.txt" "restore ran although the game never started:"
+  kalv_assert_eq 1 "$KALV_EXIT" "probe exit code after a failed start"
+  kalv_assert_contains "$work/marker.txt.done" "returned 1"
+  kalv_assert_file "$work/marker.txt" "what was prepared for a game that never started stayed:"
+  kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$work/standin.log")" "games started"
 }
 
 # A second copy started while the first shows its window ends at once and silently.

@@ -1,17 +1,16 @@
-// rungame_probe.exe: runs the launcher's game start and wait on its own, so that the
-// end-to-end tests can watch it start and wait for a real process. Its command line
-// names a parameter file whose lines are: the game code that gets a restore, the game
-// code to run with, the marker file, the executable and the game's command line. The
-// restore writes the marker; when RunGameAndWait returns (or raises), the marker path
-// plus ".done" records it.
+// rungame_probe.exe: plays a plan with the player's own driver, so that the end-to-end
+// tests can watch it start and wait for a real process. Its command line names a
+// parameter file whose lines are: the game code of the journal entry, the marker file,
+// the executable and the game's command line. The plan prepares by copying the parameter
+// file beside the marker (".prepared") and undoes by renaming that copy to the marker;
+// when the driver returns, the marker path plus ".done" records its exit code.
 #include <string>
 #include <vector>
 
-#include "launcher/base/functions.h"
+#include "games/plan_support.h"
 #include "launcher/base/program.h"
-#include "launcher/game_table.h"
+#include "launcher/play_demo.h"
 #include "platform/program_main.h"
-
 namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -37,33 +36,24 @@ std::string Trimmed(std::string text) {
 }  // namespace
 
 int kalv::ProgramMain(Platform& platform) {
-  auto parameters = ReadWholeFile(platform.files, Trimmed(platform.system.CommandLine()));
+  const std::string parametersFile = Trimmed(platform.system.CommandLine());
+  auto parameters = ReadWholeFile(platform.files, parametersFile);
   if (!parameters) return 2;
   std::vector<std::string> lines = Lines(parameters.value());
-  if (lines.size() < 5) return 2;
-  const std::string& restoreCode = lines[0];
-  const std::string& runCode = lines[1];
-  const std::string& marker = lines[2];
+  if (lines.size() < 4) return 2;
+  const std::string& marker = lines[1];
 
   Program program(platform);
-  // Only the chosen game restores, and only by writing the marker.
-  GameTable games = Games();
-  for (Game& game : games) {
-    game.restore = nullptr;
-    if (restoreCode == game.codeText)
-      game.restore = [&](Program& p) {
-        Skip(WriteWholeFile(p.platform.files, marker, "restored " + restoreCode + "\n"));
-      };
-  }
-  program.games = &games;
-  try {
-    RunGameAndWait(program, lines[3], lines[4], runCode);
-  } catch (const RaisedFailure& raised) {
-    Skip(WriteWholeFile(platform.files, marker + ".done",
-                        "raised " + std::to_string(raised.failure().number) + " " +
-                            raised.failure().description + "\n"));
-    return 3;
-  }
-  Skip(WriteWholeFile(platform.files, marker + ".done", "returned\n"));
-  return 0;
+  // A language without texts: no message box holds the probe up.
+  program.languageIndex = [] { return -1; };
+  RunPlan plan;
+  plan.code = lines[0];
+  plan.name = "the probe's game";
+  plan.prepare = {CopyFile(parametersFile, marker + ".prepared")};
+  plan.demo.own = true;
+  plan.start = StartIn(lines[2], lines[3]);
+  plan.undo = {RenameFile(marker + ".prepared", marker)};
+  const int code = PlayDemo(program, plan);
+  Skip(WriteWholeFile(platform.files, marker + ".done", "returned " + std::to_string(code) + "\n"));
+  return code;
 }

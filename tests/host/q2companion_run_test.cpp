@@ -105,13 +105,21 @@ TEST_F(Companion, AGameThatEndsAtOnceStillGetsOneRound) {
   ExpectCleaned(kQ2);
 }
 
-TEST_F(Companion, AGameThatCannotStartCountsAsEnded) {
+// The folder is put back first; then the user is told which file could not be started,
+// and the companion ends with a failing code.
+TEST_F(Companion, AGameThatCannotStartIsUndoneAndNamed) {
   ASSERT_TRUE(p.files.Delete(std::string(kQ2) + "\\quake2.exe").ok());
+  p.dialogs.whileShown = [&](const fake::ShownMessage&) { ExpectCleaned(kQ2); };
   RunCompanion();
   EXPECT_TRUE(p.processes.started().empty());
-  EXPECT_EQ(p.clock.waits, 1);
-  EXPECT_EQ(p.clock.waitedTotal, 450u);
-  EXPECT_TRUE(p.dialogs.messages().empty());
+  EXPECT_EQ(p.clock.waits, 0);
+  ASSERT_EQ(p.dialogs.messages().size(), 1u);
+  EXPECT_EQ(p.dialogs.messages()[0].text,
+            std::string("Kalvenmarque could not start Quake 2: ") + kQ2 +
+                "\\quake2.exe (53 File not found). The demo was not played, and the Quake 2 "
+                "folder is as it was before.");
+  EXPECT_EQ(p.dialogs.messages()[0].icon, Icon::Critical);
+  EXPECT_EQ(p.system.exitCode, 1);
   ExpectCleaned(kQ2);
 }
 
