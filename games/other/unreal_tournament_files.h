@@ -19,7 +19,6 @@ constexpr const char* kFixedDemo = "\\system\\Kalvenmarque.dem";
 constexpr const char* kStoredPackage = "\\Versions\\KalvUT_script.bin";  // below the install dir
 }  // namespace ut
 
-
 // The script package in place.
 Steps PrepareUT(const DemoRun& run);
 // The script package and the fixed-name demo deleted.
