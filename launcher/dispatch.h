@@ -8,8 +8,11 @@
 
 namespace kalv {
 
-// The header of a .dem file that is looked at.
+// The header of a .dem file that the first rules look at.
 constexpr std::size_t kDemHeaderBytes = 255;
+// How much of a .dem file is read: the header, and enough of a Quake 1 demo's first
+// packets to reach the server info behind a long greeting.
+constexpr std::size_t kDemReadBytes = 65536;
 
 // Hands program.demoPath to the game that recorded it. Returns when that game's play
 // operation returns, or after the main window was opened because no game claims the
@@ -20,7 +23,12 @@ void DispatchDemo(Program& program);
 // program after the play operation returns, and on any failure after the error message.
 void DispatchDemFile(Program& program);
 
-// The game a .dem header belongs to (Half-Life, Quake 1 or Unreal Tournament).
-GameCode ClassifyDemHeader(const std::string& header);
+// The game a .dem file belongs to by its first bytes (Half-Life, Quake 1 or Unreal
+// Tournament): Half-Life when they begin with "HLDEMO" in any case; Quake 1 when the
+// first ".bs" of the header (its first kDemHeaderBytes) is followed by "p" or, without
+// one, it begins with "bsp", and also when the bytes are a Quake 1 demo up to its server
+// info (a long greeting can push the map's name out of the header); else Unreal
+// Tournament.
+GameCode ClassifyDemHeader(const std::string& bytes);
 
 }  // namespace kalv
