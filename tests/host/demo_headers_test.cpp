@@ -182,7 +182,8 @@ TEST(Quake2DemoTest, ServerDataNamesTheGameFolderWhenThereIsOne) {
       {"a server's own recording", 34, 1, "ctf", ""},
       {"a later engine", 36, 0, "action", ""},
       {"after a print and a command", 35, 0, "rocketarena",
-       "\x0A\x02" + Z("connected\n") + "\x0B" + Z("cmd configstrings 1 0\n") + "\x06"},
+       std::string("\x0A\x00", 2) + Z("connected\n") + "\x0B" + Z("cmd configstrings 1 0\n") +
+           "\x06"},
   };
   for (const Case& c : cases) {
     const auto data = ReadQuake2ServerData(
