@@ -90,5 +90,29 @@ TEST_F(ShippedReleasesTest, Release132InstallationSwitchesToEveryReleaseAndBack)
   EXPECT_TRUE(fake.dialogs.messages().empty());
 }
 
+// A switch that needs a stored executable the user has not put in the store changes
+// nothing and says which release's Quake3.exe to copy where, under which name.
+TEST_F(ShippedReleasesTest, MissingStoredExecutableIsNamedWithItsReleaseFolderAndName) {
+  Install132();
+  const auto before = Snapshot(kQ3);
+  for (const ShippedRelease& release : kShipped) {
+    const std::string stored = Versions() + "\\" + release.storedExecutable;
+    ASSERT_TRUE(fake.files.Rename(stored, stored + ".away").ok());
+    const std::size_t shown = fake.dialogs.messages().size();
+    EXPECT_FALSE(Conversion(p(), true, release.file));
+    ASSERT_EQ(fake.dialogs.messages().size(), shown + 1);
+    EXPECT_EQ(fake.dialogs.messages().back().text,
+              "Kalvenmarque could not switch the Quake 3 Arena release: the executable of "
+              "release " +
+                  release.version +
+                  " is missing from the release store. Nothing was changed. Copy Quake3.exe of a "
+                  "Quake 3 Arena installation on release " +
+                  release.version + " into " + Versions() + " and name the copy " +
+                  release.storedExecutable + ", without .exe.");
+    EXPECT_EQ(Snapshot(kQ3), before) << release.file;
+    ASSERT_TRUE(fake.files.Rename(stored + ".away", stored).ok());
+  }
+}
+
 }  // namespace
 }  // namespace kalv::testing
