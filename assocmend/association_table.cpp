@@ -4,7 +4,7 @@
 
 namespace kalv::assocmend {
 
-// Icon indices follow the main program's icon order; the two newest Quake 3 releases
+// Icon indices follow the main program's icon order; the Quake 3 releases from 1.30 on
 // name their verb in lower case.
 const std::vector<DemoType>& DemoTypes() {
   static const std::vector<DemoType> types = {
@@ -13,6 +13,7 @@ const std::vector<DemoType>& DemoTypes() {
       {"Kalvenmarque.v1_27h", ".dm_48", "Quake 3 Demo (v1.27h)", 4, "Open"},
       {"Kalvenmarque.v1_30_", ".dm_66", "Quake 3 Demo (v1.30)", 1, "open"},
       {"Kalvenmarque.v1_31_", ".dm_67", "Quake 3 Demo (v1.31)", 7, "open"},
+      {"Kalvenmarque.v1_32_", ".dm_68", "Quake 3 Demo (v1.32)", 8, "open"},
       {"Kalvenmarque.STVEF", ".efdemo", "Star Trek Voyager Elite Force Demo", 2, "Open"},
       {"Kalvenmarque.Q2", ".dm2", "Quake 2 Demo", 6, "Open"},
   };
@@ -20,21 +21,21 @@ const std::vector<DemoType>& DemoTypes() {
 }
 
 const std::vector<std::string>& ExtensionCreateOrder() {
-  static const std::vector<std::string> order = {".dm3", ".dm_48",  ".dm_66", ".dm_67",
-                                                 ".dem", ".efdemo", ".dm2"};
+  static const std::vector<std::string> order = {".dm3",   ".dm_48", ".dm_66",  ".dm_67",
+                                                 ".dm_68", ".dem",   ".efdemo", ".dm2"};
   return order;
 }
 
 const std::vector<std::string>& ExtensionValueOrder() {
-  static const std::vector<std::string> order = {".efdemo", ".dem",   ".dm3", ".dm_48",
-                                                 ".dm_66",  ".dm_67", ".dm2"};
+  static const std::vector<std::string> order = {".efdemo", ".dem",   ".dm3",   ".dm_48",
+                                                 ".dm_66",  ".dm_67", ".dm_68", ".dm2"};
   return order;
 }
 
 const std::vector<std::string>& RemoveProgIdOrder() {
   static const std::vector<std::string> order = {
       "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_", "Kalvenmarque.v1_31_",
-      "Kalvenmarque.HL",     "Kalvenmarque.STVEF",  "Kalvenmarque.Q2"};
+      "Kalvenmarque.v1_32_", "Kalvenmarque.HL",     "Kalvenmarque.STVEF",  "Kalvenmarque.Q2"};
   return order;
 }
 

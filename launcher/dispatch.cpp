@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "games/other/quake1_demo.h"
 #include "games/quake3/release_store.h"
 #include "launcher/base/choices.h"
 #include "launcher/base/messages.h"
@@ -31,28 +32,30 @@ int Play(Program& program, GameCode code) {
                   game.plan(program, choices, Demo{program.demoPath, program.demoRelease}));
 }
 
-std::string ReadDemHeader(Program& program) {
+std::string ReadDemFile(Program& program) {
   auto stream = OrRaise(program.platform.files.OpenRead(program.demoPath));
-  std::string bytes = OrRaise(stream->Read(kDemHeaderBytes));
-  // Whatever a short file leaves is spaces, which hold none of the markers looked for.
-  bytes.resize(kDemHeaderBytes, ' ');
-  return bytes;
+  return OrRaise(stream->Read(kDemReadBytes));
 }
 
 }  // namespace
 
-GameCode ClassifyDemHeader(const std::string& header) {
+GameCode ClassifyDemHeader(const std::string& bytes) {
+  // Whatever a short file leaves of the header is spaces, which hold none of the markers
+  // looked for.
+  std::string header = bytes.substr(0, kDemHeaderBytes);
+  header.resize(kDemHeaderBytes, ' ');
   if (Upper(header.substr(0, 6)) == "HLDEMO") return GameCode::HL;
   const std::size_t dot = header.find(".bs");
   const std::string map =
       dot == std::string::npos ? header.substr(0, 3) : header.substr(dot + 1, 3);
-  return map == "bsp" ? GameCode::Q1 : GameCode::UT;
+  if (map == "bsp" || ReadQuake1Demo(bytes)) return GameCode::Q1;
+  return GameCode::UT;
 }
 
 // A header that cannot be read is reported here.
 int DispatchDemFile(Program& program) {
   try {
-    return Play(program, ClassifyDemHeader(ReadDemHeader(program)));
+    return Play(program, ClassifyDemHeader(ReadDemFile(program)));
   } catch (const RaisedFailure& raised) {
     ReportError(program, raised.failure());
   }

@@ -10,8 +10,11 @@
 
 namespace kalv {
 
-// The header of a .dem file that is looked at.
+// The header of a .dem file that the first rules look at.
 constexpr std::size_t kDemHeaderBytes = 255;
+// How much of a .dem file is read: the header, and enough of a Quake 1 demo's first
+// packets to reach the server info behind a long greeting.
+constexpr std::size_t kDemReadBytes = 65536;
 
 // Plays program.demoPath with the game that recorded it and returns the run's exit code;
 // nothing when no game claims the demo and the main window was opened instead. Failures
@@ -22,7 +25,12 @@ std::optional<int> DispatchDemo(Program& program);
 // that cannot be read gives the general error message. Returns the exit code.
 int DispatchDemFile(Program& program);
 
-// The game a .dem header belongs to (Half-Life, Quake 1 or Unreal Tournament).
-GameCode ClassifyDemHeader(const std::string& header);
+// The game a .dem file belongs to by its first bytes (Half-Life, Quake 1 or Unreal
+// Tournament): Half-Life when they begin with "HLDEMO" in any case; Quake 1 when the
+// first ".bs" of the header (its first kDemHeaderBytes) is followed by "p" or, without
+// one, it begins with "bsp", and also when the bytes are a Quake 1 demo up to its server
+// info (a long greeting can push the map's name out of the header); else Unreal
+// Tournament.
+GameCode ClassifyDemHeader(const std::string& bytes);
 
 }  // namespace kalv

@@ -5,7 +5,7 @@
 # (default 5) after one round that is not counted; the table gives the median, the spread
 # (lowest to highest), the anchor's median, the ratio of the medians and the goal.
 #
-#   start     starting Kalvenmarque.exe on a 5 MB .dm_48 demo (release switch from v1.31
+#   start     starting Kalvenmarque.exe on a 5 MB .dm_48 demo (release switch from v1.32
 #             and the demo copy included) until the stand-in quake3.exe starts, less the
 #             fixed 450 ms pause before a game; anchor: the stand-in started by wine alone
 #   restore   the stand-in game's end until the player has ended after restoring the
@@ -127,7 +127,7 @@ player_round() {
   ended=$(field "$LOG" ended-us)
   [ -n "$ended" ] || fail "the game did not end by itself"
   [ "$(field "$LOG" release)" = v1.27h ] || fail "the game did not run release v1.27h"
-  [ "$(release_of "$Q3A/quake3.exe")" = v1.31 ] || fail "the installation was not switched back"
+  [ "$(release_of "$Q3A/quake3.exe")" = v1.32 ] || fail "the installation was not switched back"
   [ ! -e "$Q3A/baseq3/Kalvenmarque.cfg" ] && [ ! -e "$Q3A/baseq3/demos/Kalvenmarque.dm_48" ] ||
     fail "the prepared files were left in the installation"
   record start "$(( (started - t0) / 1000 - PAUSE_MS ))"

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the eight 32x32 icons of Kalvenmarque.exe into ui/art/.
+"""Writes the nine 32x32 icons of Kalvenmarque.exe into ui/art/.
 
 Each icon is a coloured rounded tile with a short label in a 3x5 pixel font, so the
-program icon and the seven demo-type icons can be told apart in Explorer. Plain Python,
+program icon and the eight demo-type icons can be told apart in Explorer. Plain Python,
 no imaging library: an .ico file is a small header plus a 32-bit bottom-up bitmap and a
 1-bit transparency mask.
 """
@@ -23,6 +23,7 @@ ICONS = [
     ("demo_hl.ico", "HL", (0xD0, 0x90, 0x00)),
     ("demo_q2.ico", "Q2", (0x50, 0x50, 0x50)),
     ("demo_v1_31.ico", "31", (0x10, 0x80, 0x90)),
+    ("demo_v1_32.ico", "32", (0xC0, 0x30, 0x80)),
 ]
 
 # 3x5 glyphs, one string per row, '#' = ink.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fills a Wine prefix with a complete, playable Kalvenmarque world:
 #
-#   C:\Kalvenmarque\           a copy of the install tree, with stand-ins for the four
-#                              stored Quake 3 executables (Versions\Quake3.117 ... .131)
+#   C:\Kalvenmarque\           a copy of the install tree, with stand-ins for the five
+#                              stored Quake 3 executables (Versions\Quake3.117 ... .132)
 #   C:\Games\<game>\           one installation per game, holding the files each game's
 #                              detection looks for; every game executable is the stand-in
 #                              game (it logs its command line to standin.log beside it)
@@ -71,17 +71,17 @@ PLAYER="$C/Kalvenmarque"
 rm -rf -- "$PLAYER"
 mkdir -p -- "$PLAYER"
 cp -r -- "$INSTALL"/. "$PLAYER"/
-for release in 117:v1.17 127h:v1.27h 130:v1.30 131:v1.31; do
+for release in 117:v1.17 127h:v1.27h 130:v1.30 131:v1.31 132:v1.32; do
   release_standin "$PLAYER/Versions/Quake3.${release%%:*}" "${release#*:}"
 done
 
-# Quake 3 Arena, release 1.31: its executable is the stored v1.31 one, and the highest
-# pak file of the newest stored release is there.
+# Quake 3 Arena, release 1.32: its executable is the stored v1.32 one, and the paks up to
+# the newest stored release's highest are there.
 Q3A=$(game "Quake III Arena")
-cp -- "$PLAYER/Versions/Quake3.131" "$Q3A/quake3.exe"
+cp -- "$PLAYER/Versions/Quake3.132" "$Q3A/quake3.exe"
 fill_all "$Q3A" baseq3/pak0.pk3 baseq3/pak1.pk3 baseq3/pak2.pk3 baseq3/pak3.pk3 \
-  baseq3/pak4.pk3 baseq3/pak5.pk3 baseq3/pak6.pk3 baseq3/q3config.cfg \
-  osp/q3config.cfg osp/description.txt
+  baseq3/pak4.pk3 baseq3/pak5.pk3 baseq3/pak6.pk3 baseq3/pak7.pk3 baseq3/pak8.pk3 \
+  baseq3/q3config.cfg osp/q3config.cfg osp/description.txt
 mkdir -p -- "$Q3A/baseq3/demos"
 
 # Half-Life: the stand-in carries a version resource (1.1.0.8), as hl.exe does.

@@ -1,7 +1,7 @@
 // Resource ids of Kalvenmarque.exe, shared by the resource script and the C++ code.
 #pragma once
 
-// Icons: index 0 is the program's own, 1 to 7 the demo types (the associations name
+// Icons: index 0 is the program's own, 1 to 8 the demo types (the associations name
 // them by index, so the order of the ids is the order of the icons).
 #define IDI_PROGRAM 1
 #define IDI_DEMO_V1_30 2
@@ -11,6 +11,7 @@
 #define IDI_DEMO_HL 6
 #define IDI_DEMO_Q2 7
 #define IDI_DEMO_V1_31 8
+#define IDI_DEMO_V1_32 9
 
 // frmSplash
 #define IDD_SPLASH 100

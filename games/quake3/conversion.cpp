@@ -36,8 +36,7 @@ std::optional<std::string> ExecutableRefusal(Program& program, const std::string
     if (newestFiles) needed.push_back(newestFiles->storedExecutable);
   }
   for (const std::string& stored : needed)
-    if (!files.CanOpenForRead(stored).ok())
-      return std::string(conversion::kMissingStored) + stored + conversion::kMissingStoredAdvice;
+    if (!files.CanOpenForRead(stored).ok()) return MissingStoredExecutableText(stored);
 
   const std::string installed = dir + q3a::kInstalledExecutable;
   if (const Status readable = files.CanOpenForRead(installed); !readable.ok()) {

@@ -46,8 +46,24 @@ std::optional<ReleaseFiles> FilesOfVersion(Program& program, const std::string& 
   files.major = version.substr(dot - 1, 1);
   files.minor = version.substr(dot + 1, 3);
   files.releaseFile = "v" + files.major + "_" + files.minor + ".Vrk";
-  files.storedExecutable = ReleaseStore(program) + "\\Quake3." + files.major + files.minor;
+  files.storedExecutable =
+      ReleaseStore(program) + "\\" + release::kStoredExecutable + files.major + files.minor;
   return files;
+}
+
+// The release is read back from the name FilesOfVersion gave the file ("Quake3.127h" is
+// v1.27h).
+std::string MissingStoredExecutableText(const std::string& storedExecutable) {
+  const std::size_t slash = storedExecutable.rfind('\\');
+  const std::string folder = slash == std::string::npos ? "" : storedExecutable.substr(0, slash);
+  const std::string name = storedExecutable.substr(slash == std::string::npos ? 0 : slash + 1);
+  const std::string prefix = release::kStoredExecutable;
+  std::string version = name;
+  if (name.size() > prefix.size() + 1 && name.compare(0, prefix.size(), prefix) == 0)
+    version = "v" + name.substr(prefix.size(), 1) + "." + name.substr(prefix.size() + 1);
+  return conversion::kMissingStored + version + conversion::kMissingStoredCopy + version +
+         conversion::kMissingStoredInto + folder + conversion::kMissingStoredName + name +
+         conversion::kMissingStoredEnd;
 }
 
 }  // namespace kalv

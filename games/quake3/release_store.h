@@ -37,4 +37,9 @@ struct ReleaseFiles {
 };
 std::optional<ReleaseFiles> FilesOfVersion(Program& program, const std::string& version);
 
+// What a switch says when the stored executable at this path is missing, in English: the
+// release it belongs to, the store's folder to copy the release's Quake3.exe into and the
+// name to give the copy.
+std::string MissingStoredExecutableText(const std::string& storedExecutable);
+
 }  // namespace kalv

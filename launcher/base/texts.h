@@ -35,6 +35,8 @@ constexpr const char* kVersion = "Version";
 constexpr const char* kDemoExt = "DemoExt";
 constexpr const char* kNewpak = "newpak";
 constexpr const char* kNewestpak = "newestpak";
+// A stored executable's name: this and the release's major and minor ("Quake3.127h").
+constexpr const char* kStoredExecutable = "Quake3.";
 // The release list's entries: this prefix and the "Version" value.
 constexpr const char* kListPrefix = "Quake 3 Arena ";
 }  // namespace release
@@ -50,10 +52,16 @@ constexpr const char* kUnknownAdvice =
 constexpr const char* kUnknownAdviceEnd =
     " as Quake3.<release> (for example Quake3.132 for v1.32), together with a release file "
     "v<major>_<minor>.Vrk that describes it.";
+// A stored executable that is missing: the release twice, then the store's folder, then
+// the file's name.
 constexpr const char* kMissingStored =
-    "Kalvenmarque could not switch the Quake 3 Arena release: the stored executable ";
-constexpr const char* kMissingStoredAdvice =
-    " is missing. Nothing was changed. Copy that release's Quake3.exe there under this name.";
+    "Kalvenmarque could not switch the Quake 3 Arena release: the executable of release ";
+constexpr const char* kMissingStoredCopy =
+    " is missing from the release store. Nothing was changed. Copy Quake3.exe of a Quake 3 "
+    "Arena installation on release ";
+constexpr const char* kMissingStoredInto = " into ";
+constexpr const char* kMissingStoredName = " and name the copy ";
+constexpr const char* kMissingStoredEnd = ", without .exe.";
 constexpr const char* kNotReplaced = "Kalvenmarque could not switch the Quake 3 Arena release: ";
 constexpr const char* kNotReplacedAdvice =
     ") could not be replaced. Nothing else was changed. Close Quake 3 Arena and try again.";

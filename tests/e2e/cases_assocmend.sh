@@ -4,8 +4,8 @@
 # associations and removes them again at its end.
 
 AM_TITLE='Kalvenmarque Registry Updater v1.2.0'
-AM_PROGIDS='Kalvenmarque.HL Kalvenmarque.v1_17_ Kalvenmarque.v1_27h Kalvenmarque.v1_30_ Kalvenmarque.v1_31_ Kalvenmarque.STVEF Kalvenmarque.Q2'
-AM_EXTENSIONS='.dem .dm3 .dm_48 .dm_66 .dm_67 .efdemo .dm2'
+AM_PROGIDS='Kalvenmarque.HL Kalvenmarque.v1_17_ Kalvenmarque.v1_27h Kalvenmarque.v1_30_ Kalvenmarque.v1_31_ Kalvenmarque.v1_32_ Kalvenmarque.STVEF Kalvenmarque.Q2'
+AM_EXTENSIONS='.dem .dm3 .dm_48 .dm_66 .dm_67 .dm_68 .efdemo .dm2'
 
 # A folder holding Assocmend.exe beside a stand-in Kalvenmarque.exe that logs how it was
 # started; in Program Files so that the commands hold a path with blanks. Prints its path.
@@ -89,6 +89,7 @@ Kalvenmarque.v1_17_;.dm3;Quake 3 Demo (v1.17);3;Open
 Kalvenmarque.v1_27h;.dm_48;Quake 3 Demo (v1.27h);4;Open
 Kalvenmarque.v1_30_;.dm_66;Quake 3 Demo (v1.30);1;open
 Kalvenmarque.v1_31_;.dm_67;Quake 3 Demo (v1.31);7;open
+Kalvenmarque.v1_32_;.dm_68;Quake 3 Demo (v1.32);8;open
 Kalvenmarque.STVEF;.efdemo;Star Trek Voyager Elite Force Demo;2;Open
 Kalvenmarque.Q2;.dm2;Quake 2 Demo;6;Open
 TABLE

@@ -133,17 +133,17 @@ case_main_start_without_demo_shows_splash_then_main_window() {
 
   kalv_screenshot main-en
   kalv_assert_contains main.txt "text=Kalvenmarque v1.2.0 - KVM Demo Player"
-  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.31" "$(mw_text main.txt 2007)" "Quake 3 line"
+  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.32" "$(mw_text main.txt 2007)" "Quake 3 line"
   kalv_assert_eq " Half-Life Status: Found - Version: v1.1.0.8" "$(mw_text main.txt 2006)" "Half-Life line"
   kalv_assert_contains main.txt "id=2005 class=Static enabled=1 visible=1 value=- text= Star Trek Voyager"
   kalv_assert_contains main.txt "Status: Found - Version: v1.20"
   kalv_assert_eq " Quake 1 Status: Found" "$(mw_text main.txt 2004)" "Quake 1 line"
   kalv_assert_eq " Quake 2 Status: Found" "$(mw_text main.txt 2003)" "Quake 2 line"
   kalv_assert_eq " Unreal Tournament Status: Found" "$(mw_text main.txt 2002)" "Unreal Tournament line"
-  # Four releases in file-name order, the last (newest) selected.
-  kalv_assert_eq 4 "$(grep -c '^item id=2011 ' main.txt)" "releases listed"
+  # Five releases in file-name order, the last (newest) selected.
+  kalv_assert_eq 5 "$(grep -c '^item id=2011 ' main.txt)" "releases listed"
   kalv_assert_contains main.txt "item id=2011 index=0 selected=0 text=Quake 3 Arena v1.17"
-  kalv_assert_contains main.txt "item id=2011 index=3 selected=1 text=Quake 3 Arena v1.31"
+  kalv_assert_contains main.txt "item id=2011 index=4 selected=1 text=Quake 3 Arena v1.32"
   kalv_assert_eq "&Launch Quake 3" "$(mw_text main.txt 2014)" "launch button"
 
   mw_open_options
@@ -197,7 +197,7 @@ case_main_stored_language_german_and_unusable_value() {
   kalv_screenshot main-de
   kalv_assert_eq "&Schließen" "$(mw_text main-de.txt 2013)" "close button"
   kalv_assert_eq "Spiel Stände" "$(mw_text main-de.txt 2001)" "game states frame"
-  kalv_assert_eq " Quake 3 Arena Status: Gefunden - Version: v1.31" "$(mw_text main-de.txt 2007)"
+  kalv_assert_eq " Quake 3 Arena Status: Gefunden - Version: v1.32" "$(mw_text main-de.txt 2007)"
   kalv_assert_eq " Quake 2 Status: Gefunden" "$(mw_text main-de.txt 2003)"
   mw_open_options
   kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
@@ -218,7 +218,7 @@ case_main_stored_language_german_and_unusable_value() {
   mw_start
   mw_main_dump main-7.txt
   kalv_assert_eq "&Close" "$(mw_text main-7.txt 2013)" "close button with language 7"
-  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.31" "$(mw_text main-7.txt 2007)"
+  kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.32" "$(mw_text main-7.txt 2007)"
   mw_open_options
   mw_options_dump options-7.txt
   kalv_assert_contains options-7.txt "item id=3053 index=0 selected=1 text=English"
@@ -246,10 +246,10 @@ case_options_afrikaans_shows_known_bug_first() {
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
 
   # The status line is written last of all (the detections follow the captions).
-  mw_dump_until options-af.txt 3055 3032 "Quake 3 Arena Status: Gefind - Weergawe: v1.31"
+  mw_dump_until options-af.txt 3055 3032 "Quake 3 Arena Status: Gefind - Weergawe: v1.32"
   kalv_assert_eq "Quake 3 Arena Pad:" "$(mw_text options-af.txt 3014)"
   kalv_assert_eq "&Soek" "$(mw_text options-af.txt 3020)"
-  kalv_assert_eq "Quake 3 Arena Status: Gefind - Weergawe: v1.31" "$(mw_text options-af.txt 3032)"
+  kalv_assert_eq "Quake 3 Arena Status: Gefind - Weergawe: v1.32" "$(mw_text options-af.txt 3032)"
   kalv_assert_eq "Kalvenmarque v1.2.0 - 'Advanced' Opsies" "$(head -n 1 options-af.txt | sed 's/.* text=//')"
   kalv_assert_eq 2 "$(mw_stored Language)" "stored language"
   kalv_driver select --has-id 3001 --id 3001 --index 4 >/dev/null
@@ -278,7 +278,7 @@ case_demo_with_unknown_ending_opens_main_window_silently() {
   if kalv_driver messagebox --timeout 3000 >box.txt 2>/dev/null; then
     kalv_fail "a message showed: $(cat box.txt)"
   fi
-  kalv_assert_contains main.txt "item id=2011 index=3 selected=1 text=Quake 3 Arena v1.31"
+  kalv_assert_contains main.txt "item id=2011 index=4 selected=1 text=Quake 3 Arena v1.32"
   mw_close_main
   mw_forget_settings
 }

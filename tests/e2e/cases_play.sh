@@ -62,8 +62,9 @@ pl_read_only() { [ $((0$(stat -c %a -- "$1") & 0222)) -eq 0 ]; }
 # The Quake 3 release the installation's executable is (the stored stand-ins name it).
 pl_q3_release() { tail -c 64 "$1/quake3.exe" | tr -d '\0' | sed -n 's/^KALV-RELEASE //p'; }
 
-# A v1.31 installation plays a v1.27h demo: switched while the game runs, everything
-# prepared, the splash hidden; afterwards v1.31 again and the folder exactly as before.
+# A v1.32 installation plays a v1.27h demo: switched while the game runs (pak5 to pak8
+# set aside), everything prepared, the splash hidden; afterwards v1.32 again and the
+# folder exactly as before.
 case_play_quake3_demo_switches_the_release_and_back() {
   mw_world
   local q3="$MW_GAMES/Quake III Arena"
@@ -78,6 +79,7 @@ case_play_quake3_demo_switches_the_release_and_back() {
   kalv_assert_file "$q3/baseq3/pak4.pk3"
   kalv_assert_file "$q3/baseq3/pak5.bak"
   kalv_assert_file "$q3/baseq3/pak6.bak"
+  kalv_assert_file "$q3/baseq3/pak8.bak"
   kalv_assert_no_file "$q3/baseq3/pak5.pk3"
   cmp -s "$MW_PLAYER/Versions/Kalv.cfg" "$q3/baseq3/Kalvenmarque.cfg" || kalv_fail "one-off configuration"
   cmp -s "$MW_WORLD/Demos/sample.dm_48" "$q3/baseq3/demos/Kalvenmarque.dm_48" || kalv_fail "demo copy"
@@ -90,7 +92,7 @@ case_play_quake3_demo_switches_the_release_and_back() {
 
   pl_release_game
   pl_ended 0
-  kalv_assert_eq "v1.31" "$(pl_q3_release "$q3")" "the release after the demo"
+  kalv_assert_eq "v1.32" "$(pl_q3_release "$q3")" "the release after the demo"
   pl_assert_state "$q3" before.txt "the Quake 3 folder is not as before"
 }
 
@@ -103,12 +105,12 @@ case_play_quake3_mod_demo() {
   mw_setting ModificationOption 1
   pl_state "$q3" >before.txt
   pl_game exit 0 'osp\q3config.cfg'
-  cp -- "$MW_WORLD/Demos/sample.dm_66" "$MW_WORLD/Demos/final.dm_67"
-  pl_open "$MW_WORLD/Demos/final.dm_67"
+  cp -- "$MW_WORLD/Demos/sample.dm_66" "$MW_WORLD/Demos/final.dm_68"
+  pl_open "$MW_WORLD/Demos/final.dm_68"
   pl_ended 0
   kalv_assert_eq "$(kalv_win "$q3")\\quake3.exe +set fs_basepath \"$(kalv_win "$q3")\" +exec Kalvenmarque+set fs_Game osp" \
     "$(pl_field commandline)" "mod command line"
-  kalv_assert_eq "v1.31" "$(pl_field release)"
+  kalv_assert_eq "v1.32" "$(pl_field release)"
   kalv_assert_contains "$PL_LOG" "exists=1 readonly=1" "the mod's configuration while playing"
   pl_assert_state "$q3" before.txt
   mw_forget_settings
@@ -161,17 +163,17 @@ case_play_quake3_convert_and_launch_from_the_main_window() {
   kalv_assert_contains older.txt "caption: Kalvenmarque v1.2.0"
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
   kalv_assert_eq "v1.27h" "$(pl_q3_release "$q3")"
-  kalv_assert_file "$q3/baseq3/pak6.bak"
+  kalv_assert_file "$q3/baseq3/pak8.bak"
   mw_dump_until main-older.txt 2013 2007 " Quake 3 Arena Status: Found - Version: v1.27h"
   kalv_assert_eq " Quake 3 Arena Status: Found - Version: v1.27h" "$(mw_text main-older.txt 2007)"
 
-  kalv_driver select --has-id 2011 --id 2011 --index 3 >/dev/null
+  kalv_driver select --has-id 2011 --id 2011 --index 4 >/dev/null
   mw_press 2013 2010
   kalv_driver messagebox --timeout 15000 >newest.txt || kalv_fail "no conversion message"
-  kalv_assert_contains newest.txt "text: Your Quake 3 Arena version has been successfully converted to the latest version (v1.31)."
+  kalv_assert_contains newest.txt "text: Your Quake 3 Arena version has been successfully converted to the latest version (v1.32)."
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
-  kalv_assert_eq "v1.31" "$(pl_q3_release "$q3")"
-  kalv_assert_file "$q3/baseq3/pak6.pk3"
+  kalv_assert_eq "v1.32" "$(pl_q3_release "$q3")"
+  kalv_assert_file "$q3/baseq3/pak8.pk3"
 
   mw_press 2013 2014
   kalv_wait_exit "$MW_PID" 30 || kalv_fail "Launch did not end the program"
@@ -187,7 +189,7 @@ case_play_quake3_refuses_to_switch_an_unknown_executable() {
   mw_world
   local q3="$MW_GAMES/Quake III Arena"
   cp -- "$KALV_TOOLS/standin_game.exe" "$q3/quake3.exe"
-  printf '\nKALV-RELEASE v1.32\n' >>"$q3/quake3.exe"
+  printf '\nKALV-RELEASE v1.33\n' >>"$q3/quake3.exe"
   pl_state "$q3" >before.txt
   pl_open_refused "$MW_WORLD/Demos/sample.dm_48" refused.txt
   kalv_assert_contains refused.txt "$(kalv_win "$q3")\\Quake3.exe is not the executable of any release"

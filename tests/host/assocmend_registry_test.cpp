@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "assocmend/association_table.h"
 #include "assocmend/associations.h"
 #include "assocmend/updater.h"
 #include "platform/fake/fake_platform.h"
+#include "ui/resource.h"
 
 namespace kalv::assocmend {
 namespace {
@@ -28,6 +30,7 @@ const std::vector<ExpectedType> kExpected = {
     {"Kalvenmarque.v1_27h", ".dm_48", "Quake 3 Demo (v1.27h)", "4", "Open"},
     {"Kalvenmarque.v1_30_", ".dm_66", "Quake 3 Demo (v1.30)", "1", "open"},
     {"Kalvenmarque.v1_31_", ".dm_67", "Quake 3 Demo (v1.31)", "7", "open"},
+    {"Kalvenmarque.v1_32_", ".dm_68", "Quake 3 Demo (v1.32)", "8", "open"},
     {"Kalvenmarque.STVEF", ".efdemo", "Star Trek Voyager Elite Force Demo", "2", "Open"},
     {"Kalvenmarque.Q2", ".dm2", "Quake 2 Demo", "6", "Open"},
 };
@@ -95,6 +98,26 @@ class AssociationRegistry : public ::testing::Test {
   FakePlatform p;
 };
 
+// Explorer finds an icon by its position among the program's icons, which follow their
+// resource ids: each demo type names the icon drawn for it.
+TEST(AssociationTable, EachDemoTypeNamesItsOwnIcon) {
+  const std::vector<std::pair<std::string, int>> icons = {
+      {"Kalvenmarque.HL", IDI_DEMO_HL},         {"Kalvenmarque.v1_17_", IDI_DEMO_V1_17},
+      {"Kalvenmarque.v1_27h", IDI_DEMO_V1_27H}, {"Kalvenmarque.v1_30_", IDI_DEMO_V1_30},
+      {"Kalvenmarque.v1_31_", IDI_DEMO_V1_31},  {"Kalvenmarque.v1_32_", IDI_DEMO_V1_32},
+      {"Kalvenmarque.STVEF", IDI_DEMO_STVEF},   {"Kalvenmarque.Q2", IDI_DEMO_Q2}};
+  ASSERT_EQ(DemoTypes().size(), icons.size());
+  for (const DemoType& type : DemoTypes()) {
+    bool found = false;
+    for (const auto& [progId, id] : icons) {
+      if (progId != type.progId) continue;
+      found = true;
+      EXPECT_EQ(type.iconIndex, id - IDI_PROGRAM) << progId;
+    }
+    EXPECT_TRUE(found) << type.progId;
+  }
+}
+
 TEST_F(AssociationRegistry, InstallWritesEveryKeyAndValue) {
   RunWith("/i");
   ExpectAllWritten(RegRoot::ClassesRoot, "", kDir);
@@ -107,14 +130,15 @@ TEST_F(AssociationRegistry, KeysAreCreatedProgIdByProgIdThenExtensions) {
   std::vector<std::string> expected;
   for (const char* id :
        {"Kalvenmarque.HL", "Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_",
-        "Kalvenmarque.v1_31_", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
+        "Kalvenmarque.v1_31_", "Kalvenmarque.v1_32_", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
     const std::string k = id;
     for (const std::string& sub :
          {k, k + "\\DefaultIcon", k + "\\Shell", k + "\\Shell\\Open", k + "\\Shell\\Open\\Command",
           k + "\\Shell\\Open Kalvenmarque", k + "\\Shell\\Open Kalvenmarque\\Command"})
       expected.push_back(sub);
   }
-  for (const char* ext : {".dm3", ".dm_48", ".dm_66", ".dm_67", ".dem", ".efdemo", ".dm2"})
+  for (const char* ext :
+       {".dm3", ".dm_48", ".dm_66", ".dm_67", ".dm_68", ".dem", ".efdemo", ".dm2"})
     expected.push_back(ext);
   EXPECT_EQ(Entries(p, "create"), expected);
 }
@@ -130,7 +154,8 @@ TEST_F(AssociationRegistry, ValuesAreSetAfterAllKeysInTheirOrder) {
                                  k + "\\Shell\\Open Kalvenmarque\\Command\\(default)"})
       expected.push_back(v);
   }
-  for (const char* ext : {".efdemo", ".dem", ".dm3", ".dm_48", ".dm_66", ".dm_67", ".dm2"})
+  for (const char* ext :
+       {".efdemo", ".dem", ".dm3", ".dm_48", ".dm_66", ".dm_67", ".dm_68", ".dm2"})
     expected.push_back(std::string(ext) + "\\(default)");
   EXPECT_EQ(Entries(p, "set"), expected);
 
@@ -157,14 +182,15 @@ TEST_F(AssociationRegistry, UninstallDeletesDeepestFirstInItsOrder) {
   std::vector<std::string> expected;
   for (const char* id :
        {"Kalvenmarque.v1_17_", "Kalvenmarque.v1_27h", "Kalvenmarque.v1_30_", "Kalvenmarque.v1_31_",
-        "Kalvenmarque.HL", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
+        "Kalvenmarque.v1_32_", "Kalvenmarque.HL", "Kalvenmarque.STVEF", "Kalvenmarque.Q2"}) {
     const std::string k = id;
     for (const std::string& sub :
          {k + "\\shell\\open Kalvenmarque\\Command", k + "\\shell\\open Kalvenmarque",
           k + "\\shell\\open\\command", k + "\\shell\\open", k + "\\Shell", k + "\\DefaultIcon", k})
       expected.push_back(sub);
   }
-  for (const char* ext : {".dm3", ".dm_48", ".dm_66", ".dm_67", ".dem", ".efdemo", ".dm2"})
+  for (const char* ext :
+       {".dm3", ".dm_48", ".dm_66", ".dm_67", ".dm_68", ".dem", ".efdemo", ".dm2"})
     expected.push_back(ext);
   EXPECT_EQ(deleted, expected);
   ExpectNoneLeft(RegRoot::ClassesRoot, "");

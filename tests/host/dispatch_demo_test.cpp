@@ -2,6 +2,7 @@
 // release files' demo endings for Quake 3.
 #include <vector>
 
+#include "demo_layouts.h"
 #include "games_fixture.h"
 #include "games/run_plan.h"
 #include "launcher/base/choices.h"
@@ -79,6 +80,27 @@ TEST_F(DispatchTest, MarkersPastTheFirst255BytesAreNotSeen) {
   EXPECT_EQ(played, std::vector<std::string>{"UT"});
 }
 
+// Demos as the games record them, read from their files: a relay's Counter-Strike demo
+// (its name carries ".dem" twice), an old Half-Life one, Quake 1 demos whose map lies past
+// the header behind a greeting or in a later packet, and an Unreal Tournament package.
+TEST_F(DispatchTest, RecordedDemosReachTheGamesThatRecordedThem) {
+  using namespace layout;
+  const std::string greeting = Quake1Print(std::string(400, '*'));
+  const std::vector<std::pair<std::string, std::string>> demos = {
+      {"c:\\demos\\final.dem-0412181530-de_dust2.dem", HalfLife(5, 48, "de_dust2", "cstrike")},
+      {"c:\\demos\\c1a0.dem", HalfLife(4, 42, "c1a0", "valve")},
+      {"c:\\demos\\e1m1.dem", Quake1("2", greeting + Quake1ServerInfo(15, "x", Quake1Models()))},
+      {"c:\\demos\\fitz.dem",
+       "-1\n" + Quake1Block(greeting) + Quake1Block(Quake1ServerInfo(666, "x", Quake1Models()))},
+      {"c:\\demos\\deck.dem", std::string("\xC1\x83\x2A\x9E\x45\x00", 6) + std::string(90000, 'u')},
+  };
+  for (const auto& [path, bytes] : demos) {
+    Demo(path, bytes);
+    DispatchDem();
+  }
+  EXPECT_EQ(played, (std::vector<std::string>{"HL", "HL", "Q1", "Q1", "UT"}));
+}
+
 TEST_F(DispatchTest, MissingDemFileShowsTheErrorAndPlaysNothing) {
   fake.files.AddDirectory("c:\\d");
   p().demoPath = "c:\\d\\gone.dem";
@@ -115,6 +137,24 @@ TEST_F(DispatchTest, QuakeThreeReleaseIsChosenByItsDemoEnding) {
   EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
   EXPECT_EQ(releaseAtPlay, "v1_30.Vrk");
   EXPECT_EQ(p().demoRelease.demoExt, ".dm_66");
+}
+
+// A demo of each release the installation ships reaches that release, 1.32 included.
+TEST_F(DispatchTest, QuakeThreeDemoOfEveryShippedReleaseReachesItsRelease) {
+  AddReleaseFilesAsShipped();
+  const std::vector<std::pair<std::string, std::string>> releases = {{".dm3", "v1_17.Vrk"},
+                                                                     {".dm_48", "v1_27h.Vrk"},
+                                                                     {".dm_66", "v1_30.Vrk"},
+                                                                     {".dm_67", "v1_31.Vrk"},
+                                                                     {".dm_68", "v1_32.Vrk"}};
+  for (const auto& [ending, file] : releases) {
+    Demo("c:\\demos\\final" + ending, layout::Quake3());
+    DispatchDemo(p());
+    EXPECT_EQ(releaseAtPlay, file) << ending;
+    EXPECT_EQ(p().demoRelease.file, file) << ending;
+    EXPECT_EQ(p().demoRelease.demoExt, ending);
+  }
+  EXPECT_EQ(played, std::vector<std::string>(releases.size(), "Q3A"));
 }
 
 TEST_F(DispatchTest, FirstReleaseInNameOrderWinsASharedEnding) {

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -34,11 +37,21 @@ class ProgramFixture : public ::testing::Test {
                                                      "\r\nDemoExt=" + ext + "\r\nnewpak=" + newpak +
                                                      "\r\nnewestpak=6\r\n");
   }
+  // The store as it was up to release 1.31, with that release's pak count.
   void AddShippedReleases() {
     AddRelease("v1_17.Vrk", "v1.17", ".dm3", "2");
     AddRelease("v1_27h.Vrk", "v1.27h", ".dm_48", "4");
     AddRelease("v1_30.Vrk", "v1.30", ".dm_66", "5");
     AddRelease("v1_31.Vrk", "v1.31", ".dm_67", "6");
+  }
+  // Every release file the installation ships, as it is in installdata/Versions.
+  void AddReleaseFilesAsShipped() {
+    for (const auto& entry : std::filesystem::directory_iterator(KALV_SHIPPED_VERSIONS)) {
+      if (entry.path().extension() != ".Vrk") continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      fake.files.AddFile(Versions() + "\\" + entry.path().filename().string(),
+                         std::string(std::istreambuf_iterator<char>(in), {}));
+    }
   }
   void SelectLanguage(int index) { program->frmOptions.comLanguage.Select(index); }
 

@@ -1,0 +1,30 @@
+#include "games/other/half_life_demo.h"
+
+#include <cctype>
+
+#include "games/demo_bytes.h"
+
+namespace kalv {
+
+std::optional<HalfLifeDemoHeader> ReadHalfLifeDemoHeader(std::string_view bytes) {
+  static constexpr std::string_view kStamp = "HLDEMO";
+  if (bytes.size() < kStamp.size()) return std::nullopt;
+  for (std::size_t i = 0; i < kStamp.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(bytes[i])) != kStamp[i]) return std::nullopt;
+
+  DemoBytes in(bytes);
+  if (!in.Skip(8)) return std::nullopt;
+  HalfLifeDemoHeader header;
+  const auto demoProtocol = in.Long();
+  const auto networkProtocol = in.Long();
+  const auto map = in.Field(hldemo::kFieldBytes);
+  const auto folder = in.Field(hldemo::kFieldBytes);
+  if (!demoProtocol || !networkProtocol || !map || !folder) return std::nullopt;
+  header.demoProtocol = *demoProtocol;
+  header.networkProtocol = *networkProtocol;
+  header.map = *map;
+  if (IsPlainFolderName(*folder)) header.gameFolder = *folder;
+  return header;
+}
+
+}  // namespace kalv

@@ -1,0 +1,208 @@
+// The demo readers on demos laid out as the games record them: the Half-Life header with
+// its game folder, the Quake 1 server info behind the CD track and a server's greeting,
+// the Quake 2 server data with its game folder; and what the .dem rules make of them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "demo_layouts.h"
+#include "games/other/half_life_demo.h"
+#include "games/other/quake1_demo.h"
+#include "games/other/quake2_demo.h"
+#include "launcher/dispatch.h"
+
+namespace kalv::testing {
+namespace {
+
+using namespace layout;
+
+bool operator==(const HalfLifeDemoHeader& a, const HalfLifeDemoHeader& b) {
+  return a.demoProtocol == b.demoProtocol && a.networkProtocol == b.networkProtocol &&
+         a.map == b.map && a.gameFolder == b.gameFolder;
+}
+bool operator==(const Quake1Demo& a, const Quake1Demo& b) {
+  return a.cdTrack == b.cdTrack && a.protocol == b.protocol && a.levelTitle == b.levelTitle &&
+         a.map == b.map;
+}
+bool operator==(const Quake2ServerData& a, const Quake2ServerData& b) {
+  return a.protocol == b.protocol && a.serverCount == b.serverCount &&
+         a.attractLoop == b.attractLoop && a.gameFolder == b.gameFolder;
+}
+
+// Every prefix of a demo reads as nothing until the reader has what it needs, and as the
+// whole demo's reading from there on: a cut file never reads as something else.
+template <typename Reading>
+void ExpectEveryCutReadsNothingOrTheWhole(const std::string& demo,
+                                          const std::function<Reading(std::string_view)>& read) {
+  const Reading whole = read(demo);
+  ASSERT_TRUE(whole.has_value());
+  bool complete = false;
+  for (std::size_t cut = 0; cut <= demo.size(); ++cut) {
+    const Reading part = read(std::string_view(demo).substr(0, cut));
+    if (complete) {
+      ASSERT_TRUE(part.has_value()) << "lost again at " << cut;
+    } else {
+      complete = part.has_value();
+    }
+    if (part) {
+      ASSERT_TRUE(*part == *whole) << "a different reading at " << cut;
+    }
+  }
+}
+
+TEST(HalfLifeDemoTest, HeadersOfBothDemoProtocolsNameTheirGameFolder) {
+  struct Case {
+    int demoProtocol, networkProtocol;
+    const char *map, *folder;
+  };
+  for (const Case& c : {Case{5, 48, "de_dust2", "cstrike"}, Case{4, 42, "c1a0", "valve"},
+                        Case{5, 47, "2fort", "tfc"}, Case{5, 48, "dod_avalanche", "dod"}}) {
+    const std::string demo = HalfLife(c.demoProtocol, c.networkProtocol, c.map, c.folder);
+    const auto header = ReadHalfLifeDemoHeader(demo);
+    ASSERT_TRUE(header) << c.folder;
+    EXPECT_EQ(header->demoProtocol, c.demoProtocol);
+    EXPECT_EQ(header->networkProtocol, c.networkProtocol);
+    EXPECT_EQ(header->map, c.map);
+    EXPECT_EQ(header->gameFolder, c.folder);
+    EXPECT_EQ(ClassifyDemHeader(demo), GameCode::HL) << c.folder;
+  }
+  ExpectEveryCutReadsNothingOrTheWhole<std::optional<HalfLifeDemoHeader>>(
+      HalfLife(5, 48, "de_dust2", "cstrike"), ReadHalfLifeDemoHeader);
+  EXPECT_FALSE(ReadHalfLifeDemoHeader(HalfLife(5, 48, "x", "cstrike").substr(0, 535)));
+  EXPECT_TRUE(ReadHalfLifeDemoHeader(HalfLife(5, 48, "x", "cstrike").substr(0, 536)));
+}
+
+// A folder that would leave the installation, or one the Windows file system would read
+// as another, names no folder; a stamp in another letter case still reads, as the
+// dispatcher takes it; a field without its end, or another stamp, is no header.
+TEST(HalfLifeDemoTest, FolderThatIsNoPlainFolderNameIsLeftEmpty) {
+  for (const char* folder : {"..", "..\\..\\Windows", "C:\\Games", "cstrike/../..", "", "valve.",
+                             "tfc ", "dod\x01", "cs\xE9"})
+    EXPECT_EQ(ReadHalfLifeDemoHeader(HalfLife(5, 48, "de_dust2", folder))->gameFolder, "")
+        << folder;
+  std::string lower = HalfLife(5, 48, "de_dust2", "cstrike");
+  lower.replace(0, 6, "hlDemo");
+  EXPECT_EQ(ReadHalfLifeDemoHeader(lower)->gameFolder, "cstrike");
+
+  std::string unended = HalfLife(5, 48, "de_dust2", "");
+  unended.replace(276, 260, std::string(260, 'a'));
+  EXPECT_FALSE(ReadHalfLifeDemoHeader(unended));
+  EXPECT_FALSE(ReadHalfLifeDemoHeader("HLDEMX" + HalfLife(5, 48, "x", "valve").substr(6)));
+}
+
+// Quake 1 demos of the original protocol, FitzQuake, RMQ (flags after the protocol) and
+// a later port, with a CD track or "-1", some behind a long greeting or a level title
+// that holds ".bs": each is read up to its map and told to be Quake 1.
+TEST(Quake1DemoTest, DemosOfEveryProtocolAreReadUpToTheirMap) {
+  const std::string greeting =
+      "\x02\nVERSION 1.09 SERVER (8394 CRC)\n" + std::string(320, '=') + "\nWelcome!\n";
+  struct Case {
+    std::string what, track;
+    int protocol;
+    std::string before, title;
+  };
+  const std::vector<Case> cases = {
+      {"CD track and a long greeting", "2", 15, Quake1Print(greeting), "the Slipgate Complex"},
+      {"FitzQuake", "-1", 666, Quake1Print("\x02\nFITZQUAKE 0.85 SERVER (45522 CRC)\n"),
+       "the Slipgate Complex"},
+      {"RMQ", "-1", 999, Quake1Print("\x02\nRMQ SERVER\n") + std::string("\x01\x19\x00", 3),
+       "Dismal Oubliette"},
+      {"a later port", "11", 3504, "", "the Necropolis"},
+      {"a title holding .bs", "-1", 15, "\x09" + Z("bf\n"), "the .bsx arena"},
+  };
+  for (const Case& c : cases) {
+    const std::string demo =
+        Quake1(c.track, c.before + Quake1ServerInfo(c.protocol, c.title, Quake1Models()));
+    const auto read = ReadQuake1Demo(demo);
+    ASSERT_TRUE(read) << c.what;
+    EXPECT_EQ(read->cdTrack, c.track) << c.what;
+    EXPECT_EQ(read->protocol, c.protocol) << c.what;
+    EXPECT_EQ(read->levelTitle, c.title) << c.what;
+    EXPECT_EQ(read->map, "maps/e1m1.bsp") << c.what;
+    EXPECT_EQ(ClassifyDemHeader(demo), GameCode::Q1) << c.what;
+  }
+  // What the header rule alone made of the first: its map lies past the header.
+  EXPECT_GT(Quake1("2", Quake1Print(greeting) + Quake1ServerInfo(15, "x", Quake1Models()))
+                .find("maps/e1m1.bsp"),
+            kDemHeaderBytes);
+  ExpectEveryCutReadsNothingOrTheWhole<std::optional<Quake1Demo>>(
+      Quake1("2", Quake1Print(greeting) + Quake1ServerInfo(15, "start", Quake1Models())),
+      ReadQuake1Demo);
+}
+
+// The greeting may fill packets of its own before the one with the server info.
+TEST(Quake1DemoTest, ServerInfoInALaterPacketIsFound) {
+  const std::string demo = "-1\n" + Quake1Block(Quake1Print(std::string(900, 'w'))) +
+                           Quake1Block(Quake1ServerInfo(15, "the Grisly Grotto", Quake1Models()));
+  ASSERT_TRUE(ReadQuake1Demo(demo));
+  EXPECT_EQ(ReadQuake1Demo(demo)->levelTitle, "the Grisly Grotto");
+  EXPECT_EQ(ClassifyDemHeader(demo), GameCode::Q1);
+}
+
+// Nothing but a Quake 1 demo reads as one, so the header rule keeps its answer for the
+// rest: with the map's name pushed past the header by a greeting, Unreal Tournament.
+TEST(Quake1DemoTest, WhatIsNoQuake1DemoUpToItsMapReadsAsNothing) {
+  const std::string greeting = Quake1Print(std::string(300, '='));
+  const std::string info = greeting + Quake1ServerInfo(15, "x", Quake1Models());
+  const std::string unreal = std::string("\xC1\x83\x2A\x9E\x45\x00\x00\x00", 8) +
+                             std::string(60, '\0') + Z("None") + Z("DM-Deck16][");
+  struct Case {
+    std::string what, bytes;
+  };
+  const std::vector<Case> cases = {
+      {"no CD track line", "x1\n" + Quake1Block(info)},
+      {"a line too long for a track", "123456789012\n" + Quake1Block(info)},
+      {"a sound before the server info",
+       "-1\n" + Quake1Block(greeting + "\x06" + std::string(12, '\0') +
+                            Quake1ServerInfo(15, "x", Quake1Models()))},
+      {"a map that is no .bsp",
+       "-1\n" + Quake1Block(greeting + Quake1ServerInfo(15, "x", {"maps/a.bsx", "*1"}))},
+      {"a negative block length", "-1\n" + Le32(-5) + std::string(12, '\0') + info},
+      {"the server info cut short", "-1\n" + Quake1Block(info).substr(0, 340)},
+      {"an Unreal Tournament demo", unreal},
+      {"empty", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(ReadQuake1Demo(c.bytes)) << c.what;
+    EXPECT_EQ(ClassifyDemHeader(c.bytes), GameCode::UT) << c.what;
+  }
+}
+
+TEST(Quake2DemoTest, ServerDataNamesTheGameFolderWhenThereIsOne) {
+  struct Case {
+    std::string what;
+    int protocol, attractLoop;
+    std::string folder, before;
+  };
+  const std::vector<Case> cases = {
+      {"baseq2", 34, 0, "", ""},
+      {"a tournament mod", 34, 0, "opentdm", ""},
+      {"a server's own recording", 34, 1, "ctf", ""},
+      {"a later engine", 36, 0, "action", ""},
+      {"after a print and a command", 35, 0, "rocketarena",
+       std::string("\x0A\x00", 2) + Z("connected\n") + "\x0B" + Z("cmd configstrings 1 0\n") +
+           "\x06"},
+  };
+  for (const Case& c : cases) {
+    const auto data = ReadQuake2ServerData(
+        Quake2(c.before + Quake2ServerDataMessage(c.protocol, c.attractLoop, c.folder)));
+    ASSERT_TRUE(data) << c.what;
+    EXPECT_EQ(data->protocol, c.protocol) << c.what;
+    EXPECT_EQ(data->serverCount, 0x2F41) << c.what;
+    EXPECT_EQ(data->attractLoop, c.attractLoop) << c.what;
+    EXPECT_EQ(data->gameFolder, c.folder) << c.what;
+  }
+  ExpectEveryCutReadsNothingOrTheWhole<std::optional<Quake2ServerData>>(
+      Quake2(Quake2ServerDataMessage(34, 0, "opentdm")), ReadQuake2ServerData);
+
+  EXPECT_EQ(ReadQuake2ServerData(Quake2(Quake2ServerDataMessage(34, 0, "..\\baseq2")))->gameFolder,
+            "");
+  EXPECT_FALSE(ReadQuake2ServerData(Le32(-1))) << "a recording that ended at once";
+  EXPECT_FALSE(ReadQuake2ServerData(Quake2("\x0D" + Le16(0) + Z("The Edge"))))
+      << "no server data first";
+}
+
+}  // namespace
+}  // namespace kalv::testing
