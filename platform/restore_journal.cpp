@@ -159,6 +159,10 @@ std::optional<RestoreRecord> RestoreJournal::Read() {
   return record;
 }
 
+bool RestoreJournal::Completed() {
+  return Named() && registry_.QueryString(kRoot, key_, kComplete, kValueChars).value_or("") == "1";
+}
+
 // The journal's own key goes with its last entry.
 Status RestoreJournal::Clear() {
   if (!Named() || !registry_.KeyExists(kRoot, key_)) return Status::Ok();
@@ -198,11 +202,19 @@ Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
   for (const std::string& game : games.value()) {
     RestoreJournal journal(registry, game);
     const auto record = journal.Read();
-    if (!record || (accept && !accept(*record))) continue;
+    if (!record) {
+      // Cut off while it was written: it stands for no change, so it goes.
+      if (!journal.Completed()) Skip(journal.Clear());
+      continue;
+    }
+    if (accept && !accept(*record)) continue;
     const Replay outcome = ReplayOne(journal, *record, files, processes, switchBack);
     if (replayed) replayed(*record, outcome);
     if (static_cast<int>(outcome) > static_cast<int>(worst)) worst = outcome;
   }
+  // A journal whose last entry went without it (a cut between the two) goes now.
+  auto left = registry.SubKeys(kRoot, kJournalKey);
+  if (left && left.value().empty()) Skip(registry.DeleteKey(kRoot, kJournalKey));
   return worst;
 }
 

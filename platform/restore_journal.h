@@ -43,6 +43,8 @@ class RestoreJournal {
   Status RecordProcess(ProcessId process, const std::string& executable);
   // The entry; nothing when there is none or it was never completed.
   std::optional<RestoreRecord> Read();
+  // Whether the entry carries the mark that makes it valid (its parts may still be bad).
+  bool Completed();
   Status Clear();
 
  private:

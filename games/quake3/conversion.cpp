@@ -112,10 +112,13 @@ SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::st
 // step: a cut anywhere leaves a whole executable, the old one or the new one. Nothing is
 // copied when the installed one is the stored one already.
 Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed) {
-  if (SameContents(files, stored, installed).value_or(false)) return Status::Ok();
+  // A copy a switch cut off left beside it goes first, whatever this switch does.
   const std::string beside = installed + q3a::kSwitchingSuffix;
-  Skip(files.SetAttributes(beside, attr::kNormal));
-  Skip(files.Delete(beside));
+  if (files.Length(beside)) {
+    Skip(files.SetAttributes(beside, attr::kNormal));
+    Skip(files.Delete(beside));
+  }
+  if (SameContents(files, stored, installed).value_or(false)) return Status::Ok();
   Status done = files.Copy(stored, beside);
   if (done) {
     auto written = files.OpenWrite(beside);
