@@ -22,7 +22,7 @@ case_rungame_runs_exact_command_line_and_undoes_after_exit() {
 
   exe=$(kalv_win "$games/quake3.exe")
   cmdline="$exe +set sv_pure 0 +set fs_game \"\" +exec \"Kalvenmarque.cfg\""
-  rungame_params "$work/params.txt" Q3A "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
+  rungame_params "$work/params.txt" Probe "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
   export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE
   KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
   KALV_STANDIN_RELEASE=$(kalv_win "$work/release")
@@ -67,7 +67,7 @@ case_rungame_undoes_after_a_crash_and_after_a_failed_start() {
   KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
   cd "$work"
 
-  rungame_params "$work/params.txt" HL "$(kalv_win "$work/marker.txt")" "$exe" \
+  rungame_params "$work/params.txt" Probe "$(kalv_win "$work/marker.txt")" "$exe" \
     "$exe -game valve +playdemo kalvenmarque"
   KALV_STANDIN_MODE=crash kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
   kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe with a crashing game did not return"
@@ -76,7 +76,7 @@ case_rungame_undoes_after_a_crash_and_after_a_failed_start() {
   kalv_assert_eq 1 "$(grep -c '^\[standin\]$' "$work/standin.log")" "games started"
 
   rm -f "$work"/marker.txt*
-  rungame_params "$work/params.txt" HL "$(kalv_win "$work/marker.txt")" \
+  rungame_params "$work/params.txt" Probe "$(kalv_win "$work/marker.txt")" \
     "$(kalv_win "$games")\\missing.exe" "$(kalv_win "$games")\\missing.exe"
   kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
   kalv_wait_exit "$KALV_PID" 30 || kalv_fail "probe with a missing game did not return"
