@@ -65,6 +65,8 @@ struct RunPlan {
   std::optional<Notice> refusal;
   // Shown before anything changes; the run goes on.
   std::vector<Notice> warnings;
+  // Asked (Yes/No, the text English) before anything changes; No ends the run.
+  std::string question;
   // Quake 3: the release file to switch the folder to, and back to the newest after.
   std::string switchDir;
   std::string switchTo;

@@ -231,6 +231,12 @@ int PlayDemo(Program& program, const RunPlan& plan) {
     return program.exitCode;
   }
   for (const Notice& warning : plan.warnings) ShowNotice(program, warning);
+  if (!plan.question.empty() &&
+      platform.dialogs.MessageBox(plan.question, kProgramTitle, Icon::Question, Buttons::YesNo) !=
+          Answer::Yes) {
+    log.Write("not played: the user said no");
+    return program.exitCode;
+  }
 
   RestoreJournal journal(platform.registry, plan.code);
   if (const auto pending = journal.Read()) {

@@ -1,5 +1,6 @@
 #include "q2companion/companion.h"
 
+#include <cctype>
 #include <memory>
 
 #include "games/other/quake2_files.h"
@@ -17,17 +18,33 @@ bool HasSwitch(const std::string& commandLine) {
 std::string GameExecutable(const std::string& ownDir) { return ownDir + q2::kGameExecutable; }
 
 // The path stays unquoted on purpose: the game reads its arguments after the first
-// "+", and the executable is handed to the start separately, so blanks do no harm.
-std::string GameCommandLine(const std::string& ownDir) {
-  return GameExecutable(ownDir) + text::kGameArguments;
+// "+", and the executable is handed to the start separately, so blanks do no harm. A
+// game folder comes first, so that the configurations are read in that game.
+std::string GameCommandLine(const std::string& ownDir, const std::string& gameFolder) {
+  const std::string game = gameFolder.empty() ? "" : " +set game " + gameFolder;
+  return GameExecutable(ownDir) + game + text::kGameArguments;
+}
+
+// Only letters, digits and "_-." make a folder name: anything else could carry more
+// commands into the game's command line.
+std::string GameFolderOf(const std::string& commandLine) {
+  const std::size_t at = commandLine.find(q2::kGameSwitch);
+  if (at == std::string::npos) return "";
+  const std::size_t from = at + std::string(q2::kGameSwitch).size();
+  const std::string folder = commandLine.substr(from, commandLine.find(' ', from) - from);
+  for (char c : folder)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '.') return "";
+  return folder == "." || folder == ".." ? "" : folder;
 }
 
 // The game is waited for through the handle its start gave; a start that fails returns
 // its failure at once.
 Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal,
                       RunLog& log) {
-  auto started = platform.processes.Start(GameExecutable(ownDir), GameCommandLine(ownDir),
-                                          ShowMode::NormalFocus);
+  const std::string commandLine =
+      GameCommandLine(ownDir, GameFolderOf(platform.system.CommandLine()));
+  auto started =
+      platform.processes.Start(GameExecutable(ownDir), commandLine, ShowMode::NormalFocus);
   if (!started) {
     log.Write("quake2.exe not started: " + std::to_string(started.failure().number) + " " +
               started.failure().description);
@@ -35,7 +52,7 @@ Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJour
   }
   std::unique_ptr<ProcessWatch> watch = std::move(started).value();
   Skip(journal.RecordProcess(watch->Id(), GameExecutable(ownDir)));
-  log.Write("started " + GameCommandLine(ownDir));
+  log.Write("started " + commandLine);
   WaitForProcessEnd(platform.processes, watch.get(), kPollMilliseconds);
   auto code = watch->ExitCode();
   log.Write(code ? "game ended with exit code " + std::to_string(code.value())

@@ -14,7 +14,10 @@ constexpr unsigned kPollMilliseconds = 450;
 
 bool HasSwitch(const std::string& commandLine);
 std::string GameExecutable(const std::string& ownDir);
-std::string GameCommandLine(const std::string& ownDir);
+std::string GameCommandLine(const std::string& ownDir, const std::string& gameFolder = "");
+// The game folder the player named with "/Game:<folder>"; "" for none or for a name that is
+// not a plain folder name.
+std::string GameFolderOf(const std::string& commandLine);
 
 // Starts the game, notes it in the player's journal entry, and returns once it has ended;
 // the failure of a start that failed.

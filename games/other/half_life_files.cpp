@@ -1,22 +1,30 @@
 #include "games/other/half_life_files.h"
 
+#include "games/other/half_life_demo.h"
+
 namespace kalv {
 
+std::string HLGameFile(const DemoRun& run, const char* file) {
+  return run.dir + "\\" + (run.mod.empty() ? std::string(hldemo::kOwnGame) : run.mod) + file;
+}
+
 Steps PrepareHL(const DemoRun& run) {
-  return {MakeNormal(run.dir + hl::kOneOffConfig),
-          CopyFile(run.installDir + hl::kTemplate, run.dir + hl::kOneOffConfig),
-          MakeReadOnly(run.dir + hl::kOwnConfig)};
+  return {MakeNormal(HLGameFile(run, hl::kOneOffConfigName)),
+          CopyFile(run.installDir + hl::kTemplate, HLGameFile(run, hl::kOneOffConfigName)),
+          MakeReadOnly(HLGameFile(run, hl::kOwnConfigName))};
 }
 
 Steps UndoHL(const DemoRun& run) {
-  Steps steps = {DeleteFile(run.dir + hl::kOneOffConfig)};
-  if (!run.ownDemo) steps.push_back(DeleteFile(run.dir + hl::kFixedDemo));
-  steps.push_back(MakeNormal(run.dir + hl::kOwnConfig));
+  Steps steps = {DeleteFile(HLGameFile(run, hl::kOneOffConfigName))};
+  if (!run.ownDemo) steps.push_back(DeleteFile(HLGameFile(run, hl::kFixedDemoName)));
+  steps.push_back(MakeNormal(HLGameFile(run, hl::kOwnConfigName)));
   return steps;
 }
 
-std::string HLCommandLine(const std::string& dir, const char* executable) {
-  return dir + executable + " -console +connect localhost +exec kalvenmarque.cfg";
+std::string HLCommandLine(const std::string& dir, const char* executable,
+                          const std::string& gameFolder) {
+  const std::string game = gameFolder.empty() ? "" : " -game " + gameFolder;
+  return dir + executable + game + " -console +connect localhost +exec kalvenmarque.cfg";
 }
 
 }  // namespace kalv

@@ -20,11 +20,23 @@ constexpr const char* kFixedDemo = "\\valve\\Kalvenmarque.dem";
 constexpr const char* kTemplate = "\\Versions\\KalvHL.cfg";  // below the install dir
 }  // namespace hl
 
+// Below the Half-Life directory, in the folder of the game a demo was recorded in
+// (run.mod; "valve" when empty): the one-off configuration, the game's own configuration
+// and the fixed-name demo.
+std::string HLGameFile(const DemoRun& run, const char* file);
+namespace hl {
+constexpr const char* kOneOffConfigName = "\\kalvenmarque.cfg";
+constexpr const char* kOwnConfigName = "\\config.cfg";
+constexpr const char* kFixedDemoName = "\\Kalvenmarque.dem";
+}  // namespace hl
+
 // The one-off configuration in place, the game's own configuration read-only.
 Steps PrepareHL(const DemoRun& run);
 // The fixed-name files deleted, the game's own configuration writable again.
 Steps UndoHL(const DemoRun& run);
-// D + executable (hl::kExecutable or hl::kCounterStrike) + the fixed arguments.
-std::string HLCommandLine(const std::string& dir, const char* executable);
+// D + executable (hl::kExecutable or hl::kCounterStrike) + the fixed arguments; a game
+// other than Half-Life's own is named with "-game <folder>" right after the executable.
+std::string HLCommandLine(const std::string& dir, const char* executable,
+                          const std::string& gameFolder = "");
 
 }  // namespace kalv

@@ -1,9 +1,32 @@
+#include "games/other/half_life_demo.h"
 #include "games/other/half_life_files.h"
 #include "games/other/other_plans.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 
 namespace kalv {
+
+namespace {
+
+// The games the Half-Life engine's folders hold, as players know them.
+std::string GameOfFolder(const std::string& folder) {
+  static const char* const kKnown[][2] = {
+      {"cstrike", "Counter-Strike"}, {"tfc", "Team Fortress Classic"}, {"dod", "Day of Defeat"},
+      {"gearbox", "Opposing Force"}, {"bshift", "Blue Shift"},         {"ricochet", "Ricochet"},
+      {"dmc", "Deathmatch Classic"}, {"czero", "Condition Zero"}};
+  for (const auto& known : kKnown)
+    if (EqualsNoCase(folder, known[0])) return std::string(known[1]) + " (\"" + folder + "\")";
+  return "\"" + folder + "\"";
+}
+
+constexpr std::size_t kHeaderRead = 1024;
+
+std::string ReadStart(Files& files, const std::string& path) {
+  auto stream = files.OpenRead(path);
+  return stream ? stream.value()->Read(kHeaderRead).value_or("") : std::string();
+}
+
+}  // namespace
 
 HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo) {
   HLFacts facts;
@@ -12,7 +35,15 @@ HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo) 
   if (dir.empty()) return facts;
   facts.hl = FileExists(program, dir + hl::kExecutable);
   facts.installed = facts.hl || FileExists(program, dir + hl::kCounterStrike);
-  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + hl::kFixedDemo);
+  if (const auto header = ReadHalfLifeDemoHeader(ReadStart(program.platform.files, demo.path)))
+    if (!EqualsNoCase(header->gameFolder, hldemo::kOwnGame)) facts.gameFolder = header->gameFolder;
+  if (!facts.gameFolder.empty())
+    facts.gameFolderFound = program.platform.files.DirectoryExists(dir + "\\" + facts.gameFolder);
+  DemoRun run;
+  run.dir = dir;
+  run.mod = facts.gameFolder;
+  facts.demo =
+      ReadDemoFacts(program.platform.files, demo.path, HLGameFile(run, hl::kFixedDemoName));
   return facts;
 }
 
@@ -22,17 +53,25 @@ RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts) {
   DemoRun run;
   run.dir = choices.dir(GameCode::HL);
   run.installDir = facts.installDir;
+  run.mod = facts.gameFolder;
   run.ownDemo = facts.demo.own;
-  if (run.dir.empty() || !facts.installed)
+  if (run.dir.empty() || !facts.installed) {
     plan.refusal = MissingDirectory(name::kHL);
-  else if (auto refusal = DemoRefusal(facts.demo))
+  } else if (auto refusal = DemoRefusal(facts.demo)) {
     plan.refusal = refusal;
+  } else if (!facts.gameFolder.empty() && !facts.gameFolderFound) {
+    Notice notice;
+    notice.kind = Notice::Kind::English;
+    notice.text = hltext::kGameMissing + GameOfFolder(facts.gameFolder) + hltext::kGameMissingIn +
+                  run.dir + "\\" + facts.gameFolder + hltext::kGameMissingAdvice;
+    plan.refusal = notice;
+  }
   if (plan.refusal) return plan;
 
   const char* executable = facts.hl ? hl::kExecutable : hl::kCounterStrike;
   plan.prepare = PrepareHL(run);
-  plan.demo = DemoCopy{demo.path, run.dir + hl::kFixedDemo, run.ownDemo, false};
-  plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable));
+  plan.demo = DemoCopy{demo.path, HLGameFile(run, hl::kFixedDemoName), run.ownDemo, false};
+  plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable, facts.gameFolder));
   plan.undo = UndoHL(run);
   return plan;
 }

@@ -31,16 +31,26 @@ std::string ChooseQ1Executable(const std::vector<std::string>& executables,
 RunPlan PlanQ1(const Choices& choices, const Demo& demo, const Q1Facts& facts);
 
 struct Q2Facts : InstallFacts {
-  bool game = false;  // quake2.exe is there
+  bool game = false;             // quake2.exe is there
+  int protocol = 0;              // the demo's, 0 when its server data could not be read
+  std::string gameFolder;        // the folder its server ran; "" for baseq2
+  bool gameFolderFound = false;  // the installation holds it
 };
 Q2Facts ReadQ2Facts(Program& program, const Choices& choices, const Demo& demo);
-// The companion is put in place and started; it starts Quake 2, waits and undoes.
+// The companion is put in place and started; it starts Quake 2 (in the demo's game
+// folder, when it names one), waits and undoes. A demo of another protocol than 34 was
+// recorded by a later engine: the user is asked first whether to play it anyway.
 RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts);
 
 struct HLFacts : InstallFacts {
-  bool hl = false;  // hl.exe is there; a retail Counter-Strike has cstrike.exe instead
+  bool hl = false;               // hl.exe is there; a retail Counter-Strike has cstrike.exe instead
+  std::string gameFolder;        // the folder the demo was recorded in; "" for Half-Life's own
+  bool gameFolderFound = false;  // the installation holds it
 };
 HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo);
+// A demo of another game than Half-Life's own (Counter-Strike, Team Fortress, ...) plays in
+// that game's folder, with "-game <folder>"; when the installation lacks the folder, the
+// run is refused, naming the game.
 RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts);
 
 using UTFacts = InstallFacts;

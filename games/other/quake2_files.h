@@ -26,6 +26,8 @@ constexpr const char* kStoredCompanion = "\\Versions\\kalvq2_sub.bin";
 // user opened the fixed-name copy itself).
 constexpr const char* kCompanionSwitch = "/Quake2SubFunction";
 constexpr const char* kKeepDemoSwitch = "/KeepDemo";
+// Followed by a game folder: the companion starts Quake 2 in that game ("+set game").
+constexpr const char* kGameSwitch = "/Game:";
 
 // The one-off configuration and the companion in place (each made normal first, so an
 // earlier run's read-only copy is replaced), the game's own configuration read-only, the

@@ -1,9 +1,17 @@
 #include "games/other/other_plans.h"
+#include "games/other/quake2_demo.h"
 #include "games/other/quake2_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 
 namespace kalv {
+
+namespace {
+
+// The server data comes first, after at most a few prints.
+constexpr std::size_t kServerDataRead = 4096;
+
+}  // namespace
 
 Q2Facts ReadQ2Facts(Program& program, const Choices& choices, const Demo& demo) {
   Q2Facts facts;
@@ -13,6 +21,15 @@ Q2Facts ReadQ2Facts(Program& program, const Choices& choices, const Demo& demo) 
   facts.installed = FileExists(program, dir + q2::kPak0);
   facts.game = FileExists(program, dir + q2::kGameExecutable);
   facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + q2::kFixedDemo);
+  if (auto stream = program.platform.files.OpenRead(demo.path)) {
+    const auto data = ReadQuake2ServerData(stream.value()->Read(kServerDataRead).value_or(""));
+    if (data) {
+      facts.protocol = data->protocol;
+      if (!EqualsNoCase(data->gameFolder, "baseq2")) facts.gameFolder = data->gameFolder;
+    }
+  }
+  if (!facts.gameFolder.empty())
+    facts.gameFolderFound = program.platform.files.DirectoryExists(dir + "\\" + facts.gameFolder);
   return facts;
 }
 
@@ -31,8 +48,17 @@ RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
     notice.text =
         std::string(q2text::kGameMissing) + dir + q2::kGameExecutable + q2text::kGameMissingAdvice;
     plan.refusal = notice;
+  } else if (!facts.gameFolder.empty() && !facts.gameFolderFound) {
+    Notice notice;
+    notice.kind = Notice::Kind::English;
+    notice.text = q2text::kFolderMissing + facts.gameFolder + q2text::kFolderMissingIn + dir +
+                  "\\" + facts.gameFolder + q2text::kFolderMissingAdvice;
+    plan.refusal = notice;
   }
   if (plan.refusal) return plan;
+  if (facts.protocol != 0 && facts.protocol != q2demo::kProtocol)
+    plan.question =
+        q2text::kOtherProtocol + std::to_string(facts.protocol) + q2text::kOtherProtocolQuestion;
 
   const bool own = facts.demo.own;
   const std::string companion = dir + q2::kCompanion;
@@ -40,6 +66,7 @@ RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
   plan.demo = DemoCopy{demo.path, dir + q2::kFixedDemo, own, false};
   std::string line = "\"" + companion + "\" " + q2::kCompanionSwitch;
   if (own) line += std::string(" ") + q2::kKeepDemoSwitch;
+  if (!facts.gameFolder.empty()) line += std::string(" ") + q2::kGameSwitch + facts.gameFolder;
   plan.start = StartIn(companion, line);
   plan.start.handOff = true;
   plan.undo = q2::Undo(dir, own);

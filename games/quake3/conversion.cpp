@@ -151,6 +151,35 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
   return result;
 }
 
+// Only an executable its paks vouch for is offered, and only for a release the store
+// lacks: an unknown executable beside a stored one of its release is another build.
+void OfferToStoreInstalled(Program& program, const std::string& dir) {
+  Files& files = program.platform.files;
+  const std::string installed = dir + q3a::kInstalledExecutable;
+  if (!files.CanOpenForRead(installed)) return;
+  for (const Release& stored : StoredReleases(program)) {
+    const auto storedFiles = FilesOfVersion(program, stored.version);
+    if (storedFiles &&
+        SameContents(files, storedFiles->storedExecutable, installed).value_or(false))
+      return;
+  }
+  const auto release = ReleaseOfPaks(program, dir);
+  const auto target = release ? FilesOfVersion(program, release->version) : std::nullopt;
+  if (!target || files.CanOpenForRead(target->storedExecutable)) return;
+  const std::string question = conversion::kOfferStore + installed + conversion::kOfferRelease +
+                               release->version + conversion::kOfferAs + target->storedExecutable +
+                               conversion::kOfferEnd;
+  if (program.platform.dialogs.MessageBox(question, kProgramTitle, Icon::Question,
+                                          Buttons::YesNo) != Answer::Yes)
+    return;
+  if (const Status copied = files.Copy(installed, target->storedExecutable); !copied)
+    Notice(program,
+           conversion::kNotStored + target->storedExecutable + " (" +
+               std::to_string(copied.number()) + " " + copied.failure().description +
+               conversion::kNotStoredAdvice,
+           Icon::Critical);
+}
+
 bool SwitchToNewest(Program& program, const std::string& dir) {
   const auto newest = NewestRelease(program);
   return newest &&
@@ -171,6 +200,7 @@ bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
       return false;
     }
   }
+  if (!loadup) OfferToStoreInstalled(program, program.q3aDir);
   const SwitchResult result = SwitchRelease(program, program.q3aDir, version, loadup);
   if (result.outcome == SwitchResult::Unusable) {
     if (const auto text = Localized(program, ids::kConversionError))

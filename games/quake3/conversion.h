@@ -43,6 +43,12 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
 // flushed, moved over it); nothing is copied when the two are the same already.
 Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed);
 
+// When the installed Quake3.exe is none of the stored executables, but its paks say which
+// release it is and the store has no executable of that release, asks (Yes/No) whether to
+// store a copy of it as that release; Yes copies it, and a store that cannot be written
+// (Program Files without administrator rights) is told.
+void OfferToStoreInstalled(Program& program, const std::string& dir);
+
 // Back to the newest stored release, silently (a run cut off is undone with it); false
 // when the installation could not be switched.
 bool SwitchToNewest(Program& program, const std::string& dir);

@@ -48,6 +48,7 @@ Q3AFacts ReadQ3AFacts(Program& program, const Choices& choices, const Demo& demo
   facts.full = FileExists(program, dir + q3a::kPak0);
   facts.demo =
       ReadDemoFacts(program.platform.files, demo.path, Q3AFixedDemo(RunOf(choices, demo, facts)));
+  OfferToStoreInstalled(program, dir);
   facts.switchRefusal = SwitchRefusal(CheckSwitch(program, dir, demo.release.version, true));
   return facts;
 }

@@ -33,6 +33,23 @@ Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list) 
 }
 
 // Listed afresh, so the answer never depends on what a list control last selected.
+std::vector<Release> StoredReleases(Program& program) {
+  std::vector<Release> releases;
+  auto names = program.platform.files.List(ReleaseStore(program), release::kPattern);
+  if (names)
+    for (const std::string& name : names.value()) releases.push_back(ReadRelease(program, name));
+  return releases;
+}
+
+std::optional<Release> ReleaseOfPaks(Program& program, const std::string& dir) {
+  std::optional<Release> found;
+  for (const Release& r : StoredReleases(program))
+    if (r.version != release::kMissing &&
+        program.platform.files.CanOpenForRead(dir + "\\baseq3\\pak" + r.newpak + ".pk3"))
+      found = r;
+  return found;
+}
+
 std::optional<Release> NewestRelease(Program& program) {
   auto names = program.platform.files.List(ReleaseStore(program), release::kPattern);
   if (!names || names.value().empty()) return std::nullopt;

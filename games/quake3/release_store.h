@@ -22,6 +22,13 @@ Release ReadRelease(Program& program, const std::string& file);
 // entry as it goes (so the list rests on the last). A missing store is a failure (76).
 Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list);
 
+// The store's release files in name order, as they read; none for a missing store.
+std::vector<Release> StoredReleases(Program& program);
+
+// The release an installation's paks say it is: the last stored release whose highest pak
+// is present. Nothing when none is.
+std::optional<Release> ReleaseOfPaks(Program& program, const std::string& dir);
+
 // The newest stored release: the last release file in name order. Nothing for an empty
 // or missing store.
 std::optional<Release> NewestRelease(Program& program);

@@ -62,6 +62,18 @@ constexpr const char* kMissingStoredCopy =
 constexpr const char* kMissingStoredInto = " into ";
 constexpr const char* kMissingStoredName = " and name the copy ";
 constexpr const char* kMissingStoredEnd = ", without .exe.";
+// The offer to store an installed executable the store lacks, and its failure.
+constexpr const char* kOfferStore = "The installed ";
+constexpr const char* kOfferRelease =
+    " is not in the release store yet, so Kalvenmarque could not switch back to it. Its pak "
+    "files say it is release ";
+constexpr const char* kOfferAs = ". Store a copy of it as ";
+constexpr const char* kOfferEnd = " and go on?";
+constexpr const char* kNotStored = "Kalvenmarque could not store the executable as ";
+constexpr const char* kNotStoredAdvice =
+    "): the release store's folder cannot be written to. Copy the file there yourself (with "
+    "administrator rights when it is under Program Files), or start Kalvenmarque as an "
+    "administrator once.";
 constexpr const char* kNotReplaced = "Kalvenmarque could not switch the Quake 3 Arena release: ";
 constexpr const char* kNotReplacedAdvice =
     ") could not be replaced. Nothing else was changed. Close Quake 3 Arena and try again.";
@@ -74,11 +86,27 @@ constexpr const char* kCompanionFailed = "Kalvenmarque could not start its Quake
 constexpr const char* kCompanionAdvice =
     "), which starts Quake 2 and cleans up after it. The demo was not played and the Quake 2 "
     "folder is as it was. Make sure the Quake 2 folder can be written to and try again.";
+constexpr const char* kFolderMissing = "This demo was recorded in the Quake 2 game folder \"";
+constexpr const char* kFolderMissingIn = "\", which the Quake 2 installation does not hold: ";
+constexpr const char* kFolderMissingAdvice =
+    " is missing. Install that game, then open the demo again. Nothing was changed.";
+constexpr const char* kOtherProtocol = "This Quake 2 demo was recorded with protocol ";
+constexpr const char* kOtherProtocolQuestion =
+    ", not with protocol 34 of Quake 2 3.20: a later engine recorded it, and Quake 2 itself "
+    "cannot play it. Play it anyway? (Choose Yes if your quake2.exe is such an engine.)";
 constexpr const char* kGameMissing = "Quake 2 cannot be started: ";
 constexpr const char* kGameMissingAdvice =
     " is missing. The demo was not played and nothing was changed. Check the Quake 2 folder "
     "in the options.";
 }  // namespace q2text
+
+// A Half-Life demo of a game the installation does not hold.
+namespace hltext {
+constexpr const char* kGameMissing = "This demo was recorded in ";
+constexpr const char* kGameMissingIn = ", which the Half-Life installation does not hold: ";
+constexpr const char* kGameMissingAdvice =
+    " is missing. Install that game, then open the demo again. Nothing was changed.";
+}  // namespace hltext
 
 // The player's switch for the uninstaller: put back what runs cut off left, then end.
 constexpr const char* kRestoreSwitch = "/restore";

@@ -61,6 +61,7 @@ class ProgramFixture : public ::testing::Test {
   // Dispatches the demo as start-up does; true when the run ended (with exitCode), false
   // when the main window opened instead.
   bool PlayToEnd() {
+    program->exitCode = 0;  // each demo is a run of its own
     try {
       const std::optional<int> code = DispatchDemo(*program);
       if (code) exitCode = *code;

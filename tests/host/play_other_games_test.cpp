@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "demo_layouts.h"
 #include "games_fixture.h"
 #include "platform/restore_journal.h"
 #include "launcher/base/functions.h"
@@ -13,6 +14,8 @@
 
 namespace kalv::testing {
 namespace {
+
+using namespace layout;
 
 const std::string kQ1 = "C:\\Games\\Quake";
 const std::string kQ2 = "C:\\Games\\Quake 2";
@@ -123,6 +126,105 @@ TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {
   };
   EXPECT_TRUE(Play("c:\\demos\\de_dust.dem", "hldemo"));
   EXPECT_EQ(fake.processes.started().size(), 2u);
+}
+
+// A demo names the game folder it was recorded in: another game than Half-Life's own plays
+// in its folder with "-game <folder>", its own configuration protected; a "valve" demo
+// keeps the command line as it always was; a game the installation lacks is named and
+// nothing changes.
+TEST_F(PlayOtherTest, HalfLifeDemosPlayInTheGameTheyWereRecordedIn) {
+  fake.files.AddFile(kHL + "\\hl.exe", "MZ");
+  fake.files.AddFile(kHL + "\\valve\\config.cfg", "name player");
+  fake.files.AddFile(kHL + "\\cstrike\\config.cfg", "name cs player");
+  p().hlDir = kHL;
+  const auto before = Snapshot(kHL);
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    EXPECT_EQ(game.commandLine, kHL +
+                                    "\\hl.exe -game cstrike -console +connect localhost +exec "
+                                    "kalvenmarque.cfg");
+    EXPECT_EQ(fake.files.Contents(kHL + "\\cstrike\\kalvenmarque.cfg"), "template KalvHL.cfg");
+    EXPECT_TRUE(fake.files.IsFile(kHL + "\\cstrike\\Kalvenmarque.dem"));
+    EXPECT_TRUE(ReadOnly(kHL + "\\cstrike\\config.cfg"));
+    EXPECT_FALSE(ReadOnly(kHL + "\\valve\\config.cfg"));
+    EXPECT_FALSE(fake.files.Exists(kHL + "\\valve\\Kalvenmarque.dem"));
+  };
+  for (int protocol : {4, 5}) {
+    EXPECT_TRUE(Play("c:\\demos\\de_dust2.dem", HalfLife(protocol, 48, "de_dust2", "cstrike")));
+    EXPECT_EQ(Snapshot(kHL), before);
+  }
+  // A relay's recording: its name carries ".dem" twice.
+  EXPECT_TRUE(
+      Play("c:\\demos\\final.dem-0412-de_dust2.dem", HalfLife(5, 48, "de_dust2", "cstrike")));
+  EXPECT_EQ(fake.processes.started().size(), 3u);
+
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    EXPECT_EQ(game.commandLine,
+              kHL + "\\hl.exe -console +connect localhost +exec kalvenmarque.cfg");
+  };
+  EXPECT_TRUE(Play("c:\\demos\\c1a0.dem", HalfLife(5, 48, "c1a0", "valve")));
+  EXPECT_EQ(fake.processes.started().size(), 4u);
+
+  EXPECT_TRUE(Play("c:\\demos\\2fort.dem", HalfLife(5, 48, "2fort", "tfc")));
+  EXPECT_EQ(fake.processes.started().size(), 4u);
+  ASSERT_FALSE(Texts().empty())
+      << fake.files.Contents("C:\\Users\\Player\\AppData\\Local\\Kalvenmarque\\Kalvenmarque.log")
+             .value_or("");
+  EXPECT_EQ(Texts().back(),
+            "This demo was recorded in Team Fortress Classic (\"tfc\"), which the "
+            "Half-Life installation does not hold: " +
+                kHL +
+                "\\tfc is missing. Install that game, then open the demo again. "
+                "Nothing was changed.");
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_EQ(Snapshot(kHL), before);
+}
+
+// A Quake 2 demo names its server's game folder: the companion is told to start Quake 2 in
+// it; a folder the installation lacks is named and nothing changes. A demo of a later
+// engine's protocol is asked about first: No changes nothing, Yes plays it.
+TEST_F(PlayOtherTest, QuakeTwoDemosOfAGameFolderOrAnotherProtocol) {
+  fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
+  fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
+  fake.files.AddDirectory(kQ2 + "\\opentdm");
+  p().q2Dir = kQ2;
+  const std::string companion = "\"" + kQ2 + "\\kalvq2_sub.exe\" /Quake2SubFunction";
+  auto clear = [&] { (void)RestoreJournal(fake.registry, "Q2").Clear(); };
+
+  EXPECT_TRUE(Play("c:\\demos\\tdm.dm2", Quake2(Quake2ServerDataMessage(34, 0, "opentdm"))));
+  ASSERT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_EQ(fake.processes.started()[0].commandLine, companion + " /Game:opentdm");
+  clear();
+  EXPECT_TRUE(Play("c:\\demos\\base.dm2", Quake2(Quake2ServerDataMessage(34, 0, ""))));
+  ASSERT_EQ(fake.processes.started().size(), 2u);
+  EXPECT_EQ(fake.processes.started()[1].commandLine, companion);
+  clear();
+
+  (void)fake.files.Delete(kQ2 + "\\kalvenmarque.cfg");
+  const auto before = Snapshot(kQ2);
+  EXPECT_TRUE(Play("c:\\demos\\ra2.dm2", Quake2(Quake2ServerDataMessage(34, 0, "arena"))));
+  ASSERT_FALSE(Texts().empty());
+  EXPECT_EQ(Texts().back(),
+            "This demo was recorded in the Quake 2 game folder \"arena\", which "
+            "the Quake 2 installation does not hold: " +
+                kQ2 +
+                "\\arena is missing. Install that game, then open the demo "
+                "again. Nothing was changed.");
+  EXPECT_EQ(Snapshot(kQ2), before);
+
+  const std::size_t shown = Texts().size();
+  fake.dialogs.answers.push_back(Answer::No);
+  EXPECT_TRUE(Play("c:\\demos\\port.dm2", Quake2(Quake2ServerDataMessage(36, 0, ""))));
+  ASSERT_EQ(Texts().size(), shown + 1);
+  EXPECT_EQ(Texts().back().substr(0, 62),
+            "This Quake 2 demo was recorded with protocol 36, not with prot");
+  EXPECT_EQ(fake.dialogs.messages().back().buttons, Buttons::YesNo);
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(Snapshot(kQ2), before);
+  EXPECT_EQ(fake.processes.started().size(), 2u);
+
+  fake.dialogs.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(Play("c:\\demos\\port.dm2", Quake2(Quake2ServerDataMessage(36, 0, ""))));
+  EXPECT_EQ(fake.processes.started().size(), 3u);
 }
 
 // A folder with the game data but neither executable plays nothing and touches nothing.

@@ -235,6 +235,50 @@ TEST_F(PlayQ3ATest, ConvertButtonReportsInTheCurrentLanguage) {
   EXPECT_EQ(fake.dialogs.messages()[2].icon, Icon::Information);
 }
 
+// An installation whose executable the store lacks (an empty store, say), but whose paks
+// say its release: the user is offered to store it. Yes stores it and the demo plays; a
+// store that cannot be written says so and the run is refused as before; an executable
+// the paks do not vouch for, or one of a release the store has, is not offered.
+TEST_F(PlayQ3ATest, AnInstalledExecutableTheStoreLacksIsOfferedToIt) {
+  ASSERT_TRUE(fake.files.Delete(Versions() + "\\Quake3.131").ok());
+  const std::string stored = Versions() + "\\Quake3.131";
+  fake.dialogs.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(Play());
+  ASSERT_FALSE(fake.dialogs.messages().empty());
+  const fake::ShownMessage& offer = fake.dialogs.messages()[0];
+  EXPECT_EQ(offer.text, "The installed " + kQ3 +
+                            "\\Quake3.exe is not in the release store yet, so Kalvenmarque could "
+                            "not switch back to it. Its pak files say it is release v1.31. Store "
+                            "a copy of it as " +
+                            stored + " and go on?");
+  EXPECT_EQ(offer.buttons, Buttons::YesNo);
+  EXPECT_EQ(fake.files.Contents(stored), "exe 131");
+  EXPECT_EQ(fake.processes.started().size(), 1u) << "the demo played";
+  EXPECT_EQ(fake.files.Contents(kQ3 + "\\Quake3.exe"), "exe 131") << "and was switched back";
+
+  ASSERT_TRUE(fake.files.Delete(stored).ok());
+  fake.files.FailPath(stored, err::kPermissionDenied);
+  fake.dialogs.answers.push_back(Answer::Yes);
+  const std::size_t shown = fake.dialogs.messages().size();
+  EXPECT_TRUE(Play());
+  ASSERT_EQ(fake.dialogs.messages().size(), shown + 3);
+  EXPECT_NE(fake.dialogs.messages()[shown + 1].text.find("could not store the executable as " +
+                                                         stored + " (70 Permission denied)"),
+            std::string::npos)
+      << fake.dialogs.messages()[shown + 1].text;
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_EQ(fake.processes.started().size(), 1u) << "refused, as without the offer";
+
+  // Without pak6 the paks say v1.30, whose executable the store has: nothing is offered.
+  fake.files.FailPath(stored, 0);
+  ASSERT_TRUE(fake.files.Rename(Pak(6, ".pk3"), Pak(6, ".bak")).ok());
+  const std::size_t before = fake.dialogs.messages().size();
+  EXPECT_TRUE(Play());
+  ASSERT_EQ(fake.dialogs.messages().size(), before + 1);
+  EXPECT_EQ(fake.dialogs.messages().back().buttons, Buttons::Ok);
+  EXPECT_FALSE(fake.files.Exists(stored));
+}
+
 // A switch that could not be undone, or not be completed, changes nothing at all: no
 // success message, no demo, and the folder as it was.
 TEST_F(PlayQ3ATest, SwitchThatCouldNotBeUndoneOrCompletedChangesNothing) {
@@ -252,19 +296,25 @@ TEST_F(PlayQ3ATest, SwitchThatCouldNotBeUndoneOrCompletedChangesNothing) {
        [&] { (void)fake.files.Rename(Versions() + "\\Quake3.127h", Versions() + "\\x"); },
        [&] { (void)fake.files.Rename(Versions() + "\\x", Versions() + "\\Quake3.127h"); },
        "Quake3.127h"},
-      {"stored newest missing",
-       [&] { (void)fake.files.Rename(Versions() + "\\Quake3.131", Versions() + "\\x"); },
+      // The installed executable is then unknown to the store, which offers to keep it.
+      {"stored newest missing, the offer to store it declined",
+       [&] {
+         (void)fake.files.Rename(Versions() + "\\Quake3.131", Versions() + "\\x");
+         fake.dialogs.answers.push_back(Answer::No);
+       },
        [&] { (void)fake.files.Rename(Versions() + "\\x", Versions() + "\\Quake3.131"); },
        "Quake3.131"},
       {"game running", [&] { fake.files.HoldOpen(kQ3 + "\\quake3.exe"); },
        [&] { fake.files.ReleaseAll(); }, "Quake3.exe (70 Permission denied)"},
   };
   for (const Case& c : cases) {
-    c.arrange();
     const std::size_t shown = fake.dialogs.messages().size();
+    const std::size_t asked = fake.dialogs.answers.size();
+    c.arrange();
+    const std::size_t questions = fake.dialogs.answers.size() - asked;
     EXPECT_TRUE(Play()) << c.what;
     EXPECT_TRUE(fake.processes.started().empty()) << c.what;
-    ASSERT_EQ(fake.dialogs.messages().size(), shown + 1) << c.what;
+    ASSERT_EQ(fake.dialogs.messages().size(), shown + questions + 1) << c.what;
     const fake::ShownMessage& box = fake.dialogs.messages().back();
     EXPECT_NE(box.text.find(c.named), std::string::npos) << c.what << ": " << box.text;
     EXPECT_EQ(box.icon, Icon::Critical);

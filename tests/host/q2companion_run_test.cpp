@@ -69,6 +69,25 @@ TEST_F(Companion, StartsTheGameByItsPathWithTheUnquotedCommandLine) {
   EXPECT_EQ(p.system.endCount, 1);
 }
 
+// The game folder the player names goes first on the game's command line; a name that is
+// not a plain folder name could carry commands of its own and is left out.
+TEST_F(Companion, StartsQuakeTwoInTheGameFolderThePlayerNamed) {
+  const std::string tail = " +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg";
+  const std::string game = std::string(kQ2) + "\\quake2.exe";
+  for (const auto& [line, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"\"x\" /Quake2SubFunction /Game:opentdm", game + " +set game opentdm" + tail},
+           {"/Quake2SubFunction /KeepDemo /Game:ra2-1.5_x", game + " +set game ra2-1.5_x" + tail},
+           {"/Quake2SubFunction /Game:x+quit", game + tail},
+           {"/Quake2SubFunction /Game:..", game + tail},
+           {"/Quake2SubFunction /Game:", game + tail}}) {
+    SCOPED_TRACE(line);
+    Prepare(kQ2);
+    p.system.commandLine = line;
+    RunCompanion();
+    EXPECT_EQ(p.processes.started().back().commandLine, expected);
+  }
+}
+
 TEST_F(Companion, CleansUpOnlyAfterTheGameHasEnded) {
   p.processes.next.runMilliseconds = 2000;
   std::vector<bool> preparedWhileWaiting;
