@@ -6,9 +6,11 @@
 #   C:\Games\<game>\           one installation per game, holding the files each game's
 #                              detection looks for; every game executable is the stand-in
 #                              game (it logs its command line to standin.log beside it)
-#   C:\Demos\                  sample demos of every game: sample.dm_48 and sample.dm_66 (Quake 3,
-#                              releases 1.27h and 1.30), sample.efdemo, sample.dem (Half-Life),
-#                              quake1.dem, unreal.dem, sample.dm2
+#   C:\Demos\                  sample demos of every game: sample.dm_48, sample.dm_66 and
+#                              sample.dm_68 (Quake 3, releases 1.27h, 1.30 and 1.32),
+#                              sample.efdemo, sample.dem (Half-Life), sample-cstrike.dem
+#                              (Counter-Strike), quake1.dem, unreal.dem, sample.dm2 and
+#                              sample-opentdm.dm2 (Quake 2, a game folder)
 #   HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings
 #                              the six game paths, "Quake 1 Executible" = "q.exe",
 #                              "First Time Run" = "True", "Language" = "0"
@@ -87,7 +89,7 @@ mkdir -p -- "$Q3A/baseq3/demos"
 # Half-Life: the stand-in carries a version resource (1.1.0.8), as hl.exe does.
 HL=$(game "Half-Life")
 cp -- "$STANDIN" "$HL/hl.exe"
-fill_all "$HL" valve/pak0.pak valve/config.cfg
+fill_all "$HL" valve/pak0.pak valve/config.cfg cstrike/config.cfg
 
 # Star Trek Voyager Elite Force 1.20 (pak2.pk3 present).
 STVEF=$(game "Elite Force")
@@ -104,7 +106,7 @@ fill_all "$Q1" id1/pak0.pak id1/config.cfg
 Q2=$(game "Quake2")
 cp -- "$STANDIN" "$Q2/quake2.exe"
 fill_all "$Q2" baseq2/pak0.pak baseq2/config.cfg
-mkdir -p -- "$Q2/baseq2/demos"
+mkdir -p -- "$Q2/baseq2/demos" "$Q2/opentdm"
 
 # Unreal Tournament.
 UT=$(game "UnrealTournament")
@@ -124,6 +126,16 @@ printf '\005\000\000\000\\version\\ST:V HM v1.20\\protocol\\24\\mapname\\hm_borg
 { printf '\001\000\000\000'; printf 'maps/e1m1.bsp\0'; head -c 200 /dev/zero; } >"$DEMOS/quake1.dem"
 printf 'UT demo: Unreal Tournament records no readable map name here\n' >"$DEMOS/unreal.dem"
 printf 'Kalvenmarque sample demo (Quake 2)\n' >"$DEMOS/sample.dm2"
+printf 'Kalvenmarque sample demo (Quake 3 Arena, protocol 68)\n' >"$DEMOS/sample.dm_68"
+# A Counter-Strike demo: the Half-Life header names its game folder; a Quake 2 demo of a
+# game folder: its server data names it.
+# The escapes of a little-endian 32-bit number below 65536, for printf's format.
+le32() { printf '\\x%02x\\x%02x\\x00\\x00' $(($1 & 255)) $((($1 >> 8) & 255)); }
+field() { printf '%s' "$1"; head -c $(($2 - ${#1})) /dev/zero; }
+{ printf 'HLDEMO\0\0'; printf "$(le32 5)$(le32 48)"; field de_dust2 260; field cstrike 260
+  head -c 8 /dev/zero; } >"$DEMOS/sample-cstrike.dem"
+{ printf "$(le32 26)\\x0c$(le32 34)$(le32 12097)\\x00"; printf 'opentdm\0\0\0q2dm1\0'
+  head -c 8 /dev/zero; } >"$DEMOS/sample-opentdm.dm2"
 
 win() {
   local rest=${1#"$DRIVE_C"/}

@@ -9,7 +9,8 @@
 #   scripts/play.sh                  the sample Quake 3 demo of release 1.27h
 #   scripts/play.sh <demo>           a demo: a Windows path, a unix path inside the prefix,
 #                                    or the name of a sample in C:\Demos (sample.efdemo,
-#                                    sample.dem, quake1.dem, unreal.dem, sample.dm2, ...)
+#                                    sample.dem, sample-cstrike.dem, quake1.dem, unreal.dem,
+#                                    sample.dm2, sample-opentdm.dm2, sample.dm_68, ...)
 #   scripts/play.sh --main-window    the player without a demo: its main window
 #
 # Without a DISPLAY it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
@@ -89,7 +90,10 @@ case "${demo,,}" in
          watch='baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg' ;;
   *.dem)
     if head -c 6 "$unix_demo" | grep -qi '^hldemo'; then
-      folder="$GAMES/Half-Life"; watch='valve\kalvenmarque.cfg;valve\Kalvenmarque.dem;valve\config.cfg'
+      # The game folder the demo names (after the map's 260 bytes); "valve" by default.
+      game=$(dd if="$unix_demo" bs=1 skip=276 count=260 2>/dev/null | tr -d '\0')
+      game=${game:-valve}
+      folder="$GAMES/Half-Life"; watch="$game\\kalvenmarque.cfg;$game\\Kalvenmarque.dem;$game\\config.cfg"
     elif head -c 255 "$unix_demo" | grep -qa '\.bsp'; then
       folder="$GAMES/Quake"; watch='id1\kalvenmarque.cfg;id1\Kalvenmarque.dem;id1\config.cfg'
     else
