@@ -2,6 +2,7 @@
 
 #include "assocmend/association_table.h"
 #include "assocmend/texts.h"
+#include "platform/files.h"
 
 namespace kalv::assocmend {
 
@@ -64,6 +65,22 @@ bool WriteAssociationsAt(Registry& registry, const ClassesPlace& place, const st
   return writer.allSucceeded();
 }
 
+namespace {
+
+// Whether an ending's key is ours to remove: its default value names one of our types, or
+// it names nothing at all (an empty key loses nobody anything). An ending another program
+// has taken over since keeps its key.
+bool IsOurs(Registry& registry, const ClassesPlace& place, const std::string& extension) {
+  constexpr std::size_t kValueChars = 1024;
+  auto value = registry.QueryString(place.root, place.prefix + extension, "", kValueChars);
+  if (!value || value.value().empty()) return true;
+  for (const DemoType& type : DemoTypes())
+    if (EqualsNoCase(value.value(), type.progId)) return true;
+  return false;
+}
+
+}  // namespace
+
 // A key that is absent, or that another program gave a subkey of its own, is left as it
 // is; that is not a failure of the removal.
 void RemoveAssociationsAt(Registry& registry, const ClassesPlace& place) {
@@ -72,7 +89,8 @@ void RemoveAssociationsAt(Registry& registry, const ClassesPlace& place) {
     for (const std::string& sub : ProgIdSubKeysToRemove())
       Skip(registry.DeleteKey(place.root, prefix + progId + sub));
   for (const std::string& extension : ExtensionCreateOrder())
-    Skip(registry.DeleteKey(place.root, prefix + extension));
+    if (IsOurs(registry, place, extension))
+      Skip(registry.DeleteKey(place.root, prefix + extension));
 }
 
 // Without administrator rights current Windows refuses writes below HKEY_CLASSES_ROOT;

@@ -61,7 +61,11 @@ void Run(Platform& platform) {
 
   int exitCode = 0;
   switch (ParseCommandLine(platform.system.CommandLine())) {
-    case Action::Install: Reinstall(platform); break;
+    // Silent, for the setup program: its exit code says whether the writes failed (a
+    // per-user fallback that worked is a success).
+    case Action::Install:
+      if (Reinstall(platform) == WriteOutcome::Failed) exitCode = 1;
+      break;
     case Action::InstallConfirm:
       if (Reinstall(platform) == WriteOutcome::Failed) {
         Message(platform, text::kWriteFailed, Icon::Critical);

@@ -227,6 +227,19 @@ TEST_F(AssociationRegistry, ForeignSubkeyKeepsItsParents) {
   EXPECT_FALSE(p.registry.KeyExists(RegRoot::ClassesRoot, ".dem"));
 }
 
+// An ending another program has taken over since (its default value names that program)
+// keeps its key; the endings still ours go, an empty one with them.
+TEST_F(AssociationRegistry, RemovalLeavesAnEndingAnotherProgramTookOver) {
+  RunWith("/i");
+  ASSERT_TRUE(p.registry.SetString(RegRoot::ClassesRoot, ".dem", "", "OtherPlayer.Demo").ok());
+  ASSERT_TRUE(p.registry.SetString(RegRoot::ClassesRoot, ".dm2", "", "").ok());
+  RunWith("/u");
+  EXPECT_EQ(p.registry.Value(RegRoot::ClassesRoot, ".dem", ""), "OtherPlayer.Demo");
+  EXPECT_FALSE(p.registry.KeyExists(RegRoot::ClassesRoot, ".dm2"));
+  EXPECT_FALSE(p.registry.KeyExists(RegRoot::ClassesRoot, ".dm_66"));
+  EXPECT_FALSE(p.registry.KeyExists(RegRoot::ClassesRoot, "Kalvenmarque.HL"));
+}
+
 TEST_F(AssociationRegistry, ReinstallRemovesFirstAndPicksUpAMovedDirectory) {
   RunWith("/i");
   const std::size_t before = p.registry.Journal().size();

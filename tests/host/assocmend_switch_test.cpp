@@ -114,6 +114,29 @@ TEST_F(UpdaterStart, MixedCaseSwitchActsLikeItsLowerCaseForm) {
   EXPECT_TRUE(p.registry.KeyExists(RegRoot::ClassesRoot, ".dm_66"));
 }
 
+// The setup program runs "/i" silently and reads only its exit code: 0 when the
+// associations were written, machine-wide or per user, 1 when they could not be.
+TEST_F(UpdaterStart, SilentInstallTellsByItsExitCodeWhetherTheWritesFailed) {
+  struct Case {
+    const char* what;
+    bool refuseMachine, refuseUser;
+    int exitCode;
+  };
+  for (const Case& c : {Case{"machine-wide", false, false, 0}, Case{"per user", true, false, 0},
+                        Case{"nowhere", true, true, 1}}) {
+    SCOPED_TRACE(c.what);
+    FakePlatform fresh;
+    fresh.system.programDirectory = kDir;
+    fresh.files.AddFile(std::string(kDir) + "\\Kalvenmarque.exe", "MZ");
+    fresh.system.commandLine = "/i";
+    fresh.registry.RefuseWrites(RegRoot::ClassesRoot, c.refuseMachine);
+    fresh.registry.RefuseWrites(RegRoot::CurrentUser, c.refuseUser);
+    EXPECT_THROW(assocmend::Run(fresh), ProgramEnded);
+    EXPECT_EQ(fresh.system.exitCode, c.exitCode);
+    EXPECT_TRUE(fresh.dialogs.messages().empty()) << "it stays silent";
+  }
+}
+
 TEST_F(UpdaterStart, EveryActionEndsTheProgram) {
   AddMainProgram();
   for (const char* line : {"/i", "/i1", "/u", "/fu1", "/bad"}) {
