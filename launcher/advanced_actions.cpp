@@ -1,8 +1,12 @@
 #include "launcher/advanced_actions.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "launcher/base/functions.h"
+#include "launcher/base/messages.h"
+#include "platform/process_wait.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
@@ -41,8 +45,25 @@ void Run(Program& program, const Action& action) {
       updater, "\"" + updater + "\" " + action.switchText, ShowMode::NormalFocus);
   if (!started) return ShowUpdaterMissing(program);
   if (action.doneRow == 0) program.End();
-  dialogs.MessageBox(*Localized(program, action.doneRow), kProgramTitle, Icon::Information,
-                     Buttons::Ok);
+  // The window stays answered while the updater works, but takes no second click.
+  program.frmAdvanced.SetEnabled(false);
+  Processes& processes = program.platform.processes;
+  const bool ended = WaitForProcessEnd(processes, *started.value(), kGamePollMilliseconds,
+                                       kUpdaterWaitMilliseconds);
+  std::optional<std::uint32_t> code;
+  if (ended)
+    if (auto read = started.value()->ExitCode()) code = read.value();
+  program.frmAdvanced.SetEnabled(true);
+  if (code == 0u) {
+    dialogs.MessageBox(*Localized(program, action.doneRow), kProgramTitle, Icon::Information,
+                       Buttons::Ok);
+    return;
+  }
+  const std::string why = !ended ? advancedtext::kNoAnswer
+                                 : advancedtext::kEndedWith +
+                                       std::to_string(code.value_or(kStillActive)) +
+                                       advancedtext::kEndedWithEnd;
+  ReportFailure(program, advancedtext::kNotChanged + why);
 }
 
 void BackToOptions(Program& program) {

@@ -13,4 +13,19 @@ void WaitForProcessEnd(Processes& processes, ProcessWatch* watch, unsigned round
   } while (running);
 }
 
+bool WaitForProcessEnd(Processes& processes, ProcessWatch& watch, unsigned roundMilliseconds,
+                       std::uint64_t limitMilliseconds) {
+  const std::uint64_t start = processes.Milliseconds();
+  for (;;) {
+    auto ended = watch.HasEnded();
+    if (!ended || ended.value()) return ended.value_or(false);
+    processes.PumpMessages();
+    const std::uint64_t spent = processes.Milliseconds() - start;
+    if (spent >= limitMilliseconds) return false;
+    const std::uint64_t left = limitMilliseconds - spent;
+    processes.WaitForEndOrMessage(
+        &watch, static_cast<unsigned>(left < roundMilliseconds ? left : roundMilliseconds));
+  }
+}
+
 }  // namespace kalv

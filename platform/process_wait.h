@@ -1,6 +1,8 @@
 // Waiting for a started program while the one UI thread keeps its messages handled.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/processes.h"
 
 namespace kalv {
@@ -10,5 +12,10 @@ namespace kalv {
 // end or a message; rounds repeat while the read said "running". No watch, or a watch
 // that cannot be read, counts as ended, so the wait still makes its one round.
 void WaitForProcessEnd(Processes& processes, ProcessWatch* watch, unsigned roundMilliseconds);
+
+// The same, for a program that must not hold the user up for long: gives up once
+// limitMilliseconds have passed. True when the process has ended.
+bool WaitForProcessEnd(Processes& processes, ProcessWatch& watch, unsigned roundMilliseconds,
+                       std::uint64_t limitMilliseconds);
 
 }  // namespace kalv

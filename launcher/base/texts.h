@@ -2,6 +2,8 @@
 // file names of the release store and of the games' prepared files.
 #pragma once
 
+#include <cstdint>
+
 #include <cstddef>
 
 #include "version.h"
@@ -107,6 +109,20 @@ constexpr const char* kGameMissingIn = ", which the Half-Life installation does 
 constexpr const char* kGameMissingAdvice =
     " is missing. Install that game, then open the demo again. Nothing was changed.";
 }  // namespace hltext
+
+// What the advanced window says when the association updater did not do its work.
+namespace advancedtext {
+constexpr const char* kNotChanged = "The file associations may not have been changed: ";
+constexpr const char* kNoAnswer =
+    "the association updater did not finish within 30 seconds. Open a demo to see whether "
+    "it opens Kalvenmarque, or try again.";
+constexpr const char* kEndedWith = "the association updater ended with code ";
+constexpr const char* kEndedWithEnd =
+    ". Changing them for all users needs administrator rights: start Kalvenmarque as an "
+    "administrator and try again.";
+}  // namespace advancedtext
+// How long the advanced window waits for the association updater.
+constexpr std::uint64_t kUpdaterWaitMilliseconds = 30000;
 
 // The player's switch for the uninstaller: put back what runs cut off left, then end.
 constexpr const char* kRestoreSwitch = "/restore";

@@ -24,6 +24,40 @@ TEST_F(AdvancedTest, ReinitializeStartsTheUpdaterAndReportsSuccess) {
   EXPECT_EQ(fake.dialogs.messages()[1].text, "File Associations restored successfully.");
 }
 
+// The success message waits for the updater and its exit code 0; an updater that fails
+// or does not finish is said so, and meanwhile the window takes no second click.
+TEST_F(AdvancedTest, TheOutcomeIsTheUpdatersOwn) {
+  fake.files.AddFile(Updater(), "exe");
+  bool disabledWhileWaiting = false;
+  fake.processes.whileWaiting = [&] {
+    if (!fake.processes.started().empty() && !fake.windows.Find(IDD_ADVANCED)->Enabled())
+      disabledWhileWaiting = true;
+  };
+  fake.processes.next.runMilliseconds = 2000;
+  Click(IDD_ADVANCED, IDC_ADVANCED_CMDRFA);
+  EXPECT_TRUE(disabledWhileWaiting);
+  EXPECT_TRUE(fake.windows.Find(IDD_ADVANCED)->Enabled());
+  EXPECT_EQ(fake.dialogs.messages().back().text, "File Associations restored successfully.");
+  EXPECT_EQ(fake.clock.now(), 2000u) << "the message came once the updater had ended";
+
+  fake.processes.next.exitCode = 1;
+  Click(IDD_ADVANCED, IDC_ADVANCED_CMDRFA);
+  EXPECT_EQ(fake.dialogs.messages().back().text,
+            "The file associations may not have been changed: the association updater ended "
+            "with code 1. Changing them for all users needs administrator rights: start "
+            "Kalvenmarque as an administrator and try again.");
+  EXPECT_EQ(fake.dialogs.messages().back().icon, Icon::Critical);
+
+  fake.processes.next.exitCode = 0;
+  fake.processes.next.runMilliseconds = 10000000;
+  const std::uint64_t before = fake.clock.now();
+  Click(IDD_ADVANCED, IDC_ADVANCED_CMDUFA);
+  EXPECT_EQ(fake.clock.now() - before, 30000u);
+  EXPECT_NE(fake.dialogs.messages().back().text.find("did not finish within 30 seconds"),
+            std::string::npos);
+  EXPECT_TRUE(fake.windows.Find(IDD_ADVANCED)->Enabled());
+}
+
 TEST_F(AdvancedTest, GermanRemoveAsksAndReportsInGerman) {
   fake.files.AddFile(Updater(), "exe");
   SelectLanguage(1);
