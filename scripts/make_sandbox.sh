@@ -163,8 +163,11 @@ REG="$C/.sandbox-settings.reg"
   reg_value "Language" "0"
 } >"$REG"
 imported=0
-for _ in 1 2 3; do
-  if timeout 60 wine regedit /S "$(win "$REG")" >/dev/null 2>&1 &&
+for attempt in 1 2 3; do
+  code=0
+  out=$(timeout 60 wine regedit /S "$(win "$REG")" 2>&1) || code=$?
+  echo "make_sandbox: regedit /S, attempt $attempt: exit code $code${out:+, output: $out}" >&2
+  if [ "$code" = 0 ] &&
      timeout 60 wine reg query "${KEY/HKEY_CURRENT_USER/HKCU}" /v Language >/dev/null 2>&1; then
     imported=1
     break
@@ -174,8 +177,25 @@ done
 rm -f -- "$REG"
 [ "$imported" = 1 ] || { echo "make_sandbox: could not write the settings" >&2; exit 1; }
 
-# The associations of this installation, as the setup writes them.
-timeout 60 wine "$PLAYER/Assocmend.exe" /i >/dev/null 2>&1 </dev/null ||
-  { echo "make_sandbox: Assocmend.exe /i failed" >&2; exit 1; }
+# The associations of this installation, as the setup writes them. What counts is that
+# they name this world's player afterwards, so that is what is checked; every attempt's
+# exit code and output is kept for the log of whoever called.
+associated() {
+  timeout 60 wine reg query 'HKCR\Kalvenmarque.v1_30_\Shell\Open\Command' /ve 2>/dev/null </dev/null |
+    tr -d '\r' | grep -qF -- "$(win "$PLAYER")\\Kalvenmarque.exe"
+}
+written=0
+for attempt in 1 2 3; do
+  code=0
+  out=$(timeout 60 wine "$PLAYER/Assocmend.exe" /i 2>&1 </dev/null) || code=$?
+  echo "make_sandbox: Assocmend.exe /i, attempt $attempt: exit code $code${out:+, output: $out}" >&2
+  if associated; then
+    written=1
+    break
+  fi
+  sleep 1
+done
+[ "$written" = 1 ] ||
+  { echo "make_sandbox: the associations do not name $(win "$PLAYER")\\Kalvenmarque.exe" >&2; exit 1; }
 
 echo "make_sandbox: player in $(win "$PLAYER"), games in $(win "$C/Games"), demos in $(win "$DEMOS")"

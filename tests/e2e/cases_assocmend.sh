@@ -223,6 +223,20 @@ am_uninstaller() {
   export KALV_STANDIN_MODE=exit KALV_STANDIN_LOG="$(kalv_win "$AM_UNINSTALL_LOG")"
 }
 
+# For the cases where the uninstaller must not run: a stand-in that, once started, waits
+# until released, so that after Assocmend.exe has ended a started one is still running.
+am_uninstaller_waiting() {
+  am_uninstaller
+  export KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE="$(kalv_win "$KALV_CASE_DIR/release-uninst")"
+}
+am_assert_uninstaller_not_started() {
+  local running
+  running=$(pgrep -fc 'windows.uninst\.exe' || true)
+  : >"$KALV_CASE_DIR/release-uninst"
+  kalv_assert_eq 0 "$running" "uninstallers running"
+  kalv_assert_no_file "$AM_UNINSTALL_LOG" "the uninstaller ran:"
+}
+
 case_assocmend_full_uninstall_passes_the_last_log() {
   am_reset
   local dir d
@@ -244,15 +258,14 @@ case_assocmend_full_uninstall_without_a_log() {
   am_reset
   local dir
   dir=$(am_install inst)
-  am_uninstaller
+  am_uninstaller_waiting
   am_run_to_end "$dir" /i
   am_run_with_box "$dir" 1 /fu
   kalv_assert_eq "$AM_TITLE" "$AM_CAPTION" "caption"
   kalv_assert_eq "Uninstall log not found. Unable to uninstall. Remove the files manually or reinstall Kalvenmarque and try again." \
     "$AM_TEXT" "message"
   am_assert_none_left
-  sleep 1
-  kalv_assert_no_file "$AM_UNINSTALL_LOG" "the uninstaller ran:"
+  am_assert_uninstaller_not_started
 }
 
 case_assocmend_full_uninstall_without_the_uninstaller() {
@@ -276,15 +289,14 @@ case_assocmend_confirmation_answered_no_changes_nothing() {
   local dir before after
   dir=$(am_install inst)
   printf 'log' >"$dir/a.isu"
-  am_uninstaller
+  am_uninstaller_waiting
   am_run_to_end "$dir" /i
   before=$(am_snapshot before)
   am_run_with_box "$dir" 7 /fu1
   kalv_assert_eq "Are you sure you want to uninstall Kalvenmarque?" "$AM_TEXT" "question"
   after=$(am_snapshot after)
   cmp -s "$before" "$after" || kalv_fail "answering No changed the registry"
-  sleep 1
-  kalv_assert_no_file "$AM_UNINSTALL_LOG" "the uninstaller ran:"
+  am_assert_uninstaller_not_started
   am_run_to_end "$dir" /u
 }
 

@@ -52,10 +52,10 @@ case_fault_player_killed_while_the_game_runs() {
   fl_start_again running
   kalv_assert_file "$q3/baseq3/pak6.bak" "undone under a running game:"
   pl_release_game
-  local i
-  for ((i = 0; i < 100; i++)); do grep -q '^\[ended' "$PL_LOG" && break; sleep 0.1; done
+  pl_game_ended
   fl_start_again ended
-  kalv_driver messagebox --timeout 1000 >/dev/null 2>&1 && kalv_fail "the replay said something"
+  # The main window came up, so no message held the start-up; the log tells the replay.
+  kalv_assert_contains "$(pl_run_log)" "player: the Q3A run cut off earlier: put back"
   pl_assert_state "$q3" before.txt "the run was not undone at the next start"
 
   pl_game wait
@@ -63,7 +63,7 @@ case_fault_player_killed_while_the_game_runs() {
   pl_started
   fl_kill_player
   pl_release_game
-  for ((i = 0; i < 100; i++)); do grep -q '^\[ended' "$PL_LOG" && break; sleep 0.1; done
+  pl_game_ended
   pl_game exit
   pl_open "$MW_WORLD/Demos/sample.dm_48"
   pl_ended 0
@@ -115,8 +115,7 @@ case_fault_companion_killed_while_quake2_runs() {
   pl_started
   pkill -9 -f 'kalvq2_sub\.exe' || kalv_fail "no companion to kill"
   pl_release_game
-  local i
-  for ((i = 0; i < 100; i++)); do grep -q '^\[ended' "$PL_LOG" && break; sleep 0.1; done
+  pl_game_ended
   kalv_assert_file "$q2/baseq2/kalvenmarque.cfg" "the companion cleaned up after all:"
   fl_start_again companion-killed
   rm -f -- "$q2/kalvq2_sub.exe"

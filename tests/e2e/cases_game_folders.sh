@@ -4,16 +4,6 @@
 # lacks is offered to the store. The world's helpers come from cases_mainwindow.sh and
 # cases_play.sh.
 
-# Waits until the Quake 2 companion has ended; fails when it does not within the bound.
-gf_companion_gone() {
-  local i
-  for ((i = 0; i < 300; i++)); do
-    pgrep -f 'kalvq2_sub\.exe' >/dev/null || return 0
-    sleep 0.1
-  done
-  kalv_fail "the companion did not end"
-}
-
 # The state the stand-in game saw of a watched file starts with <state>.
 gf_watched() {
   grep -A2 -F -x "watch: $1" "$PL_LOG" | grep -q "^watch-state: $2" ||
@@ -53,7 +43,7 @@ case_play_quake2_demo_of_a_game_folder() {
   pl_started
   kalv_assert_eq "$(kalv_win "$q2")\\quake2.exe +set game opentdm +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \
     "$(pl_field commandline)" "Quake 2 command line"
-  gf_companion_gone
+  pl_companion_gone
   rm -f -- "$q2/kalvq2_sub.exe"
   pl_assert_state "$q2" before.txt
 }

@@ -4,16 +4,6 @@
 # that is not put back yet. The world's helpers come from cases_mainwindow.sh,
 # cases_play.sh and cases_faults.sh, the setup's from cases_installer.sh.
 
-# Waits until the game the case started has ended (the stand-in appends its end).
-jn_game_ended() {
-  local i
-  for ((i = 0; i < 200; i++)); do
-    grep -q '^\[ended' "$PL_LOG" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  kalv_fail "the game did not end"
-}
-
 # Opens <demo> while the game of an earlier run plays: the player must refuse with a
 # message naming <game>, change nothing and start no game.
 jn_refused_while_playing() {
@@ -42,7 +32,7 @@ case_journal_second_quake3_demo_while_the_first_plays() {
   kalv_assert_eq "v1.27h" "$(pl_q3_release "$q3")" "the release under the running game"
 
   pl_release_game
-  jn_game_ended
+  pl_game_ended
   fl_start_again ended
   pl_assert_state "$q3" before.txt "the first run was not put back after its game ended"
 }
@@ -69,7 +59,7 @@ case_journal_half_life_read_only_config_and_second_demo() {
   fl_kill_player
   jn_refused_while_playing "$MW_WORLD/Demos/sample.dem" "Half-Life" "$hl"
   pl_release_game
-  jn_game_ended
+  pl_game_ended
   fl_start_again ended
   pl_assert_state "$hl" before.txt "the replay changed the folder"
   pl_read_only "$hl/valve/config.cfg" || kalv_fail "the replay made the configuration writable"
@@ -144,7 +134,7 @@ EOT
   kalv_assert_file "$hl/Kalvenmarque.dem" "the pending run was undone under its running game:"
 
   pl_release_game
-  jn_game_ended
+  pl_game_ended
   timeout 120 wine "$uninstall" /S "_?=$(kalv_win "$dir")" >uninstall2.out 2>&1 </dev/null ||
     kalv_fail "the uninstall failed once the game had ended ($?)"
   kalv_assert_no_file "$hl/Kalvenmarque.dem" "the pending run was not put back first:"

@@ -56,6 +56,28 @@ pl_open_refused() {
   kalv_assert_no_file "$PL_LOG" "the game was started for a refused demo:"
 }
 pl_release_game() { : >"$PL_RELEASE"; }
+# Waits until the game of pl_game has ended (the stand-in appends its end); fails when it
+# does not within the bound.
+pl_game_ended() {
+  local i
+  for ((i = 0; i < 200; i++)); do
+    grep -q '^\[ended' "$PL_LOG" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  kalv_fail "the game did not end"
+}
+# Waits until the Quake 2 companion has ended (its clean-up done); fails when it does not
+# within the bound.
+pl_companion_gone() {
+  local i
+  for ((i = 0; i < 300; i++)); do
+    [ "$(kalv_process_count 'kalvq2_sub\.exe')" = 0 ] && return 0
+    sleep 0.1
+  done
+  kalv_fail "the companion did not end"
+}
+# The run log of the prefix's user (the player's and the companion's).
+pl_run_log() { printf '%s/Kalvenmarque/Kalvenmarque.log' "$(kalv_unix "$(timeout 60 wine cmd /c echo %LOCALAPPDATA% 2>/dev/null </dev/null | tr -d '\r')")"; }
 pl_field() { kalv_standin_field "$PL_LOG" "$1"; }
 pl_read_only() { [ $((0$(stat -c %a -- "$1") & 0222)) -eq 0 ]; }
 
@@ -302,12 +324,7 @@ case_play_quake2_through_its_companion() {
   [ "$(grep -c 'exists=1' "$PL_LOG")" -eq 3 ] || kalv_fail "not every prepared file was there"
   pl_read_only "$q2/baseq2/config.cfg" || kalv_fail "config.cfg is writable while the game runs"
   pl_release_game
-  local i
-  for ((i = 0; i < 300; i++)); do
-    [ -e "$q2/baseq2/kalvenmarque.cfg" ] || break
-    sleep 0.1
-  done
-  for ((i = 0; i < 100; i++)); do pl_read_only "$q2/baseq2/config.cfg" || break; sleep 0.1; done
+  pl_companion_gone
   kalv_assert_file "$q2/kalvq2_sub.exe" "the companion stays"
   rm -f -- "$q2/kalvq2_sub.exe"
   pl_assert_state "$q2" before.txt "the companion did not clean up"

@@ -105,8 +105,13 @@ kalv_running() { kill -0 "$1" 2>/dev/null; }
 kalv_driver() {
   KALV_DRIVER_SEQ=$((${KALV_DRIVER_SEQ:-0} + 1))
   local out="$KALV_CASE_DIR/driver$KALV_DRIVER_SEQ-$1.out"
-  local rc=0
-  timeout -k 5 120 wine "$KALV_TOOLS/ui_driver.exe" "$@" >"$out" 2>"$out.err" </dev/null || rc=$?
+  local rc=0 pid
+  # In the background and recorded, so that a case cut off by its time limit leaves no
+  # driver behind for the next one.
+  timeout -k 5 120 wine "$KALV_TOOLS/ui_driver.exe" "$@" >"$out" 2>"$out.err" </dev/null &
+  pid=$!
+  printf '%s\n' "$pid" >>"$KALV_CASE_DIR/.pids"
+  wait "$pid" || rc=$?
   cat -- "$out"
   cat -- "$out.err" >&2
   return "$rc"
@@ -127,9 +132,15 @@ kalv_assert_no_file() { [ ! -e "$1" ] || kalv_fail "${2:-unexpected file} $1 exi
 kalv_assert_contains() {
   grep -qF -- "$2" "$1" 2>/dev/null || kalv_fail "${3:-$1 lacks the text}: $2"
 }
+# The file must exist: a file that is not there holds nothing, which proves nothing.
 kalv_assert_not_contains() {
-  ! grep -qF -- "$2" "$1" 2>/dev/null || kalv_fail "${3:-$1 holds the text}: $2"
+  [ -f "$1" ] || kalv_fail "$1 is missing, so it cannot show that it lacks: $2"
+  ! grep -qF -- "$2" "$1" || kalv_fail "${3:-$1 holds the text}: $2"
 }
+
+# The number of the case's processes (programs of its sandboxes, Wine's included) whose
+# command line matches the extended regular expression <pattern>.
+kalv_process_count() { pgrep -fc -- "kalv-e2e.$KALV_CASE.*$1" || true; }
 kalv_assert_eq() {
   [ "$1" = "$2" ] || kalv_fail "${3:-values differ}: expected [$1], got [$2]"
 }

@@ -105,6 +105,12 @@ mapfile -t CASES < <(
   for f in "$E2E_DIR"/cases_*.sh; do
     bash -c 'source "$1"; declare -F' _ "$f" | awk '$3 ~ /^case_/ { print $3 }'
   done | grep -E -- "$SELECT")
+# A run that finds no case has shown nothing: that is a failure, not a pass.
+if [ ${#CASES[@]} -eq 0 ]; then
+  echo "e2e: no case matches \"$SELECT\""
+  echo "0 passed, 1 failed"
+  exit 1
+fi
 
 run_case() {
   local name=$1 dir="$RESULTS/$1"
@@ -127,15 +133,35 @@ run_case() {
   return $rc
 }
 
-# What a case leaves behind must not reach the next one.
+# The case's processes still alive: those it recorded, and any program of its sandboxes.
+case_processes() {
+  local name=$1 dir=$2 pid
+  if [ -f "$dir/.pids" ]; then
+    while read -r pid; do kill -0 "$pid" 2>/dev/null && echo "$pid"; done <"$dir/.pids"
+  fi
+  pgrep -f -- "kalv-e2e.$name" || true
+}
+
+# What a case leaves behind must not reach the next one: it ends only when no process of
+# it is left (a player still ending would otherwise meet the next case's sandbox).
 cleanup_case() {
-  local name=$1 dir=$2 pid path
+  local name=$1 dir=$2 pid path i left
   if [ -f "$dir/.pids" ]; then
     while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$dir/.pids"
   fi
   timeout 60 wine "$KALV_TOOLS/ui_driver.exe" end-processes \
     --under "C:\\kalv-e2e\\$name" --under "C:\\Program Files\\kalv-e2e\\$name" \
     >"$dir/ended-processes.txt" 2>&1 </dev/null || true
+  for ((i = 0; i < 300; i++)); do
+    left=$(case_processes "$name" "$dir")
+    [ -z "$left" ] && break
+    [ "$i" -eq 150 ] && kill -9 $left 2>/dev/null
+    sleep 0.1
+  done
+  if [ -n "$left" ]; then
+    echo "cleanup: processes still alive after 30 s: $left" >>"$dir/log.txt"
+    ps -o pid,args -p "${left//$'\n'/,}" >>"$dir/log.txt" 2>&1 || true
+  fi
   if [ -f "$dir/.cleanup" ]; then
     while read -r path; do rm -rf -- "$path"; done <"$dir/.cleanup"
   fi

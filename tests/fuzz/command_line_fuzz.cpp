@@ -26,11 +26,45 @@ fuzz::World& World() {
   return *world;
 }
 
+// Ways a user, a shortcut or Explorer may name an existing demo, each with the file it
+// names: whatever the spelling, the demo path must name that very file.
+struct Spelling {
+  const char* commandLine;
+  const char* file;
+};
+const Spelling kSpellings[] = {
+    {"C:\\Demos\\final.dm_66", "C:\\Demos\\final.dm_66"},
+    {"\"C:\\Demos\\final.dm_66\"", "C:\\Demos\\final.dm_66"},
+    {"C:\\Demos\\.\\final.dm_66", "C:\\Demos\\final.dm_66"},
+    {"C:\\Demos\\..\\Demos\\final.dm_66", "C:\\Demos\\final.dm_66"},
+    {"\\Demos\\final.dm_66", "C:\\Demos\\final.dm_66"},
+    {"Z:\\final.dm_66", "C:\\Demos\\final.dm_66"},
+    {"E:\\match.dm_48", "E:\\match.dm_48"},
+    {"C:\\Demos\\Ünïcode folder\\match one.dem", "C:\\Demos\\Ünïcode folder\\match one.dem"},
+};
+
+// The spelling the input picks, its ASCII letters' case flipped where the input's bits say.
+void CheckSpelling(fuzz::World& world, const std::string& input) {
+  if (input.empty()) return;
+  const Spelling& spelling =
+      kSpellings[static_cast<unsigned char>(input[0]) % (sizeof kSpellings / sizeof kSpellings[0])];
+  std::string line = spelling.commandLine;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const unsigned char bits = static_cast<unsigned char>(input[(1 + i / 8) % input.size()]);
+    const char c = line[i];
+    if (((bits >> (i % 8)) & 1) && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+      line[i] = static_cast<char>(c ^ 0x20);
+  }
+  const std::string demo = DemoPathOf(*world.program, line);
+  fuzz::Require(world.fake.files.SameFile(demo, spelling.file), "the demo named is the file");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::World& world = World();
   const std::string commandLine = fuzz::Text(data, size);
+  CheckSpelling(world, commandLine);
   std::string demo;
   try {
     demo = DemoPathOf(*world.program, commandLine);

@@ -34,6 +34,7 @@ RestoreRecord RecordOf(const std::vector<std::string>& parts) {
   record.switchBackDir = parts.size() > 3 ? parts[3] : "";
   record.executable = parts.size() > 5 ? parts[5] : "";
   record.process = record.executable.empty() ? 0 : 4242;
+  record.handedOver = record.process != 0;
   for (std::size_t i = kFixedValues; i < parts.size(); ++i) {
     if (parts[i].empty()) continue;
     const auto kind = static_cast<FileStep::Kind>(static_cast<unsigned char>(parts[i][0]) % 6);
@@ -69,13 +70,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Require(outcome != Replay::Done || !kept, "an entry undone is cleared");
   fuzz::Require(outcome != Replay::Unfinished || kept, "an entry not undone is kept");
 
+  // Quake 2 has no entry here, and the in-memory registry refuses nothing: the write must
+  // succeed, whatever the Quake 3 entry beside it holds.
   const RestoreRecord written = RecordOf(parts);
   RestoreJournal journal(fake.registry, written.game);
-  if (!journal.Write(written).ok()) return 0;
+  fuzz::Require(journal.Write(written).ok(), "a free entry is always written");
   const auto read = journal.Read();
   fuzz::Require(read && read->game == written.game && read->undo == written.undo &&
                     read->switchBackDir == written.switchBackDir &&
-                    read->process == written.process && read->executable == written.executable,
+                    read->process == written.process && read->executable == written.executable &&
+                    read->handedOver == written.handedOver,
                 "an entry is read back as it was written");
+  // A second write would replace an entry that stands for changes: it is refused, and the
+  // entry stays as it was.
+  RestoreRecord other = written;
+  other.switchBackDir += "x";
+  fuzz::Require(journal.Write(other).number() == err::kFileExists, "a pending entry is kept");
+  fuzz::Require(journal.Read() && journal.Read()->switchBackDir == written.switchBackDir,
+                "the pending entry is unchanged");
   return 0;
 }
