@@ -58,6 +58,9 @@ TEST_F(RegistryContract, CreateKeyMakesTheMissingParents) {
   auto children = reg().SubKeys(kUser, Key());
   ASSERT_TRUE(children.ok());
   EXPECT_EQ(children.value(), std::vector<std::string>{"Settings"});
+  // Letters outside ASCII have their other case too.
+  ASSERT_TRUE(reg().CreateKey(kUser, Key("Spi\xC3\xA9le\\\xD0\xB6")).ok());  // "Spiéle\ж"
+  EXPECT_TRUE(reg().KeyExists(kUser, Key("SPI\xC3\x89LE\\\xD0\x96")));
 }
 
 TEST_F(RegistryContract, StringsAndDwordsRoundTrip) {
