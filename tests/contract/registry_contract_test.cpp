@@ -132,5 +132,17 @@ TEST_F(RegistryContract, AbsentValuesAndKeysFail) {
   EXPECT_FALSE(reg().SubKeys(kUser, Key("Absent")).ok());
 }
 
+// A flush returns once the key's values are on the disk; they read back unchanged.
+TEST_F(RegistryContract, FlushingAKeyKeepsItsValuesAndAnAbsentKeyIsFileNotFound) {
+  ASSERT_TRUE(reg().CreateKey(kUser, Key("Restore Journal\\Q3A")).ok());
+  ASSERT_TRUE(reg().SetString(kUser, Key("Restore Journal\\Q3A"), "Complete", "1").ok());
+  EXPECT_TRUE(reg().Flush(kUser, Key("Restore Journal\\Q3A")).ok());
+  EXPECT_TRUE(reg().Flush(kUser, Key("restore journal")).ok());
+  EXPECT_EQ(reg().QueryString(kUser, Key("Restore Journal\\Q3A"), "Complete", 256).value_or("?"),
+            "1");
+  EXPECT_EQ(reg().Flush(kUser, Key("Absent")).number(), err::kFileNotFound);
+  EXPECT_FALSE(reg().KeyExists(kUser, Key("Absent")));
+}
+
 }  // namespace
 }  // namespace kalv::contract

@@ -147,7 +147,7 @@ TEST_F(RunGameTest, MissingExecutableRaisesToTheCallerWithoutWaitingOrRestoring)
     RunGameAndWait(program, "C:\\Games\\gone\\hl.exe", "C:\\Games\\gone\\hl.exe -console", "HL");
     FAIL() << "a failed start must reach the caller's handler";
   } catch (const RaisedFailure& raised) {
-    EXPECT_EQ(raised.failure().number, err::kFileNotFound);
+    EXPECT_EQ(raised.failure().number, err::kPathNotFound);
   }
   EXPECT_TRUE(restored.empty());
   EXPECT_EQ(fake.clock.waits, 0);
