@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The platform contract tests of the Windows build, run under Wine in a fresh prefix.
 #   scripts/contract.sh [<windows build dir>]   (default: build/win32 or $KALV_BUILD_DIR/win32)
+# Run it as root: the disk-full cases fill a small tmpfs it mounts as drive K:.
 set -uo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -68,6 +68,11 @@ TEST_F(ReplaceContract, AReadOnlyOrOpenDestinationRefusesAndNothingChanges) {
   }
   ExpectUntouched(from, to, "new", "user's own");
 
+  // A folder in the way is no file to replace.
+  ASSERT_TRUE(files().MakeDirectory(At("folder.cfg")).ok());
+  EXPECT_EQ(files().Replace(from, At("folder.cfg")).number(), err::kPathFileAccess);
+  EXPECT_TRUE(files().DirectoryExists(At("folder.cfg")));
+
   EXPECT_TRUE(files().Replace(from, to).ok());
   EXPECT_EQ(Read(to), "new");
 }

@@ -26,7 +26,7 @@ class RunningProgramContract : public ContractTest {
     }
     return std::move(watch).value();
   }
-  // Tells the child to end and returns once it has.
+  // Tells the children to end and returns once this one has.
   void EndChild(ProcessWatch& watch) {
     Write(Flag(), "end");
     WaitForProcessEnd(processes(), &watch, kLongerThanTheRun);
