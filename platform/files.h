@@ -27,11 +27,11 @@ class FileStream {
   // Reads up to count bytes from the current position; fewer at the end of the file.
   virtual Result<std::string> Read(std::size_t count) = 0;
   // Writes all bytes at the current position; a short write is a failure (61 when the disk is
-  // full).
+  // full), and the part that fit may be in the file already.
   virtual Status Write(const std::string& bytes) = 0;
   virtual Result<std::uint64_t> Length() = 0;
   // Makes what was written reach the disk before the call returns, so that a later change
-  // never reaches it first.
+  // never reaches it first. A stream opened for reading has nothing to flush (75).
   virtual Status Flush() = 0;
 };
 
@@ -53,13 +53,17 @@ class Files {
   virtual Result<std::uint32_t> GetAttributes(const std::string& path) = 0;
   virtual Status SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
 
-  // Copies a file, replacing the destination (a read-only destination refuses).
+  // Copies a file, replacing the destination (a read-only destination refuses). A copy that
+  // fails part-way (61 when the disk fills up) has already emptied or replaced the
+  // destination: what is left is no file, or a first part of the source.
   virtual Status Copy(const std::string& from, const std::string& to) = 0;
   // Renames a file; fails with 58 when the new name is taken.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
   // Moves the file from onto to in one step, replacing to, and returns once the move is on
   // the disk: afterwards to is either the old file or the new one, never a part of either.
-  // A read-only destination, or one another program has open or runs, refuses (70).
+  // A read-only destination, or one another program (or this one) has open or runs, refuses
+  // (70); so does a folder in the way (75), and a file from another drive (75), which could
+  // not be moved in one step.
   virtual Status Replace(const std::string& from, const std::string& to) = 0;
   virtual Status Delete(const std::string& path) = 0;
   virtual Status MakeDirectory(const std::string& path) = 0;

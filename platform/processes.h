@@ -15,8 +15,8 @@ enum class ShowMode { Normal, NormalFocus, MinimizedFocus, Hidden };
 
 using ProcessId = std::uint32_t;
 
-// A process opened for querying and waiting; the handle closes with the object. While it
-// is open the process's id cannot pass to another process.
+// A started process, watched through the handle its start gave; the handle closes with
+// the object. While it is open the process's id cannot pass to another process.
 class ProcessWatch {
  public:
   virtual ~ProcessWatch() = default;
@@ -38,8 +38,6 @@ class Processes {
   virtual Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                                       const std::string& commandLine, ShowMode show,
                                                       const std::string& workingDir = "") = 0;
-  // Opens a process with query-information and wait access.
-  virtual Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) = 0;
   // The shell's "open" operation on a file, document or address; parameters and
   // workingDir may be empty.
   virtual Status ShellOpen(const std::string& file, const std::string& parameters,
@@ -55,8 +53,11 @@ class Processes {
   // Returns when the watched process ends, a window message arrives, or milliseconds
   // have passed, whichever is first; without a watch, after milliseconds.
   virtual void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) = 0;
-  // True while the process with this id runs and is the given executable (compared
-  // without case): an id taken over by another program is not the game that had it.
+  // True while the process with this id runs and its program is the file executable
+  // names, whatever the spelling: another case, "/" or a doubled "\", "." and "..", a short
+  // name or another drive letter reaching the same file. An id taken over by another
+  // program is not the game that had it; a process that cannot be opened by its id is
+  // not seen.
   virtual bool IsRunning(ProcessId id, const std::string& executable) = 0;
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The platform contract tests of the Windows build, run under Wine in a fresh prefix.
 #   scripts/contract.sh [<windows build dir>]   (default: build/win32 or $KALV_BUILD_DIR/win32)
+# Run it as root: the disk-full cases fill a small tmpfs it mounts as drive K:.
 set -uo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,10 +17,28 @@ EXE=$(cd "$(dirname "$EXE")" && pwd)/$(basename "$EXE")
 # shellcheck source=tests/e2e/wine_env.sh
 source "$ROOT/tests/e2e/wine_env.sh"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/kalv-contract.XXXXXX")
-trap 'kalv_wine_down; rm -rf -- "$WORK"' EXIT
+SMALL="$WORK/small-drive"
+SMALL_MOUNTED=""
+# The small drive is unmounted before its folder goes, and only if this run mounted it.
+cleanup() {
+  kalv_wine_down
+  if [ -n "$SMALL_MOUNTED" ]; then umount "$SMALL" 2>/dev/null || umount -l "$SMALL"; fi
+  rm -rf -- "$WORK"
+}
+trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 kalv_wine_up "$WORK" || { echo "contract: Wine could not be prepared"; exit 1; }
+# A disk that really fills up for the disk-full cases: a small tmpfs as drive K:.
+# Mounting needs root; without it those cases fail and say why.
+mkdir -p "$SMALL"
+if mount -t tmpfs -o size=256k,mode=0777 kalv-small "$SMALL" 2>"$WORK/mount.log"; then
+  SMALL_MOUNTED=1
+  ln -sfn -- "$SMALL" "$WINEPREFIX/dosdevices/k:"
+  export KALV_SMALL_DRIVE=K:
+else
+  echo "contract: no small drive for the disk-full cases: $(cat "$WORK/mount.log")"
+fi
 # The contract cases, then the Windows backend's own tests (its windows and processes),
 # which only the real backend has.
 rc=0

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 
@@ -10,7 +11,8 @@ namespace kalv::fake {
 namespace {
 struct Node {
   std::string key;
-  std::string display;  // the full path as first written ("C:\Demos\a.dm3"; a root is "C:")
+  std::string display;      // the full path as first written ("C:\Demos\a.dm3"; a root is "C:")
+  std::uint64_t index = 0;  // what names the file itself, as Windows' file index does
   bool directory = false;
   std::string data;
   std::uint32_t attributes = attr::kArchive;
@@ -39,11 +41,18 @@ constexpr OpenMode kWriting{share::kRead | share::kWrite, share::kRead};
 constexpr OpenMode kCopyTarget{share::kWrite, share::kRead | share::kWrite};
 constexpr OpenMode kDeleting{share::kDelete, share::kRead | share::kWrite | share::kDelete};
 constexpr OpenMode kExclusiveHold{share::kRead | share::kWrite, 0};
+// A running program's file, as Windows maps it: read, shared for reading and for renaming;
+// the file system refuses to delete it besides.
+constexpr OpenMode kRunningImage{share::kRead, share::kRead | share::kDelete};
 
 struct OpenFile {
   NodePtr node;
   OpenMode mode;
   bool otherProgram;  // a test's hold, as opposed to a stream of the program
+  // For a running program's file: whether the program still runs; the open ends with it.
+  std::function<bool()> running;
+  bool Live() const { return !running || running(); }
+  bool Image() const { return static_cast<bool>(running); }
 };
 
 struct FakeFiles::State {
@@ -53,6 +62,7 @@ struct FakeFiles::State {
   PathContext context;
   std::map<std::string, std::uint64_t> freeSpace;  // by drive key; absent = no limit
   std::map<std::string, int> failing;
+  std::uint64_t nextIndex = 1;
   int writes = 0;
   int flushes = 0;
 
@@ -98,22 +108,37 @@ struct FakeFiles::State {
   bool SharingAllows(const NodePtr& node, OpenMode mode) const {
     for (const auto& entry : opens) {
       const OpenFile& open = entry.second;
-      if (open.node != node) continue;
+      if (open.node != node || !open.Live()) continue;
       if ((mode.access & ~open.mode.sharing) || (open.mode.access & ~mode.sharing)) return false;
     }
     return true;
   }
-  int Open(NodePtr node, OpenMode mode, bool otherProgram) {
-    opens[nextOpen] = OpenFile{std::move(node), mode, otherProgram};
+  // Whether the file is a running program's, which the file system will not delete.
+  bool Running(const NodePtr& node) const {
+    for (const auto& entry : opens)
+      if (entry.second.node == node && entry.second.Image() && entry.second.Live()) return true;
+    return false;
+  }
+  // The opens of programs that have ended go before a new open is counted.
+  int Open(NodePtr node, OpenMode mode, bool otherProgram, std::function<bool()> running = {}) {
+    for (auto it = opens.begin(); it != opens.end();)
+      it = it->second.Live() ? std::next(it) : opens.erase(it);
+    opens[nextOpen] = OpenFile{std::move(node), mode, otherProgram, std::move(running)};
     return nextOpen++;
   }
-  bool HeldAtOrBelow(const std::string& key) const {
+  // Whether another program has a file below the directory key open.
+  bool HeldBelow(const std::string& key) const {
     for (const auto& entry : opens) {
       const OpenFile& open = entry.second;
-      if (open.otherProgram && (open.node->key == key || StartsWith(open.node->key, key + "\\")))
-        return true;
+      if (open.otherProgram && open.Live() && StartsWith(open.node->key, key + "\\")) return true;
     }
     return false;
+  }
+  // The room left on a drive; nothing for a drive without a limit.
+  std::optional<std::uint64_t> Room(const std::string& drive) const {
+    auto it = freeSpace.find(drive);
+    if (it == freeSpace.end()) return std::nullopt;
+    return it->second;
   }
   // Takes bytes of a drive's free space; false (and nothing taken) when they do not fit.
   bool Consume(const std::string& drive, std::uint64_t bytes) {
@@ -130,6 +155,7 @@ struct FakeFiles::State {
   NodePtr MakeNode(const ParsedPath& p, bool directory) {
     auto node = std::make_shared<Node>();
     node->key = p.key;
+    node->index = nextIndex++;
     node->directory = directory;
     node->attributes = directory ? attr::kDirectory : attr::kArchive;
     if (p.root()) {
@@ -197,25 +223,33 @@ class FakeStream : public FileStream {
     return out;
   }
 
-  // A write that does not fit on the drive writes nothing, so a caller never sees a
-  // half-written block reported as a failure.
+  // A write that does not fit on the drive writes the part that fits and then fails, as a
+  // disk fills up under a write on Windows: the file has changed all the same.
   Status Write(const std::string& bytes) override {
     if (!writable_) return Status::Fail(err::kPathFileAccess);
     if (int n = FailingNumber()) return Status::Fail(n);
     std::string& data = node_->data;
-    const std::size_t end = position_ + bytes.size();
-    const std::uint64_t growth = end > data.size() ? end - data.size() : 0;
-    if (!state_->Consume(DriveOfKey(node_->key), growth)) return Status::Fail(err::kDiskFull);
-    if (end > data.size()) data.resize(end);
-    data.replace(position_, bytes.size(), bytes);
+    const std::string drive = DriveOfKey(node_->key);
+    std::size_t fits = bytes.size();
+    if (auto room = state_->Room(drive); room && position_ + bytes.size() > data.size())
+      fits = static_cast<std::size_t>(
+          std::min<std::uint64_t>(bytes.size(), data.size() - position_ + *room));
+    const std::size_t end = position_ + fits;
+    if (end > data.size()) {
+      state_->Consume(drive, end - data.size());
+      data.resize(end);
+    }
+    data.replace(position_, fits, bytes, 0, fits);
     position_ = end;
     ++state_->writes;
-    return Status::Ok();
+    return fits == bytes.size() ? Status::Ok() : Status::Fail(err::kDiskFull);
   }
 
   Result<std::uint64_t> Length() override { return static_cast<std::uint64_t>(node_->data.size()); }
 
+  // Only a stream that writes has anything to flush; Windows refuses the others.
   Status Flush() override {
+    if (!writable_) return Status::Fail(err::kPathFileAccess);
     if (int n = FailingNumber()) return Status::Fail(n);
     ++state_->flushes;
     return Status::Ok();
@@ -250,20 +284,23 @@ Status MoveEntry(FakeFiles::State& state, const ParsedPath& src, const ParsedPat
   if (src.root() || dst.root()) return Status::Fail(err::kPathFileAccess);
   if (!node->directory && !state.SharingAllows(node, kDeleting))
     return Status::Fail(err::kPermissionDenied);
-  if (state.HeldAtOrBelow(src.key)) return Status::Fail(err::kPermissionDenied);
+  if (state.HeldBelow(src.key)) return Status::Fail(err::kPermissionDenied);
   if (!state.ParentIsDirectory(dst)) return Status::Fail(err::kPathNotFound);
+  // A move in one step cannot leave its drive.
+  const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
+  if (replacing && otherDrive) return Status::Fail(err::kPathFileAccess);
   const NodePtr target = dst.key != src.key ? state.Find(dst.key) : nullptr;
   if (target) {
     if (!replacing) return Status::Fail(err::kFileExists);
-    // What Windows asks of a file it deletes: not a folder, not read-only, and nobody
-    // holding it without sharing deletion.
+    // What Windows asks of a file it deletes: not a folder, not read-only, not a running
+    // program's, and nobody holding it without sharing deletion.
     if (target->directory || node->directory) return Status::Fail(err::kPermissionDenied);
     if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPermissionDenied);
-    if (!state.SharingAllows(target, kDeleting)) return Status::Fail(err::kPermissionDenied);
+    if (!state.SharingAllows(target, kDeleting) || state.Running(target))
+      return Status::Fail(err::kPermissionDenied);
   }
   if (dst.trailingSeparator && !node->directory) return Status::Fail(err::kBadFileName);
   if (StartsWith(dst.key, src.key + "\\")) return Status::Fail(err::kPathFileAccess);
-  const bool otherDrive = DriveOfKey(dst.key) != DriveOfKey(src.key);
   if (otherDrive) {
     if (node->directory) return Status::Fail(err::kPathFileAccess);
     if (!state.Consume(DriveOfKey(dst.key), node->data.size())) return Status::Fail(err::kDiskFull);
@@ -321,11 +358,14 @@ void FakeFiles::AddDirectory(const std::string& path) {
   state_->MakeDirectories(SetUpPath(*state_, path));
 }
 
-void FakeFiles::HoldOpen(const std::string& path, Hold hold) {
+bool FakeFiles::HoldOpen(const std::string& path, Hold hold) {
   ParsedPath p = SetUpPath(*state_, path);
   NodePtr node = state_->Find(p);
   if (!node || node->directory) throw std::invalid_argument("no file to hold open: " + path);
-  state_->Open(node, hold == Hold::Exclusive ? kExclusiveHold : kReading, true);
+  const OpenMode mode = hold == Hold::Exclusive ? kExclusiveHold : kReading;
+  if (!state_->SharingAllows(node, mode)) return false;
+  state_->Open(node, mode, true);
+  return true;
 }
 
 void FakeFiles::Release(const std::string& path) {
@@ -335,9 +375,21 @@ void FakeFiles::Release(const std::string& path) {
                                                                 : std::next(it);
 }
 
+void FakeFiles::HoldAsRunningProgram(const std::string& path, std::function<bool()> running) {
+  NodePtr node = state_->Find(SetUpPath(*state_, path));
+  if (!node || node->directory) throw std::invalid_argument("no program file: " + path);
+  state_->Open(node, kRunningImage, true, std::move(running));
+}
+
+std::optional<std::uint64_t> FakeFiles::FileIndex(const std::string& path) const {
+  NodePtr node = state_->Find(state_->Parse(path));
+  if (!node || node->directory) return std::nullopt;
+  return node->index;
+}
+
 void FakeFiles::ReleaseAll() {
   for (auto it = state_->opens.begin(); it != state_->opens.end();)
-    it = it->second.otherProgram ? state_->opens.erase(it) : std::next(it);
+    it = it->second.otherProgram && !it->second.Image() ? state_->opens.erase(it) : std::next(it);
 }
 
 void FakeFiles::SetCurrentDirectory(const std::string& dir) {
@@ -508,14 +560,21 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
       return Status::Fail(err::kPermissionDenied);
     if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
   }
-  const std::uint64_t newSize = source.value()->data.size();
-  const std::uint64_t oldSize = target ? target->data.size() : 0;
+  // The destination is emptied first and filled as far as the drive has room: a copy that
+  // fills the disk fails with the destination's old bytes already gone.
+  const std::string& bytes = source.value()->data;
   const std::string drive = DriveOfKey(dst.key);
-  if (newSize > oldSize && !state_->Consume(drive, newSize - oldSize))
-    return Status::Fail(err::kDiskFull);
-  if (oldSize > newSize) state_->Give(drive, oldSize - newSize);
-  if (!target) target = state_->MakeNode(dst, false);
-  target->data = source.value()->data;
+  if (target) {
+    state_->Give(drive, target->data.size());
+    target->data.clear();
+  } else {
+    target = state_->MakeNode(dst, false);
+  }
+  const std::size_t fits = static_cast<std::size_t>(
+      std::min<std::uint64_t>(bytes.size(), state_->Room(drive).value_or(bytes.size())));
+  state_->Consume(drive, fits);
+  target->data = bytes.substr(0, fits);
+  if (fits < bytes.size()) return Status::Fail(err::kDiskFull);
   target->attributes = source.value()->attributes | attr::kArchive;
   return Status::Ok();
 }
@@ -548,7 +607,8 @@ Status FakeFiles::Delete(const std::string& path) {
   if (!node) return Status::Fail(state_->MissingNumber(p));
   if (node->directory) return Status::Fail(err::kPathFileAccess);
   if (!state_->SharingAllows(node, kDeleting)) return Status::Fail(err::kPermissionDenied);
-  if (node->attributes & attr::kReadOnly) return Status::Fail(err::kPathFileAccess);
+  if ((node->attributes & attr::kReadOnly) || state_->Running(node))
+    return Status::Fail(err::kPathFileAccess);
   state_->Give(DriveOfKey(p.key), node->data.size());
   state_->nodes.erase(p.key);
   return Status::Ok();

@@ -58,8 +58,55 @@ std::string Absolute(const std::string& text, const PathContext& context) {
 }
 }  // namespace
 
-std::string LowerAscii(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+namespace {
+// The small letter of a capital in the two-byte range of UTF-8 (Latin, Greek, Cyrillic),
+// pairing letters as Windows' upper-case table does; any other code point is its own.
+char32_t LowerLetter(char32_t c) {
+  auto pair = [c](char32_t first, char32_t last, char32_t parity) {
+    return c >= first && c <= last && (c & 1) == parity;
+  };
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+      (c >= 0x410 && c <= 0x42F))
+    return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  if (pair(0x100, 0x12F, 0) || pair(0x132, 0x137, 0) || pair(0x139, 0x148, 1) ||
+      pair(0x14A, 0x177, 0) || pair(0x179, 0x17E, 1) || pair(0x460, 0x481, 0) ||
+      pair(0x48A, 0x4BF, 0) || pair(0x4C1, 0x4CE, 1) || pair(0x4D0, 0x4FF, 0))
+    return c + 1;
+  switch (c) {
+    case 0xB5: return 0x3BC;   // micro sign, as Greek mu
+    case 0x178: return 0xFF;   // Y with diaeresis
+    case 0x386: return 0x3AC;  // Greek capitals with tonos
+    case 0x388:
+    case 0x389:
+    case 0x38A: return c + 0x25;
+    case 0x38C: return 0x3CC;
+    case 0x38E:
+    case 0x38F: return c + 0x3F;
+    case 0x3C2: return 0x3C3;  // final sigma, one letter with sigma
+    default: return c;
+  }
+}
+}  // namespace
+
+// Two-byte sequences are decoded, folded and encoded again; every folded letter stays in
+// that range, so the text keeps its length and the rest passes through unchanged.
+std::string FoldCase(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      text[i] = static_cast<char>(std::tolower(lead));
+      continue;
+    }
+    if ((lead & 0xE0) != 0xC0 || i + 1 >= text.size()) continue;
+    const auto trail = static_cast<unsigned char>(text[i + 1]);
+    if ((trail & 0xC0) != 0x80) continue;
+    const char32_t lower =
+        LowerLetter(static_cast<char32_t>(((lead & 0x1F) << 6) | (trail & 0x3F)));
+    text[i] = static_cast<char>(0xC0 | (lower >> 6));
+    text[i + 1] = static_cast<char>(0x80 | (lower & 0x3F));
+    ++i;
+  }
   return text;
 }
 
@@ -129,8 +176,8 @@ ParsedPath ParseWindowsPath(const std::string& path, const PathContext& context)
   out.trailingSeparator = out.parts.size() > 1 && !text.empty() && text.back() == '\\';
   auto mapped = context.mappedDrives.find(out.parts[0]);
   if (mapped != context.mappedDrives.end()) out.mappedOnto = mapped->second;
-  std::string key = LowerAscii(out.mappedOnto.empty() ? out.parts[0] : out.mappedOnto);
-  for (std::size_t i = 1; i < out.parts.size(); ++i) key += "\\" + LowerAscii(out.parts[i]);
+  std::string key = FoldCase(out.mappedOnto.empty() ? out.parts[0] : out.mappedOnto);
+  for (std::size_t i = 1; i < out.parts.size(); ++i) key += "\\" + FoldCase(out.parts[i]);
   out.key = key;
   return out;
 }

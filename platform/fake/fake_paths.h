@@ -1,5 +1,5 @@
 // Windows path parsing for the in-memory file system: where relative paths start, the
-// drive, the components, and the lower-case key under which a file is stored.
+// drive, the components, and the case-folded key under which a file is stored.
 #pragma once
 
 #include <map>
@@ -23,7 +23,7 @@ struct PathContext {
 struct ParsedPath {
   int failure = 0;                 // 0, or the number a Windows call would give
   std::vector<std::string> parts;  // parts[0] is the drive ("C:"), then the names as written
-  std::string key;                 // lower-case, "c:\demos\a.dm3", through a mapped drive
+  std::string key;                 // case-folded, "c:\demos\a.dm3", through a mapped drive
   std::string mappedOnto;          // the folder a mapped drive stands for, "" for others
   bool trailingSeparator = false;  // written with a final backslash: names a directory only
   bool root() const { return parts.size() == 1; }
@@ -35,7 +35,9 @@ struct ParsedPath {
 
 // Parses a Windows path, resolving a relative one against the context as Windows does.
 ParsedPath ParseWindowsPath(const std::string& path, const PathContext& context);
-std::string LowerAscii(std::string text);
+// The form under which names compare without case, as Windows compares them: ASCII and
+// the Latin, Greek and Cyrillic letters in their small form.
+std::string FoldCase(std::string text);
 // The drive key ("c:") of a stored key.
 std::string DriveOfKey(const std::string& key);
 

@@ -36,11 +36,20 @@ class FakeFiles : public Files {
   // sharing reading and writing but not deletion (a game playing a demo), so only
   // delete and rename fail. Attributes and length stay readable and settable either way,
   // since Windows does not apply sharing to them. The program's own open streams count
-  // the same way while they are open.
+  // the same way while they are open. Another program's open obeys the sharing rule too:
+  // false (and nothing held) when the file's opens refuse it.
   enum class Hold { Exclusive, Reading };
-  void HoldOpen(const std::string& path, Hold hold = Hold::Exclusive);
+  bool HoldOpen(const std::string& path, Hold hold = Hold::Exclusive);
   void Release(const std::string& path);
+  // Releases every hold a test made; running programs keep their files.
   void ReleaseAll();
+  // Makes the file a running program's until running() says the program has ended, as
+  // Windows keeps it: it reads and renames as any file, but opening it for writing is
+  // refused (70), deleting it too (75), and so is a replacing move onto it (70).
+  void HoldAsRunningProgram(const std::string& path, std::function<bool()> running);
+  // What names the file itself, whatever path reaches it (Windows' file index); nothing
+  // for a missing file or a directory. A rename keeps it, a delete and a new file do not.
+  std::optional<std::uint64_t> FileIndex(const std::string& path) const;
   // Where relative paths start: the process's current directory ("name", "\name", and
   // "X:name" on its drive), and the directory another drive remembers ("X:name" and "X:"
   // there); both must exist. Until set, the current directory is "C:\" and other drives
@@ -50,8 +59,9 @@ class FakeFiles : public Files {
   // Makes a drive letter another route to a folder, as a mapped drive is; the folder is
   // created when missing.
   void MapDrive(const std::string& drive, const std::string& folder);
-  // The drive of path ("E:") accepts only this many more bytes of file data (writes past
-  // it fail with 61 Disk full); nullopt removes the limit.
+  // The drive of path ("E:") accepts only this many more bytes of file data; nullopt
+  // removes the limit. A write or a copy past it puts the part that fits in place and then
+  // fails with 61 Disk full, a copy having emptied its destination first.
   void SetFreeSpace(const std::string& drive, std::optional<std::uint64_t> bytes);
   // Makes every file operation on path fail with the given number (0 clears).
   void FailPath(const std::string& path, int number);
@@ -198,11 +208,14 @@ class FakeProcesses : public Processes {
 
   // How the next started processes behave. By default a started process runs for
   // runMilliseconds of fake time and exits with exitCode. The executable must exist in
-  // the fake file system, otherwise the start fails with 53.
+  // the fake file system, otherwise the start fails (53, or 76 when its folder is
+  // missing); while the process runs its file is held as a running program's.
   struct Behaviour {
     std::uint64_t runMilliseconds = 1000;
     std::uint32_t exitCode = 0;
-    bool cannotOpen = false;  // OpenForQuery fails (as with too few rights)
+    // The process cannot be opened by its id (as with too few rights), so the running
+    // check cannot see it; only the watch of its start reaches it.
+    bool cannotOpen = false;
     // Runs when the process starts (a stand-in game looking at its files).
     std::function<void(const StartedProcess&)> onStart;
   };
@@ -229,7 +242,6 @@ class FakeProcesses : public Processes {
   Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                               const std::string& commandLine, ShowMode show,
                                               const std::string& workingDir = "") override;
-  Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
   void PumpMessages() override;
@@ -244,12 +256,14 @@ class FakeProcesses : public Processes {
   // After this many sleeps and waits a std::runtime_error stops a program that would
   // wait forever (an end it never notices).
   static constexpr int kRunawayLimit = 100000;
+  // True while the process runs and executable reaches its program's file by any route.
   bool IsRunning(ProcessId id, const std::string& executable) override;
 
   struct Running {
     std::uint64_t endsAt = 0;
     std::uint32_t exitCode = 0;
     bool cannotOpen = false;
+    std::uint64_t file = 0;  // the program's file index
   };
 
  private:

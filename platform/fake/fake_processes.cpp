@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/fake/fake_platform.h"
@@ -20,14 +21,19 @@ class FakeWatch : public ProcessWatch {
 };
 }  // namespace
 
-// As on Windows, a start fails with 53 unless the executable is a file that exists.
+// As on Windows, a start fails unless the executable is a file that exists: 76 when its
+// folder is missing, 53 otherwise. The program's file is held as a running program's
+// until the process ends.
 Result<std::unique_ptr<ProcessWatch>> FakeProcesses::Start(const std::string& executable,
                                                            const std::string& commandLine,
                                                            ShowMode show,
                                                            const std::string& workingDir) {
   using R = Result<std::unique_ptr<ProcessWatch>>;
   if (beforeStart) beforeStart(executable);
-  if (!files_.IsFile(executable)) return R::Fail(err::kFileNotFound);
+  auto attributes = files_.GetAttributes(executable);
+  if (!attributes) return attributes.failure();
+  const std::optional<std::uint64_t> file = files_.FileIndex(executable);
+  if (!file) return R::Fail(err::kFileNotFound);
   if (!workingDir.empty() && !files_.DirectoryExists(workingDir))
     return R::Fail(err::kPathNotFound);
   StartedProcess process;
@@ -38,18 +44,12 @@ Result<std::unique_ptr<ProcessWatch>> FakeProcesses::Start(const std::string& ex
   process.workingDir = workingDir;
   process.startedAt = clock_.now();
   running_[process.id] =
-      Running{clock_.now() + next.runMilliseconds, next.exitCode, next.cannotOpen};
+      Running{clock_.now() + next.runMilliseconds, next.exitCode, next.cannotOpen, *file};
+  files_.HoldAsRunningProgram(executable,
+                              [this, id = process.id] { return !EndedNow(id).value_or(true); });
   started_.push_back(process);
   if (next.onStart) next.onStart(started_.back());
   return std::unique_ptr<ProcessWatch>(std::make_unique<FakeWatch>(*this, process.id));
-}
-
-Result<std::unique_ptr<ProcessWatch>> FakeProcesses::OpenForQuery(ProcessId id) {
-  using R = Result<std::unique_ptr<ProcessWatch>>;
-  auto it = running_.find(id);
-  if (it == running_.end()) return R::Fail(err::kInvalidCall);
-  if (it->second.cannotOpen) return R::Fail(err::kPermissionDenied);
-  return std::unique_ptr<ProcessWatch>(std::make_unique<FakeWatch>(*this, id));
 }
 
 Result<std::uint32_t> FakeProcesses::ExitCodeNow(ProcessId id) const {
@@ -118,12 +118,13 @@ void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned millisecon
   if (whileWaiting) whileWaiting();
 }
 
+// The program is known by its file, not by the spelling of its path, as the Windows
+// backend compares file identities.
 bool FakeProcesses::IsRunning(ProcessId id, const std::string& executable) {
-  auto ended = EndedNow(id);
-  if (!ended || ended.value()) return false;
-  for (const StartedProcess& process : started_)
-    if (process.id == id) return EqualsNoCase(process.executable, executable);
-  return false;
+  auto it = running_.find(id);
+  if (it == running_.end() || it->second.cannotOpen || clock_.now() >= it->second.endsAt)
+    return false;
+  return files_.FileIndex(executable) == it->second.file;
 }
 
 }  // namespace kalv::fake

@@ -59,12 +59,13 @@ std::string Normalized(const std::string& path) {
   return Join(parts, parts.size());
 }
 
-// The lower-case path by which a key is kept, empty names dropped, in one pass: every
-// registry call looks a key up.
+// The case-folded path by which a key is kept, empty names dropped, in one pass for an
+// ASCII path: every registry call looks a key up.
 std::string LowerKey(const std::string& path) {
   std::string key;
   key.reserve(path.size());
   bool separator = false;
+  bool ascii = true;
   for (char c : path) {
     if (c == '\\') {
       separator = !key.empty();
@@ -72,9 +73,10 @@ std::string LowerKey(const std::string& path) {
     }
     if (separator) key += '\\';
     separator = false;
+    ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
-  return key;
+  return ascii ? key : FoldCase(key);
 }
 
 std::string Journaled(RegRoot root, const std::string& path) {
@@ -107,7 +109,7 @@ struct FakeRegistry::State {
     std::string lower;  // the lower-case path down to the key reached so far
     for (const std::string& part : SplitKey(path)) {
       if (!lower.empty()) lower += '\\';
-      lower += LowerAscii(part);
+      lower += FoldCase(part);
       auto it = t.keys.find(lower);
       if (it == t.keys.end()) {
         // A new key takes its parent's spelling as first written plus the new name.
@@ -121,9 +123,9 @@ struct FakeRegistry::State {
     return *key;
   }
   bool HasSubKeys(RegRoot root, const Key& key) {
-    const std::string prefix = key.path.empty() ? "" : LowerAscii(key.path) + "\\";
+    const std::string prefix = key.path.empty() ? "" : FoldCase(key.path) + "\\";
     for (const auto& [lower, k] : tree(root).keys)
-      if (!lower.empty() && lower != LowerAscii(key.path) &&
+      if (!lower.empty() && lower != FoldCase(key.path) &&
           lower.compare(0, prefix.size(), prefix) == 0)
         return true;
     return false;
@@ -152,7 +154,7 @@ std::optional<std::string> FakeRegistry::Value(RegRoot root, const std::string& 
                                                const std::string& name) const {
   Key* key = state_->Find(root, path);
   if (!key) return std::nullopt;
-  auto it = key->values.find(LowerAscii(name));
+  auto it = key->values.find(FoldCase(name));
   if (it == key->values.end()) return std::nullopt;
   return it->second.dword ? std::to_string(it->second.number) : it->second.text;
 }
@@ -162,7 +164,7 @@ const std::vector<std::string>& FakeRegistry::Journal() const { return state_->j
 void FakeRegistry::PutString(RegRoot root, const std::string& path, const std::string& name,
                              const std::string& value) {
   Key& key = state_->Create(root, path);
-  auto& v = key.values[LowerAscii(name)];
+  auto& v = key.values[FoldCase(name)];
   if (v.name.empty()) v.name = name;
   v.dword = false;
   v.text = value;
@@ -186,7 +188,7 @@ Status FakeRegistry::DeleteKey(RegRoot root, const std::string& path) {
   if (!key) return Status::Fail(err::kFileNotFound);
   if (state_->HasSubKeys(root, *key)) return Status::Fail(err::kInvalidCall);
   auto& tree = state_->tree(root);
-  const std::string lower = LowerAscii(Join(parts, parts.size()));
+  const std::string lower = FoldCase(Join(parts, parts.size()));
   tree.keys.erase(lower);
   tree.order.erase(std::remove(tree.order.begin(), tree.order.end(), lower), tree.order.end());
   state_->journal.push_back("delete " + Journaled(root, Join(parts, parts.size())));
@@ -200,7 +202,7 @@ bool FakeRegistry::KeyExists(RegRoot root, const std::string& path) {
 Result<std::vector<std::string>> FakeRegistry::SubKeys(RegRoot root, const std::string& path) {
   Key* key = state_->Find(root, path);
   if (!key) return Result<std::vector<std::string>>::Fail(err::kFileNotFound);
-  const std::string prefix = key->path.empty() ? "" : LowerAscii(key->path) + "\\";
+  const std::string prefix = key->path.empty() ? "" : FoldCase(key->path) + "\\";
   std::vector<std::string> names;
   for (const auto& [lower, k] : state_->tree(root).keys) {
     if (lower.empty() || lower.size() <= prefix.size() ||
@@ -220,7 +222,7 @@ Status FakeRegistry::SetString(RegRoot root, const std::string& path, const std:
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   Key* key = state_->Find(root, path);
   if (!key) return Status::Fail(err::kInvalidCall);
-  auto& v = key->values[LowerAscii(name)];
+  auto& v = key->values[FoldCase(name)];
   if (v.name.empty()) v.name = name;
   v.dword = false;
   v.text = value;
@@ -235,7 +237,7 @@ Status FakeRegistry::SetDword(RegRoot root, const std::string& path, const std::
   if (state_->tree(root).refuseWrites) return Status::Fail(err::kPermissionDenied);
   Key* key = state_->Find(root, path);
   if (!key) return Status::Fail(err::kInvalidCall);
-  auto& v = key->values[LowerAscii(name)];
+  auto& v = key->values[FoldCase(name)];
   if (v.name.empty()) v.name = name;
   v.dword = true;
   v.number = value;
@@ -249,7 +251,7 @@ Result<std::string> FakeRegistry::QueryString(RegRoot root, const std::string& p
                                               const std::string& name, std::size_t bufferChars) {
   Key* key = state_->Find(root, path);
   if (!key) return Result<std::string>::Fail(err::kFileNotFound);
-  auto it = key->values.find(LowerAscii(name));
+  auto it = key->values.find(FoldCase(name));
   if (it == key->values.end()) return Result<std::string>::Fail(err::kFileNotFound);
   if (it->second.dword) return Result<std::string>::Fail(err::kInvalidCall);
   if (it->second.text.size() + 1 > bufferChars) return Result<std::string>::Fail(err::kInvalidCall);
@@ -260,7 +262,7 @@ Result<std::uint32_t> FakeRegistry::QueryDword(RegRoot root, const std::string& 
                                                const std::string& name) {
   Key* key = state_->Find(root, path);
   if (!key) return Result<std::uint32_t>::Fail(err::kFileNotFound);
-  auto it = key->values.find(LowerAscii(name));
+  auto it = key->values.find(FoldCase(name));
   if (it == key->values.end()) return Result<std::uint32_t>::Fail(err::kFileNotFound);
   if (!it->second.dword) return Result<std::uint32_t>::Fail(err::kInvalidCall);
   return it->second.number;

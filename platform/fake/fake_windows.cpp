@@ -78,7 +78,10 @@ FakeWindow* FakeWindowFactory::Find(int templateId) const {
   return nullptr;
 }
 
+// Every user has a local application data folder, as on Windows.
 FakePlatform::FakePlatform()
-    : platform_{files, registry, profile, processes, dialogs, system, windows} {}
+    : platform_{files, registry, profile, processes, dialogs, system, windows} {
+  if (system.localAppData) files.AddDirectory(*system.localAppData);
+}
 
 }  // namespace kalv::fake

@@ -15,6 +15,7 @@ constexpr Mapping kMappings[] = {
     {ERROR_FILE_NOT_FOUND, err::kFileNotFound},
     {ERROR_PATH_NOT_FOUND, err::kPathNotFound},
     {ERROR_INVALID_DRIVE, err::kPathNotFound},
+    {ERROR_DIRECTORY, err::kPathNotFound},  // a working folder that is missing
     {ERROR_ACCESS_DENIED, err::kPathFileAccess},
     {ERROR_SHARING_VIOLATION, err::kPermissionDenied},
     {ERROR_LOCK_VIOLATION, err::kPermissionDenied},

@@ -30,10 +30,14 @@ std::string TemporaryDirectory() {
 
 // The process id and a counter make parallel test runs and repeated calls distinct.
 std::string MakeScratchDirectory(const std::string& prefix) {
+  return MakeScratchDirectoryIn(TemporaryDirectory(), prefix);
+}
+
+std::string MakeScratchDirectoryIn(const std::string& parent, const std::string& prefix) {
   static std::atomic<int> counter{0};
   for (;;) {
-    const std::string dir = TemporaryDirectory() + "\\" + prefix + "-" +
-                            std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    const std::string dir = parent + "\\" + prefix + "-" + std::to_string(GetCurrentProcessId()) +
+                            "-" + std::to_string(++counter);
     if (CreateDirectoryW(Wide(dir).c_str(), nullptr)) return dir;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
   }
@@ -86,6 +90,30 @@ bool WriteTestFile(const std::string& path, const std::string& bytes) {
   const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(h);
   return ok && written == bytes.size();
+}
+
+bool CopyTestFile(const std::string& from, const std::string& to) {
+  return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != FALSE;
+}
+
+std::string ShortPath(const std::string& path) {
+  wchar_t buffer[MAX_PATH];
+  const DWORD n = GetShortPathNameW(Wide(path).c_str(), buffer, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return std::string();
+  const std::string shortPath = Utf8(buffer, n);
+  return shortPath == path ? std::string() : shortPath;
+}
+
+std::string EnvironmentVariable(const std::string& name) {
+  wchar_t buffer[1024];
+  const DWORD n = GetEnvironmentVariableW(Wide(name).c_str(), buffer, 1024);
+  return n == 0 || n >= 1024 ? std::string() : Utf8(buffer, n);
+}
+
+std::uint64_t FreeBytes(const std::string& folder) {
+  ULARGE_INTEGER available{};
+  if (!GetDiskFreeSpaceExW(Wide(folder + "\\").c_str(), &available, nullptr, nullptr)) return 0;
+  return available.QuadPart;
 }
 
 std::string CurrentDirectory() {

@@ -27,8 +27,10 @@ class FileHold {
 
 // The user's temporary folder, without a trailing backslash.
 std::string TemporaryDirectory();
-// A new empty folder below the temporary folder, unique to this process and call.
+// A new empty folder below the temporary folder (or below parent), unique to this process
+// and call; "" when it cannot be made.
 std::string MakeScratchDirectory(const std::string& prefix);
+std::string MakeScratchDirectoryIn(const std::string& parent, const std::string& prefix);
 // Deletes a folder and everything below it, read-only files included.
 void RemoveTree(const std::string& dir);
 // Deletes a registry key and everything below it (test clean-up only).
@@ -38,6 +40,14 @@ std::string RunningProgramPath();
 std::uint32_t CurrentProcessId();
 // Writes a file with the given bytes (set-up without going through the backend).
 bool WriteTestFile(const std::string& path, const std::string& bytes);
+// Copies a file, replacing the destination (set-up without going through the backend).
+bool CopyTestFile(const std::string& from, const std::string& to);
+// The 8.3 short form of an existing path; "" when the file system keeps none.
+std::string ShortPath(const std::string& path);
+// A variable of the process's environment; "" when it is not set.
+std::string EnvironmentVariable(const std::string& name);
+// The bytes of file data the drive of an existing folder still has room for.
+std::uint64_t FreeBytes(const std::string& folder);
 // The process's current directory, and setting it (false when it cannot be set).
 std::string CurrentDirectory();
 bool SetCurrentDirectoryTo(const std::string& dir);

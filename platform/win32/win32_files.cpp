@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/file_identity.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -181,12 +182,21 @@ Status Win32Files::Rename(const std::string& from, const std::string& to) {
 }
 
 // Windows replaces a read-only destination as well; the rule that a read-only file is
-// never overwritten holds here as in Copy.
+// never overwritten holds here as in Copy. A destination that is open or a running
+// program's file is refused by the file system as access denied: to the caller it is a
+// file in use, as everywhere else. Without MOVEFILE_COPY_ALLOWED a move never leaves its
+// volume, so it stays one step.
 Status Win32Files::Replace(const std::string& from, const std::string& to) {
   const std::wstring target = Wide(to);
   if (IsReadOnlyFile(target)) return Status::Fail(err::kPermissionDenied);
-  return FromBool(MoveFileExW(Wide(from).c_str(), target.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+  if (MoveFileExW(Wide(from).c_str(), target.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return Status::Ok();
+  const DWORD error = GetLastError();
+  if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
+      IdentityOf(target).has_value())
+    return Status::Fail(err::kPermissionDenied);
+  return Status(FailureFromError(error));
 }
 
 Status Win32Files::Delete(const std::string& path) {
@@ -203,35 +213,9 @@ bool Win32Files::DirectoryExists(const std::string& path) {
   return IsDirectoryAttribute(GetFileAttributesW(Wide(path).c_str()));
 }
 
-namespace {
-struct FileIdentity {
-  DWORD volume;
-  DWORD indexHigh;
-  DWORD indexLow;
-  bool operator==(const FileIdentity& o) const {
-    return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow;
-  }
-};
-
-// The volume and the index of the file on it. Reading attributes is all the open asks
-// for, with full sharing, so a file another program holds open exclusively still
-// answers; a directory does not open this way.
-std::optional<FileIdentity> IdentityOf(const std::string& path) {
-  HANDLE h = CreateFileW(Wide(path).c_str(), FILE_READ_ATTRIBUTES,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-  BY_HANDLE_FILE_INFORMATION info;
-  const BOOL ok = GetFileInformationByHandle(h, &info);
-  CloseHandle(h);
-  if (!ok || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-  return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-}
-}  // namespace
-
 bool Win32Files::SameFile(const std::string& a, const std::string& b) {
-  const auto first = IdentityOf(a);
-  const auto second = IdentityOf(b);
+  const auto first = IdentityOf(Wide(a));
+  const auto second = IdentityOf(Wide(b));
   return first && second && *first == *second;
 }
 

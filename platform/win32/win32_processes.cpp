@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/file_identity.h"
 #include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 
@@ -95,12 +96,6 @@ Result<std::unique_ptr<ProcessWatch>> Win32Processes::Start(const std::string& e
       new HandleWatch(pi.hProcess, static_cast<ProcessId>(pi.dwProcessId)));
 }
 
-Result<std::unique_ptr<ProcessWatch>> Win32Processes::OpenForQuery(ProcessId id) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
-  if (!process) return LastFailure();
-  return std::unique_ptr<ProcessWatch>(new HandleWatch(process, id));
-}
-
 // ShellExecute's small results 2, 3, 5 and 8 are the Windows error codes of the same
 // names; 0 means the system ran out of memory.
 Status Win32Processes::ShellOpen(const std::string& file, const std::string& parameters,
@@ -170,20 +165,39 @@ void Win32Processes::WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseco
     MsgWaitForMultipleObjects(1, &process, FALSE, milliseconds, QS_ALLINPUT);
 }
 
-// The image path is compared too: Windows hands a freed process id to the next process.
-bool Win32Processes::IsRunning(ProcessId id, const std::string& executable) {
+namespace {
+// The path of the program a running process was started from; "" when the process has
+// ended or cannot be asked. Limited query rights reach an elevated game too; only a
+// protected process of the system refuses, and that is never the game.
+std::wstring RunningImage(ProcessId id) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
-  if (!process) return false;
-  bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-  if (running) {
-    std::vector<wchar_t> image(32768);
-    DWORD size = static_cast<DWORD>(image.size());
-    running = QueryFullProcessImageNameW(process, 0, image.data(), &size) &&
-              CompareStringOrdinal(image.data(), static_cast<int>(size), Wide(executable).c_str(),
-                                   -1, TRUE) == CSTR_EQUAL;
+  if (!process) return std::wstring();
+  std::wstring image;
+  if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+    std::vector<wchar_t> buffer(32768);
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (QueryFullProcessImageNameW(process, 0, buffer.data(), &size))
+      image.assign(buffer.data(), size);
   }
   CloseHandle(process);
-  return running;
+  return image;
+}
+}  // namespace
+
+// The program is compared as a file (volume and file index), so every spelling and route
+// of the game's path finds it, and an id Windows has handed on to another program does
+// not. Where either file cannot be opened, full long paths are compared without case.
+bool Win32Processes::IsRunning(ProcessId id, const std::string& executable) {
+  const std::wstring image = RunningImage(id);
+  if (image.empty()) return false;
+  const std::wstring named = Wide(executable);
+  const auto running = IdentityOf(image);
+  const auto recorded = IdentityOf(named);
+  if (running && recorded) return *running == *recorded;
+  const std::wstring a = CanonicalPath(image);
+  const std::wstring b = CanonicalPath(named);
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace kalv::win32

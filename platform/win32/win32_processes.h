@@ -10,7 +10,6 @@ class Win32Processes : public Processes {
   Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                               const std::string& commandLine, ShowMode show,
                                               const std::string& workingDir) override;
-  Result<std::unique_ptr<ProcessWatch>> OpenForQuery(ProcessId id) override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
   void PumpMessages() override;

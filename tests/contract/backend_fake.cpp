@@ -1,4 +1,10 @@
 // The contract cases against the in-memory platform.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/fake/fake_platform.h"
 #include "tests/contract/contract_backend.h"
 
@@ -9,12 +15,21 @@ class FakeBackend : public kalv::contract::ContractBackend {
   FakeBackend() {
     fake_.files.AddDirectory(kScratch);
     fake_.files.MapDrive(kRouteDrive, kRouteFolder);
+    // A waiting child ends at the first wait after its flag appears.
+    fake_.processes.whileWaiting = [this] {
+      for (const kalv::fake::StartedProcess& process : fake_.processes.started())
+        for (const auto& [commandLine, flag] : waiting_)
+          if (process.commandLine == commandLine && fake_.files.IsFile(flag))
+            fake_.processes.Exit(process.id, 3);
+    };
   }
   kalv::Platform& platform() override { return fake_.platform(); }
   std::string Scratch() override { return kScratch; }
   void HoldOpen(const std::string& path, Hold hold) override {
     using FakeHold = kalv::fake::FakeFiles::Hold;
-    fake_.files.HoldOpen(path, hold == Hold::Exclusive ? FakeHold::Exclusive : FakeHold::Reading);
+    if (!fake_.files.HoldOpen(path,
+                              hold == Hold::Exclusive ? FakeHold::Exclusive : FakeHold::Reading))
+      ADD_FAILURE() << "could not hold " << path << " open";
   }
   void ReleaseAll() override { fake_.files.ReleaseAll(); }
 
@@ -38,13 +53,32 @@ class FakeBackend : public kalv::contract::ContractBackend {
     fake_.processes.next.exitCode = exitCode;
     return {kChild, std::string("\"") + kChild + "\""};
   }
+  ChildProgram ChildWaitingFor(const std::string& executable, const std::string& flag) override {
+    fake_.files.AddFile(executable, "MZ waiting child");
+    fake_.processes.next.runMilliseconds = 24 * 3600 * 1000;
+    const std::string commandLine = "\"" + executable + "\" --child-wait " + flag;
+    waiting_.emplace_back(commandLine, flag);
+    return {executable, commandLine};
+  }
+
+  // The in-memory file system keeps no short names.
+  std::string ShortNameOf(const std::string&) override { return std::string(); }
+
+  SmallDrive FolderOnASmallDrive() override {
+    fake_.files.AddDirectory(kSmallFolder);
+    fake_.files.SetFreeSpace(kSmallFolder, kSmallDriveBytes);
+    return {kSmallFolder, kSmallDriveBytes};
+  }
 
  private:
   static constexpr const char* kScratch = "C:\\Users\\Player\\Temp\\KalvContract";
   static constexpr const char* kChild = "C:\\Tools\\child.exe";
   static constexpr const char* kRouteDrive = "Z:";
   static constexpr const char* kRouteFolder = "C:\\Users";
+  static constexpr const char* kSmallFolder = "K:\\KalvContract";
+  static constexpr std::uint64_t kSmallDriveBytes = 256 * 1024;
   kalv::fake::FakePlatform fake_;
+  std::vector<std::pair<std::string, std::string>> waiting_;  // command line, flag
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ class Win32Backend : public kalv::contract::ContractBackend {
     if (!previousDirectory_.empty()) kalv::win32::SetCurrentDirectoryTo(previousDirectory_);
     for (const std::string& drive : drivesSet_) kalv::win32::SetDriveDirectory(drive, "");
     kalv::win32::RemoveTree(scratch_);
+    kalv::win32::RemoveTree(smallFolder_);
   }
 
   kalv::Platform& platform() override { return backend_.platform(); }
@@ -55,6 +56,27 @@ class Win32Backend : public kalv::contract::ContractBackend {
     const std::string self = kalv::win32::RunningProgramPath();
     return {self, "\"" + self + "\" --child-exit " + std::to_string(exitCode)};
   }
+  ChildProgram ChildWaitingFor(const std::string& executable, const std::string& flag) override {
+    if (!kalv::win32::CopyTestFile(kalv::win32::RunningProgramPath(), executable))
+      ADD_FAILURE() << "could not copy the test program to " << executable;
+    return {executable, "\"" + executable + "\" --child-wait " + flag};
+  }
+
+  std::string ShortNameOf(const std::string& path) override { return kalv::win32::ShortPath(path); }
+
+  // scripts/contract.sh mounts a small file system as a drive and names it in
+  // KALV_SMALL_DRIVE ("K:"); the case's folder on it goes with the backend.
+  SmallDrive FolderOnASmallDrive() override {
+    const std::string drive = kalv::win32::EnvironmentVariable("KALV_SMALL_DRIVE");
+    if (drive.empty()) {
+      ADD_FAILURE() << "no small drive: KALV_SMALL_DRIVE is not set (scripts/contract.sh sets it)";
+      return {};
+    }
+    if (smallFolder_.empty())
+      smallFolder_ = kalv::win32::MakeScratchDirectoryIn(drive, "kalvsmall");
+    if (smallFolder_.empty()) ADD_FAILURE() << "no folder could be made on " << drive;
+    return {smallFolder_, smallFolder_.empty() ? 0 : kalv::win32::FreeBytes(smallFolder_)};
+  }
 
  private:
   kalv::win32::Win32Platform backend_;
@@ -62,6 +84,7 @@ class Win32Backend : public kalv::contract::ContractBackend {
   std::vector<std::unique_ptr<kalv::win32::FileHold>> holds_;
   std::string previousDirectory_;
   std::vector<std::string> drivesSet_;
+  std::string smallFolder_;
 };
 
 }  // namespace

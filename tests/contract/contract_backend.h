@@ -39,6 +39,21 @@ class ContractBackend {
     std::string commandLine;
   };
   virtual ChildProgram ChildEndingWith(std::uint32_t exitCode) = 0;
+  // Puts a program file at executable (a new file in an existing folder) that, started
+  // with the returned command line, runs until the file flag exists, then ends with 3.
+  virtual ChildProgram ChildWaitingFor(const std::string& executable, const std::string& flag) = 0;
+
+  // The 8.3 short name of an existing path; "" where the file system keeps none.
+  virtual std::string ShortNameOf(const std::string& path) = 0;
+
+  // An empty folder on a drive of its own that has room for only freeBytes more bytes
+  // of file data, so that a write can fill it up; an empty folder name when the backend
+  // has no such drive.
+  struct SmallDrive {
+    std::string folder;
+    std::uint64_t freeBytes = 0;
+  };
+  virtual SmallDrive FolderOnASmallDrive() = 0;
 };
 
 }  // namespace kalv::contract

@@ -17,6 +17,21 @@ TEST_F(ProcessesContract, StartingAMissingExecutableIsFileNotFound) {
   EXPECT_EQ(started.failure().number, err::kFileNotFound);
 }
 
+// A program in a folder that is missing, or a working folder that is missing, is a path
+// that is not found; nothing starts.
+TEST_F(ProcessesContract, StartingInAMissingFolderIsPathNotFound) {
+  const std::string exe = At("Quake3\\quake3.exe");
+  auto started = platform().processes.Start(exe, "\"" + exe + "\"", ShowMode::Normal, scratch());
+  ASSERT_FALSE(started.ok());
+  EXPECT_EQ(started.failure().number, err::kPathNotFound);
+
+  const ChildProgram child = backend().ChildEndingWith(0);
+  started = platform().processes.Start(child.executable, child.commandLine, ShowMode::Hidden,
+                                       At("Quake3"));
+  ASSERT_FALSE(started.ok());
+  EXPECT_EQ(started.failure().number, err::kPathNotFound);
+}
+
 // Windows may end a sleep up to one timer tick (about 16 ms) early.
 TEST_F(ProcessesContract, TheClockMovesOnByASleepAndNeverBack) {
   Processes& processes = platform().processes;

@@ -58,6 +58,9 @@ TEST_F(RegistryContract, CreateKeyMakesTheMissingParents) {
   auto children = reg().SubKeys(kUser, Key());
   ASSERT_TRUE(children.ok());
   EXPECT_EQ(children.value(), std::vector<std::string>{"Settings"});
+  // Letters outside ASCII have their other case too.
+  ASSERT_TRUE(reg().CreateKey(kUser, Key("Spi\xC3\xA9le\\\xD0\xB6")).ok());  // "Spiéle\ж"
+  EXPECT_TRUE(reg().KeyExists(kUser, Key("SPI\xC3\x89LE\\\xD0\x96")));
 }
 
 TEST_F(RegistryContract, StringsAndDwordsRoundTrip) {
@@ -127,6 +130,18 @@ TEST_F(RegistryContract, AbsentValuesAndKeysFail) {
   EXPECT_FALSE(reg().QueryDword(kUser, Key(), "Nothing").ok());
   EXPECT_FALSE(reg().QueryString(kUser, Key("Absent"), "Nothing", 256).ok());
   EXPECT_FALSE(reg().SubKeys(kUser, Key("Absent")).ok());
+}
+
+// A flush returns once the key's values are on the disk; they read back unchanged.
+TEST_F(RegistryContract, FlushingAKeyKeepsItsValuesAndAnAbsentKeyIsFileNotFound) {
+  ASSERT_TRUE(reg().CreateKey(kUser, Key("Restore Journal\\Q3A")).ok());
+  ASSERT_TRUE(reg().SetString(kUser, Key("Restore Journal\\Q3A"), "Complete", "1").ok());
+  EXPECT_TRUE(reg().Flush(kUser, Key("Restore Journal\\Q3A")).ok());
+  EXPECT_TRUE(reg().Flush(kUser, Key("restore journal")).ok());
+  EXPECT_EQ(reg().QueryString(kUser, Key("Restore Journal\\Q3A"), "Complete", 256).value_or("?"),
+            "1");
+  EXPECT_EQ(reg().Flush(kUser, Key("Absent")).number(), err::kFileNotFound);
+  EXPECT_FALSE(reg().KeyExists(kUser, Key("Absent")));
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ TEST(FakeFilesRules, ListShowsFilesOnlyAndAnEmptyPatternShowsNothing) {
 
 // ---------------------------------------------------------------- free space and forced failures
 
-TEST(FakeDiskSpace, AWriteThatDoesNotFitFailsAndWritesNothing) {
+TEST(FakeDiskSpace, AWriteThatDoesNotFitWritesWhatFitsAndFails) {
   FakeFiles files;
   files.AddDirectory("E:\\Games");
   files.SetFreeSpace("e:", 10);
@@ -197,10 +197,10 @@ TEST(FakeDiskSpace, AWriteThatDoesNotFitFailsAndWritesNothing) {
   const Status full = out.value()->Write("78901");
   EXPECT_EQ(full.number(), err::kDiskFull);
   EXPECT_EQ(full.failure().description, "Disk full");
-  EXPECT_EQ(files.Contents("E:\\Games\\demo.dm3"), std::optional<std::string>("123456"));
-  ASSERT_TRUE(out.value()->Write("7890").ok());
+  EXPECT_EQ(files.Contents("E:\\Games\\demo.dm3"), std::optional<std::string>("1234567890"));
   EXPECT_EQ(out.value()->Write("x").number(), err::kDiskFull);
-  EXPECT_EQ(files.WriteCount(), 2);
+  EXPECT_EQ(files.Contents("E:\\Games\\demo.dm3"), std::optional<std::string>("1234567890"));
+  EXPECT_EQ(files.WriteCount(), 3);
 }
 
 TEST(FakeDiskSpace, OverwritingCostsNothingAndDeletingGivesSpaceBack) {
@@ -214,9 +214,11 @@ TEST(FakeDiskSpace, OverwritingCostsNothingAndDeletingGivesSpaceBack) {
     ASSERT_TRUE(out.value()->Write(std::string(8, 'o')).ok());
   }
   EXPECT_EQ(files.Copy("C:\\src.bin", "E:\\src.bin").number(), err::kDiskFull);
-  EXPECT_FALSE(files.Exists("E:\\src.bin"));
+  EXPECT_EQ(files.Contents("E:\\src.bin"), std::optional<std::string>("ssss"));
   ASSERT_TRUE(files.Delete("E:\\big.bin").ok());
+  // The copy's own old bytes make room for it again.
   EXPECT_TRUE(files.Copy("C:\\src.bin", "E:\\src.bin").ok());
+  EXPECT_EQ(files.Contents("E:\\src.bin"), std::optional<std::string>("sssss"));
   // Other drives are not limited, and the limit can be lifted.
   EXPECT_TRUE(files.Copy("C:\\src.bin", "C:\\copy.bin").ok());
   files.SetFreeSpace("E:", std::nullopt);
@@ -417,8 +419,31 @@ TEST(FakeProcessTable, StartNeedsAnExistingExecutableFile) {
             err::kFileNotFound);
   EXPECT_EQ(fake.processes.Start("C:\\Q3\\hl.exe", "", ShowMode::Normal).failure().number,
             err::kFileNotFound);
+  EXPECT_EQ(fake.processes.Start("C:\\Gone\\hl.exe", "", ShowMode::Normal).failure().number,
+            err::kPathNotFound);
   EXPECT_TRUE(fake.processes.started().empty());
-  EXPECT_FALSE(fake.processes.OpenForQuery(1000).ok());
+  EXPECT_FALSE(fake.processes.IsRunning(1000, "C:\\Q3\\hl.exe"));
+}
+
+// The program's file is a running program's until the process ends, whether its fake
+// time runs out or a test ends it; a test's ReleaseAll does not end it.
+TEST(FakeProcessTable, AProgramsFileIsHeldWhileItsProcessRuns) {
+  FakePlatform fake;
+  fake.files.AddFile("C:\\Q3\\quake3.exe", "exe");
+  fake.files.AddFile("C:\\HL\\hl.exe", "exe");
+  fake.processes.next.runMilliseconds = 500;
+  auto q3 = fake.processes.Start("C:\\Q3\\quake3.exe", "", ShowMode::Normal);
+  auto hl = fake.processes.Start("C:\\HL\\hl.exe", "", ShowMode::Normal);
+  ASSERT_TRUE(q3.ok() && hl.ok());
+  fake.files.ReleaseAll();
+  EXPECT_EQ(fake.files.Delete("C:\\Q3\\quake3.exe").number(), err::kPathFileAccess);
+  EXPECT_EQ(fake.files.Rename("C:\\Q3", "C:\\Q3.old").number(), err::kPermissionDenied);
+  fake.processes.Exit(hl.value()->Id());
+  EXPECT_TRUE(fake.files.Delete("C:\\HL\\hl.exe").ok());
+  EXPECT_EQ(fake.files.Delete("C:\\Q3\\quake3.exe").number(), err::kPathFileAccess);
+  fake.processes.Sleep(500);
+  EXPECT_TRUE(fake.files.Rename("C:\\Q3", "C:\\Q3.old").ok());
+  EXPECT_TRUE(fake.files.Delete("C:\\Q3.old\\quake3.exe").ok());
 }
 
 TEST(FakeProcessTable, HooksRunAtStartAndWhileWaiting) {
@@ -432,8 +457,10 @@ TEST(FakeProcessTable, HooksRunAtStartAndWhileWaiting) {
   auto watch = fake.processes.Start("C:\\game.exe", "game +x", ShowMode::Normal);
   ASSERT_TRUE(watch.ok());
   EXPECT_EQ(seen, "game +x");
-  EXPECT_EQ(fake.processes.OpenForQuery(watch.value()->Id()).failure().number,
-            err::kPermissionDenied);
+  // A process that cannot be opened by its id is not seen by the running check; its watch
+  // still sees it run.
+  EXPECT_FALSE(fake.processes.IsRunning(watch.value()->Id(), "C:\\game.exe"));
+  EXPECT_FALSE(watch.value()->HasEnded().value_or(true));
   fake.processes.PumpMessages();
   fake.processes.Sleep(450);
   EXPECT_EQ(waits, 2);

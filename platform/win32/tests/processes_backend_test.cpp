@@ -98,7 +98,7 @@ TEST_F(Win32ProcessesTest, StartFailuresAndUnknownProcesses) {
   CopySelf(exe);
   EXPECT_FALSE(
       processes().Start(exe, "child.exe --child-exit 0", ShowMode::Hidden, At("missing")).ok());
-  EXPECT_FALSE(processes().OpenForQuery(0xFFFFFFF0u).ok());
+  EXPECT_FALSE(processes().IsRunning(0xFFFFFFF0u, exe));
 }
 
 TEST_F(Win32ProcessesTest, PumpingLeavesAQuitRequestForTheMessageLoop) {
