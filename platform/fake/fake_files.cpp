@@ -294,7 +294,7 @@ Status MoveEntry(FakeFiles::State& state, const ParsedPath& src, const ParsedPat
     if (!replacing) return Status::Fail(err::kFileExists);
     // What Windows asks of a file it deletes: not a folder, not read-only, not a running
     // program's, and nobody holding it without sharing deletion.
-    if (target->directory || node->directory) return Status::Fail(err::kPermissionDenied);
+    if (target->directory || node->directory) return Status::Fail(err::kPathFileAccess);
     if (target->attributes & attr::kReadOnly) return Status::Fail(err::kPermissionDenied);
     if (!state.SharingAllows(target, kDeleting) || state.Running(target))
       return Status::Fail(err::kPermissionDenied);
