@@ -162,11 +162,15 @@ REG="$C/.sandbox-settings.reg"
   reg_value "First Time Run" "True"
   reg_value "Language" "0"
 } >"$REG"
+# Wine's output goes through a file, not a pipe: a Wine that has to start its server
+# hands the pipe on to it, and a reader of the pipe would then wait for ever.
+OUT=$(mktemp)
+trap 'rm -f -- "$OUT"' EXIT
 imported=0
 for attempt in 1 2 3; do
   code=0
-  out=$(timeout 60 wine regedit /S "$(win "$REG")" 2>&1) || code=$?
-  echo "make_sandbox: regedit /S, attempt $attempt: exit code $code${out:+, output: $out}" >&2
+  timeout 60 wine regedit /S "$(win "$REG")" >"$OUT" 2>&1 </dev/null || code=$?
+  echo "make_sandbox: regedit /S, attempt $attempt: exit code $code, output: $(cat "$OUT")" >&2
   if [ "$code" = 0 ] &&
      timeout 60 wine reg query "${KEY/HKEY_CURRENT_USER/HKCU}" /v Language >/dev/null 2>&1; then
     imported=1
@@ -181,14 +185,14 @@ rm -f -- "$REG"
 # they name this world's player afterwards, so that is what is checked; every attempt's
 # exit code and output is kept for the log of whoever called.
 associated() {
-  timeout 60 wine reg query 'HKCR\Kalvenmarque.v1_30_\Shell\Open\Command' /ve 2>/dev/null </dev/null |
-    tr -d '\r' | grep -qF -- "$(win "$PLAYER")\\Kalvenmarque.exe"
+  timeout 60 wine reg query 'HKCR\Kalvenmarque.v1_30_\Shell\Open\Command' /ve >"$OUT" 2>&1 </dev/null
+  tr -d '\r' <"$OUT" | grep -qF -- "$(win "$PLAYER")\\Kalvenmarque.exe"
 }
 written=0
 for attempt in 1 2 3; do
   code=0
-  out=$(timeout 60 wine "$PLAYER/Assocmend.exe" /i 2>&1 </dev/null) || code=$?
-  echo "make_sandbox: Assocmend.exe /i, attempt $attempt: exit code $code${out:+, output: $out}" >&2
+  timeout 60 wine "$PLAYER/Assocmend.exe" /i >"$OUT" 2>&1 </dev/null || code=$?
+  echo "make_sandbox: Assocmend.exe /i, attempt $attempt: exit code $code, output: $(cat "$OUT")" >&2
   if associated; then
     written=1
     break

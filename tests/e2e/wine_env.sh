@@ -56,6 +56,9 @@ kalv_start_prefix() {
   timeout 60 wine reg add 'HKLM\Software\Wine\Drives' /v e: /t REG_SZ /d cdrom /f \
     >>"$work/wineboot.log" 2>&1 || true
   timeout 60 wineserver -k >/dev/null 2>&1 || true
+  # The old server must be gone first, or the new one ends at once and the next wine
+  # call starts one that holds on to whatever output that call was piped into.
+  timeout 60 wineserver -w >/dev/null 2>&1 || true
   wineserver -p >>"$work/wineserver.log" 2>&1
 }
 
