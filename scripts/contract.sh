@@ -44,7 +44,8 @@ fi
 rc=0
 run_tests() {
   local exe=$1 out=$2 status=0
-  (cd "$(dirname "$exe")" && timeout 300 wine "$exe") >"$out" 2>&1 </dev/null || status=$?
+  (cd "$(dirname "$exe")" && timeout 300 wine "$exe" --gtest_filter="${KALV_GTEST_FILTER:-*}") \
+    >"$out" 2>&1 </dev/null || status=$?
   tr -d '\r' <"$out" | grep -E '^\[  (PASSED|FAILED)  \]|^\[==========\] [0-9]+ tests? from' || true
   if [ "$status" -eq 124 ]; then echo "contract: time limit reached (see $out)"; fi
   [ "$status" -eq 0 ] || rc=$status
@@ -52,7 +53,12 @@ run_tests() {
 run_tests "$EXE" "$BUILD/contract-results.txt"
 BACKEND=$(find "$BUILD" -name win32_backend_tests.exe -type f 2>/dev/null | head -n 1)
 if [ -n "$BACKEND" ]; then
-  run_tests "$(cd "$(dirname "$BACKEND")" && pwd)/$(basename "$BACKEND")" "$BUILD/backend-results.txt"
+  BACKEND=$(cd "$(dirname "$BACKEND")" && pwd)/$(basename "$BACKEND")
+  run_tests "$BACKEND" "$BUILD/backend-results.txt"
+  # The windows again on a display at 200 %, where they must show the larger pictures.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f \
+    >"$WORK/dpi.log" 2>&1 || { echo "contract: could not set 192 DPI: $(cat "$WORK/dpi.log")"; rc=1; }
+  KALV_GTEST_FILTER='ScaledPictures.*' run_tests "$BACKEND" "$BUILD/backend-192dpi-results.txt"
 else
   # A build without it has not tested the backend: that must not read as a pass.
   echo "contract: win32_backend_tests.exe is not built in $BUILD"

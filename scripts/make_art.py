@@ -3,6 +3,7 @@
 
 splash.bmp  the title banner of the start-up window (picSplash)
 wow.bmp     the banner of the main window (picWow): emblem, title and a line of text
+and each again at 144 and 192 DPI (splash_144.bmp, ...).
 
 Plain Python, no imaging library: the shapes are computed per pixel (the emblem with
 4x4 supersampling for smooth edges) and the lettering uses a 5x7 pixel font.
@@ -149,31 +150,47 @@ def emblem(canvas, left, top, size):
     canvas.shape(left, top, size, triangle, TITLE_WHITE)
 
 
-def banner(width, height, top_colour, bottom_colour, title, subtitle, mark_size):
+def banner(width, height, top_colour, bottom_colour, title, subtitle, mark_size, zoom):
+    """The banner as drawn at 96 DPI times zoom: every length grows, the letters stay whole
+    pixels of the 5x7 font."""
+    def z(length):
+        return int(round(length * zoom))
+
+    width, height, mark_size = z(width), z(height), z(mark_size)
     canvas = Canvas(width, height)
     canvas.gradient(top_colour, bottom_colour)
     # A thin accent line along the bottom edge.
-    for x in range(width):
-        canvas.put(x, height - 3, ACCENT, 0.85)
-    margin = (height - 3 - mark_size) // 2
-    emblem(canvas, margin + 4, margin, mark_size)
-    text_left = margin + 4 + mark_size + 12
-    scale = 4 if canvas.text_width(title, 4) <= width - text_left - 8 else 3
+    line = max(1, z(1))
+    for y in range(height - z(3), height - z(3) + line):
+        for x in range(width):
+            canvas.put(x, y, ACCENT, 0.85)
+    margin = (height - z(3) - mark_size) // 2
+    emblem(canvas, margin + z(4), margin, mark_size)
+    text_left = margin + z(4) + mark_size + z(12)
+    room = width - text_left - z(8)
+    scale = next(s for s in (z(4), z(3), 1) if canvas.text_width(title, s) <= room or s == 1)
     title_height = 7 * scale
-    sub_scale = 2 if canvas.text_width(subtitle, 2) <= width - text_left - 8 else 1
-    block = title_height + 6 + 7 * sub_scale
-    y = (height - 3 - block) // 2
+    sub_scale = next(s for s in (z(2), z(1), 1) if canvas.text_width(subtitle, s) <= room or s == 1)
+    gap = z(6)
+    block = title_height + gap + 7 * sub_scale
+    y = (height - z(3) - block) // 2
     canvas.text(text_left, y, title, scale, TITLE_WHITE)
-    canvas.text(text_left + 1, y + title_height + 6, subtitle, sub_scale, SUBTITLE, shadow=False)
+    canvas.text(text_left + z(1), y + title_height + gap, subtitle, sub_scale, SUBTITLE,
+                shadow=False)
     return canvas
 
 
-PICTURES = [
-    ("splash.bmp", lambda: banner(366, 60, (0x0C, 0x1C, 0x36), (0x1F, 0x4E, 0x9A),
-                                  "KALVENMARQUE", "DEMO PLAYER", 44)),
-    ("wow.bmp", lambda: banner(429, 64, (0x10, 0x24, 0x44), (0x24, 0x58, 0xA8),
-                               "KALVENMARQUE", "SIX GAMES - ONE DEMO PLAYER", 48)),
+# Each picture at 96 DPI and, for displays at 150 % and 200 %, at 144 and 192 DPI
+# (name_144.bmp, name_192.bmp): the windows pick the one drawn for their scale.
+BANNERS = [
+    ("splash", lambda zoom: banner(366, 60, (0x0C, 0x1C, 0x36), (0x1F, 0x4E, 0x9A),
+                                   "KALVENMARQUE", "DEMO PLAYER", 44, zoom)),
+    ("wow", lambda zoom: banner(429, 64, (0x10, 0x24, 0x44), (0x24, 0x58, 0xA8),
+                                "KALVENMARQUE", "SIX GAMES - ONE DEMO PLAYER", 48, zoom)),
 ]
+SCALES = [("", 1.0), ("_144", 1.5), ("_192", 2.0)]
+PICTURES = [(name + suffix + ".bmp", (lambda draw, zoom: lambda: draw(zoom))(draw, zoom))
+            for name, draw in BANNERS for suffix, zoom in SCALES]
 
 
 def main():

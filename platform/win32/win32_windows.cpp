@@ -12,17 +12,23 @@
 
 #include "platform/win32/child_control.h"
 #include "platform/win32/deferred_window.h"
+#include "platform/win32/scaled_pictures.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
 
 namespace {
 
+// Named here because the Windows 7 headers predate it.
+constexpr UINT kDpiChanged = 0x02E0;
+// Posted to itself: the pictures are fitted once the system has rescaled the dialog.
+constexpr UINT kFitPictures = WM_APP + 1;
+
 // One modeless dialog. The window procedure only unpacks messages and hands them to
 // the handlers the portable code installed.
 class DialogWindow : public WindowHandle {
  public:
-  DialogWindow() = default;
+  explicit DialogWindow(const DialogTemplate& layout) : pictures_(layout) {}
   ~DialogWindow() override;
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
@@ -58,6 +64,7 @@ class DialogWindow : public WindowHandle {
   void Fire(int id, Event event);
 
   HWND hwnd_ = nullptr;
+  ScaledPictures pictures_;
   int quietDepth_ = 0;
   std::map<int, std::unique_ptr<ChildControl>> controls_;
   std::map<std::pair<int, Event>, std::function<void()>> handlers_;
@@ -101,7 +108,9 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 INT_PTR DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG: pictures_.Fit(hwnd_); return TRUE;
+    case kDpiChanged: PostMessageW(hwnd_, kFitPictures, 0, 0); return FALSE;
+    case kFitPictures: pictures_.Fit(hwnd_); return TRUE;
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
@@ -177,18 +186,22 @@ void DialogWindow::OnEvent(int id, Event event, std::function<void()> handler) {
   handlers_[{id, event}] = std::move(handler);
 }
 
-}  // namespace
-
-std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
+DialogTemplate TemplateOf(int templateId) {
   std::optional<DialogTemplate> layout = ReadDialogTemplate(templateId);
   if (!layout)
     throw std::runtime_error("dialog template " + std::to_string(templateId) + " is missing");
-  return std::make_unique<DeferredWindow>(std::move(*layout),
+  return std::move(*layout);
+}
+
+}  // namespace
+
+std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
+  return std::make_unique<DeferredWindow>(TemplateOf(templateId),
                                           [templateId] { return CreateDialogNow(templateId); });
 }
 
 std::unique_ptr<WindowHandle> CreateDialogNow(int templateId) {
-  auto window = std::make_unique<DialogWindow>();
+  auto window = std::make_unique<DialogWindow>(TemplateOf(templateId));
   HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                  &DialogWindow::Procedure, reinterpret_cast<LPARAM>(window.get()));
   if (!hwnd)

@@ -407,3 +407,37 @@ case_advanced_remove_associations_starts_updater() {
   mw_close_main
   mw_forget_settings
 }
+
+# Every window of the main program at 100 %, 150 % and 200 %: no control leaves its
+# window, covers another or cuts its caption, and the banner is the one drawn for the
+# scale. Screenshots of each are kept for a look.
+case_windows_look_right_at_three_scales() {
+  kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
+  mw_world
+  local dpi
+  mw_layout() {
+    kalv_driver wait-window --has-id "$1" --timeout 15000 >/dev/null || kalv_fail "no $2 window"
+    kalv_screenshot "$2-$dpi"
+    kalv_driver layout --has-id "$1" --timeout 15000 >"layout-$dpi-$2.txt" ||
+      { cat "layout-$dpi-$2.txt" >&2; kalv_fail "the $2 window at $dpi dpi is not laid out right"; }
+    grep -q "^scale: $dpi dpi" "layout-$dpi-$2.txt" || kalv_fail "the $2 window is not at $dpi dpi"
+  }
+  for dpi in 96 144 192; do
+    kalv_display_scale "$dpi"
+    mw_start
+    mw_main_dump "main-$dpi.txt"
+    mw_layout 2013 main
+    mw_open_options
+    mw_layout 3055 options
+    kalv_driver select --has-id 3001 --id 3001 --index 5 >/dev/null
+    mw_layout 3055 options-ut
+    mw_press 3054 3054
+    mw_layout 4005 advanced
+    mw_press 4005 4005
+    mw_press 3055 3055
+    mw_press 2015 2015
+    mw_layout 5011 about
+    mw_press 5011 5011
+    mw_close_main
+  done
+}

@@ -163,6 +163,14 @@ kalv_screenshot() {
     kalv_log "screenshot $1 failed"
 }
 
+# Draws the programs started from now on at <dpi> dots per inch (96 is 100 %). The run
+# puts the scale back to 96 after the case, however it ended.
+kalv_display_scale() {
+  touch "$KALV_CASE_DIR/.scaled"
+  timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1 </dev/null || kalv_fail "could not set the display scale to $1 dpi"
+}
+
 # The value of the last "key: value" line in a stand-in log.
 kalv_standin_field() {
   awk -v key="$2: " 'index($0, key) == 1 { last = substr($0, length(key) + 1) }

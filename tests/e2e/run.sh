@@ -47,14 +47,16 @@
 #                                --text T [--type], select --id N --index K, close,
 #                                end-processes --under FOLDER; filters --title T,
 #                                --title-regex R, --class C, --has-id N, --hidden,
-#                                --timeout MS). Prints its output; exit 0 ok, 1 timeout,
-#                                3 control missing or disabled
+#                                --timeout MS), layout (a window's clipped or overlapping
+#                                controls). Prints its output; exit 0 ok, 1 timeout,
+#                                3 control missing or disabled, 4 layout faults
 #   kalv_reg_query <key> [/v V]  wine reg query, output printed
 #   kalv_wait_file <path> <secs> waits for a file
 #   kalv_assert_file, kalv_assert_no_file <path> [msg]
 #   kalv_assert_contains, kalv_assert_not_contains <file> <text> [msg]
 #   kalv_assert_eq <expected> <actual> [msg]
 #   kalv_screenshot <name>       <build>/e2e-screens/<case>-<name>.png
+#   kalv_display_scale <dpi>     programs started afterwards draw at that scale
 #   kalv_need <file>             fails the case when a needed program is not built
 #   kalv_log <text>, kalv_fail <text>
 #
@@ -164,6 +166,10 @@ cleanup_case() {
   fi
   if [ -f "$dir/.cleanup" ]; then
     while read -r path; do rm -rf -- "$path"; done <"$dir/.cleanup"
+  fi
+  if [ -f "$dir/.scaled" ]; then
+    timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+      >/dev/null 2>&1 </dev/null || echo "cleanup: the display scale stays changed" >>"$dir/log.txt"
   fi
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/deferred_window.h"
+#include "platform/win32/scaled_pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_windows.h"
 #include "platform/win32/windows_api.h"
@@ -275,6 +276,49 @@ TEST(SplashTemplate, HasItsControlsAndAHiddenProgressBar) {
   EXPECT_EQ(user.Text(), "J\xC3\xBCrgen");
   user.Repaint();
   EXPECT_EQ(user.Text(), "J\xC3\xBCrgen");
+}
+
+// Each banner comes drawn for 150 % and 200 % at that share of its size, and a window
+// shows the one for its own display scale.
+TEST(ScaledPictures, EveryBannerHasItsScalesAndTheWindowShowsItsOwn) {
+  auto size = [](HBITMAP bitmap) {
+    BITMAP info{};
+    EXPECT_NE(GetObjectW(bitmap, sizeof info, &info), 0);
+    return std::make_pair(static_cast<int>(info.bmWidth), static_cast<int>(info.bmHeight));
+  };
+  auto load = [](const std::string& name) {
+    return static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), Wide(name).c_str(), IMAGE_BITMAP, 0, 0, 0));
+  };
+  const struct {
+    int dialog;
+    int picture;
+    const char* name;
+  } banners[] = {{IDD_SPLASH, IDC_SPLASH_PICSPLASH, "KALV_SPLASH"},
+                 {IDD_MAIN, IDC_MAIN_PICWOW, "KALV_WOW"}};
+  for (const auto& banner : banners) {
+    HBITMAP base = load(banner.name);
+    ASSERT_TRUE(base) << banner.name;
+    const auto [width, height] = size(base);
+    for (int dpi : {96, 144, 192}) {
+      HBITMAP scaled = load(PictureForScale(banner.name, dpi));
+      ASSERT_TRUE(scaled) << banner.name << " at " << dpi;
+      const auto [w, h] = size(scaled);
+      EXPECT_NEAR(w, width * dpi / 96, 1) << banner.name << " at " << dpi;
+      EXPECT_NEAR(h, height * dpi / 96, 1) << banner.name << " at " << dpi;
+      DeleteObject(scaled);
+    }
+
+    auto window = CreateDialogNow(banner.dialog);
+    const HWND dialog = reinterpret_cast<HWND>(window->Native());
+    const auto shown = reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageW(dialog, banner.picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ASSERT_TRUE(shown) << banner.name;
+    HBITMAP own = load(PictureForScale(banner.name, WindowDpi(dialog)));
+    EXPECT_EQ(size(shown), size(own)) << banner.name << " at " << WindowDpi(dialog) << " DPI";
+    DeleteObject(own);
+    DeleteObject(base);
+  }
 }
 
 }  // namespace

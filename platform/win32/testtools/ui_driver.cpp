@@ -21,6 +21,7 @@ constexpr int kDone = 0;
 constexpr int kTimedOut = 1;
 constexpr int kUsage = 2;
 constexpr int kControlFault = 3;
+constexpr int kLayoutFault = 4;
 
 const char kUsageText[] =
     "usage: ui_driver <command> [--title T | --title-regex R] [--class C] [--hidden]\n"
@@ -28,7 +29,8 @@ const char kUsageText[] =
     "commands: list, wait-window, wait-gone, dump, messagebox [--press ID],\n"
     "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
     "          close, end-processes --under FOLDER [--under FOLDER...],\n"
-    "          launch --exe FILE --text COMMANDLINE [--dir FOLDER] [--timeout ms]\n"
+    "          launch --exe FILE --text COMMANDLINE [--dir FOLDER] [--timeout ms],\n"
+    "          layout (exit 4 when a visible control is clipped or overlaps another)\n"
     "filters: --has-id N keeps windows holding a control with id N\n";
 
 struct Options {
@@ -195,6 +197,109 @@ int DumpCommand(const Options& options) {
   if (window == nullptr) return kTimedOut;
   WriteOut(WindowLine(window) + ControlLines(window));
   return kDone;
+}
+
+// A control's rectangle in its window's client coordinates.
+RECT RectIn(HWND window, HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::string RectText(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+// Frames and tab strips hold other controls by design; everything else must stand alone.
+bool HoldsOthers(HWND control) {
+  const std::wstring cls = ClassOf(control);
+  if (cls == WC_TABCONTROLW) return true;
+  return cls == L"Button" && (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The screen's dots per inch, as this (scale-aware) driver sees them.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// The room a control's text needs against the room it has: a label wraps within its
+// width, a button's caption stays on one line beside its check mark. Nothing for
+// controls whose text is not a caption. Measured in the font every dialog of the
+// programs names (8-point MS Shell Dlg): a font handle of another process is no use here.
+std::string TextClipped(HWND control, HFONT font) {
+  const std::wstring cls = ClassOf(control);
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  const bool label = cls == L"Static" && (style & SS_TYPEMASK) <= SS_RIGHT;
+  const LONG kind = style & BS_TYPEMASK;
+  const bool button = cls == L"Button" && kind != BS_GROUPBOX && kind != BS_OWNERDRAW;
+  std::wstring text = TextOf(control);
+  if ((!label && !button) || text.empty()) return {};
+  RECT room{};
+  GetClientRect(control, &room);
+  if (button && kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON)
+    room.right -= GetSystemMetrics(SM_CXMENUCHECK) + 4;  // the box or circle and its gap
+  else if (button)
+    room.right -= 2 * GetSystemMetrics(SM_CXEDGE);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT need{0, 0, room.right, 0};
+  const UINT wrap =
+      label && (style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP ? DT_WORDBREAK : DT_SINGLELINE;
+  DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_EXPANDTABS | wrap);
+  // A line's top holds the room for accents on capitals; losing it cuts no letter.
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  if (need.right <= room.right && need.bottom - metrics.tmInternalLeading <= room.bottom) return {};
+  return "\"" + OneLine(text) + "\" needs " + std::to_string(need.right) + "x" +
+         std::to_string(need.bottom) + ", has " + std::to_string(room.right) + "x" +
+         std::to_string(room.bottom);
+}
+
+// What a user would see as broken at the display's scale: a control cut off by its
+// window's edge, two controls drawn over each other, a caption that does not fit.
+int LayoutCommand(const Options& options) {
+  HWND window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<HWND> shown;
+  for (HWND control : ChildrenOf(window))
+    if (IsWindowVisible(control) && GetParent(control) == window) shown.push_back(control);
+  const int dpi = ScreenDpi();
+  HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
+  std::string problems;
+  auto name = [](HWND control) { return "control " + std::to_string(GetDlgCtrlID(control)); };
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const RECT r = RectIn(window, shown[i]);
+    if (r.left < client.left || r.top < client.top || r.right > client.right ||
+        r.bottom > client.bottom)
+      problems +=
+          name(shown[i]) + " at " + RectText(r) + " leaves the window " + RectText(client) + "\n";
+    const std::string clipped = TextClipped(shown[i], font);
+    if (!clipped.empty()) problems += name(shown[i]) + " cuts its text: " + clipped + "\n";
+    if (HoldsOthers(shown[i])) continue;
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      if (HoldsOthers(shown[j])) continue;
+      RECT both{};
+      const RECT other = RectIn(window, shown[j]);
+      if (IntersectRect(&both, &r, &other))
+        problems += name(shown[i]) + " at " + RectText(r) + " overlaps " + name(shown[j]) + " at " +
+                    RectText(other) + "\n";
+    }
+  }
+  DeleteObject(font);
+  WriteOut(WindowLine(window) + "scale: " + std::to_string(dpi) + " dpi, " +
+           std::to_string(shown.size()) + " visible controls\n" + problems);
+  return problems.empty() ? kDone : kLayoutFault;
 }
 
 int MessageBoxCommand(Options options) {
@@ -433,6 +538,11 @@ int Run() {
   if (c == L"close") return CloseCommand(options);
   if (c == L"end-processes") return EndProcessesCommand(options);
   if (c == L"launch") return LaunchCommand(options);
+  if (c == L"layout") {
+    // Rectangles and fonts as the display really has them, not scaled to 96 dpi.
+    SetProcessDPIAware();
+    return LayoutCommand(options);
+  }
   WriteErr(kUsageText);
   return kUsage;
 }
