@@ -63,18 +63,14 @@ int DispatchDemFile(Program& program) {
 }
 
 // The release files are tried in name order; the first whose demo ending ends the demo
-// path is handed to the Quake 3 playback, and stays selected in the splash window's list.
+// path is handed to the Quake 3 playback.
 std::optional<int> DispatchDemo(Program& program) {
   const std::string& demo = program.demoPath;
   if (EndsWith(demo, ".dem")) return DispatchDemFile(program);
   if (EndsWith(demo, ".efdemo")) return Play(program, GameCode::STVEF);
   if (EndsWith(demo, ".dm2")) return Play(program, GameCode::Q2);
 
-  ui::FileList& list = program.frmSplash.lstFiles;
-  OrRaise(list.SetPath(ReleaseStore(program)));
-  for (int i = 0; i < list.Count(); ++i) {
-    list.Select(i);
-    const Release release = ReadRelease(program, list.FileName());
+  for (const Release& release : OrRaise(ReadReleases(program))) {
     if (release.demoExt != release::kMissing && EndsWith(demo, release.demoExt)) {
       program.demoRelease = release;
       return Play(program, GameCode::Q3A);

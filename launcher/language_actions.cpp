@@ -84,7 +84,7 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
 // of the table of games.
 void LanguageChange(Program& program, bool includeSplash) {
   const int language = program.Language();
-  if (language >= 0 && language <= 2) {
+  if (IsLanguage(language)) {
     if (includeSplash && program.frmSplash.created()) SetSplashCaptions(program, language);
     for (auto& [slot, set] : CaptionSlots(program))
       set(*Localized(program, ids::kCaptions + slot, 100));
@@ -94,11 +94,12 @@ void LanguageChange(Program& program, bool includeSplash) {
 
 void LanguageClicked(Program& program) {
   if (program.languageLoading) return;
+  program.choices.language = program.frmOptions.comLanguage.Selected();
   const int language = program.Language();
   if (language == kAfrikaans)
     program.platform.dialogs.MessageBox(kAfrikaansWarning, kAfrikaansWarningTitle, Icon::Critical,
                                         Buttons::Ok);
-  if (language >= 0 && language <= 2)
+  if (IsLanguage(language))
     Skip(WriteSetting(program, setting::kLanguage, std::to_string(language)));
   LanguageChange(program, false);
 }

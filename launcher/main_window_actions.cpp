@@ -62,15 +62,19 @@ void OpenAbout(Program& program) {
 
 void LoadMainWindow(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
-  auto releases = ReadReleases(program, main.lstFiles);
+  auto releases = ReadReleases(program);
   if (!releases) {
     program.exitCode = 1;
     if (const auto text = Localized(program, ids::kMissingFiles))
       program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Critical, Buttons::Ok);
     program.End();
   }
-  for (const Release& r : releases.value())
-    if (r.version != release::kMissing) main.comQ3.Add(release::kListPrefix + r.version);
+  program.offeredReleases.clear();
+  for (const Release& r : releases.value()) {
+    if (r.version == release::kMissing) continue;
+    program.offeredReleases.push_back(r);
+    main.comQ3.Add(release::kListPrefix + r.version);
+  }
 }
 
 // A mod is only offered when its description file is there; the language selection is
@@ -79,14 +83,18 @@ void OptionsLoad(Program& program) {
   ui::frmOptions& o = program.frmOptions;
   program.languageLoading = true;
   const auto language = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  if (language && *language >= 0 && *language <= 2) o.comLanguage.Select(*language);
+  if (language && IsLanguage(*language)) {
+    program.choices.language = *language;
+    o.comLanguage.Select(*language);
+  }
   program.languageLoading = false;
 
   o.lblModQ3A.SetCaption(ReadSetting(program, setting::kModification, ""));
   const std::string caption = o.lblModQ3A.Caption();
   const std::string modDir =
       caption.size() > mod::kPrefixLength ? caption.substr(mod::kPrefixLength) : "";
-  const std::string description = program.q3aDir + "\\" + modDir + "\\description.txt";
+  const std::string description =
+      program.choices.dir(GameCode::Q3A) + "\\" + modDir + "\\description.txt";
   if (caption.size() < 3 || !FileExists(program, description)) {
     ClearQ3AMod(o);
   } else {

@@ -51,8 +51,11 @@ void SaveOptions(Program& program, bool withPlaybackOptions) {
   Store(program, setting::kModificationOptionSTVEF, std::to_string(o.chkModSTVEF.Value()));
   Store(program, setting::kQ1Executable, o.lstQ1.FileName());
 
-  for (const Game& game : *program.games) program.*(game.dir) = (o.*(game.pathBox)).Text();
-  for (const Game& game : *program.games) Store(program, game.dirSetting, program.*(game.dir));
+  for (const Game& game : *program.games) {
+    std::string& dir = program.choices.dir(game.code);
+    dir = (o.*(game.pathBox)).Text();
+    Store(program, game.dirSetting, dir);
+  }
 
   if (withPlaybackOptions) {
     Store(program, setting::kUTNoFrameCap, std::to_string(o.chkUT_nfc.Value()));

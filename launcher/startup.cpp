@@ -44,14 +44,15 @@ std::string Lower(std::string text) {
 }
 
 void SetDirectory(Program& program, const Game& game, const std::string& dir) {
-  program.*(game.dir) = dir;
+  program.choices.dir(game.code) = dir;
   (program.frmOptions.*(game.pathBox)).SetText(dir);
 }
 
 void SelectStoredLanguage(Program& program) {
   program.languageLoading = true;
   const auto stored = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  program.frmOptions.comLanguage.Select(stored && *stored >= 0 && *stored <= 2 ? *stored : 0);
+  program.choices.language = stored && IsLanguage(*stored) ? *stored : 0;
+  program.frmOptions.comLanguage.Select(program.choices.language);
   program.languageLoading = false;
 }
 
@@ -73,7 +74,8 @@ void DiscoverOnFirstRun(Program& program) {
         ReadRegistryString(program.platform.registry, game.installerKey, game.installerValue));
   }
   for (const Game& game : *program.games)
-    if (*game.installerKey) Skip(WriteSetting(program, game.dirSetting, program.*(game.dir)));
+    if (*game.installerKey)
+      Skip(WriteSetting(program, game.dirSetting, program.choices.dir(game.code)));
   Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
 }
 
@@ -91,7 +93,7 @@ std::string Unquoted(const std::string& line) {
   return line;
 }
 
-// The directory before the last backslash is normalised by the file list. "E:" alone (a
+// The directory before the last backslash is normalised by the platform. "E:" alone (a
 // demo in a drive root) would name the current folder of drive E, so the root is asked
 // for. A drive root comes back as "c:\"; the demo path takes "c:" of it so that joining
 // with "\" never doubles the backslash.
@@ -100,9 +102,7 @@ std::string NormalisedDemoPath(Program& program, const std::string& commandLine)
   if (slash == std::string::npos) Raise(err::kInvalidCall);
   std::string folder = commandLine.substr(0, slash);
   if (folder.empty() || (folder.size() == 2 && folder[1] == ':')) folder += '\\';
-  ui::FileList& list = program.frmSplash.lstBugFix1;
-  OrRaise(list.SetPath(folder));
-  std::string dir = list.Path();
+  std::string dir = OrRaise(program.platform.files.FullDirectoryPath(folder));
   if (!dir.empty() && dir.back() == '\\') dir = dir.substr(0, 2);
   return Lower(dir + "\\" + commandLine.substr(slash + 1));
 }
@@ -138,7 +138,7 @@ std::string DemoPathOf(Program& program, const std::string& rawCommandLine) {
 }
 
 void SetSplashCaptions(Program& program, int language) {
-  if (language < 0 || language > 2) return;
+  if (!IsLanguage(language)) return;
   ui::SplashWindow& s = program.frmSplash;
   auto caption = [&](int slot) {
     return LoadText(program, ids::kCaptions + slot + 100 * language);
@@ -159,7 +159,7 @@ void SetSplashCaptions(Program& program, int language) {
 void ShowSplash(Program& program) {
   ui::SplashWindow& s = program.frmSplash;
   if (!s.created()) {
-    s.Create(program.platform.windows, program.platform.files);
+    s.Create(program.platform.windows);
     s.window.close = [&program] { program.End(); };
   }
   SetSplashCaptions(program, program.Language());
@@ -170,10 +170,10 @@ void ShowSplash(Program& program) {
 void CreateWindows(Program& program) {
   Platform& platform = program.platform;
   if (!program.games) program.games = &Games();
-  program.frmSplash.Create(platform.windows, platform.files);
+  program.frmSplash.Create(platform.windows);
   program.frmSplash.window.close = [&program] { program.End(); };
   program.frmOptions.Create(platform.windows, platform.files);
-  program.frmDemPla.Create(platform.windows, platform.files);
+  program.frmDemPla.Create(platform.windows);
   program.frmAdvanced.Create(platform.windows);
   program.frmAbout.Create(platform.windows);
   WireMainWindow(program);

@@ -8,7 +8,7 @@ namespace kalv::ui {
 
 const char* const kMainWindowTitle = "Kalvenmarque v" KALV_VERSION_TEXT " - KVM Demo Player";
 
-void frmDemPla::Create(WindowFactory& factory, Files& files) {
+void frmDemPla::Create(WindowFactory& factory) {
   Window::Create(factory, IDD_MAIN);
   WindowHandle& w = handle();
   SetCaption(kMainWindowTitle);
@@ -28,7 +28,6 @@ void frmDemPla::Create(WindowFactory& factory, Files& files) {
   cmdQuake3Arena.Bind(w, IDC_MAIN_CMDQUAKE3ARENA);
   cmdAbout.Bind(w, IDC_MAIN_CMDABOUT);
   cmdOptions.Bind(w, IDC_MAIN_CMDOPTIONS);
-  lstFiles.Attach(files);
 }
 
 }  // namespace kalv::ui

@@ -15,15 +15,12 @@
 //   cmdQuake3Arena                     button
 //   cmdAbout                           button
 //   cmdOptions                         button
-//   lstFiles                           invisible file list ("*.Vrk"); no control of its own
 #pragma once
 
 #include <string>
 
-#include "platform/files.h"
 #include "platform/windows.h"
 #include "ui/controls.h"
-#include "ui/file_list.h"
 
 namespace kalv::ui {
 
@@ -44,12 +41,11 @@ struct frmDemPla : Window {
   ComboBox comQ3;
   Label lblGameVersion;
   Button cmdClose;
-  FileList lstFiles{"*.Vrk"};
   Button cmdQuake3Arena;
   Button cmdAbout;
   Button cmdOptions;
 
-  void Create(WindowFactory& factory, Files& files);
+  void Create(WindowFactory& factory);
 };
 
 }  // namespace kalv::ui

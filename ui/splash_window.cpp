@@ -23,10 +23,4 @@ void SplashWindow::Create(WindowFactory& factory) {
   ProgressBar.SetVisible(false);
 }
 
-void SplashWindow::Create(WindowFactory& factory, Files& files) {
-  Create(factory);
-  lstFiles.Attach(files);
-  lstBugFix1.Attach(files);
-}
-
 }  // namespace kalv::ui

@@ -2,10 +2,8 @@
 // doing, carries the progress bar of demo copies and is hidden while a game runs.
 #pragma once
 
-#include "platform/files.h"
 #include "platform/windows.h"
 #include "ui/controls.h"
-#include "ui/file_list.h"
 
 namespace kalv::ui {
 
@@ -23,15 +21,9 @@ struct SplashWindow {
   Label lblStatus0Label1;
   Label lblStatus1;
   ui::ProgressBar ProgressBar;
-  // Invisible file lists: the release files the dispatcher reads, and the list that
-  // normalises the demo's directory.
-  FileList lstFiles{"*.Vrk"};
-  FileList lstBugFix1;
 
-  // Creates the window (hidden) and binds every control to its template id; the file
-  // lists read the given file system (without one they stay empty).
+  // Creates the window (hidden) and binds every control to its template id.
   void Create(WindowFactory& factory);
-  void Create(WindowFactory& factory, Files& files);
   bool created() const { return window.created(); }
 };
 

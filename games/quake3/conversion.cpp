@@ -193,15 +193,18 @@ bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
   if (loadup) {
     version = ReadRelease(program, fileVersion).version;
   } else {
-    version = program.frmDemPla.comQ3.Text();
+    const int selected = program.frmDemPla.comQ3.Selected();
+    if (selected >= 0 && static_cast<std::size_t>(selected) < program.offeredReleases.size())
+      version = program.offeredReleases[static_cast<std::size_t>(selected)].version;
     if (version.empty()) {
       if (const auto text = Localized(program, ids::kSelectVersion))
         Notice(program, *text, Icon::Information);
       return false;
     }
   }
-  if (!loadup) OfferToStoreInstalled(program, program.q3aDir);
-  const SwitchResult result = SwitchRelease(program, program.q3aDir, version, loadup);
+  const std::string& dir = program.choices.dir(GameCode::Q3A);
+  if (!loadup) OfferToStoreInstalled(program, dir);
+  const SwitchResult result = SwitchRelease(program, dir, version, loadup);
   if (result.outcome == SwitchResult::Unusable) {
     if (const auto text = Localized(program, ids::kConversionError))
       Notice(program, *text, Icon::Critical);

@@ -27,7 +27,7 @@ void DetectSTVEF(Program& program) {
                    ids::kStatusNotFound);
     return;
   }
-  program.stvefDir = dir;
+  program.choices.dir(GameCode::STVEF) = dir;
   options.cmdBrowseSTVEF_Mod.SetEnabled(true);
   if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
   std::string version = "1.00";

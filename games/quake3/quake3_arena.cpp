@@ -16,20 +16,6 @@ void EnableQ3AControls(Program& program, bool enabled) {
   program.frmOptions.cmdBrowseQ3A_Mod.SetEnabled(enabled);
 }
 
-// The stored release whose highest pak is present, the last in name order; "" for none.
-// The main window's release file list walks the store and rests on its last file.
-std::string InstalledRelease(Program& program) {
-  std::string version;
-  auto releases = ReadReleases(program, program.frmDemPla.lstFiles);
-  if (!releases) return version;
-  for (const Release& r : releases.value()) {
-    if (!FileExists(program, program.q3aDir + "\\baseq3\\pak" + r.newpak + ".pk3")) continue;
-    // A release file without its version names no release at all.
-    if (r.version != release::kMissing) version = r.version;
-  }
-  return version;
-}
-
 }  // namespace
 
 // An installation whose paks match no stored release is still an installation: it is
@@ -52,8 +38,9 @@ void DetectQ3A(Program& program) {
                    ids::kStatusNotFound);
     return;
   }
-  program.q3aDir = dir;
-  const std::string version = InstalledRelease(program);
+  program.choices.dir(GameCode::Q3A) = dir;
+  const std::optional<Release> installed = ReleaseOfPaks(program, dir);
+  const std::string version = installed ? installed->version : "";
   EnableQ3AControls(program, true);
   if (options.lblModQ3A.Caption() != mod::kNone) options.chkModQ3A.SetEnabled(true);
   if (version.empty())

@@ -39,7 +39,7 @@ std::optional<std::string> FindQuake3Cd(Program& program) {
 void LaunchQuake3(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
   main.SetEnabled(false);
-  const std::string& dir = program.q3aDir;
+  const std::string& dir = program.choices.dir(GameCode::Q3A);
   std::string cdDrive;
   if (!FileExists(program, dir + q3a::kPak0)) {
     if (!FindCd(program)) {

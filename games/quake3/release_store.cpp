@@ -22,23 +22,19 @@ Release ReadRelease(Program& program, const std::string& file) {
                  Key(program, path, release::kNewpak), Key(program, path, release::kNewestpak)};
 }
 
-Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list) {
-  if (Status listed = list.SetPath(ReleaseStore(program)); !listed) return listed.failure();
+Result<std::vector<Release>> ReadReleases(Program& program) {
+  Files& files = program.platform.files;
+  auto store = files.FullDirectoryPath(ReleaseStore(program));
+  if (!store) return store.failure();
+  auto names = files.List(store.value(), release::kPattern);
+  if (!names) return names.failure();
   std::vector<Release> releases;
-  for (int i = 0; i < list.Count(); ++i) {
-    list.Select(i);
-    releases.push_back(ReadRelease(program, list.FileName()));
-  }
+  for (const std::string& name : names.value()) releases.push_back(ReadRelease(program, name));
   return releases;
 }
 
-// Listed afresh, so the answer never depends on what a list control last selected.
 std::vector<Release> StoredReleases(Program& program) {
-  std::vector<Release> releases;
-  auto names = program.platform.files.List(ReleaseStore(program), release::kPattern);
-  if (names)
-    for (const std::string& name : names.value()) releases.push_back(ReadRelease(program, name));
-  return releases;
+  return ReadReleases(program).value_or(std::vector<Release>{});
 }
 
 std::optional<Release> ReleaseOfPaks(Program& program, const std::string& dir) {

@@ -8,7 +8,6 @@
 
 #include "launcher/base/program.h"
 #include "launcher/base/release.h"
-#include "ui/file_list.h"
 
 namespace kalv {
 
@@ -18,9 +17,8 @@ std::string ReleaseStore(Program& program);
 // The release file named file in the store, every key as it reads ("Error" when absent).
 Release ReadRelease(Program& program, const std::string& file);
 
-// Points list at the store and reads its release files in name order, selecting each
-// entry as it goes (so the list rests on the last). A missing store is a failure (76).
-Result<std::vector<Release>> ReadReleases(Program& program, ui::FileList& list);
+// The store's release files in name order, as they read. A missing store is a failure (76).
+Result<std::vector<Release>> ReadReleases(Program& program);
 
 // The store's release files in name order, as they read; none for a missing store.
 std::vector<Release> StoredReleases(Program& program);

@@ -16,9 +16,7 @@ ModChoice ModOf(const std::string& label, const std::string& option) {
 }
 
 Choices LoadChoices(Program& program) {
-  Choices choices;
-  for (const Game& game : *program.games)
-    choices.dirs[static_cast<std::size_t>(game.code)] = program.*(game.dir);
+  Choices choices = program.choices;
   auto stored = [&](const char* key, const char* fallback) {
     return ReadSetting(program, key, fallback);
   };
@@ -30,7 +28,6 @@ Choices LoadChoices(Program& program) {
                                   stored(setting::kUTTimeBased, "1") == "1",
                                   stored(setting::kUTThirdPerson, "0") == "1"};
   choices.q1Executable = stored(setting::kQ1Executable, "");
-  choices.language = program.Language();
   return choices;
 }
 

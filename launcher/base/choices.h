@@ -36,12 +36,18 @@ struct Choices {
   int language = 0;          // 0 English, 1 German, 2 Afrikaans
 
   const std::string& dir(GameCode game) const { return dirs[static_cast<std::size_t>(game)]; }
+  std::string& dir(GameCode game) { return dirs[static_cast<std::size_t>(game)]; }
 };
+
+constexpr int kLanguageCount = 3;
+// 0 English, 1 German, 2 Afrikaans; any other number names no language and shows no text.
+constexpr bool IsLanguage(int language) { return language >= 0 && language < kLanguageCount; }
 
 // The mod of a stored label and option ("Mod: osp", "1").
 ModChoice ModOf(const std::string& label, const std::string& option);
 
-// The choices of this run: the game folders as start-up found them, the rest as stored.
+// The choices of this run: the game folders and the language as the program holds them,
+// the rest as stored.
 Choices LoadChoices(Program& program);
 
 }  // namespace kalv

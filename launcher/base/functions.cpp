@@ -20,7 +20,7 @@ std::string LoadText(Program& program, int id) {
 
 std::optional<std::string> Localized(Program& program, int englishId, int step) {
   const int language = program.Language();
-  if (language < 0 || language > 2) return std::nullopt;
+  if (!IsLanguage(language)) return std::nullopt;
   return LoadText(program, englishId + step * language);
 }
 
@@ -188,8 +188,7 @@ std::string GetFileVersionText(Program& program, const std::string& path) {
   auto halves = [](std::uint32_t field) {
     return std::to_string(field >> 16) + "." + std::to_string(field & 0xFFFFu);
   };
-  program.versionText = halves(version.fileVersionMS) + "." + halves(version.fileVersionLS);
-  return program.versionText;
+  return halves(version.fileVersionMS) + "." + halves(version.fileVersionLS);
 }
 
 }  // namespace kalv

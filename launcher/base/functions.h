@@ -30,8 +30,7 @@ std::optional<std::string> Localized(Program& program, int englishId, int step =
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination);
 
-// The file version as major.minor.build.revision ("0.0.0.0" without version resource);
-// also left in program.versionText.
+// The file version as major.minor.build.revision ("0.0.0.0" without version resource).
 std::string GetFileVersionText(Program& program, const std::string& path);
 
 }  // namespace kalv

@@ -30,7 +30,6 @@ struct Game {
   const char* codeText;                  // "Q3A": its code in the restore journal
   const char* name;                      // the game in messages and browse titles ("Quake 3 Arena")
   const char* dirSetting;                // the setting of its directory
-  std::string Program::*dir;             // the program-wide directory
   ui::TextBox ui::frmOptions::*pathBox;  // the options window's path box
   ui::Button ui::frmOptions::*browseButton;
   // The game's own installer entry, read once on the very first run ("" for none).

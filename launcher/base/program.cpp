@@ -4,10 +4,8 @@
 
 namespace kalv {
 
-// Before the options window exists the language is English.
-Program::Program(Platform& p) : platform(p), commandLine(p.system.CommandLine()) {
-  languageIndex = [this] { return frmOptions.created() ? frmOptions.comLanguage.Selected() : 0; };
-}
+// Until the stored language is read the language is English.
+Program::Program(Platform& p) : platform(p), commandLine(p.system.CommandLine()) {}
 
 // EndProgram never returns; the abort only tells compilers that lose the attribute on a
 // virtual call.

@@ -2,9 +2,10 @@
 // of games and the windows. Every operation gets it by reference.
 #pragma once
 
-#include <functional>
 #include <string>
+#include <vector>
 
+#include "launcher/base/choices.h"
 #include "launcher/base/games.h"
 #include "launcher/base/release.h"
 #include "platform/platform.h"
@@ -30,17 +31,14 @@ struct Program {
   std::string demoPath;
   // The release a Quake 3 demo needs, as the dispatcher matched it.
   Release demoRelease;
+  // The releases the main window offers to switch to, in the order of its list.
+  std::vector<Release> offeredReleases;
   std::string cdDrive;
-  std::string q3aDir;
-  std::string hlDir;
-  std::string stvefDir;
-  std::string q1Dir;
-  std::string q2Dir;
-  std::string utDir;
+  // What the user chose: the game folders as start-up and the detections found them, the
+  // language; the windows show it and change it, they do not hold it.
+  Choices choices;
   // True while the program itself sets the language list.
   bool languageLoading = false;
-  // What the last GetFileVersionText read.
-  std::string versionText;
   // The exit code the program ends with: 1 once a failure has been reported.
   int exitCode = 0;
 
@@ -48,10 +46,8 @@ struct Program {
   const GameTable* games = nullptr;
   const Game& game(GameCode code) const { return (*games)[static_cast<std::size_t>(code)]; }
 
-  // The selected language: 0 English, 1 German, 2 Afrikaans (read afresh for every text);
-  // it is the selection of the options window's language list.
-  std::function<int()> languageIndex;
-  int Language() const { return languageIndex ? languageIndex() : 0; }
+  // The chosen language: 0 English, 1 German, 2 Afrikaans.
+  int Language() const { return choices.language; }
 
   // Ends the program at once with exitCode.
   [[noreturn]] void End();

@@ -45,7 +45,7 @@ int kalv::ProgramMain(Platform& platform) {
 
   Program program(platform);
   // A language without texts: no message box holds the probe up.
-  program.languageIndex = [] { return -1; };
+  program.choices.language = -1;
   RunPlan plan;
   plan.code = lines[0];
   plan.name = "the probe's game";

@@ -20,7 +20,7 @@ class DispatchTest : public ProgramFixture {
       const std::string code = game.codeText;
       game.plan = [this, code](Program& playedProgram, const Choices&, const kalv::Demo& demo) {
         played.push_back(code);
-        releaseAtPlay = playedProgram.frmSplash.lstFiles.FileName();
+        releaseAtPlay = playedProgram.demoRelease.file;
         releaseMatched = demo.release.file;
         RunPlan silent;
         silent.refusal = Notice{};

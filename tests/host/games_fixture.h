@@ -53,7 +53,11 @@ class ProgramFixture : public ::testing::Test {
                          std::string(std::istreambuf_iterator<char>(in), {}));
     }
   }
-  void SelectLanguage(int index) { program->frmOptions.comLanguage.Select(index); }
+  // The language as chosen, shown in the options window's list.
+  void SelectLanguage(int index) {
+    program->choices.language = index;
+    program->frmOptions.comLanguage.Select(index);
+  }
 
   using FolderState = fake::FakeFiles::FolderState;
   FolderState Snapshot(const std::string& dir) const { return fake.files.Snapshot(dir); }

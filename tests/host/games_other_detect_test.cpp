@@ -47,7 +47,7 @@ TEST_F(DetectQ1Test, ShortOrWrongPathEmptiesTheListInEveryLanguage) {
 
   options().txtQ1Path.SetText(kQ1);
   EXPECT_EQ(options().lblQ1Status.Caption(), "Quake 1 Status: Gefunden");
-  p().languageIndex = [] { return -1; };
+  p().choices.language = -1;
   options().txtQ1Path.SetText("D:");
   EXPECT_EQ(options().lstQ1.Count(), 0);
   EXPECT_EQ(options().lblQ1Status.Caption(), "Quake 1 Status: Gefunden");
@@ -166,7 +166,7 @@ TEST_F(DetectUTTest, PlaybackOptionsFollowTheInstallationAndKeepTheirTicks) {
 TEST_F(DetectUTTest, ClearedPathDisablesTheOptionsEvenInAnUnknownLanguage) {
   fake.files.AddFile("C:\\UT\\System\\BotPack.u", "");
   options().txtUTPath.SetText("C:\\UT");
-  p().languageIndex = [] { return 9; };
+  p().choices.language = 9;
   options().txtUTPath.SetText("");
   EXPECT_TRUE(OptionsDisabled());
   EXPECT_EQ(options().lblUTStatus.Caption(), "Unreal Tournament Status: Found");

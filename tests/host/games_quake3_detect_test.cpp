@@ -2,6 +2,7 @@
 // installed release and the Elite Force version.
 #include "games/quake3/elite_force.h"
 #include "games/quake3/quake3_arena.h"
+#include "games/quake3/release_store.h"
 #include "games_fixture.h"
 
 namespace kalv::testing {
@@ -30,8 +31,8 @@ TEST_F(DetectQ3ATest, NewestReleaseWhosePakIsPresentIsShownOnBothWindows) {
   EXPECT_EQ(main().lblQ3AStatus.Caption(), " Quake 3 Arena Status: Found - Version: v1.31");
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found - Version: v1.31");
   EXPECT_TRUE(Q3AControlsEnabled());
-  EXPECT_EQ(p().q3aDir, kQ3);
-  EXPECT_EQ(main().lstFiles.FileName(), "v1_31.Vrk");
+  EXPECT_EQ(p().choices.dir(GameCode::Q3A), kQ3);
+  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_31.Vrk");
 }
 
 TEST_F(DetectQ3ATest, PaksSetAsideByAConversionReportTheOlderRelease) {
@@ -40,7 +41,7 @@ TEST_F(DetectQ3ATest, PaksSetAsideByAConversionReportTheOlderRelease) {
   fake.files.AddFile(kQ3 + "\\baseq3\\pak6.bak", "");
   options().txtQ3APath.SetText(kQ3);
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found - Version: v1.30");
-  EXPECT_EQ(main().lstFiles.Selected(), 3) << "the list rests on the last release file";
+  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_30.Vrk");
 }
 
 TEST_F(DetectQ3ATest, ShortPathIsNotInstalledEvenWithAGameInTheDriveRoot) {
@@ -60,7 +61,7 @@ TEST_F(DetectQ3ATest, DirectoryWithoutTheGameIsNotFoundAndKeepsTheOldDirectory) 
   options().txtQ3APath.SetText("E:\\Nothing");
   EXPECT_EQ(main().lblQ3AStatus.Caption(), " Quake 3 Arena Status: Not Found");
   EXPECT_FALSE(Q3AControlsEnabled());
-  EXPECT_EQ(p().q3aDir, kQ3);
+  EXPECT_EQ(p().choices.dir(GameCode::Q3A), kQ3);
 }
 
 TEST_F(DetectQ3ATest, GameWithoutAnyStoredReleasesPakIsFoundWithoutVersion) {
@@ -102,7 +103,7 @@ TEST_F(DetectQ3ATest, GermanTextAndNoCaptionForAnUnknownLanguage) {
   options().txtQ3APath.SetText(kQ3);
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Gefunden - Version: v1.31");
 
-  p().languageIndex = [] { return 3; };
+  p().choices.language = 3;
   options().txtQ3APath.SetText("E:\\Nothing");
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Gefunden - Version: v1.31");
   EXPECT_FALSE(main().cmdConvert.Enabled()) << "everything but the captions still happens";
@@ -121,7 +122,7 @@ TEST_F(DetectSTVEFTest, VersionFollowsTheNewestNumberedPak) {
   options().txtSTVEFPath.SetText(kEF);
   EXPECT_EQ(main().lblSTVEFStatus.Caption(), " Star Trek Voyager Status: Found - Version: v1.20");
   EXPECT_EQ(options().lblSTVEFStatus.Caption(), "Star Trek Voyager Status: Found - Version: v1.20");
-  EXPECT_EQ(p().stvefDir, kEF);
+  EXPECT_EQ(p().choices.dir(GameCode::STVEF), kEF);
   EXPECT_TRUE(options().cmdBrowseSTVEF_Mod.Enabled());
 
   fake.files.Delete(kEF + "\\baseef\\pak2.pk3").ok();
@@ -141,7 +142,7 @@ TEST_F(DetectSTVEFTest, MissingOrShortDirectoryDisablesTheModControls) {
   EXPECT_EQ(options().lblSTVEFStatus.Caption(), "Star Trek Voyager Status: Not Found");
   EXPECT_FALSE(options().cmdBrowseSTVEF_Mod.Enabled());
   EXPECT_FALSE(options().chkModSTVEF.Enabled());
-  EXPECT_TRUE(p().stvefDir.empty());
+  EXPECT_TRUE(p().choices.dir(GameCode::STVEF).empty());
 
   options().txtSTVEFPath.SetText("D:");
   SelectLanguage(2);

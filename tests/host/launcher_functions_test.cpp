@@ -45,21 +45,17 @@ TEST_F(FunctionsTest, VersionTextIsFourUnsignedSixteenBitParts) {
   fake.system.versions["C:\\max.exe"] = FixedFileVersion{0xFFFFFFFFu, 0x8000FFFEu};
 
   EXPECT_EQ(GetFileVersionText(program, "C:\\Sierra\\Half-Life\\hl.exe"), "1.1.0.8");
-  EXPECT_EQ(program.versionText, "1.1.0.8");
   EXPECT_EQ(GetFileVersionText(program, "C:\\max.exe"), "65535.65535.32768.65534");
 }
 
 TEST_F(FunctionsTest, FileWithoutVersionResourceGivesZeros) {
   fake.files.AddFile("C:\\plain.exe", "MZ");
-  program.versionText = "1.1.0.8";
   EXPECT_EQ(GetFileVersionText(program, "C:\\plain.exe"), "0.0.0.0");
-  EXPECT_EQ(program.versionText, "0.0.0.0");
   EXPECT_EQ(GetFileVersionText(program, "C:\\missing.exe"), "0.0.0.0");
 }
 
 TEST_F(FunctionsTest, LocalizedRowStepsWithTheLanguageAndIsNothingForAnUnknownOne) {
-  int language = 0;
-  program.languageIndex = [&] { return language; };
+  int& language = program.choices.language;
   EXPECT_EQ(Localized(program, 119), "Welcome...");
   language = 2;
   EXPECT_EQ(Localized(program, 119), "Welkom...");
@@ -78,10 +74,6 @@ TEST(ProgramTest, TakesTheRawCommandLineAndDefaultsToEnglish) {
   Program program(fake);
   EXPECT_EQ(program.commandLine, "D:\\Demos\\Final.DM_66");
   EXPECT_EQ(program.Language(), 0);
-  program.languageIndex = nullptr;
-  EXPECT_EQ(program.Language(), 0);
-  program.languageIndex = [] { return 2; };
-  EXPECT_EQ(program.Language(), 2);
 }
 
 }  // namespace

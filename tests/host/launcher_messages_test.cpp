@@ -14,7 +14,6 @@ class MessagesTest : public ::testing::Test {
     fake.system.strings = ui::StringTable();
     fake.system.commandLine = "d:\\x.dm_66";
     program.commandLine = fake.system.commandLine;
-    program.languageIndex = [this] { return language; };
   }
   const std::string& Row(int id) { return fake.system.strings.at(id); }
   const fake::ShownMessage& Only() {
@@ -24,7 +23,7 @@ class MessagesTest : public ::testing::Test {
 
   fake::FakePlatform fake;
   Program program{fake};
-  int language = 0;
+  int& language = program.choices.language;
 };
 
 TEST_F(MessagesTest, ErrorInEnglishNamesNumberDescriptionAndCommandLine) {

@@ -57,7 +57,7 @@ TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
   fake.files.AddFile(kQ1 + "\\id1\\config.cfg", "bind x y");
   Setting("Quake 1 Executible", "winquake.exe");
   options().txtQ1Path.SetText(kQ1);
-  p().q1Dir = kQ1;
+  p().choices.dir(GameCode::Q1) = kQ1;
   const auto before = Snapshot(kQ1);
   bool checked = false;
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
@@ -91,7 +91,7 @@ TEST_F(PlayOtherTest, QuakeOneExecutableWithBlanksAndNonAsciiLetters) {
   fake.files.AddFile(kQ1 + "\\id1\\pak0.pak", "PACK");
   Setting("Quake 1 Executible", "Mein Qu\xC3\xA4ke.exe");
   options().txtQ1Path.SetText(kQ1);
-  p().q1Dir = kQ1;
+  p().choices.dir(GameCode::Q1) = kQ1;
   EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", "maps/e1m1.bsp"));
   ASSERT_EQ(fake.processes.started().size(), 1u);
   EXPECT_EQ(fake.processes.started()[0].executable, kQ1 + "\\Mein Qu\xC3\xA4ke.exe");
@@ -106,7 +106,7 @@ TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {
   fake.files.AddFile(kHL + "\\cstrike.exe", "MZ");
   fake.files.AddFile(kHL + "\\valve\\config.cfg", "name player");
   options().txtHLPath.SetText(kHL);
-  p().hlDir = kHL;
+  p().choices.dir(GameCode::HL) = kHL;
   const auto before = Snapshot(kHL);
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     EXPECT_EQ(game.executable, kHL + "\\cstrike.exe");
@@ -136,7 +136,7 @@ TEST_F(PlayOtherTest, HalfLifeDemosPlayInTheGameTheyWereRecordedIn) {
   fake.files.AddFile(kHL + "\\hl.exe", "MZ");
   fake.files.AddFile(kHL + "\\valve\\config.cfg", "name player");
   fake.files.AddFile(kHL + "\\cstrike\\config.cfg", "name cs player");
-  p().hlDir = kHL;
+  p().choices.dir(GameCode::HL) = kHL;
   const auto before = Snapshot(kHL);
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     EXPECT_EQ(game.commandLine, kHL +
@@ -186,7 +186,7 @@ TEST_F(PlayOtherTest, QuakeTwoDemosOfAGameFolderOrAnotherProtocol) {
   fake.files.AddFile(kQ2 + "\\baseq2\\pak0.pak", "PACK");
   fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
   fake.files.AddDirectory(kQ2 + "\\opentdm");
-  p().q2Dir = kQ2;
+  p().choices.dir(GameCode::Q2) = kQ2;
   const std::string companion = "\"" + kQ2 + "\\kalvq2_sub.exe\" /Quake2SubFunction";
   // Each companion is taken as having done its work, so the next run may replace it.
   auto clear = [&] {
@@ -235,7 +235,7 @@ TEST_F(PlayOtherTest, QuakeTwoDemosOfAGameFolderOrAnotherProtocol) {
 // A folder with the game data but neither executable plays nothing and touches nothing.
 TEST_F(PlayOtherTest, HalfLifeFolderWithoutAnExecutableIsNotAGameToPlay) {
   fake.files.AddFile(kHL + "\\valve\\pak0.pak", "PACK");
-  p().hlDir = kHL;
+  p().choices.dir(GameCode::HL) = kHL;
   const auto before = Snapshot(kHL);
   EXPECT_TRUE(Play("c:\\demos\\a.dem", "HLDEMO"));
   EXPECT_EQ(Texts(), std::vector<std::string>{"No Half-Life" + LoadText(p(), 415)});
@@ -247,7 +247,7 @@ TEST_F(PlayOtherTest, HalfLifeFolderWithoutAnExecutableIsNotAGameToPlay) {
 TEST_F(PlayOtherTest, UnrealTournamentAddressCarriesTheOptionsThatAreOn) {
   fake.files.AddFile(kUT + "\\System\\UnrealTournament.exe", "MZ");
   fake.files.AddFile(kUT + "\\System\\BotPack.u", "pkg");
-  p().utDir = kUT;
+  p().choices.dir(GameCode::UT) = kUT;
   const auto before = Snapshot(kUT);
   const std::string address =
       kUT +
@@ -280,7 +280,7 @@ TEST_F(PlayOtherTest, QuakeTwoIsHandedToItsCompanion) {
   fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
   fake.files.AddFile(kQ2 + "\\kalvq2_sub.exe", "old companion", attr::kReadOnly);
   fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
-  p().q2Dir = kQ2;
+  p().choices.dir(GameCode::Q2) = kQ2;
   fake.processes.next.runMilliseconds = 1000000;
   EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
   ASSERT_EQ(fake.processes.started().size(), 1u) << "the player starts no game itself";
@@ -310,7 +310,7 @@ TEST_F(PlayOtherTest, QuakeTwoCompanionThatCannotStartIsUndoneAndNamed) {
   fake.files.AddFile(kQ2 + "\\baseq2\\config.cfg", "name player");
   fake.files.AddDirectory(kQ2 + "\\baseq2\\demos");
   fake.files.AddFile(kQ2 + "\\quake2.exe", "game");
-  p().q2Dir = kQ2;
+  p().choices.dir(GameCode::Q2) = kQ2;
   const auto before = Snapshot(kQ2);
   fake.files.FailPath(kQ2 + "\\kalvq2_sub.exe", err::kFileNotFound);
   EXPECT_TRUE(Play("c:\\demos\\q2dm1.dm2", "demo"));
@@ -344,7 +344,7 @@ TEST_F(PlayOtherTest, QuakeTwoCompanionThatCannotStartIsUndoneAndNamed) {
 TEST_F(PlayOtherTest, BadDemosAndUnwritableFoldersFailClearly) {
   fake.files.AddFile(kUT + "\\System\\UnrealTournament.exe", "MZ");
   fake.files.AddFile(kUT + "\\System\\BotPack.u", "pkg");
-  p().utDir = kUT;
+  p().choices.dir(GameCode::UT) = kUT;
   const auto before = Snapshot(kUT);
 
   fake.files.AddDirectory("c:\\demos\\folder.dem");
@@ -370,7 +370,7 @@ TEST_F(PlayOtherTest, BadDemosAndUnwritableFoldersFailClearly) {
   // A game folder so deep that the fixed-name files pass the path limit.
   const std::string deep = "C:\\" + std::string(236, 'u');
   fake.files.AddFile(deep + "\\System\\BotPack.u", "pkg");
-  p().utDir = deep;
+  p().choices.dir(GameCode::UT) = deep;
   const auto deepBefore = Snapshot(deep);
   EXPECT_TRUE(Play("c:\\demos\\ctf.dem", "demo"));
   EXPECT_TRUE(fake.processes.started().empty());

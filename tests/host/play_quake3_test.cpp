@@ -7,6 +7,7 @@
 #include "games/quake3/conversion.h"
 #include "games/quake3/quake3_files.h"
 #include "games/quake3/quake3_play.h"
+#include "games/quake3/release_store.h"
 #include "games_fixture.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/settings.h"
@@ -89,7 +90,7 @@ TEST_F(PlayQ3ATest, DemoOfAnOlderReleasePlaysAndLeavesTheFolderAsItWas) {
   EXPECT_TRUE(fake.files.DirectoryExists(kQ3 + "\\baseq3\\demos"));
   EXPECT_TRUE(fake.dialogs.messages().empty());
   EXPECT_EQ(exitCode, 0);
-  EXPECT_EQ(main().lstFiles.FileName(), "v1_31.Vrk");
+  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_31.Vrk") << "back on the newest release";
 }
 
 // Each configuration ends with the attributes it had: the mod's, which the user made

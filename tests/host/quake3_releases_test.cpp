@@ -48,7 +48,7 @@ class ShippedReleasesTest : public ProgramFixture {
 };
 
 TEST_F(ShippedReleasesTest, ReleaseFilesRecordThePakHistoryAndNameTheirFiles) {
-  const auto releases = ReadReleases(p(), main().lstFiles);
+  const auto releases = ReadReleases(p());
   ASSERT_TRUE(releases.ok());
   ASSERT_EQ(releases.value().size(), kShipped.size());
   for (std::size_t i = 0; i < kShipped.size(); ++i) {

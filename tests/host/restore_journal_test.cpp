@@ -199,27 +199,27 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
          for (const char* f : {"\\q.exe", "\\id1\\pak0.pak", "\\id1\\config.cfg"})
            fake.files.AddFile(q1 + f, f);
          options().txtQ1Path.SetText(q1);
-         p().q1Dir = q1;
+         p().choices.dir(GameCode::Q1) = q1;
        }},
       {q2, "C:\\Demos\\a.dm2", "demo", q2::Prepare(q2, install),
        [&] {
          for (const char* f : {"\\baseq2\\pak0.pak", "\\baseq2\\config.cfg"})
            fake.files.AddFile(q2 + f, f);
          fake.files.AddDirectory(q2 + "\\baseq2\\demos");
-         p().q2Dir = q2;
+         p().choices.dir(GameCode::Q2) = q2;
          fake.processes.shellOpenResult = Status::Fail(err::kPermissionDenied);
        }},
       {hl, "C:\\Demos\\b.dem", "HLDEMO", PrepareHL(Run(hl)),
        [&] {
          for (const char* f : {"\\hl.exe", "\\valve\\config.cfg"}) fake.files.AddFile(hl + f, f);
          options().txtHLPath.SetText(hl);
-         p().hlDir = hl;
+         p().choices.dir(GameCode::HL) = hl;
        }},
       {ut, "C:\\Demos\\c.dem", "ut", PrepareUT(Run(ut)),
        [&] {
          for (const char* f : {"\\System\\UnrealTournament.exe", "\\System\\BotPack.u"})
            fake.files.AddFile(ut + f, f);
-         p().utDir = ut;
+         p().choices.dir(GameCode::UT) = ut;
        }},
   };
   for (const Game& game : games) {

@@ -73,12 +73,12 @@ class World {
     auto program = std::make_unique<Program>(fake.platform());
     CreateWindows(*program);
     program->frmOptions.comLanguage.Select(0);
-    program->q3aDir = kQ3;
-    program->stvefDir = kEF;
-    program->q1Dir = kQ1;
-    program->q2Dir = kQ2;
-    program->hlDir = kHL;
-    program->utDir = kUT;
+    program->choices.dir(GameCode::Q3A) = kQ3;
+    program->choices.dir(GameCode::STVEF) = kEF;
+    program->choices.dir(GameCode::Q1) = kQ1;
+    program->choices.dir(GameCode::Q2) = kQ2;
+    program->choices.dir(GameCode::HL) = kHL;
+    program->choices.dir(GameCode::UT) = kUT;
     return program;
   }
 

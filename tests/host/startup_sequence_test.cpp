@@ -191,8 +191,8 @@ TEST_F(StartupSequenceTest, StoredDirectoriesReachTheProgramTheBoxesAndTheStatus
   Setting("Quake 2 Path", "C:\\Q2");
   Setting("Unreal Tournament Path", "C:\\UT");
   Start();
-  EXPECT_EQ(program->q2Dir, "C:\\Q2");
-  EXPECT_EQ(program->utDir, "C:\\UT");
+  EXPECT_EQ(program->choices.dir(GameCode::Q2), "C:\\Q2");
+  EXPECT_EQ(program->choices.dir(GameCode::UT), "C:\\UT");
   EXPECT_EQ(program->frmOptions.txtQ2Path.Text(), "C:\\Q2");
   EXPECT_EQ(program->frmDemPla.lblQ2Status.Caption(), " Quake 2 Status: Found");
   EXPECT_EQ(program->frmDemPla.lblUTStatus.Caption(), " Unreal Tournament Status: Not Found");
@@ -223,7 +223,7 @@ TEST_F(StartupSequenceTest, FirstRunTakesTheInstallersDirectoriesOnlyOnce) {
   fake.files.AddFile("C:\\Games\\Quake3\\quake3.exe", "");
   Start();
   EXPECT_EQ(Stored("Quake 3 Arena Path"), "C:\\Games\\Quake3");
-  EXPECT_EQ(program->q3aDir, "C:\\Games\\Quake3");
+  EXPECT_EQ(program->choices.dir(GameCode::Q3A), "C:\\Games\\Quake3");
   EXPECT_EQ(program->frmOptions.lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found");
 
   Setting("Quake 3 Arena Path", "");

@@ -74,7 +74,7 @@ TEST_F(LanguageTest, NothingHappensWhileTheProgramSetsTheList) {
 
 TEST_F(LanguageTest, UnknownLanguageSetsNoCaptionButStillDetects) {
   LanguageChange(p(), true);
-  p().languageIndex = [] { return 5; };
+  p().choices.language = 5;
   fake.files.AddFile("C:\\UT\\System\\BotPack.u", "");
   options().txtUTPath.SetText("C:\\UT");
   options().chkUT_tb.SetEnabled(false);

@@ -79,7 +79,7 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndReturnsToTheMainWindow) {
   EXPECT_EQ(Stored("Quake 1 Executible"), "");
   EXPECT_EQ(Stored("Unreal Tournament - No Frame Cap"), "1");
   EXPECT_EQ(Stored("Unreal Tournament - Time Based"), "0");
-  EXPECT_EQ(p().hlDir, "C:\\HL");
+  EXPECT_EQ(p().choices.dir(GameCode::HL), "C:\\HL");
   EXPECT_FALSE(options().Visible());
   EXPECT_TRUE(main().Enabled());
   EXPECT_TRUE(main().Visible());
