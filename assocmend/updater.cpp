@@ -1,19 +1,13 @@
 #include "assocmend/updater.h"
 
-#include <cctype>
-
 #include "assocmend/associations.h"
 #include "assocmend/texts.h"
 #include "assocmend/uninstall.h"
+#include "platform/files.h"
 
 namespace kalv::assocmend {
 
 namespace {
-
-std::string Lower(std::string textIn) {
-  for (char& c : textIn) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return textIn;
-}
 
 void Message(Platform& platform, const std::string& message, Icon icon) {
   platform.dialogs.MessageBox(message, text::kTitle, icon, Buttons::Ok);
@@ -32,7 +26,7 @@ WriteOutcome Reinstall(Platform& platform) {
 
 // Exact comparison with nothing trimmed: "/i " or two switches are not a switch.
 Action ParseCommandLine(const std::string& commandLine) {
-  const std::string lower = Lower(commandLine);
+  const std::string lower = AsciiLower(commandLine);
   if (lower == text::kSwitchInstall) return Action::Install;
   if (lower == text::kSwitchInstallConfirm) return Action::InstallConfirm;
   if (lower == text::kSwitchUninstall) return Action::Uninstall;

@@ -1,6 +1,5 @@
 #include "games/game_status.h"
 
-#include <cctype>
 #include <optional>
 
 #include "launcher/base/functions.h"
@@ -10,11 +9,6 @@
 namespace kalv {
 
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 void ClearMod(const ModControls& mod) {
   mod.modLabel.SetCaption(mod::kNone);
@@ -30,8 +24,8 @@ std::optional<std::string> ModBelow(const std::string& gameDir, const std::strin
   std::string base = gameDir;
   while (!base.empty() && base.back() == '\\') base.pop_back();
   if (base.empty()) return std::nullopt;
-  const std::string prefix = Lower(base) + "\\";
-  if (chosen.size() <= prefix.size() || Lower(chosen).compare(0, prefix.size(), prefix) != 0)
+  const std::string prefix = AsciiLower(base) + "\\";
+  if (chosen.size() <= prefix.size() || AsciiLower(chosen).compare(0, prefix.size(), prefix) != 0)
     return std::nullopt;
   return chosen.substr(prefix.size());
 }

@@ -1,6 +1,5 @@
 #include "launcher/startup.h"
 
-#include <cctype>
 #include <string>
 
 #include "games/other/quake1.h"
@@ -19,6 +18,7 @@
 #include "launcher/base/settings.h"
 #include "launcher/base/setting_names.h"
 #include "launcher/language_actions.h"
+#include "platform/files.h"
 #include "platform/restore_journal.h"
 #include "platform/run_log.h"
 #include "ui/text_ids.h"
@@ -37,11 +37,6 @@ constexpr int kSlotPlatform = 5;
 constexpr int kSlotStatusLabel = 6;
 constexpr int kSlotLoading = 7;
 constexpr int kSlotVersion = 8;
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 void SetDirectory(Program& program, const Game& game, const std::string& dir) {
   program.choices.dir(game.code) = dir;
@@ -104,7 +99,7 @@ std::string NormalisedDemoPath(Program& program, const std::string& commandLine)
   if (folder.empty() || (folder.size() == 2 && folder[1] == ':')) folder += '\\';
   std::string dir = OrRaise(program.platform.files.FullDirectoryPath(folder));
   if (!dir.empty() && dir.back() == '\\') dir = dir.substr(0, 2);
-  return Lower(dir + "\\" + commandLine.substr(slash + 1));
+  return AsciiLower(dir + "\\" + commandLine.substr(slash + 1));
 }
 
 std::optional<int> ReadCommandLineAndDispatch(Program& program) {
@@ -132,7 +127,7 @@ std::optional<int> HandleStartupFailure(Program& program, const Failure& failure
 }  // namespace
 
 std::string DemoPathOf(Program& program, const std::string& rawCommandLine) {
-  const std::string commandLine = Lower(rawCommandLine);
+  const std::string commandLine = AsciiLower(rawCommandLine);
   if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos) return "";
   return NormalisedDemoPath(program, Unquoted(commandLine));
 }
@@ -230,9 +225,9 @@ std::optional<int> LoadKalvenmarque(Program& program) {
 // A run whose start-up left no window open has nothing more to wait for.
 int RunKalvenmarque(Platform& platform) {
   if (platform.system.AnotherInstanceRunning())
-    return Lower(Trimmed(platform.system.CommandLine())) == kRestoreSwitch ? 1 : 0;
+    return AsciiLower(Trimmed(platform.system.CommandLine())) == kRestoreSwitch ? 1 : 0;
   Program program(platform);
-  if (Lower(Trimmed(program.commandLine)) == kRestoreSwitch) {
+  if (AsciiLower(Trimmed(program.commandLine)) == kRestoreSwitch) {
     const Replay outcome = ReplayInterruptedRuns(program);
     return outcome == Replay::None || outcome == Replay::Done ? 0 : 1;
   }

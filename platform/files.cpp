@@ -43,6 +43,11 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+std::string AsciiLower(std::string text) {
+  for (char& c : text) c = Lower(c);
+  return text;
+}
+
 bool LessNoCase(const std::string& a, const std::string& b) {
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {

@@ -94,5 +94,7 @@ bool MatchesPattern(const std::string& name, const std::string& pattern);
 // Case-insensitive (ASCII) comparison helpers used for Windows names.
 bool EqualsNoCase(const std::string& a, const std::string& b);
 bool LessNoCase(const std::string& a, const std::string& b);
+// The text with its ASCII capitals made small; other bytes stay as they are.
+std::string AsciiLower(std::string text);
 
 }  // namespace kalv

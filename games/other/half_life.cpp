@@ -1,6 +1,7 @@
 #include "games/other/half_life.h"
 
 #include "games/game_status.h"
+#include "games/other/half_life_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
@@ -16,13 +17,13 @@ void DetectHL(Program& program) {
   std::string version;
   if (dir.size() >= kShortestGamePath) {
     bool haveExecutable = true;
-    if (FileExists(program, dir + "\\hl.exe"))
-      version = GetFileVersionText(program, dir + "\\hl.exe");
-    else if (FileExists(program, dir + "\\cstrike.exe"))
-      version = GetFileVersionText(program, dir + "\\cstrike.exe");
+    if (FileExists(program, dir + hl::kExecutable))
+      version = GetFileVersionText(program, dir + hl::kExecutable);
+    else if (FileExists(program, dir + hl::kCounterStrike))
+      version = GetFileVersionText(program, dir + hl::kCounterStrike);
     else
       haveExecutable = false;
-    if (!FileExists(program, dir + "\\valve\\pak0.pak")) {
+    if (!FileExists(program, dir + hl::kPak0)) {
       row = ids::kStatusNotFound;
       version.clear();
     } else {

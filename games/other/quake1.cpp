@@ -1,6 +1,7 @@
 #include "games/other/quake1.h"
 
 #include "games/game_status.h"
+#include "games/other/quake1_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/setting_names.h"
 #include "launcher/base/settings.h"
@@ -27,7 +28,7 @@ void DetectQ1(Program& program) {
     Skip(options.lstQ1.SetPattern(kNoListPattern));
     return;
   }
-  if (FileExists(program, dir + "\\id1\\pak0.pak")) {
+  if (FileExists(program, dir + q1::kPak0)) {
     ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1, ids::kStatusFound);
     Skip(options.lstQ1.SetPath(dir));
     Skip(options.lstQ1.SetPattern("*.exe"));

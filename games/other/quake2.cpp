@@ -1,6 +1,7 @@
 #include "games/other/quake2.h"
 
 #include "games/game_status.h"
+#include "games/other/quake2_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
@@ -12,8 +13,7 @@ void DetectQ2(Program& program) {
   const std::string dir = program.frmOptions.txtQ2Path.Text();
   int row = ids::kStatusNotInstalled;
   if (dir.size() >= kShortestGamePath)
-    row =
-        FileExists(program, dir + "\\baseq2\\pak0.pak") ? ids::kStatusFound : ids::kStatusNotFound;
+    row = FileExists(program, dir + q2::kPak0) ? ids::kStatusFound : ids::kStatusNotFound;
   ShowGameStatus(program, program.frmDemPla.lblQ2Status, program.frmOptions.lblQ2Status, name::kQ2,
                  row);
 }

@@ -1,6 +1,7 @@
 #include "games/other/unreal_tournament.h"
 
 #include "games/game_status.h"
+#include "games/other/unreal_tournament_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
@@ -14,7 +15,7 @@ void DetectUT(Program& program) {
   bool found = false;
   int row = ids::kStatusNotInstalled;
   if (dir.size() >= kShortestGamePath) {
-    found = FileExists(program, dir + "\\system\\botpack.u");
+    found = FileExists(program, dir + ut::kBotPack);
     row = found ? ids::kStatusFound : ids::kStatusNotFound;
   }
   ShowGameStatus(program, program.frmDemPla.lblUTStatus, options.lblUTStatus, name::kUT, row);

@@ -1,6 +1,8 @@
 #include "games/quake3/elite_force.h"
 
 #include "games/game_status.h"
+#include "games/quake3/elite_force_files.h"
+#include "games/quake3/elite_force_plan.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
@@ -8,7 +10,7 @@
 namespace kalv {
 
 // The version follows the newest numbered pak: pak2 came with 1.20, pak1 with 1.10, and
-// without either it is 1.00. The protocol check of a demo reads this text back.
+// without either it is 1.00.
 void DetectSTVEF(Program& program) {
   ui::frmDemPla& main = program.frmDemPla;
   ui::frmOptions& options = program.frmOptions;
@@ -20,7 +22,7 @@ void DetectSTVEF(Program& program) {
     options.cmdBrowseSTVEF_Mod.SetEnabled(false);
     return;
   }
-  if (!FileExists(program, dir + "\\baseef\\pak0.pk3")) {
+  if (!FileExists(program, dir + stvef::kPak0)) {
     options.cmdBrowseSTVEF_Mod.SetEnabled(false);
     options.chkModSTVEF.SetEnabled(false);
     ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
@@ -30,11 +32,10 @@ void DetectSTVEF(Program& program) {
   program.choices.dir(GameCode::STVEF) = dir;
   options.cmdBrowseSTVEF_Mod.SetEnabled(true);
   if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
-  std::string version = "1.00";
-  if (FileExists(program, dir + "\\baseef\\pak2.pk3"))
-    version = "1.20";
-  else if (FileExists(program, dir + "\\baseef\\pak1.pk3"))
-    version = "1.10";
+  // Shown without the "v" the release names carry.
+  const std::string version =
+      STVEFVersion(FileExists(program, dir + stvef::kPak1), FileExists(program, dir + stvef::kPak2))
+          .substr(1);
   ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
                  ids::kStatusFoundVersion, version);
 }

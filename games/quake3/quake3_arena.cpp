@@ -1,6 +1,7 @@
 #include "games/quake3/quake3_arena.h"
 
 #include "games/game_status.h"
+#include "games/quake3/quake3_files.h"
 #include "games/quake3/release_store.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
@@ -31,7 +32,7 @@ void DetectQ3A(Program& program) {
     options.chkModQ3A.SetEnabled(false);
     return;
   }
-  if (!FileExists(program, dir + "\\quake3.exe")) {
+  if (!FileExists(program, dir + q3a::kExecutable)) {
     EnableQ3AControls(program, false);
     options.chkModQ3A.SetEnabled(false);
     ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
