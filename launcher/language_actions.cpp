@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "launcher/base/functions.h"
-#include "launcher/base/settings.h"
-#include "launcher/base/setting_names.h"
+#include "core/functions.h"
+#include "core/settings.h"
+#include "core/setting_names.h"
 #include "launcher/startup.h"
 #include "ui/text_ids.h"
 
@@ -30,51 +30,51 @@ Setter Caption(ui::Window& window) {
   return [&window](const std::string& text) { window.SetCaption(text); };
 }
 
-// Slot numbers of the captions below the splash window's, as the string table lays them out.
+// The captions of the main, options and advanced windows, each in its slot of the string table.
 std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
   ui::frmDemPla& m = program.frmDemPla;
   ui::frmOptions& o = program.frmOptions;
   ui::frmAdvanced& a = program.frmAdvanced;
   return {
-      {10, Caption(m.lblGameVersion)},
-      {11, Caption(m.cmdAbout)},
-      {12, Caption(m.cmdClose)},
-      {13, Caption(m.cmdConvert)},
-      {14, Caption(m.cmdOptions)},
-      {15, Caption(m.cmdQuake3Arena)},
-      {16, Caption(m.fraGameStates)},
-      {17, Caption(m.fraQ3A)},
-      {18, Caption(o.cmdBrowseQ2)},
-      {19, Caption(o.fraQ2Status)},
-      {20, Caption(o.lblQ2)},
-      {21, Caption(o.cmdBrowseQ1)},
-      {22, Caption(o.fraQ1Status)},
-      {23, Caption(o.lblQ1)},
-      {24, Caption(o.lblQ1_exe)},
-      {25, Caption(o.cmdBrowseSTVEF)},
-      {26, Caption(o.fraSTVEFStatus)},
-      {27, Caption(o.lblSTVEF)},
-      {28, Caption(o.cmdBrowseSTVEF_Mod)},
-      {29, Caption(o.chkModSTVEF)},
-      {30, Caption(o.cmdBrowseHL)},
-      {31, Caption(o.fraHLStatus)},
-      {32, Caption(o.lblHL)},
-      {33, Caption(o.cmdBrowseQ3A)},
-      {34, Caption(o.fraQ3AStatus)},
-      {35, Caption(o.lblQ3A)},
-      {36, Caption(o.cmdBrowseQ3A_Mod)},
-      {37, Caption(o.chkModQ3A)},
-      {38, Caption(a.cmdRFA)},
-      {39, Caption(a.cmdUFA)},
-      {40, Caption(a.cmdUS)},
-      {41, Caption(a.fraAdvanced)},
-      {42, Caption(a)},
-      {43, Caption(o.lblLanguage)},
-      {44, Caption(o.cmdAdvanced)},
-      {45, Caption(o)},
-      {46, Caption(o.cmdBrowseUT)},
-      {47, Caption(o.fraUTStatus)},
-      {48, Caption(o.lblUT)},
+      {slot::kMainGameVersionLabel, Caption(m.lblGameVersion)},
+      {slot::kMainAboutButton, Caption(m.cmdAbout)},
+      {slot::kMainCloseButton, Caption(m.cmdClose)},
+      {slot::kMainConvertButton, Caption(m.cmdConvert)},
+      {slot::kMainOptionsButton, Caption(m.cmdOptions)},
+      {slot::kMainQuake3ArenaButton, Caption(m.cmdQuake3Arena)},
+      {slot::kMainGameStatesFrame, Caption(m.fraGameStates)},
+      {slot::kMainQ3AFrame, Caption(m.fraQ3A)},
+      {slot::kOptionsBrowseQ2Button, Caption(o.cmdBrowseQ2)},
+      {slot::kOptionsQ2StatusFrame, Caption(o.fraQ2Status)},
+      {slot::kOptionsQ2Label, Caption(o.lblQ2)},
+      {slot::kOptionsBrowseQ1Button, Caption(o.cmdBrowseQ1)},
+      {slot::kOptionsQ1StatusFrame, Caption(o.fraQ1Status)},
+      {slot::kOptionsQ1Label, Caption(o.lblQ1)},
+      {slot::kOptionsQ1ExecutableLabel, Caption(o.lblQ1_exe)},
+      {slot::kOptionsBrowseSTVEFButton, Caption(o.cmdBrowseSTVEF)},
+      {slot::kOptionsSTVEFStatusFrame, Caption(o.fraSTVEFStatus)},
+      {slot::kOptionsSTVEFLabel, Caption(o.lblSTVEF)},
+      {slot::kOptionsBrowseSTVEFModButton, Caption(o.cmdBrowseSTVEF_Mod)},
+      {slot::kOptionsModSTVEFCheckBox, Caption(o.chkModSTVEF)},
+      {slot::kOptionsBrowseHLButton, Caption(o.cmdBrowseHL)},
+      {slot::kOptionsHLStatusFrame, Caption(o.fraHLStatus)},
+      {slot::kOptionsHLLabel, Caption(o.lblHL)},
+      {slot::kOptionsBrowseQ3AButton, Caption(o.cmdBrowseQ3A)},
+      {slot::kOptionsQ3AStatusFrame, Caption(o.fraQ3AStatus)},
+      {slot::kOptionsQ3ALabel, Caption(o.lblQ3A)},
+      {slot::kOptionsBrowseQ3AModButton, Caption(o.cmdBrowseQ3A_Mod)},
+      {slot::kOptionsModQ3ACheckBox, Caption(o.chkModQ3A)},
+      {slot::kAdvancedReinitializeButton, Caption(a.cmdRFA)},
+      {slot::kAdvancedRemoveButton, Caption(a.cmdUFA)},
+      {slot::kAdvancedUninstallButton, Caption(a.cmdUS)},
+      {slot::kAdvancedAdvancedFrame, Caption(a.fraAdvanced)},
+      {slot::kAdvancedTitle, Caption(a)},
+      {slot::kOptionsLanguageLabel, Caption(o.lblLanguage)},
+      {slot::kOptionsAdvancedButton, Caption(o.cmdAdvanced)},
+      {slot::kOptionsTitle, Caption(o)},
+      {slot::kOptionsBrowseUTButton, Caption(o.cmdBrowseUT)},
+      {slot::kOptionsUTStatusFrame, Caption(o.fraUTStatus)},
+      {slot::kOptionsUTLabel, Caption(o.lblUT)},
   };
 }
 

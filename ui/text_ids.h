@@ -45,3 +45,59 @@ constexpr int kPromptMod = 433;
 constexpr int kCaptions = 500;
 
 }  // namespace kalv::ids
+
+// The caption slots: what each row 500 + k (600 + k, 700 + k) labels.
+namespace kalv::slot {
+
+// The splash window.
+constexpr int kSplashCompany = 0;
+constexpr int kSplashCopyright = 1;
+constexpr int kSplashEmail = 2;
+constexpr int kSplashICQ = 3;
+constexpr int kSplashLicensedTo = 4;
+constexpr int kSplashPlatform = 5;
+constexpr int kSplashStatusLabel = 6;
+constexpr int kSplashLoading = 7;
+constexpr int kSplashVersion = 8;
+// The main, options and advanced windows.
+constexpr int kMainGameVersionLabel = 10;
+constexpr int kMainAboutButton = 11;
+constexpr int kMainCloseButton = 12;
+constexpr int kMainConvertButton = 13;
+constexpr int kMainOptionsButton = 14;
+constexpr int kMainQuake3ArenaButton = 15;
+constexpr int kMainGameStatesFrame = 16;
+constexpr int kMainQ3AFrame = 17;
+constexpr int kOptionsBrowseQ2Button = 18;
+constexpr int kOptionsQ2StatusFrame = 19;
+constexpr int kOptionsQ2Label = 20;
+constexpr int kOptionsBrowseQ1Button = 21;
+constexpr int kOptionsQ1StatusFrame = 22;
+constexpr int kOptionsQ1Label = 23;
+constexpr int kOptionsQ1ExecutableLabel = 24;
+constexpr int kOptionsBrowseSTVEFButton = 25;
+constexpr int kOptionsSTVEFStatusFrame = 26;
+constexpr int kOptionsSTVEFLabel = 27;
+constexpr int kOptionsBrowseSTVEFModButton = 28;
+constexpr int kOptionsModSTVEFCheckBox = 29;
+constexpr int kOptionsBrowseHLButton = 30;
+constexpr int kOptionsHLStatusFrame = 31;
+constexpr int kOptionsHLLabel = 32;
+constexpr int kOptionsBrowseQ3AButton = 33;
+constexpr int kOptionsQ3AStatusFrame = 34;
+constexpr int kOptionsQ3ALabel = 35;
+constexpr int kOptionsBrowseQ3AModButton = 36;
+constexpr int kOptionsModQ3ACheckBox = 37;
+constexpr int kAdvancedReinitializeButton = 38;
+constexpr int kAdvancedRemoveButton = 39;
+constexpr int kAdvancedUninstallButton = 40;
+constexpr int kAdvancedAdvancedFrame = 41;
+constexpr int kAdvancedTitle = 42;
+constexpr int kOptionsLanguageLabel = 43;
+constexpr int kOptionsAdvancedButton = 44;
+constexpr int kOptionsTitle = 45;
+constexpr int kOptionsBrowseUTButton = 46;
+constexpr int kOptionsUTStatusFrame = 47;
+constexpr int kOptionsUTLabel = 48;
+
+}  // namespace kalv::slot

@@ -1,10 +1,12 @@
 // Language switching: captions of every window, the Afrikaans warning, the stored choice
 // and the status lines that follow the language.
 #include "games_fixture.h"
-#include "launcher/base/settings.h"
+#include "core/settings.h"
 #include "platform/windows.h"
 #include "launcher/language_actions.h"
 #include "ui/resource.h"
+#include "ui/string_table.h"
+#include "ui/text_ids.h"
 
 namespace kalv::testing {
 namespace {
@@ -81,6 +83,78 @@ TEST_F(LanguageTest, UnknownLanguageSetsNoCaptionButStillDetects) {
   LanguageChange(p(), true);
   EXPECT_EQ(main().cmdClose.Caption(), "&Close");
   EXPECT_TRUE(options().chkUT_tb.Enabled());
+}
+
+}  // namespace
+}  // namespace kalv::testing
+
+namespace kalv::testing {
+namespace {
+
+// Every text the code names has its row in each of the three languages, and every
+// caption slot a window fills has its three rows: a language added to one and not the
+// others would show an empty caption. The permission-denied text is the one that holds
+// nothing in every language.
+TEST(StringTableRows, EveryNamedTextAndCaptionSlotHasItsThreeLanguages) {
+  const auto& table = ui::StringTable();
+  auto has = [&table](int id) {
+    const auto row = table.find(id);
+    return row != table.end() && !row->second.empty();
+  };
+  const struct {
+    int id;
+    int step;
+  } texts[] = {
+      {ids::kDeniedTitle, 2},
+      {ids::kErrorIntro, 3},
+      {ids::kErrorAdvice, 3},
+      {ids::kErrorTitle, 3},
+      {ids::kWelcome, 1},
+      {ids::kInsertCd, 1},
+      {ids::kProtocol24, 1},
+      {ids::kProtocol22, 1},
+      {ids::kProtocolWord, 1},
+      {ids::kProtocolUnknown, 1},
+      {ids::kSelectVersion, 1},
+      {ids::kConversionError, 1},
+      {ids::kConvertedToLatest, 1},
+      {ids::kConvertedTo, 1},
+      {ids::kAboutVersion, 1},
+      {ids::kMissingFiles, 1},
+      {ids::kConfirmReinitialize, 1},
+      {ids::kReinitialized, 1},
+      {ids::kConfirmRemove, 1},
+      {ids::kRemoved, 1},
+      {ids::kConfirmUninstall, 1},
+      {ids::kUpdaterMissing, 1},
+      {ids::kStatusNotInstalled, 1},
+      {ids::kStatusFound, 1},
+      {ids::kStatusNotFound, 1},
+      {ids::kStatusFoundVersion, 1},
+      {ids::kMissingIntro, 1},
+      {ids::kMissingAdvice, 1},
+      {ids::kAccessIntro, 1},
+      {ids::kAccessAdvice, 1},
+      {ids::kPromptSelect, 1},
+      {ids::kPromptFolder, 1},
+      {ids::kPromptMod, 1},
+  };
+  for (const auto& text : texts)
+    for (int language = 0; language < kLanguageCount; ++language)
+      EXPECT_TRUE(has(text.id + text.step * language)) << text.id << " in language " << language;
+  for (int language = 0; language < kLanguageCount; ++language)
+    EXPECT_FALSE(has(ids::kDeniedText + 2 * language)) << language;
+
+  const int slots[] = {slot::kSplashCompany,     slot::kSplashCopyright,  slot::kSplashEmail,
+                       slot::kSplashICQ,         slot::kSplashLicensedTo, slot::kSplashPlatform,
+                       slot::kSplashStatusLabel, slot::kSplashLoading,    slot::kSplashVersion};
+  std::vector<int> every(std::begin(slots), std::end(slots));
+  for (int captioned = slot::kMainGameVersionLabel; captioned <= slot::kOptionsUTLabel; ++captioned)
+    every.push_back(captioned);
+  for (int captioned : every)
+    for (int language = 0; language < kLanguageCount; ++language)
+      EXPECT_TRUE(table.count(ids::kCaptions + captioned + 100 * language))
+          << "slot " << captioned << " in language " << language;
 }
 
 }  // namespace
