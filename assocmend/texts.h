@@ -2,6 +2,7 @@
 // English-only messages.
 #pragma once
 
+#include "core/contracts.h"
 #include "version.h"
 
 namespace kalv::assocmend::text {
@@ -9,10 +10,12 @@ namespace kalv::assocmend::text {
 constexpr const char kTitle[] = "Kalvenmarque Registry Updater v" KALV_VERSION_TEXT;
 
 // Switches, compared with the lower-cased command line.
-constexpr const char kSwitchInstall[] = "/i";
+// The three the player passes are its contract with the player; two have a confirming
+// form with "1" after it.
+constexpr const char* kSwitchInstall = contract::kUpdaterInstall;
 constexpr const char kSwitchInstallConfirm[] = "/i1";
-constexpr const char kSwitchUninstall[] = "/u";
-constexpr const char kSwitchFullUninstall[] = "/fu";
+constexpr const char* kSwitchUninstall = contract::kUpdaterRemove;
+constexpr const char* kSwitchFullUninstall = contract::kUpdaterFullUninstall;
 constexpr const char kSwitchFullUninstallConfirm[] = "/fu1";
 
 // Files, each relative to the directory named beside it.
@@ -26,7 +29,7 @@ constexpr const char kOwnUninstaller[] = "\\Uninstall.exe";  // own directory
 constexpr const char kPerUserClasses[] = "Software\\Classes\\";
 
 // Marker of the second verb, which opens the main window instead of playing.
-constexpr const char kSecondVerbMarker[] = "*./\\.*";
+constexpr const char* kSecondVerbMarker = contract::kOpenProgramMarker;
 
 constexpr const char kNotInInstallDirectory[] =
     "This sub function program can only be executed within the Kalvenmarque directory "

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 
 namespace kalv {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "launcher/base/games.h"
+#include "core/games.h"
 
 namespace kalv {
 

@@ -1,4 +1,4 @@
-#include "platform/file_steps.h"
+#include "core/file_steps.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
-#include "launcher/base/functions.h"
+#include "core/functions.h"
 
 #include <algorithm>
 #include <memory>
 #include <optional>
 
-#include "launcher/base/texts.h"
-#include "launcher/base/messages.h"
+#include "core/texts.h"
+#include "core/messages.h"
 
 namespace kalv {
 

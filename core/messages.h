@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "platform/failure.h"
 
 namespace kalv {

@@ -1,4 +1,4 @@
-#include "platform/process_wait.h"
+#include "core/process_wait.h"
 
 namespace kalv {
 

@@ -1,4 +1,4 @@
-#include "launcher/base/program.h"
+#include "core/program.h"
 
 #include <cstdlib>
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "launcher/base/choices.h"
-#include "launcher/base/games.h"
-#include "launcher/base/release.h"
+#include "core/choices.h"
+#include "core/games.h"
+#include "core/release.h"
 #include "platform/platform.h"
 #include "ui/about_window.h"
 #include "ui/advanced_window.h"

@@ -1,4 +1,5 @@
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
+#include "core/contracts.h"
 
 #include <utility>
 
@@ -7,7 +8,6 @@ namespace kalv {
 namespace {
 
 constexpr RegRoot kRoot = RegRoot::CurrentUser;
-constexpr std::size_t kValueChars = 32768;
 constexpr const char* kGame = "Game";
 constexpr const char* kSwitchBack = "Switch back";
 constexpr const char* kStepCount = "Steps";
@@ -128,7 +128,7 @@ Status RestoreJournal::SetProcess(ProcessId process, const std::string& executab
 
 std::optional<RestoreRecord> RestoreJournal::Read() {
   auto get = [&](const std::string& name) {
-    return registry_.QueryString(kRoot, key_, name, kValueChars);
+    return registry_.QueryString(kRoot, key_, name, contract::kRegistryTextChars);
   };
   if (!Named()) return std::nullopt;
   auto complete = get(kComplete);
@@ -160,7 +160,9 @@ std::optional<RestoreRecord> RestoreJournal::Read() {
 }
 
 bool RestoreJournal::Completed() {
-  return Named() && registry_.QueryString(kRoot, key_, kComplete, kValueChars).value_or("") == "1";
+  return Named() &&
+         registry_.QueryString(kRoot, key_, kComplete, contract::kRegistryTextChars).value_or("") ==
+             "1";
 }
 
 // The journal's own key goes with its last entry.

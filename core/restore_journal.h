@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_steps.h"
+#include "core/file_steps.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 

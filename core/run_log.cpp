@@ -1,4 +1,4 @@
-#include "platform/run_log.h"
+#include "core/run_log.h"
 
 #include <cstdio>
 #include <utility>

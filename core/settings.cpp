@@ -1,15 +1,15 @@
-#include "launcher/base/settings.h"
+#include "core/settings.h"
 
 #include <optional>
 
-#include "launcher/base/texts.h"
+#include "core/contracts.h"
+#include "core/texts.h"
 
 namespace kalv {
 
 namespace {
 
 // Settings are ordinary texts (paths, numbers); this bounds one read.
-constexpr std::size_t kSettingBufferChars = 32768;
 // The installer-entry buffer: the terminator included, so at most 255 characters of text.
 constexpr std::size_t kRegistryBufferChars = 256;
 
@@ -24,8 +24,8 @@ std::optional<RegRoot> RootNamed(const std::string& name) {
 }  // namespace
 
 std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
-  auto value =
-      registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key, kSettingBufferChars);
+  auto value = registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key,
+                                    contract::kRegistryTextChars);
   return value ? value.value() : fallback;
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "platform/failure.h"
 #include "platform/registry.h"
 

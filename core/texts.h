@@ -16,8 +16,6 @@ constexpr const char* kProgramTitle = "Kalvenmarque v" KALV_VERSION_TEXT;
 constexpr const char* kErrorTitlePrefix = "Kalvenmarque ";
 // The title of the prompt for the Quake 3 Arena CD.
 constexpr const char* kCdCheckTitle = "Quake 3 Arena CD-Check";
-// The command-line marker that opens the program without playing anything.
-constexpr const char* kOpenProgramMarker = "*./\\.*";
 // The association updater beside the program.
 constexpr const char* kUpdaterFile = "\\Assocmend.exe";
 
@@ -173,8 +171,6 @@ constexpr const char* kQ2 = "Q2";
 constexpr const char* kUT = "UT";
 }  // namespace game
 
-// How long each poll of a running game waits, in milliseconds.
-constexpr unsigned kGamePollMilliseconds = 450;
 // The pause before every game start, in milliseconds.
 constexpr unsigned kPauseBeforeGameMilliseconds = 450;
 // The copy block of CopyFileWithProgress, in bytes.

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "launcher/base/games.h"
-#include "launcher/base/release.h"
+#include "core/games.h"
+#include "core/release.h"
 #include "platform/failure.h"
-#include "platform/file_steps.h"
+#include "core/file_steps.h"
 
 namespace kalv {
 

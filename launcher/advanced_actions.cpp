@@ -4,10 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "launcher/base/functions.h"
-#include "launcher/base/messages.h"
-#include "platform/process_wait.h"
-#include "launcher/base/texts.h"
+#include "core/contracts.h"
+#include "core/functions.h"
+#include "core/messages.h"
+#include "core/process_wait.h"
+#include "core/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -20,9 +21,10 @@ struct Action {
   int doneRow;  // 0: the program ends instead
 };
 
-constexpr Action kReinitialize{"/i", ids::kConfirmReinitialize, ids::kReinitialized};
-constexpr Action kRemove{"/u", ids::kConfirmRemove, ids::kRemoved};
-constexpr Action kUninstall{"/fu", ids::kConfirmUninstall, 0};
+constexpr Action kReinitialize{contract::kUpdaterInstall, ids::kConfirmReinitialize,
+                               ids::kReinitialized};
+constexpr Action kRemove{contract::kUpdaterRemove, ids::kConfirmRemove, ids::kRemoved};
+constexpr Action kUninstall{contract::kUpdaterFullUninstall, ids::kConfirmUninstall, 0};
 
 void ShowUpdaterMissing(Program& program) {
   if (const auto text = Localized(program, ids::kUpdaterMissing))
@@ -48,7 +50,7 @@ void Run(Program& program, const Action& action) {
   // The window stays answered while the updater works, but takes no second click.
   program.frmAdvanced.SetEnabled(false);
   Processes& processes = program.platform.processes;
-  const bool ended = WaitForProcessEnd(processes, *started.value(), kGamePollMilliseconds,
+  const bool ended = WaitForProcessEnd(processes, *started.value(), contract::kGamePollMilliseconds,
                                        kUpdaterWaitMilliseconds);
   std::optional<std::uint32_t> code;
   if (ended)

@@ -6,12 +6,13 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
+#include "core/contracts.h"
 
 namespace kalv {
 
 // The header of a .dem file that the first rules look at.
-constexpr std::size_t kDemHeaderBytes = 255;
+constexpr std::size_t kDemHeaderBytes = contract::kDemoHeaderBytes;
 // How much of a .dem file is read: the header, and enough of a Quake 1 demo's first
 // packets to reach the server info behind a long greeting.
 constexpr std::size_t kDemReadBytes = 65536;

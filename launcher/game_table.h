@@ -2,7 +2,7 @@
 // directories and the language switch runs their detections.
 #pragma once
 
-#include "launcher/base/games.h"
+#include "core/games.h"
 
 namespace kalv {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 
 namespace kalv {
 

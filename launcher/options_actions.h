@@ -2,7 +2,7 @@
 // buttons, the language list, the advanced options and saving on OK or the close box.
 #pragma once
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 
 namespace kalv {
 

@@ -3,14 +3,16 @@
 #include <memory>
 #include <optional>
 
+#include "core/contracts.h"
+#include "core/process_wait.h"
 #include "games/quake3/conversion.h"
 #include "games/quake3/quake3_play.h"
 #include "games/quake3/release_store.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/messages.h"
-#include "launcher/base/texts.h"
-#include "platform/restore_journal.h"
-#include "platform/run_log.h"
+#include "core/functions.h"
+#include "core/messages.h"
+#include "core/texts.h"
+#include "core/restore_journal.h"
+#include "core/run_log.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -166,7 +168,7 @@ class Run {
     Skip(journal_.RecordProcess(watch->Id(), executable));
     log_.Write("started " + commandLine);
     if (program_.frmSplash.created()) program_.frmSplash.window.Hide();
-    WaitForProcessEnd(processes, watch.get(), kGamePollMilliseconds);
+    WaitForProcessEnd(processes, watch.get(), contract::kGamePollMilliseconds);
     auto code = watch->ExitCode();
     log_.Write(code ? "game ended with exit code " + std::to_string(code.value())
                     : "game ended, exit code unknown");

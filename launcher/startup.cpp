@@ -2,41 +2,31 @@
 
 #include <string>
 
+#include "core/contracts.h"
 #include "games/other/quake1.h"
 #include "games/other/quake2_files.h"
 #include "games/quake3/conversion.h"
 #include "launcher/about_actions.h"
 #include "launcher/advanced_actions.h"
-#include "launcher/base/texts.h"
+#include "core/texts.h"
 #include "launcher/game_table.h"
 #include "launcher/dispatch.h"
-#include "launcher/base/functions.h"
+#include "core/functions.h"
 #include "launcher/main_window_actions.h"
-#include "launcher/base/messages.h"
+#include "core/messages.h"
 #include "launcher/options_actions.h"
 #include "launcher/resume_load.h"
-#include "launcher/base/settings.h"
-#include "launcher/base/setting_names.h"
+#include "core/settings.h"
+#include "core/setting_names.h"
 #include "launcher/language_actions.h"
 #include "platform/files.h"
-#include "platform/restore_journal.h"
-#include "platform/run_log.h"
+#include "core/restore_journal.h"
+#include "core/run_log.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-
-// Caption slots of the splash window: slot k of language L is row 500 + k + 100·L.
-constexpr int kSlotCompany = 0;
-constexpr int kSlotCopyright = 1;
-constexpr int kSlotEmail = 2;
-constexpr int kSlotICQ = 3;
-constexpr int kSlotLicensedTo = 4;
-constexpr int kSlotPlatform = 5;
-constexpr int kSlotStatusLabel = 6;
-constexpr int kSlotLoading = 7;
-constexpr int kSlotVersion = 8;
 
 void SetDirectory(Program& program, const Game& game, const std::string& dir) {
   program.choices.dir(game.code) = dir;
@@ -128,7 +118,8 @@ std::optional<int> HandleStartupFailure(Program& program, const Failure& failure
 
 std::string DemoPathOf(Program& program, const std::string& rawCommandLine) {
   const std::string commandLine = AsciiLower(rawCommandLine);
-  if (commandLine.empty() || commandLine.find(kOpenProgramMarker) != std::string::npos) return "";
+  if (commandLine.empty() || commandLine.find(contract::kOpenProgramMarker) != std::string::npos)
+    return "";
   return NormalisedDemoPath(program, Unquoted(commandLine));
 }
 
@@ -138,16 +129,16 @@ void SetSplashCaptions(Program& program, int language) {
   auto caption = [&](int slot) {
     return LoadText(program, ids::kCaptions + slot + 100 * language);
   };
-  s.lblCompany.SetCaption(caption(kSlotCompany));
-  s.lblCopyright.SetCaption(caption(kSlotCopyright));
-  s.lblEmail.SetCaption(caption(kSlotEmail));
-  s.lblICQ.SetCaption(caption(kSlotICQ));
-  s.lblLicensedto.SetCaption(caption(kSlotLicensedTo));
+  s.lblCompany.SetCaption(caption(slot::kSplashCompany));
+  s.lblCopyright.SetCaption(caption(slot::kSplashCopyright));
+  s.lblEmail.SetCaption(caption(slot::kSplashEmail));
+  s.lblICQ.SetCaption(caption(slot::kSplashICQ));
+  s.lblLicensedto.SetCaption(caption(slot::kSplashLicensedTo));
   s.lblUserName.SetCaption("");
-  s.lblPlatform.SetCaption(caption(kSlotPlatform));
-  s.lblStatus0Label1.SetCaption(caption(kSlotStatusLabel));
-  s.lblStatus1.SetCaption(caption(kSlotLoading));
-  s.lblVersion.SetCaption(caption(kSlotVersion));
+  s.lblPlatform.SetCaption(caption(slot::kSplashPlatform));
+  s.lblStatus0Label1.SetCaption(caption(slot::kSplashStatusLabel));
+  s.lblStatus1.SetCaption(caption(slot::kSplashLoading));
+  s.lblVersion.SetCaption(caption(slot::kSplashVersion));
 }
 
 // Closing the splash window ends the program: nothing else is open at that time.

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "platform/platform.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 
 namespace kalv {
 

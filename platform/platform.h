@@ -4,7 +4,6 @@
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "platform/files.h"
-#include "platform/process_wait.h"
 #include "platform/processes.h"
 #include "platform/profile.h"
 #include "platform/registry.h"

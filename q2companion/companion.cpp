@@ -3,19 +3,22 @@
 #include <cctype>
 #include <memory>
 
+#include "core/contracts.h"
+#include "core/process_wait.h"
+#include "core/restore_journal.h"
+#include "core/run_log.h"
 #include "games/other/quake2_files.h"
-#include "platform/process_wait.h"
-#include "platform/restore_journal.h"
-#include "platform/run_log.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {
 
 bool HasSwitch(const std::string& commandLine) {
-  return commandLine.find(q2::kCompanionSwitch) != std::string::npos;
+  return commandLine.find(contract::kCompanionSwitch) != std::string::npos;
 }
 
-std::string GameExecutable(const std::string& ownDir) { return ownDir + q2::kGameExecutable; }
+std::string GameExecutable(const std::string& ownDir) {
+  return ownDir + contract::kQuake2Executable;
+}
 
 // The path stays unquoted on purpose: the game reads its arguments after the first
 // "+", and the executable is handed to the start separately, so blanks do no harm. A
@@ -28,9 +31,9 @@ std::string GameCommandLine(const std::string& ownDir, const std::string& gameFo
 // Only letters, digits and "_-." make a folder name: anything else could carry more
 // commands into the game's command line.
 std::string GameFolderOf(const std::string& commandLine) {
-  const std::size_t at = commandLine.find(q2::kGameSwitch);
+  const std::size_t at = commandLine.find(contract::kCompanionGame);
   if (at == std::string::npos) return "";
-  const std::size_t from = at + std::string(q2::kGameSwitch).size();
+  const std::size_t from = at + std::string(contract::kCompanionGame).size();
   const std::string folder = commandLine.substr(from, commandLine.find(' ', from) - from);
   for (char c : folder)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '.') return "";
@@ -53,7 +56,7 @@ Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJour
   std::unique_ptr<ProcessWatch> watch = std::move(started).value();
   Skip(journal.RecordProcess(watch->Id(), GameExecutable(ownDir)));
   log.Write("started " + commandLine);
-  WaitForProcessEnd(platform.processes, watch.get(), kPollMilliseconds);
+  WaitForProcessEnd(platform.processes, watch.get(), contract::kGamePollMilliseconds);
   auto code = watch->ExitCode();
   log.Write(code ? "game ended with exit code " + std::to_string(code.value())
                  : "game ended, exit code unknown");
@@ -67,7 +70,7 @@ bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo) {
 }
 
 bool KeepsDemo(const std::string& commandLine) {
-  return commandLine.find(q2::kKeepDemoSwitch) != std::string::npos;
+  return commandLine.find(contract::kCompanionKeepDemo) != std::string::npos;
 }
 
 // A second companion would clean up under a game the first one still waits for, so it
@@ -86,10 +89,12 @@ void Run(Platform& platform) {
   // the entry the player just wrote names this companion, which runs.
   ReplayJournal(
       platform.registry, platform.files, platform.processes,
-      [](const RestoreRecord& record) { return record.game == q2::kGameCode && record.process; },
+      [](const RestoreRecord& record) {
+        return record.game == contract::kQuake2JournalCode && record.process;
+      },
       nullptr);
   const std::string ownDir = platform.system.ProgramDirectory();
-  RestoreJournal journal(platform.registry, q2::kGameCode);
+  RestoreJournal journal(platform.registry, contract::kQuake2JournalCode);
   const std::optional<RestoreRecord> entry = journal.Read();
   const Status started = RunGameAndWait(platform, ownDir, journal, log);
   const bool done = entry

@@ -5,12 +5,10 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/restore_journal.h"
-#include "platform/run_log.h"
+#include "core/restore_journal.h"
+#include "core/run_log.h"
 
 namespace kalv::q2companion {
-
-constexpr unsigned kPollMilliseconds = 450;
 
 bool HasSwitch(const std::string& commandLine);
 std::string GameExecutable(const std::string& ownDir);

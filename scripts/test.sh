@@ -44,6 +44,16 @@ fi
 cat "$BUILD/format.txt"
 summary[format]+=" -- $(tail -n 1 "$BUILD/format.txt")"
 
+echo "== layers"
+if "$ROOT/scripts/check_layers.sh" >"$BUILD/layers.txt" 2>&1; then
+  summary[layers]="passed"
+else
+  summary[layers]="FAILED"
+  status=1
+fi
+cat "$BUILD/layers.txt"
+summary[layers]+=" -- $(tail -n 1 "$BUILD/layers.txt")"
+
 echo "== platform contract tests (Wine)"
 if "$ROOT/scripts/contract.sh" "$BUILD/win32" >"$BUILD/contract.txt" 2>&1; then
   summary[contract]="passed"
@@ -61,5 +71,5 @@ summary[e2e]+=" -- $(tail -n 1 "$BUILD/e2e.txt")"
 
 echo
 echo "== summary"
-for level in host sanitized format contract e2e; do printf '%-9s %s\n' "$level" "${summary[$level]}"; done
+for level in host sanitized format layers contract e2e; do printf '%-9s %s\n' "$level" "${summary[$level]}"; done
 exit "$status"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "ui/controls.h"
 
 namespace kalv {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "ui/controls.h"
 
 namespace kalv {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "platform/file_steps.h"
+#include "core/contracts.h"
+#include "core/file_steps.h"
 
 namespace kalv::q2 {
 
@@ -16,18 +17,14 @@ constexpr const char* kDemos = "\\baseq2\\demos";
 constexpr const char* kFixedDemo = "\\baseq2\\demos\\Kalvenmarque.dm2";
 constexpr const char* kCompanion = "\\kalvq2_sub.exe";
 constexpr const char* kCompanionFile = "kalvq2_sub.exe";  // its single-instance name
-// The game code of Quake 2's entry in the restore journal.
-constexpr const char* kGameCode = "Q2";
-constexpr const char* kGameExecutable = "\\quake2.exe";
+constexpr const char* kGameCode = contract::kQuake2JournalCode;
+constexpr const char* kGameExecutable = contract::kQuake2Executable;
 // Below the player's install directory.
 constexpr const char* kTemplate = "\\Versions\\KalvQ2.cfg";
 constexpr const char* kStoredCompanion = "\\Versions\\kalvq2_sub.bin";
-// The companion's switches: it runs only with the first; the second keeps the demo (the
-// user opened the fixed-name copy itself).
-constexpr const char* kCompanionSwitch = "/Quake2SubFunction";
-constexpr const char* kKeepDemoSwitch = "/KeepDemo";
-// Followed by a game folder: the companion starts Quake 2 in that game ("+set game").
-constexpr const char* kGameSwitch = "/Game:";
+constexpr const char* kCompanionSwitch = contract::kCompanionSwitch;
+constexpr const char* kKeepDemoSwitch = contract::kCompanionKeepDemo;
+constexpr const char* kGameSwitch = contract::kCompanionGame;
 
 // The one-off configuration and the companion in place (each made normal first, so an
 // earlier run's read-only copy is replaced), the game's own configuration read-only, the

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "games/demo_run.h"
-#include "launcher/base/choices.h"
-#include "platform/file_steps.h"
+#include "core/choices.h"
+#include "core/file_steps.h"
 
 namespace kalv {
 

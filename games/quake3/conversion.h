@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "launcher/base/program.h"
-#include "platform/file_steps.h"
+#include "core/program.h"
+#include "core/file_steps.h"
 
 namespace kalv {
 

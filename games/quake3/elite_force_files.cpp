@@ -1,4 +1,5 @@
 #include "games/quake3/elite_force_files.h"
+#include "core/contracts.h"
 
 namespace kalv {
 
@@ -24,8 +25,8 @@ std::string STVEFCommandLine(const DemoRun& run) {
 }
 
 std::string DemoProtocol(const std::string& header) {
-  std::string text = header.substr(0, 255);
-  text.resize(255, ' ');
+  std::string text = header.substr(0, contract::kDemoHeaderBytes);
+  text.resize(contract::kDemoHeaderBytes, ' ');
   const std::string marker = "\\protocol\\";
   const std::size_t at = text.find(marker);
   // Positions count from 1, as in the text the marker's search starts at: 10 and 11 are

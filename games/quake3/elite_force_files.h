@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/demo_run.h"
-#include "platform/file_steps.h"
+#include "core/file_steps.h"
 
 namespace kalv {
 

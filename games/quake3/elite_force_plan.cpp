@@ -1,15 +1,14 @@
 #include "games/quake3/elite_force_plan.h"
 
+#include "core/contracts.h"
 #include "games/quake3/elite_force_files.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
+#include "core/functions.h"
+#include "core/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
-
-constexpr std::size_t kHeaderBytes = 255;
 
 DemoRun RunOf(const Choices& choices, const STVEFFacts& facts) {
   DemoRun run;
@@ -24,7 +23,7 @@ DemoRun RunOf(const Choices& choices, const STVEFFacts& facts) {
 std::string ReadHeader(Files& files, const std::string& path) {
   auto stream = files.OpenRead(path);
   if (!stream) return "";
-  return stream.value()->Read(kHeaderBytes).value_or("");
+  return stream.value()->Read(contract::kDemoHeaderBytes).value_or("");
 }
 
 // Protocol 22 was recorded by 1.00 and 1.10, which both play it; 24 needs 1.20. Another

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "games/demo_run.h"
-#include "platform/file_steps.h"
+#include "core/file_steps.h"
 
 namespace kalv {
 

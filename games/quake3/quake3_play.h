@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/quake3/quake3_files.h"
-#include "launcher/base/program.h"
+#include "core/program.h"
 
 namespace kalv {
 

@@ -1,6 +1,6 @@
 #include "games/quake3/release_store.h"
 
-#include "launcher/base/texts.h"
+#include "core/texts.h"
 
 namespace kalv {
 

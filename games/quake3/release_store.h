@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "launcher/base/program.h"
-#include "launcher/base/release.h"
+#include "core/program.h"
+#include "core/release.h"
 
 namespace kalv {
 

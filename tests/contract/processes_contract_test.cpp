@@ -1,4 +1,5 @@
 // What every backend does when asked to start a program.
+#include "core/process_wait.h"
 #include "tests/contract/contract_fixture.h"
 
 namespace kalv::contract {

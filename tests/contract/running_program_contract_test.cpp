@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/process_wait.h"
 #include "tests/contract/contract_fixture.h"
 
 namespace kalv::contract {

@@ -2,7 +2,7 @@
 // crash or another program: a replay of whatever is there never crashes, clears exactly
 // the entries it has undone, and what the player writes is read back as written.
 #include "platform/fake/fake_platform.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 #include "tests/fuzz/fuzz_target.h"
 
 using namespace kalv;

@@ -5,7 +5,7 @@
 #include "games/other/quake2.h"
 #include "games/other/unreal_tournament.h"
 #include "games_fixture.h"
-#include "launcher/base/settings.h"
+#include "core/settings.h"
 
 namespace kalv::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include "games/plan_support.h"
 #include "games_fixture.h"
 #include "launcher/play_demo.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 
 namespace kalv::testing {
 namespace {

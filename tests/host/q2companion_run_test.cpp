@@ -7,7 +7,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "games/other/quake2_files.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 #include "q2companion/companion.h"
 
 namespace kalv::q2companion {

@@ -11,10 +11,10 @@
 #include "games/quake3/elite_force_files.h"
 #include "games/quake3/quake3_files.h"
 #include "games_fixture.h"
-#include "launcher/base/settings.h"
+#include "core/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/main_window_actions.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 
 namespace kalv::testing {
 namespace {

@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "launcher/base/program.h"
+#include "core/program.h"
 #include "launcher/dispatch.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/restore_journal.h"
+#include "core/restore_journal.h"
 #include "ui/string_table.h"
 
 namespace kalv::testing {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/run_log.h"
+#include "core/run_log.h"
 
 namespace kalv {
 namespace {

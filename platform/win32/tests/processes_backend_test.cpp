@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/process_wait.h"
 #include "platform/win32/tests/scratch_fixture.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Keeps the include arrows pointing one way: a folder's sources include only folders of
+# the layers it stands on (tests, tools and backends stand where their folder does).
+#   scripts/check_layers.sh        exits non-zero and names every include that runs back
+set -uo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT" || exit 1
+
+# What each folder may include besides itself, lowest layer first. The Quake 2 companion
+# reads the very file steps the player prepares (games/other/quake2_files.h) and nothing
+# else of the games.
+allowed() {
+  case "$1" in
+    platform) echo "platform" ;;
+    ui) echo "platform ui" ;;
+    core) echo "platform ui core" ;;
+    games) echo "platform ui core games" ;;
+    launcher) echo "platform ui core games launcher" ;;
+    assocmend) echo "platform core/contracts.h assocmend" ;;
+    q2companion) echo "platform core games/other/quake2_files.h q2companion" ;;
+    bench) echo "platform ui core games launcher bench" ;;
+  esac
+}
+
+bad=0
+for layer in platform ui core games launcher assocmend q2companion bench; do
+  permitted=$(allowed "$layer")
+  while IFS=: read -r file line include; do
+    target=${include#*\"}
+    target=${target%\"*}
+    top=${target%%/*}
+    # Generated headers (version.h) and files beside the includer carry no folder.
+    [ "$top" = "$target" ] && continue
+    ok=0
+    for p in $permitted; do
+      case "$target" in "$p"|"$p"/*) ok=1 ;; esac
+    done
+    if [ "$ok" = 0 ]; then
+      echo "check_layers: $file:$line includes $target, which $layer/ must not use"
+      bad=1
+    fi
+  done < <(grep -rn --include='*.h' --include='*.cpp' '^#include "' "$layer" |
+           grep -v '/tests/\|/testtools/')
+done
+[ "$bad" = 0 ] && echo "check_layers: every include runs down"
+exit "$bad"
