@@ -14,55 +14,41 @@ BUILD=$KALV_BUILD_DIR
 declare -A summary
 status=0
 
+# Runs one level's command with its output in <build>/<file>; the summary line gets the
+# outcome and the output's last line matching <pattern>.
+level() {
+  local name=$1 file=$BUILD/$2 pattern=$3
+  shift 3
+  if "$@" >"$file" 2>&1; then
+    summary[$name]="passed"
+  else
+    summary[$name]="FAILED"
+    status=1
+  fi
+  summary[$name]+=" -- $(grep -E -- "$pattern" "$file" | tail -n 1)"
+}
+ctest_in() { (cd "$1" && ctest --output-on-failure -j2); }
+
 echo "== host unit tests"
-if (cd "$BUILD/host" && ctest --output-on-failure -j2) >"$BUILD/host-tests.txt" 2>&1; then
-  summary[host]="passed"
-else
-  summary[host]="FAILED"
-  status=1
-  tail -n 40 "$BUILD/host-tests.txt"
-fi
-summary[host]+=" -- $(grep -E 'tests passed|tests failed' "$BUILD/host-tests.txt" | tail -n 1)"
+level host host-tests.txt 'tests passed|tests failed' ctest_in "$BUILD/host"
+[ "${summary[host]%% *}" = passed ] || tail -n 40 "$BUILD/host-tests.txt"
 
 echo "== host unit tests, sanitized"
-if (cd "$BUILD/host-sanitized" && ctest --output-on-failure -j2) >"$BUILD/host-sanitized-tests.txt" 2>&1; then
-  summary[sanitized]="passed"
-else
-  summary[sanitized]="FAILED"
-  status=1
-  tail -n 40 "$BUILD/host-sanitized-tests.txt"
-fi
-summary[sanitized]+=" -- $(grep -E 'tests passed|tests failed' "$BUILD/host-sanitized-tests.txt" | tail -n 1)"
+level sanitized host-sanitized-tests.txt 'tests passed|tests failed' ctest_in "$BUILD/host-sanitized"
+[ "${summary[sanitized]%% *}" = passed ] || tail -n 40 "$BUILD/host-sanitized-tests.txt"
 
 echo "== format"
-if "$ROOT/scripts/check_format.sh" >"$BUILD/format.txt" 2>&1; then
-  summary[format]="passed"
-else
-  summary[format]="FAILED"
-  status=1
-fi
+level format format.txt . "$ROOT/scripts/check_format.sh"
 cat "$BUILD/format.txt"
-summary[format]+=" -- $(tail -n 1 "$BUILD/format.txt")"
 
 echo "== layers"
-if "$ROOT/scripts/check_layers.sh" >"$BUILD/layers.txt" 2>&1; then
-  summary[layers]="passed"
-else
-  summary[layers]="FAILED"
-  status=1
-fi
+level layers layers.txt . "$ROOT/scripts/check_layers.sh"
 cat "$BUILD/layers.txt"
-summary[layers]+=" -- $(tail -n 1 "$BUILD/layers.txt")"
 
 echo "== platform contract tests (Wine)"
-if "$ROOT/scripts/contract.sh" "$BUILD/win32" >"$BUILD/contract.txt" 2>&1; then
-  summary[contract]="passed"
-else
-  summary[contract]="FAILED"
-  status=1
-fi
+level contract contract.txt '^\[  (PASSED|FAILED)  \] [0-9]+ test' "$ROOT/scripts/contract.sh" "$BUILD/win32"
 cat "$BUILD/contract.txt"
-summary[contract]+=" -- $(grep -E '^\[  (PASSED|FAILED)  \] [0-9]+ test' "$BUILD/contract.txt" | tr '\n' ' ')"
+summary[contract]+=" ($(grep -cE '^\[  PASSED  \] [0-9]+ test' "$BUILD/contract.txt") of 3 runs passed)"
 
 echo "== end-to-end tests (Wine, virtual display)"
 "$ROOT/tests/e2e/run.sh" "$BUILD/win32" | tee "$BUILD/e2e.txt"
@@ -71,5 +57,5 @@ summary[e2e]+=" -- $(tail -n 1 "$BUILD/e2e.txt")"
 
 echo
 echo "== summary"
-for level in host sanitized format layers contract e2e; do printf '%-9s %s\n' "$level" "${summary[$level]}"; done
+for name in host sanitized format layers contract e2e; do printf '%-9s %s\n' "$name" "${summary[$name]}"; done
 exit "$status"
