@@ -32,12 +32,19 @@ std::optional<std::string> ModBelow(const std::string& gameDir, const std::strin
 
 }  // namespace
 
-void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
-                    const std::string& game, int statusRow, const std::string& version) {
-  const auto status = Localized(program, statusRow);
+GameState StateByFile(Program& program, const std::string& dir, const char* marker) {
+  GameState state;
+  if (dir.size() >= kShortestGamePath)
+    state.statusRow = FileExists(program, dir + marker) ? ids::kStatusFound : ids::kStatusNotFound;
+  return state;
+}
+
+void ShowGameState(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
+                   const std::string& game, const GameState& state) {
+  const auto status = Localized(program, state.statusRow);
   if (!status) return;
-  mainLabel.SetCaption(" " + game + *status + version);
-  optionsLabel.SetCaption(game + *status + version);
+  mainLabel.SetCaption(" " + game + *status + state.version);
+  optionsLabel.SetCaption(game + *status + state.version);
 }
 
 // A dialog that yields no readable path counts as cancelled.

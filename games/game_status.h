@@ -6,17 +6,33 @@
 
 #include "core/program.h"
 #include "ui/controls.h"
+#include "ui/text_ids.h"
 
 namespace kalv {
 
 // Paths shorter than this are taken as "no directory" without looking at the disk.
 constexpr std::size_t kShortestGamePath = 3;
 
-// Sets the main window's label to " " + game + status and the options window's label to
-// game + status, in the current language; for another language index neither changes.
-// statusRow is one of the English status rows (ids::kStatusFound, ...).
-void ShowGameStatus(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
-                    const std::string& game, int statusRow, const std::string& version = "");
+// What a game's detection found in a folder: the status row (ids::kStatusNotInstalled
+// for no folder, kStatusNotFound, kStatusFound, kStatusFoundVersion) and the version
+// shown after it.
+struct GameState {
+  int statusRow = ids::kStatusNotInstalled;
+  std::string version;
+  bool found() const {
+    return statusRow == ids::kStatusFound || statusRow == ids::kStatusFoundVersion;
+  }
+};
+
+// The state of a folder whose installation shows by one file: not installed for a path
+// too short to be a folder, found when dir + marker exists, not found otherwise.
+GameState StateByFile(Program& program, const std::string& dir, const char* marker);
+
+// Writes a state to both windows: the main window's label becomes " " + game + status +
+// version and the options window's game + status + version, in the current language;
+// for another language index neither changes.
+void ShowGameState(Program& program, ui::Label& mainLabel, ui::Label& optionsLabel,
+                   const std::string& game, const GameState& state);
 
 // The folder dialog for a game directory: the chosen path goes into pathBox (whose change
 // handling runs the game's detection) and is returned; "" and no change on cancel.

@@ -11,27 +11,26 @@ namespace kalv {
 // The version comes from hl.exe, else from cstrike.exe. A directory with the game data
 // but neither executable is found without a version: showing what an earlier directory's
 // executable carried would name a version this one does not have.
-void DetectHL(Program& program) {
-  const std::string dir = program.frmOptions.txtHLPath.Text();
-  int row = ids::kStatusNotInstalled;
-  std::string version;
-  if (dir.size() >= kShortestGamePath) {
-    bool haveExecutable = true;
-    if (FileExists(program, dir + hl::kExecutable))
-      version = GetFileVersionText(program, dir + hl::kExecutable);
-    else if (FileExists(program, dir + hl::kCounterStrike))
-      version = GetFileVersionText(program, dir + hl::kCounterStrike);
-    else
-      haveExecutable = false;
-    if (!FileExists(program, dir + hl::kPak0)) {
-      row = ids::kStatusNotFound;
-      version.clear();
-    } else {
-      row = haveExecutable ? ids::kStatusFoundVersion : ids::kStatusFound;
-    }
+GameState HLState(Program& program, const std::string& dir) {
+  GameState state;
+  if (dir.size() < kShortestGamePath) return state;
+  if (!FileExists(program, dir + hl::kPak0)) {
+    state.statusRow = ids::kStatusNotFound;
+    return state;
   }
-  ShowGameStatus(program, program.frmDemPla.lblHLStatus, program.frmOptions.lblHLStatus, name::kHL,
-                 row, version);
+  state.statusRow = ids::kStatusFoundVersion;
+  if (FileExists(program, dir + hl::kExecutable))
+    state.version = GetFileVersionText(program, dir + hl::kExecutable);
+  else if (FileExists(program, dir + hl::kCounterStrike))
+    state.version = GetFileVersionText(program, dir + hl::kCounterStrike);
+  else
+    state.statusRow = ids::kStatusFound;
+  return state;
+}
+
+void DetectHL(Program& program) {
+  ShowGameState(program, program.frmDemPla.lblHLStatus, program.frmOptions.lblHLStatus, name::kHL,
+                HLState(program, program.frmOptions.txtHLPath.Text()));
 }
 
 std::string BrowseHLFolder(Program& program, ui::Window& owner, const std::string& title) {

@@ -17,25 +17,23 @@ const char* const kNoListPattern = "eh.kalk";
 const char* const kNotFoundPattern = "uh.kalk";
 }  // namespace
 
+GameState Q1State(Program& program, const std::string& dir) {
+  return StateByFile(program, dir, q1::kPak0);
+}
+
 // The list follows the text even in a language that sets no caption.
 void DetectQ1(Program& program) {
-  ui::frmDemPla& main = program.frmDemPla;
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtQ1Path.Text();
-  if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1,
-                   ids::kStatusNotInstalled);
-    Skip(options.lstQ1.SetPattern(kNoListPattern));
-    return;
-  }
-  if (FileExists(program, dir + q1::kPak0)) {
-    ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1, ids::kStatusFound);
+  const GameState state = Q1State(program, dir);
+  ShowGameState(program, program.frmDemPla.lblQ1Status, options.lblQ1Status, name::kQ1, state);
+  if (state.found()) {
     Skip(options.lstQ1.SetPath(dir));
     Skip(options.lstQ1.SetPattern("*.exe"));
-    return;
+  } else {
+    Skip(options.lstQ1.SetPattern(state.statusRow == ids::kStatusNotInstalled ? kNoListPattern
+                                                                              : kNotFoundPattern));
   }
-  ShowGameStatus(program, main.lblQ1Status, options.lblQ1Status, name::kQ1, ids::kStatusNotFound);
-  Skip(options.lstQ1.SetPattern(kNotFoundPattern));
 }
 
 // The stored name must match exactly, letter case included; otherwise the first entry

@@ -5,11 +5,15 @@
 #include <string>
 
 #include "core/program.h"
+#include "games/game_status.h"
 #include "ui/controls.h"
 
 namespace kalv {
 
-// Status labels and the executable list lstQ1.
+// What the folder holds, as the detection shows it.
+GameState Q1State(Program& program, const std::string& dir);
+// Shows the state of the options window's folder on both windows, and its executables
+// in the list lstQ1.
 void DetectQ1(Program& program);
 // Selects the stored executable in lstQ1 (or else its first entry) and returns its name;
 // "" when the list is empty.

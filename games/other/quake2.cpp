@@ -9,13 +9,13 @@
 namespace kalv {
 
 // The path is tested by plain concatenation, as every game path is used.
+GameState Q2State(Program& program, const std::string& dir) {
+  return StateByFile(program, dir, q2::kPak0);
+}
+
 void DetectQ2(Program& program) {
-  const std::string dir = program.frmOptions.txtQ2Path.Text();
-  int row = ids::kStatusNotInstalled;
-  if (dir.size() >= kShortestGamePath)
-    row = FileExists(program, dir + q2::kPak0) ? ids::kStatusFound : ids::kStatusNotFound;
-  ShowGameStatus(program, program.frmDemPla.lblQ2Status, program.frmOptions.lblQ2Status, name::kQ2,
-                 row);
+  ShowGameState(program, program.frmDemPla.lblQ2Status, program.frmOptions.lblQ2Status, name::kQ2,
+                Q2State(program, program.frmOptions.txtQ2Path.Text()));
 }
 
 std::string BrowseQ2Folder(Program& program, ui::Window& owner, const std::string& title) {

@@ -8,20 +8,18 @@
 
 namespace kalv {
 
+GameState UTState(Program& program, const std::string& dir) {
+  return StateByFile(program, dir, ut::kBotPack);
+}
+
 // The playback options follow the installation in every language; their ticks stay.
 void DetectUT(Program& program) {
   ui::frmOptions& options = program.frmOptions;
-  const std::string dir = options.txtUTPath.Text();
-  bool found = false;
-  int row = ids::kStatusNotInstalled;
-  if (dir.size() >= kShortestGamePath) {
-    found = FileExists(program, dir + ut::kBotPack);
-    row = found ? ids::kStatusFound : ids::kStatusNotFound;
-  }
-  ShowGameStatus(program, program.frmDemPla.lblUTStatus, options.lblUTStatus, name::kUT, row);
-  options.chkUT_nfc.SetEnabled(found);
-  options.chkUT_3rd.SetEnabled(found);
-  options.chkUT_tb.SetEnabled(found);
+  const GameState state = UTState(program, options.txtUTPath.Text());
+  ShowGameState(program, program.frmDemPla.lblUTStatus, options.lblUTStatus, name::kUT, state);
+  options.chkUT_nfc.SetEnabled(state.found());
+  options.chkUT_3rd.SetEnabled(state.found());
+  options.chkUT_tb.SetEnabled(state.found());
 }
 
 std::string BrowseUTFolder(Program& program, ui::Window& owner, const std::string& title) {

@@ -5,10 +5,15 @@
 #include <string>
 
 #include "core/program.h"
+#include "games/game_status.h"
 #include "ui/controls.h"
 
 namespace kalv {
 
+// What the folder holds, as the detection shows it.
+GameState UTState(Program& program, const std::string& dir);
+// Shows the state of the options window's folder on both windows, with the playback
+// options.
 void DetectUT(Program& program);
 std::string BrowseUTFolder(Program& program, ui::Window& owner, const std::string& title);
 

@@ -11,33 +11,35 @@ namespace kalv {
 
 // The version follows the newest numbered pak: pak2 came with 1.20, pak1 with 1.10, and
 // without either it is 1.00.
-void DetectSTVEF(Program& program) {
-  ui::frmDemPla& main = program.frmDemPla;
-  ui::frmOptions& options = program.frmOptions;
-  const std::string dir = options.txtSTVEFPath.Text();
-  if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
-                   ids::kStatusNotInstalled);
-    options.chkModSTVEF.SetEnabled(false);
-    options.cmdBrowseSTVEF_Mod.SetEnabled(false);
-    return;
-  }
+GameState STVEFState(Program& program, const std::string& dir) {
+  GameState state;
+  if (dir.size() < kShortestGamePath) return state;
   if (!FileExists(program, dir + stvef::kPak0)) {
-    options.cmdBrowseSTVEF_Mod.SetEnabled(false);
-    options.chkModSTVEF.SetEnabled(false);
-    ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
-                   ids::kStatusNotFound);
-    return;
+    state.statusRow = ids::kStatusNotFound;
+    return state;
   }
-  program.choices.dir(GameCode::STVEF) = dir;
-  options.cmdBrowseSTVEF_Mod.SetEnabled(true);
-  if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
+  state.statusRow = ids::kStatusFoundVersion;
   // Shown without the "v" the release names carry.
-  const std::string version =
+  state.version =
       STVEFVersion(FileExists(program, dir + stvef::kPak1), FileExists(program, dir + stvef::kPak2))
           .substr(1);
-  ShowGameStatus(program, main.lblSTVEFStatus, options.lblSTVEFStatus, name::kSTVEFStatus,
-                 ids::kStatusFoundVersion, version);
+  return state;
+}
+
+void DetectSTVEF(Program& program) {
+  ui::frmOptions& options = program.frmOptions;
+  const std::string dir = options.txtSTVEFPath.Text();
+  const GameState state = STVEFState(program, dir);
+  if (state.found()) {
+    program.choices.dir(GameCode::STVEF) = dir;
+    options.cmdBrowseSTVEF_Mod.SetEnabled(true);
+    if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
+  } else {
+    options.chkModSTVEF.SetEnabled(false);
+    options.cmdBrowseSTVEF_Mod.SetEnabled(false);
+  }
+  ShowGameState(program, program.frmDemPla.lblSTVEFStatus, options.lblSTVEFStatus,
+                name::kSTVEFStatus, state);
 }
 
 std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::string& title) {

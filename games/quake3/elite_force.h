@@ -5,10 +5,14 @@
 #include <string>
 
 #include "core/program.h"
+#include "games/game_status.h"
 #include "ui/controls.h"
 
 namespace kalv {
 
+// What the folder holds, as the detection shows it.
+GameState STVEFState(Program& program, const std::string& dir);
+// Shows the state of the options window's folder on both windows, with the mod controls.
 void DetectSTVEF(Program& program);
 std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::string& title);
 std::string BrowseSTVEFMod(Program& program, ui::Window& owner, const std::string& title);

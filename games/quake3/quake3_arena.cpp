@@ -21,34 +21,33 @@ void EnableQ3AControls(Program& program, bool enabled) {
 
 // An installation whose paks match no stored release is still an installation: it is
 // reported as found without a version rather than leaving an earlier directory's caption.
+GameState Q3AState(Program& program, const std::string& dir) {
+  GameState state;
+  if (dir.size() < kShortestGamePath) return state;
+  if (!FileExists(program, dir + q3a::kExecutable)) {
+    state.statusRow = ids::kStatusNotFound;
+    return state;
+  }
+  const std::optional<Release> installed = ReleaseOfPaks(program, dir);
+  state.statusRow = ids::kStatusFound;
+  if (installed && !installed->version.empty()) {
+    state.statusRow = ids::kStatusFoundVersion;
+    state.version = installed->version.substr(1);
+  }
+  return state;
+}
+
 void DetectQ3A(Program& program) {
-  ui::frmDemPla& main = program.frmDemPla;
   ui::frmOptions& options = program.frmOptions;
   const std::string dir = options.txtQ3APath.Text();
-  if (dir.size() < kShortestGamePath) {
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
-                   ids::kStatusNotInstalled);
-    EnableQ3AControls(program, false);
+  const GameState state = Q3AState(program, dir);
+  if (state.found()) program.choices.dir(GameCode::Q3A) = dir;
+  EnableQ3AControls(program, state.found());
+  if (!state.found())
     options.chkModQ3A.SetEnabled(false);
-    return;
-  }
-  if (!FileExists(program, dir + q3a::kExecutable)) {
-    EnableQ3AControls(program, false);
-    options.chkModQ3A.SetEnabled(false);
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
-                   ids::kStatusNotFound);
-    return;
-  }
-  program.choices.dir(GameCode::Q3A) = dir;
-  const std::optional<Release> installed = ReleaseOfPaks(program, dir);
-  const std::string version = installed ? installed->version : "";
-  EnableQ3AControls(program, true);
-  if (options.lblModQ3A.Caption() != mod::kNone) options.chkModQ3A.SetEnabled(true);
-  if (version.empty())
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A, ids::kStatusFound);
-  else
-    ShowGameStatus(program, main.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A,
-                   ids::kStatusFoundVersion, version.substr(1));
+  else if (options.lblModQ3A.Caption() != mod::kNone)
+    options.chkModQ3A.SetEnabled(true);
+  ShowGameState(program, program.frmDemPla.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A, state);
 }
 
 std::string BrowseQ3AFolder(Program& program, ui::Window& owner, const std::string& title) {

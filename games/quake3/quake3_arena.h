@@ -5,12 +5,15 @@
 #include <string>
 
 #include "core/program.h"
+#include "games/game_status.h"
 #include "ui/controls.h"
 
 namespace kalv {
 
-// Status labels, the launch and convert buttons, the mod controls and the main window's
-// release list (left on the last release file).
+// What the folder holds, as the detection shows it: the release its paks name.
+GameState Q3AState(Program& program, const std::string& dir);
+// Shows the state of the options window's folder on both windows, with the launch and
+// convert buttons and the mod controls.
 void DetectQ3A(Program& program);
 std::string BrowseQ3AFolder(Program& program, ui::Window& owner, const std::string& title);
 std::string BrowseQ3AMod(Program& program, ui::Window& owner, const std::string& title);

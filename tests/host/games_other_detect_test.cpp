@@ -4,6 +4,8 @@
 #include "games/other/quake1.h"
 #include "games/other/quake2.h"
 #include "games/other/unreal_tournament.h"
+#include "games/quake3/elite_force.h"
+#include "games/quake3/quake3_arena.h"
 #include "games_fixture.h"
 #include "core/settings.h"
 
@@ -170,6 +172,56 @@ TEST_F(DetectUTTest, ClearedPathDisablesTheOptionsEvenInAnUnknownLanguage) {
   options().txtUTPath.SetText("");
   EXPECT_TRUE(OptionsDisabled());
   EXPECT_EQ(options().lblUTStatus.Caption(), "Unreal Tournament Status: Found");
+}
+
+}  // namespace
+}  // namespace kalv::testing
+
+namespace kalv::testing {
+namespace {
+
+class GameStateTest : public ProgramFixture {};
+
+// A detection's answer is a value, so it holds in a language that writes no status line:
+// no folder, a folder without the game, and each game installed with its version.
+TEST_F(GameStateTest, EveryGameAnswersWithAValueInAnyLanguage) {
+  p().choices.language = 9;
+  AddShippedReleases();
+  const std::string q3 = "D:\\Q3", ef = "D:\\EF", hl = "D:\\HL", q1 = "D:\\Q1", q2 = "D:\\Q2",
+                    ut = "D:\\UT";
+  for (const char* f : {"\\quake3.exe", "\\baseq3\\pak0.pk3", "\\baseq3\\pak4.pk3"})
+    fake.files.AddFile(q3 + f, "");
+  for (const char* f : {"\\baseef\\pak0.pk3", "\\baseef\\pak1.pk3"}) fake.files.AddFile(ef + f, "");
+  fake.files.AddFile(hl + "\\valve\\pak0.pak", "");
+  fake.files.AddFile(hl + "\\cstrike.exe", "MZ");
+  fake.system.versions[hl + "\\cstrike.exe"] = FixedFileVersion{0x00010001u, 0x00000006u};
+  fake.files.AddFile(q1 + "\\id1\\pak0.pak", "");
+  fake.files.AddFile(q2 + "\\baseq2\\pak0.pak", "");
+  fake.files.AddFile(ut + "\\System\\BotPack.u", "");
+  using State = GameState (*)(Program&, const std::string&);
+  const struct {
+    State state;
+    std::string dir;
+    int row;
+    std::string version;
+  } games[] = {
+      {&Q3AState, q3, ids::kStatusFoundVersion, "1.27h"},
+      {&STVEFState, ef, ids::kStatusFoundVersion, "1.10"},
+      {&HLState, hl, ids::kStatusFoundVersion, "1.1.0.6"},
+      {&Q1State, q1, ids::kStatusFound, ""},
+      {&Q2State, q2, ids::kStatusFound, ""},
+      {&UTState, ut, ids::kStatusFound, ""},
+  };
+  for (const auto& game : games) {
+    SCOPED_TRACE(game.dir);
+    const GameState installed = game.state(p(), game.dir);
+    EXPECT_EQ(installed.statusRow, game.row);
+    EXPECT_EQ(installed.version, game.version);
+    EXPECT_TRUE(installed.found());
+    EXPECT_EQ(game.state(p(), "D:").statusRow, ids::kStatusNotInstalled);
+    EXPECT_EQ(game.state(p(), "D:\\Elsewhere").statusRow, ids::kStatusNotFound);
+    EXPECT_FALSE(game.state(p(), "D:\\Elsewhere").found());
+  }
 }
 
 }  // namespace
