@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/choices.h"
@@ -49,6 +50,11 @@ struct Program {
   // The chosen language: 0 English, 1 German, 2 Afrikaans.
   int Language() const { return choices.language; }
 
+  // Where the start-up's time went: each phase's name and when it ended, for the run log.
+  void Mark(const char* phase);
+  // "phase 3 ms, phase 12 ms, ..." from the first mark on; "" before two marks.
+  std::string StartupTimes() const;
+
   // Ends the program at once with exitCode.
   [[noreturn]] void End();
 
@@ -57,6 +63,9 @@ struct Program {
   ui::frmOptions frmOptions;
   ui::frmAdvanced frmAdvanced;
   ui::frmAbout frmAbout;
+
+ private:
+  std::vector<std::pair<const char*, LocalTime>> marks_;
 };
 
 }  // namespace kalv

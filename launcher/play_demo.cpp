@@ -224,6 +224,9 @@ void ShowNotice(Program& program, const Notice& notice) {
 int PlayDemo(Program& program, const RunPlan& plan) {
   Platform& platform = program.platform;
   RunLog log(platform.files, platform.system, "player");
+  program.Mark("plan");
+  if (const std::string times = program.StartupTimes(); !times.empty())
+    log.Write("start-up: " + times);
   log.Write("demo " + program.demoPath + ": " + plan.name +
             (plan.switchTo.empty() ? "" : ", release file " + plan.switchTo));
   if (plan.refusal) {

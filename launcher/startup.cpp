@@ -192,20 +192,27 @@ Replay ReplayInterruptedRuns(Program& program) {
 // report nothing. From the command line on, a failure goes to the start-up handling.
 std::optional<int> LoadKalvenmarque(Program& program) {
   if (program.platform.system.AnotherInstanceRunning()) return 0;
+  program.Mark("begin");
   ReplayInterruptedRuns(program);
+  program.Mark("replay");
   CreateWindows(program);
+  program.Mark("windows");
   SelectStoredLanguage(program);
   LoadMainWindow(program);
+  program.Mark("release store");
   LanguageChange(program, true);
+  program.Mark("captions and detection");
   program.frmSplash.window.Show();
   program.frmSplash.window.Refresh();
   ShowUserName(program);
+  program.Mark("splash");
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
   for (const Game& game : *program.games)
     SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
   SelectQ1Executable(program);
   DiscoverOnFirstRun(program);
   OptionsLoad(program);
+  program.Mark("settings");
   try {
     return ReadCommandLineAndDispatch(program);
   } catch (const RaisedFailure& raised) {

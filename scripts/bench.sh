@@ -102,10 +102,41 @@ anchor_round() {
   record restore-anchor "$(( (t1 - $(field "$LOG" ended-us)) / 1000 ))"
 }
 
+# The player's run log of the round: its start-up line gives the start-up's phases, the
+# stamps of its lines the run's; what is left of the start is outside the player's own
+# code (the two process starts, Wine).
+RUN_LOG=""
+breakdown() {
+  local start_ms=$1 line stamp_of
+  [ -n "$RUN_LOG" ] && [ -f "$RUN_LOG" ] || { echo "bench: no run log" >&2; return; }
+  line=$(grep -a ' player: start-up: ' "$RUN_LOG" | tail -n 1 | tr -d '\r')
+  local phases=${line#* player: start-up: } sum=0 name ms
+  while IFS= read -r part; do
+    name=${part% * ms}
+    ms=${part% ms}
+    ms=${ms##* }
+    record "phase-${name// /_}" "$ms"
+    sum=$((sum + ms))
+  done < <(tr ',' '\n' <<<"$phases" | sed 's/^ //')
+  # Milliseconds of the day of the last line starting with <text>.
+  stamp_of() {
+    grep -a " player: $1" "$RUN_LOG" | tail -n 1 |
+      awk '{ split($2, t, ":"); printf "%d\n", (t[1] * 3600 + t[2] * 60) * 1000 + t[3] * 1000 }'
+  }
+  local demo switched copied started
+  demo=$(stamp_of "demo ") switched=$(stamp_of "switched to") copied=$(stamp_of "demo copied")
+  started=$(stamp_of "started ")
+  record phase-journal_and_switch $((switched - demo))
+  record phase-prepare_and_copy $((copied - switched))
+  record phase-start_less_the_pause $((started - copied - PAUSE_MS))
+  record phase-outside_the_player $((start_ms - sum - (started - demo - PAUSE_MS)))
+}
+
 # The player on the demo, started as its association starts it, with the stand-in game
 # running GAME_MS behind it; afterwards the installation must be back as it was.
 player_round() {
   rm -f -- "$LOG"
+  [ -z "$RUN_LOG" ] || rm -f -- "$RUN_LOG"
   local t0 t1 started ended runner timer player c1 w1 c2 w2
   t0=$(now_us)
   KALV_STANDIN_MODE="show:$GAME_MS" timeout 120 /usr/bin/time -f '%M' -o "$WORK/player.time" \
@@ -131,6 +162,8 @@ player_round() {
   [ ! -e "$Q3A/baseq3/Kalvenmarque.cfg" ] && [ ! -e "$Q3A/baseq3/demos/Kalvenmarque.dm_48" ] ||
     fail "the prepared files were left in the installation"
   record start "$(( (started - t0) / 1000 - PAUSE_MS ))"
+  [ -n "$RUN_LOG" ] || RUN_LOG=$(find "$DRIVE_C/users" -name Kalvenmarque.log -print -quit)
+  breakdown "$(( (started - t0) / 1000 - PAUSE_MS ))"
   record restore "$(( (t1 - ended) / 1000 ))"
   # Parts per million of one core.
   record idle "$(( (c2 - c1) * 1000 / (w2 - w1) ))"

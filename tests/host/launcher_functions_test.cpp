@@ -76,5 +76,20 @@ TEST(ProgramTest, TakesTheRawCommandLineAndDefaultsToEnglish) {
   EXPECT_EQ(program.Language(), 0);
 }
 
+// The start-up's phases, each as long as from the mark before it, for the run log.
+TEST(ProgramTest, StartupTimesNameEachPhaseWithItsMilliseconds) {
+  fake::FakePlatform fake;
+  Program program(fake);
+  EXPECT_EQ(program.StartupTimes(), "");
+  fake.system.now = LocalTime{2026, 12, 9, 23, 59, 59, 990};
+  program.Mark("begin");
+  EXPECT_EQ(program.StartupTimes(), "");
+  fake.system.now.millisecond = 994;
+  program.Mark("replay");
+  fake.system.now = LocalTime{2026, 12, 10, 0, 0, 0, 20};  // past midnight
+  program.Mark("windows");
+  EXPECT_EQ(program.StartupTimes(), "replay 4 ms, windows 0 ms");
+}
+
 }  // namespace
 }  // namespace kalv
