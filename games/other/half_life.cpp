@@ -12,12 +12,8 @@ namespace kalv {
 // but neither executable is found without a version: showing what an earlier directory's
 // executable carried would name a version this one does not have.
 GameState HLState(Program& program, const std::string& dir) {
-  GameState state;
-  if (dir.size() < kShortestGamePath) return state;
-  if (!FileExists(program, dir + hl::kPak0)) {
-    state.statusRow = ids::kStatusNotFound;
-    return state;
-  }
+  GameState state = StateByFile(program, dir, hl::kPak0);
+  if (!state.found()) return state;
   state.statusRow = ids::kStatusFoundVersion;
   if (FileExists(program, dir + hl::kExecutable))
     state.version = GetFileVersionText(program, dir + hl::kExecutable);

@@ -12,12 +12,8 @@ namespace kalv {
 // The version follows the newest numbered pak: pak2 came with 1.20, pak1 with 1.10, and
 // without either it is 1.00.
 GameState STVEFState(Program& program, const std::string& dir) {
-  GameState state;
-  if (dir.size() < kShortestGamePath) return state;
-  if (!FileExists(program, dir + stvef::kPak0)) {
-    state.statusRow = ids::kStatusNotFound;
-    return state;
-  }
+  GameState state = StateByFile(program, dir, stvef::kPak0);
+  if (!state.found()) return state;
   state.statusRow = ids::kStatusFoundVersion;
   // Shown without the "v" the release names carry.
   state.version =

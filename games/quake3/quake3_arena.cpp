@@ -22,14 +22,9 @@ void EnableQ3AControls(Program& program, bool enabled) {
 // An installation whose paks match no stored release is still an installation: it is
 // reported as found without a version rather than leaving an earlier directory's caption.
 GameState Q3AState(Program& program, const std::string& dir) {
-  GameState state;
-  if (dir.size() < kShortestGamePath) return state;
-  if (!FileExists(program, dir + q3a::kExecutable)) {
-    state.statusRow = ids::kStatusNotFound;
-    return state;
-  }
+  GameState state = StateByFile(program, dir, q3a::kExecutable);
+  if (!state.found()) return state;
   const std::optional<Release> installed = ReleaseOfPaks(program, dir);
-  state.statusRow = ids::kStatusFound;
   if (installed && !installed->version.empty()) {
     state.statusRow = ids::kStatusFoundVersion;
     state.version = installed->version.substr(1);
