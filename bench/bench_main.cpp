@@ -14,8 +14,8 @@
 #include <string>
 
 #include "bench/bench_args.h"
-#include "core/functions.h"
-#include "core/program.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/program.h"
 #include "platform/program_main.h"
 #include "platform/win32/paint_count.h"
 #include "ui/resource.h"

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "platform/files.h"
 
 namespace kalv {

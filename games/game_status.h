@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "ui/controls.h"
 #include "ui/text_ids.h"
 

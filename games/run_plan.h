@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/games.h"
-#include "core/release.h"
+#include "launcher/base/games.h"
+#include "launcher/base/release.h"
 #include "platform/failure.h"
 #include "core/file_steps.h"
 

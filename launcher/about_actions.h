@@ -1,7 +1,7 @@
 // What the About window does: open the maker's links and return to the main window.
 #pragma once
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

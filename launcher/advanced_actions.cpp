@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/contracts.h"
-#include "core/functions.h"
-#include "core/messages.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/messages.h"
 #include "core/process_wait.h"
-#include "core/texts.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -2,7 +2,7 @@
 // Assocmend.exe in the install directory, and return to the options window.
 #pragma once
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -4,9 +4,9 @@
 
 #include "games/other/quake1_demo.h"
 #include "games/quake3/release_store.h"
-#include "core/choices.h"
-#include "core/messages.h"
-#include "core/texts.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/messages.h"
+#include "launcher/base/texts.h"
 #include "launcher/play_demo.h"
 #include "launcher/resume_load.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "core/contracts.h"
 
 namespace kalv {

@@ -9,9 +9,9 @@
 #include "games/quake3/elite_force_plan.h"
 #include "games/quake3/quake3_arena.h"
 #include "games/quake3/quake3_plan.h"
-#include "core/program.h"
-#include "core/setting_names.h"
-#include "core/texts.h"
+#include "launcher/base/program.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

@@ -2,7 +2,7 @@
 // directories and the language switch runs their detections.
 #pragma once
 
-#include "core/games.h"
+#include "launcher/base/games.h"
 
 namespace kalv {
 

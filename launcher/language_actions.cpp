@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/functions.h"
-#include "core/settings.h"
-#include "core/setting_names.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
 #include "launcher/startup.h"
 #include "ui/text_ids.h"
 

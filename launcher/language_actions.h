@@ -2,7 +2,7 @@
 // in the options window, and the choice of another language there.
 #pragma once
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

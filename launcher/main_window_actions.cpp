@@ -6,10 +6,10 @@
 #include "games/quake3/conversion.h"
 #include "games/quake3/quake3_play.h"
 #include "games/quake3/release_store.h"
-#include "core/texts.h"
-#include "core/functions.h"
-#include "core/settings.h"
-#include "core/setting_names.h"
+#include "launcher/base/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

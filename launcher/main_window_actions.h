@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

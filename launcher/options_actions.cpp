@@ -4,10 +4,10 @@
 
 #include "games/quake3/elite_force.h"
 #include "games/quake3/quake3_arena.h"
-#include "core/texts.h"
-#include "core/functions.h"
-#include "core/settings.h"
-#include "core/setting_names.h"
+#include "launcher/base/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/setting_names.h"
 #include "launcher/language_actions.h"
 #include "ui/text_ids.h"
 

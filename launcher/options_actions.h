@@ -2,7 +2,7 @@
 // buttons, the language list, the advanced options and saving on OK or the close box.
 #pragma once
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "games/run_plan.h"
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -1,6 +1,6 @@
 #include "launcher/resume_load.h"
 
-#include "core/functions.h"
+#include "launcher/base/functions.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -1,7 +1,7 @@
 // The end of a start-up that plays no demo: the welcome text, then the main window.
 #pragma once
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "platform/platform.h"
 #include "core/restore_journal.h"
 

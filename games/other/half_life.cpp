@@ -2,8 +2,8 @@
 
 #include "games/game_status.h"
 #include "games/other/half_life_files.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

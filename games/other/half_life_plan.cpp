@@ -1,8 +1,8 @@
 #include "games/other/half_life_demo.h"
 #include "games/other/half_life_files.h"
 #include "games/other/other_plans.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

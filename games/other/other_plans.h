@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "games/plan_support.h"
-#include "core/choices.h"
-#include "core/program.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

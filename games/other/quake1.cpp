@@ -2,10 +2,10 @@
 
 #include "games/game_status.h"
 #include "games/other/quake1_files.h"
-#include "core/functions.h"
-#include "core/setting_names.h"
-#include "core/settings.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "games/game_status.h"
 #include "ui/controls.h"
 

@@ -1,8 +1,8 @@
 #include "games/other/other_plans.h"
 #include "games/other/quake2_demo.h"
 #include "games/other/quake2_files.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

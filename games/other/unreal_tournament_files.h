@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/demo_run.h"
-#include "core/choices.h"
+#include "launcher/base/choices.h"
 #include "core/file_steps.h"
 
 namespace kalv {

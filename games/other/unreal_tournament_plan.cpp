@@ -1,7 +1,7 @@
 #include "games/other/other_plans.h"
 #include "games/other/unreal_tournament_files.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "core/file_steps.h"
 
 namespace kalv {

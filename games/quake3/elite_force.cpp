@@ -3,8 +3,8 @@
 #include "games/game_status.h"
 #include "games/quake3/elite_force_files.h"
 #include "games/quake3/elite_force_plan.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "games/plan_support.h"
-#include "core/choices.h"
-#include "core/program.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -3,8 +3,8 @@
 #include "games/game_status.h"
 #include "games/quake3/quake3_files.h"
 #include "games/quake3/release_store.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -2,8 +2,8 @@
 
 #include "games/quake3/conversion.h"
 #include "games/quake3/quake3_files.h"
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -1,9 +1,9 @@
 #include "games/quake3/quake3_play.h"
 
-#include "core/cd_search.h"
-#include "core/functions.h"
-#include "core/messages.h"
-#include "core/texts.h"
+#include "launcher/base/cd_search.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/messages.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/quake3/quake3_files.h"
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

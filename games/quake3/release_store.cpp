@@ -1,6 +1,6 @@
 #include "games/quake3/release_store.h"
 
-#include "core/texts.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/program.h"
-#include "core/release.h"
+#include "launcher/base/program.h"
+#include "launcher/base/release.h"
 
 namespace kalv {
 

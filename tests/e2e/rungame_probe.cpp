@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "games/plan_support.h"
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "launcher/play_demo.h"
 #include "platform/program_main.h"
 namespace {

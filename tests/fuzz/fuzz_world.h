@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"

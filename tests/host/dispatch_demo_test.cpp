@@ -5,7 +5,7 @@
 #include "demo_layouts.h"
 #include "games_fixture.h"
 #include "games/run_plan.h"
-#include "core/choices.h"
+#include "launcher/base/choices.h"
 #include "launcher/dispatch.h"
 #include "launcher/game_table.h"
 #include "ui/resource.h"

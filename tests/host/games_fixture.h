@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "launcher/dispatch.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"

@@ -7,7 +7,7 @@
 #include "games/quake3/elite_force.h"
 #include "games/quake3/quake3_arena.h"
 #include "games_fixture.h"
-#include "core/settings.h"
+#include "launcher/base/settings.h"
 
 namespace kalv::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/functions.h"
+#include "launcher/base/functions.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/resource.h"
 #include "ui/string_table.h"

@@ -1,7 +1,7 @@
 // FileExists, LoadText and GetFileVersionText.
 #include <gtest/gtest.h>
 
-#include "core/functions.h"
+#include "launcher/base/functions.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
 

@@ -1,7 +1,7 @@
 // The composition of the three shared messages in each language.
 #include <gtest/gtest.h>
 
-#include "core/messages.h"
+#include "launcher/base/messages.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
 

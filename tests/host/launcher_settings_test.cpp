@@ -5,8 +5,8 @@
 #include <string>
 
 #include "launcher/game_table.h"
-#include "core/setting_names.h"
-#include "core/settings.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/settings.h"
 #include "platform/fake/fake_platform.h"
 
 namespace kalv {

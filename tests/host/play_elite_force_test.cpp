@@ -5,8 +5,8 @@
 
 #include "games/quake3/elite_force_files.h"
 #include "games_fixture.h"
-#include "core/functions.h"
-#include "core/settings.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 
 namespace kalv::testing {

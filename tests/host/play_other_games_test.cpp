@@ -7,8 +7,8 @@
 #include "demo_layouts.h"
 #include "games_fixture.h"
 #include "core/restore_journal.h"
-#include "core/functions.h"
-#include "core/settings.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/startup.h"
 

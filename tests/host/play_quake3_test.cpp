@@ -9,8 +9,8 @@
 #include "games/quake3/quake3_play.h"
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"
-#include "core/functions.h"
-#include "core/settings.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/main_window_actions.h"
 

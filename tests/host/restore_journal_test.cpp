@@ -11,7 +11,7 @@
 #include "games/quake3/elite_force_files.h"
 #include "games/quake3/quake3_files.h"
 #include "games_fixture.h"
-#include "core/settings.h"
+#include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/main_window_actions.h"
 #include "core/restore_journal.h"

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "launcher/dispatch.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"

@@ -1,6 +1,6 @@
 // The search for the Quake 3 Arena CD among the drives A to V.
 #include "games_fixture.h"
-#include "core/cd_search.h"
+#include "launcher/base/cd_search.h"
 
 namespace kalv::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "games_fixture.h"
 #include "games/run_plan.h"
-#include "core/choices.h"
-#include "core/settings.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/settings.h"
 #include "launcher/game_table.h"
 #include "ui/resource.h"
 

@@ -1,7 +1,7 @@
 // Language switching: captions of every window, the Afrikaans warning, the stored choice
 // and the status lines that follow the language.
 #include "games_fixture.h"
-#include "core/settings.h"
+#include "launcher/base/settings.h"
 #include "platform/windows.h"
 #include "launcher/language_actions.h"
 #include "ui/resource.h"

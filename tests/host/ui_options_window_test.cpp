@@ -2,7 +2,7 @@
 // the close box, and the main window it disables.
 #include "games_fixture.h"
 #include "launcher/main_window_actions.h"
-#include "core/settings.h"
+#include "launcher/base/settings.h"
 #include "platform/windows.h"
 #include "ui/resource.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "platform/failure.h"
 
 namespace kalv {

@@ -1,6 +1,6 @@
-#include "core/cd_search.h"
+#include "launcher/base/cd_search.h"
 
-#include "core/functions.h"
+#include "launcher/base/functions.h"
 #include "platform/system.h"
 
 namespace kalv {

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/choices.h"
-#include "core/games.h"
-#include "core/release.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/games.h"
+#include "launcher/base/release.h"
 #include "platform/platform.h"
 #include "ui/about_window.h"
 #include "ui/advanced_window.h"

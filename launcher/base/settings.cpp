@@ -1,9 +1,9 @@
-#include "core/settings.h"
+#include "launcher/base/settings.h"
 
 #include <optional>
 
 #include "core/contracts.h"
-#include "core/texts.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

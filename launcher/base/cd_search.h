@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 namespace kalv {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/games.h"
+#include "launcher/base/games.h"
 
 namespace kalv {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "launcher/base/program.h"
 #include "platform/failure.h"
 #include "platform/registry.h"
 

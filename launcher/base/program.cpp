@@ -1,4 +1,4 @@
-#include "core/program.h"
+#include "launcher/base/program.h"
 
 #include <cstdlib>
 #include <string>

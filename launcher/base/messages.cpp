@@ -1,7 +1,7 @@
-#include "core/messages.h"
+#include "launcher/base/messages.h"
 
-#include "core/functions.h"
-#include "core/texts.h"
+#include "launcher/base/functions.h"
+#include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
 namespace kalv {

@@ -1,9 +1,9 @@
-#include "core/choices.h"
+#include "launcher/base/choices.h"
 
-#include "core/program.h"
-#include "core/setting_names.h"
-#include "core/settings.h"
-#include "core/texts.h"
+#include "launcher/base/program.h"
+#include "launcher/base/setting_names.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 

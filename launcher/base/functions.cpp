@@ -1,11 +1,11 @@
-#include "core/functions.h"
+#include "launcher/base/functions.h"
 
 #include <algorithm>
 #include <memory>
 #include <optional>
 
-#include "core/texts.h"
-#include "core/messages.h"
+#include "launcher/base/texts.h"
+#include "launcher/base/messages.h"
 
 namespace kalv {
 
