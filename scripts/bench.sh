@@ -124,7 +124,9 @@ breakdown() {
       awk '{ split($2, t, ":"); printf "%d\n", (t[1] * 3600 + t[2] * 60) * 1000 + t[3] * 1000 }'
   }
   local demo switched copied started
-  demo=$(stamp_of "demo ") switched=$(stamp_of "switched to") copied=$(stamp_of "demo copied")
+  # The start-up line is written just before the demo's own (whose words "demo c..."
+  # would also match the copy's line).
+  demo=$(stamp_of "start-up: ") switched=$(stamp_of "switched to") copied=$(stamp_of "demo copied")
   started=$(stamp_of "started ")
   record phase-journal_and_switch $((switched - demo))
   record phase-prepare_and_copy $((copied - switched))

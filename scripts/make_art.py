@@ -106,6 +106,45 @@ class Canvas:
                             hits += 1
                 self.put(px, py, colour, hits / 16)
 
+    # 8 bits per pixel, run-length encoded (BI_RLE8): the rows of a banner are mostly one
+    # shade of its gradient, so the larger pictures cost a few kilobytes in the program
+    # instead of hundreds. The 256 most used colours form the palette; the few others (the
+    # edges of letters) take the nearest of them.
+    def bmp_rle8_bytes(self):
+        counts = {}
+        for row in self.rows:
+            for pixel in row:
+                counts[pixel] = counts.get(pixel, 0) + 1
+        palette = sorted(counts, key=lambda c: (-counts[c], c))[:256]
+        index = {c: i for i, c in enumerate(palette)}
+
+        def nearest(colour):
+            if colour not in index:
+                index[colour] = min(range(len(palette)), key=lambda i: sum(
+                    (a - b) ** 2 for a, b in zip(palette[i], colour)))
+            return index[colour]
+
+        data = bytearray()
+        for row in reversed(self.rows):  # bottom-up
+            codes = [nearest(pixel) for pixel in row]
+            i = 0
+            while i < len(codes):
+                j = i
+                while j < len(codes) and codes[j] == codes[i] and j - i < 255:
+                    j += 1
+                data += bytes((j - i, codes[i]))
+                i = j
+            data += b"\0\0"  # end of line
+        data[-1] = 1  # the last end of line becomes the end of the bitmap
+        colours = bytearray()
+        for r, g, b in palette + [(0, 0, 0)] * (256 - len(palette)):
+            colours += bytes((b, g, r, 0))
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 8, 1, len(data),
+                           2835, 2835, 256, 0)
+        offset = 14 + len(info) + len(colours)
+        header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+        return header + info + bytes(colours) + bytes(data)
+
     def bmp_bytes(self):
         stride = (self.width * 3 + 3) & ~3
         pixels = bytearray()
@@ -188,9 +227,12 @@ BANNERS = [
     ("wow", lambda zoom: banner(429, 64, (0x10, 0x24, 0x44), (0x24, 0x58, 0xA8),
                                 "KALVENMARQUE", "SIX GAMES - ONE DEMO PLAYER", 48, zoom)),
 ]
-SCALES = [("", 1.0), ("_144", 1.5), ("_192", 2.0)]
-PICTURES = [(name + suffix + ".bmp", (lambda draw, zoom: lambda: draw(zoom))(draw, zoom))
-            for name, draw in BANNERS for suffix, zoom in SCALES]
+# The pictures at 96 DPI stay as they always were, 24 bits per pixel.
+SCALES = [("", 1.0, "bmp_bytes"), ("_144", 1.5, "bmp_rle8_bytes"),
+          ("_192", 2.0, "bmp_rle8_bytes")]
+PICTURES = [(name + suffix + ".bmp",
+             (lambda draw, zoom, form: lambda: getattr(draw(zoom), form)())(draw, zoom, form))
+            for name, draw in BANNERS for suffix, zoom, form in SCALES]
 
 
 def main():
@@ -199,7 +241,7 @@ def main():
     os.makedirs(out_dir, exist_ok=True)
     for name, draw in PICTURES:
         with open(os.path.join(out_dir, name), "wb") as f:
-            f.write(draw().bmp_bytes())
+            f.write(draw())
 
 
 if __name__ == "__main__":
