@@ -10,13 +10,6 @@ namespace kalv {
 
 namespace {
 
-void ClearMod(const ModControls& mod) {
-  mod.modLabel.SetCaption(mod::kNone);
-  mod.modNameLabel.SetCaption(mod::kNone);
-  mod.loadMod.SetValue(0);
-  mod.loadMod.SetEnabled(false);
-}
-
 // The part of chosen below gameDir ("osp" for C:\Quake3\osp under C:\Quake3); nothing
 // when chosen does not lie below it. Only a path that starts with the game directory
 // counts, so a folder that merely contains its text elsewhere never names a wrong mod.
@@ -31,6 +24,14 @@ std::optional<std::string> ModBelow(const std::string& gameDir, const std::strin
 }
 
 }  // namespace
+
+void ClearMod(const ModControls& mod) {
+  mod.choice.label = mod::kNone;
+  mod.modLabel.SetCaption(mod::kNone);
+  mod.modNameLabel.SetCaption(mod::kNone);
+  mod.loadMod.SetValue(0);
+  mod.loadMod.SetEnabled(false);
+}
 
 GameState StateByFile(Program& program, const std::string& dir, const char* marker) {
   GameState state;
@@ -72,7 +73,8 @@ std::string BrowseGameMod(Program& program, ui::Window& owner, const std::string
     ClearMod(mod);
     return folder;
   }
-  mod.modLabel.SetCaption(mod::kPrefix + *below);
+  mod.choice.label = mod::kPrefix + *below;
+  mod.modLabel.SetCaption(mod.choice.label);
   auto description = ReadWholeFile(program.platform.files, folder + "\\description.txt");
   if (!description) return folder;
   mod.modNameLabel.SetCaption(description.value());

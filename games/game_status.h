@@ -39,17 +39,24 @@ void ShowGameState(Program& program, ui::Label& mainLabel, ui::Label& optionsLab
 std::string BrowseGameFolder(Program& program, ui::Window& owner, const std::string& title,
                              ui::TextBox& pathBox);
 
-// The controls a mod choice fills (Quake 3 Arena and Elite Force have one set each).
+// A mod choice and the controls that show it (Quake 3 Arena and Elite Force have one
+// set each).
 struct ModControls {
+  ModChoice& choice;
   ui::TextBox& pathBox;
   ui::Label& modLabel;
   ui::Label& modNameLabel;
   ui::CheckBox& loadMod;
 };
 
-// The folder dialog for a mod below the game directory in pathBox; returns the chosen
+// The folder dialog for a mod below the game directory in pathBox: a folder with a
+// description becomes the chosen mod, any other clears the choice. Returns the chosen
 // path, "" on cancel.
 std::string BrowseGameMod(Program& program, ui::Window& owner, const std::string& title,
                           const ModControls& mod);
+
+// No mod chosen: the label " /" in the choice and on the window, the check box clear and
+// disabled.
+void ClearMod(const ModControls& mod);
 
 }  // namespace kalv

@@ -8,13 +8,10 @@
 #include "games/quake3/release_store.h"
 #include "launcher/base/texts.h"
 #include "launcher/base/functions.h"
-#include "launcher/base/settings.h"
-#include "launcher/base/setting_names.h"
+#include "launcher/options_actions.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
-
-namespace {}  // namespace
 
 // Blanks around the number are allowed; anything else that is not a whole number is not.
 std::optional<int> SettingInteger(const std::string& text) {
@@ -30,20 +27,6 @@ std::optional<int> SettingInteger(const std::string& text) {
 }
 
 namespace {
-
-// A check box only takes clear (0) or ticked (1); anything else leaves it as it is.
-void SetCheckFromSetting(Program& program, ui::CheckBox& box, const char* key,
-                         const std::string& fallback) {
-  const auto value = SettingInteger(ReadSetting(program, key, fallback));
-  if (value && (*value == 0 || *value == 1)) box.SetValue(*value);
-}
-
-void ClearQ3AMod(ui::frmOptions& o) {
-  o.chkModQ3A.SetValue(0);
-  o.chkModQ3A.SetEnabled(false);
-  o.lblModQ3A.SetCaption(mod::kNone);
-  o.lblModNameQ3A.SetCaption(mod::kNone);
-}
 
 void OpenOptions(Program& program) {
   OptionsLoad(program);
@@ -75,40 +58,6 @@ void LoadMainWindow(Program& program) {
     program.offeredReleases.push_back(r);
     main.comQ3.Add(release::kListPrefix + r.version);
   }
-}
-
-// A mod is only offered when its description file is there; the language selection is
-// set with the load flag up so that it is not stored again.
-void OptionsLoad(Program& program) {
-  ui::frmOptions& o = program.frmOptions;
-  program.languageLoading = true;
-  const auto language = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  if (language && IsLanguage(*language)) {
-    program.choices.language = *language;
-    o.comLanguage.Select(*language);
-  }
-  program.languageLoading = false;
-
-  o.lblModQ3A.SetCaption(ReadSetting(program, setting::kModification, ""));
-  const std::string caption = o.lblModQ3A.Caption();
-  const std::string modDir =
-      caption.size() > mod::kPrefixLength ? caption.substr(mod::kPrefixLength) : "";
-  const std::string description =
-      program.choices.dir(GameCode::Q3A) + "\\" + modDir + "\\description.txt";
-  if (caption.size() < 3 || !FileExists(program, description)) {
-    ClearQ3AMod(o);
-  } else {
-    o.chkModQ3A.SetEnabled(true);
-    SetCheckFromSetting(program, o.chkModQ3A, setting::kModificationOption, "1");
-    auto text = ReadWholeFile(program.platform.files, description);
-    if (text) o.lblModNameQ3A.SetCaption(text.value());
-  }
-
-  SetCheckFromSetting(program, o.chkModSTVEF, setting::kModificationOptionSTVEF, "");
-  o.lblModSTVEF.SetCaption(ReadSetting(program, setting::kModificationSTVEF, mod::kNone));
-  SetCheckFromSetting(program, o.chkUT_nfc, setting::kUTNoFrameCap, "0");
-  SetCheckFromSetting(program, o.chkUT_tb, setting::kUTTimeBased, "1");
-  SetCheckFromSetting(program, o.chkUT_3rd, setting::kUTThirdPerson, "0");
 }
 
 void WireMainWindow(Program& program) {

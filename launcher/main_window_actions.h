@@ -1,5 +1,4 @@
-// What the main window does: filling the release list when it is loaded, copying the
-// stored settings into the options window, and its buttons.
+// What the main window does: filling the release list when it is loaded, and its buttons.
 #pragma once
 
 #include <optional>
@@ -12,9 +11,6 @@ namespace kalv {
 // The load event: one entry per release file of the release store. A missing release
 // store shows the missing-files message and ends the program.
 void LoadMainWindow(Program& program);
-
-// The stored mod, language and Unreal Tournament choices into the options window.
-void OptionsLoad(Program& program);
 
 // The whole number a setting's text holds; nothing for any other text.
 std::optional<int> SettingInteger(const std::string& text);

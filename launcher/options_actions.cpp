@@ -8,7 +8,9 @@
 #include "launcher/base/functions.h"
 #include "launcher/base/settings.h"
 #include "launcher/base/setting_names.h"
+#include "launcher/base/choices.h"
 #include "launcher/language_actions.h"
+#include "launcher/main_window_actions.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -17,8 +19,26 @@ namespace {
 
 using Browse = Game::Browse;
 
-void Store(Program& program, const char* key, const std::string& text) {
-  Skip(WriteSetting(program, key, text));
+// A check box only takes clear (0) or ticked (1); any other text leaves it as it is.
+void SetCheck(ui::CheckBox& box, const std::string& stored) {
+  const auto value = SettingInteger(stored);
+  if (value && (*value == 0 || *value == 1)) box.SetValue(*value);
+}
+
+void ShowQ3AMod(Program& program) {
+  ui::frmOptions& o = program.frmOptions;
+  const ModChoice& mod = program.choices.q3aMod;
+  const std::string description =
+      program.choices.dir(GameCode::Q3A) + "\\" + mod.dir() + "\\description.txt";
+  if (mod.label.size() < 3 || !FileExists(program, description)) {
+    ClearMod(Q3AModControls(program));
+    return;
+  }
+  o.lblModQ3A.SetCaption(mod.label);
+  o.chkModQ3A.SetEnabled(true);
+  SetCheck(o.chkModQ3A, mod.option.value_or("1"));
+  if (auto text = ReadWholeFile(program.platform.files, description))
+    o.lblModNameQ3A.SetCaption(text.value());
 }
 
 void WireBrowse(Program& program, ui::Button& button, const char* game, bool forMod,
@@ -43,25 +63,39 @@ std::string BrowsePrompt(Program& program, const std::string& game, bool forMod)
   return *select + game + *Localized(program, forMod ? ids::kPromptMod : ids::kPromptFolder);
 }
 
+// The language is selected with the load flag up so that it is not stored again.
+void OptionsLoad(Program& program) {
+  ui::frmOptions& o = program.frmOptions;
+  program.languageLoading = true;
+  const auto language = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
+  if (language && IsLanguage(*language)) {
+    program.choices.language = *language;
+    o.comLanguage.Select(*language);
+  }
+  program.languageLoading = false;
+
+  program.choices = LoadChoices(program);
+  const Choices& c = program.choices;
+  ShowQ3AMod(program);
+  SetCheck(o.chkModSTVEF, c.stvefMod.option.value_or(""));
+  o.lblModSTVEF.SetCaption(c.stvefMod.label);
+  SetCheck(o.chkUT_nfc, c.utPlayback.noFrameCap);
+  SetCheck(o.chkUT_tb, c.utPlayback.timeBased);
+  SetCheck(o.chkUT_3rd, c.utPlayback.thirdPerson);
+}
+
 void SaveOptions(Program& program, bool withPlaybackOptions) {
   ui::frmOptions& o = program.frmOptions;
-  Store(program, setting::kModification, o.lblModQ3A.Caption());
-  Store(program, setting::kModificationOption, std::to_string(o.chkModQ3A.Value()));
-  Store(program, setting::kModificationSTVEF, o.lblModSTVEF.Caption());
-  Store(program, setting::kModificationOptionSTVEF, std::to_string(o.chkModSTVEF.Value()));
-  Store(program, setting::kQ1Executable, o.lstQ1.FileName());
-
-  for (const Game& game : *program.games) {
-    std::string& dir = program.choices.dir(game.code);
-    dir = (o.*(game.pathBox)).Text();
-    Store(program, game.dirSetting, dir);
-  }
-
-  if (withPlaybackOptions) {
-    Store(program, setting::kUTNoFrameCap, std::to_string(o.chkUT_nfc.Value()));
-    Store(program, setting::kUTTimeBased, std::to_string(o.chkUT_tb.Value()));
-    Store(program, setting::kUTThirdPerson, std::to_string(o.chkUT_3rd.Value()));
-  }
+  Choices& c = program.choices;
+  c.q3aMod.option = std::to_string(o.chkModQ3A.Value());
+  c.stvefMod.option = std::to_string(o.chkModSTVEF.Value());
+  c.q1Executable = o.lstQ1.FileName();
+  for (const Game& game : *program.games) c.dir(game.code) = (o.*(game.pathBox)).Text();
+  if (withPlaybackOptions)
+    c.utPlayback =
+        UTPlayback{std::to_string(o.chkUT_nfc.Value()), std::to_string(o.chkUT_tb.Value()),
+                   std::to_string(o.chkUT_3rd.Value())};
+  SaveChoices(program, withPlaybackOptions);
 
   program.frmDemPla.SetEnabled(true);
   program.frmDemPla.Show();

@@ -6,8 +6,12 @@
 
 namespace kalv {
 
-// Stores the window's choices. The close box keeps the three Unreal Tournament options
-// out (withPlaybackOptions false); both hide the window and bring the main window back.
+// Copies the stored choices into the window: the language, the mods (a Quake 3 mod only
+// when its description file is there), the Unreal Tournament options.
+void OptionsLoad(Program& program);
+// Copies the window's choices out and stores them. The close box keeps the three Unreal
+// Tournament options out (withPlaybackOptions false); both hide the window and bring the
+// main window back.
 void SaveOptions(Program& program, bool withPlaybackOptions);
 
 // The title of a browse dialog: "Select " + game + " Folder:" (or " Mod (Modification):")

@@ -209,9 +209,9 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
   for (const Game& game : *program.games)
     SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
+  program.choices = LoadChoices(program);
   SelectQ1Executable(program);
   DiscoverOnFirstRun(program);
-  OptionsLoad(program);
   program.Mark("settings");
   try {
     return ReadCommandLineAndDispatch(program);

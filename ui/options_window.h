@@ -1,7 +1,7 @@
 // frmOptions, the options window: the six game directories, the Quake 3 and Elite Force
 // mods, the Quake 1 executable, the Unreal Tournament playback options and the language.
-// Built from dialog template IDD_OPTIONS. Its controls are the program's live store of
-// these choices, so it is created once and only shown and hidden.
+// Built from dialog template IDD_OPTIONS. It shows the program's choices and edits them:
+// they are copied in when it opens and out on OK or the close box; it holds none itself.
 //
 // Controls and their kinds:
 //   TabStrip1                                    tab strip, the six game names

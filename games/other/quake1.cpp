@@ -3,8 +3,6 @@
 #include "games/game_status.h"
 #include "games/other/quake1_files.h"
 #include "launcher/base/functions.h"
-#include "launcher/base/setting_names.h"
-#include "launcher/base/settings.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
@@ -40,7 +38,7 @@ void DetectQ1(Program& program) {
 // stands in for it.
 std::string SelectQ1Executable(Program& program) {
   ui::FileList& list = program.frmOptions.lstQ1;
-  const std::string saved = ReadSetting(program, setting::kQ1Executable, "");
+  const std::string saved = program.choices.q1Executable;
   std::string result;
   for (int i = 0; i < list.Count(); ++i) {
     list.Select(i);

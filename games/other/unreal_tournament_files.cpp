@@ -15,9 +15,9 @@ Steps UndoUT(const DemoRun& run) {
 
 std::string UTCommandLine(const std::string& dir, const UTPlayback& playback) {
   std::string options;
-  if (playback.noFrameCap) options += "?noframecap";
-  if (playback.timeBased) options += "?timebased";
-  if (playback.thirdPerson) options += "?3rdperson";
+  if (On(playback.noFrameCap)) options += "?noframecap";
+  if (On(playback.timeBased)) options += "?timebased";
+  if (On(playback.thirdPerson)) options += "?3rdperson";
   return dir + ut::kExecutable +
          " UT-Logo-Map.unr?Game=kalvenmarque.kalvenmarque?demo=kalvenmarque.dem" + options;
 }

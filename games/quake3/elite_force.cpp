@@ -29,7 +29,7 @@ void DetectSTVEF(Program& program) {
   if (state.found()) {
     program.choices.dir(GameCode::STVEF) = dir;
     options.cmdBrowseSTVEF_Mod.SetEnabled(true);
-    if (options.lblModSTVEF.Caption() != mod::kNone) options.chkModSTVEF.SetEnabled(true);
+    if (program.choices.stvefMod.label != mod::kNone) options.chkModSTVEF.SetEnabled(true);
   } else {
     options.chkModSTVEF.SetEnabled(false);
     options.cmdBrowseSTVEF_Mod.SetEnabled(false);
@@ -42,10 +42,14 @@ std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::st
   return BrowseGameFolder(program, owner, title, program.frmOptions.txtSTVEFPath);
 }
 
-std::string BrowseSTVEFMod(Program& program, ui::Window& owner, const std::string& title) {
+ModControls STVEFModControls(Program& program) {
   ui::frmOptions& o = program.frmOptions;
-  return BrowseGameMod(program, owner, title,
-                       {o.txtSTVEFPath, o.lblModSTVEF, o.lblModNameSTVEF, o.chkModSTVEF});
+  return {program.choices.stvefMod, o.txtSTVEFPath, o.lblModSTVEF, o.lblModNameSTVEF,
+          o.chkModSTVEF};
+}
+
+std::string BrowseSTVEFMod(Program& program, ui::Window& owner, const std::string& title) {
+  return BrowseGameMod(program, owner, title, STVEFModControls(program));
 }
 
 }  // namespace kalv

@@ -15,6 +15,8 @@ GameState STVEFState(Program& program, const std::string& dir);
 // Shows the state of the options window's folder on both windows, with the mod controls.
 void DetectSTVEF(Program& program);
 std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::string& title);
+// The mod choice with the options window's controls for it.
+ModControls STVEFModControls(Program& program);
 std::string BrowseSTVEFMod(Program& program, ui::Window& owner, const std::string& title);
 
 }  // namespace kalv

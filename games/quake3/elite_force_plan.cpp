@@ -14,8 +14,8 @@ DemoRun RunOf(const Choices& choices, const STVEFFacts& facts) {
   DemoRun run;
   run.dir = choices.dir(GameCode::STVEF);
   run.installDir = facts.installDir;
-  run.mod = choices.stvefMod.dir;
-  run.useMod = choices.stvefMod.use;
+  run.mod = choices.stvefMod.dir();
+  run.useMod = choices.stvefMod.use();
   run.ownDemo = facts.demo.own;
   return run;
 }

@@ -40,7 +40,7 @@ void DetectQ3A(Program& program) {
   EnableQ3AControls(program, state.found());
   if (!state.found())
     options.chkModQ3A.SetEnabled(false);
-  else if (options.lblModQ3A.Caption() != mod::kNone)
+  else if (program.choices.q3aMod.label != mod::kNone)
     options.chkModQ3A.SetEnabled(true);
   ShowGameState(program, program.frmDemPla.lblQ3AStatus, options.lblQ3AStatus, name::kQ3A, state);
 }
@@ -49,10 +49,13 @@ std::string BrowseQ3AFolder(Program& program, ui::Window& owner, const std::stri
   return BrowseGameFolder(program, owner, title, program.frmOptions.txtQ3APath);
 }
 
-std::string BrowseQ3AMod(Program& program, ui::Window& owner, const std::string& title) {
+ModControls Q3AModControls(Program& program) {
   ui::frmOptions& o = program.frmOptions;
-  return BrowseGameMod(program, owner, title,
-                       {o.txtQ3APath, o.lblModQ3A, o.lblModNameQ3A, o.chkModQ3A});
+  return {program.choices.q3aMod, o.txtQ3APath, o.lblModQ3A, o.lblModNameQ3A, o.chkModQ3A};
+}
+
+std::string BrowseQ3AMod(Program& program, ui::Window& owner, const std::string& title) {
+  return BrowseGameMod(program, owner, title, Q3AModControls(program));
 }
 
 }  // namespace kalv

@@ -16,6 +16,8 @@ GameState Q3AState(Program& program, const std::string& dir);
 // convert buttons and the mod controls.
 void DetectQ3A(Program& program);
 std::string BrowseQ3AFolder(Program& program, ui::Window& owner, const std::string& title);
+// The mod choice with the options window's controls for it.
+ModControls Q3AModControls(Program& program);
 std::string BrowseQ3AMod(Program& program, ui::Window& owner, const std::string& title);
 
 }  // namespace kalv

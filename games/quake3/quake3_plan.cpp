@@ -15,8 +15,8 @@ DemoRun RunOf(const Choices& choices, const Demo& demo, const Q3AFacts& facts) {
   run.dir = choices.dir(GameCode::Q3A);
   run.installDir = facts.installDir;
   run.demoExt = demo.release.demoExt;
-  run.mod = choices.q3aMod.dir;
-  run.useMod = choices.q3aMod.use;
+  run.mod = choices.q3aMod.dir();
+  run.useMod = choices.q3aMod.use();
   run.ownDemo = facts.demo.own;
   return run;
 }

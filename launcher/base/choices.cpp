@@ -7,28 +7,46 @@
 
 namespace kalv {
 
-ModChoice ModOf(const std::string& label, const std::string& option) {
-  ModChoice choice;
-  if (label.size() > mod::kPrefixLength && label != mod::kNone)
-    choice.dir = label.substr(mod::kPrefixLength);
-  choice.use = !choice.dir.empty() && option != "0";
-  return choice;
+std::string ModChoice::dir() const {
+  if (label.size() <= mod::kPrefixLength || label == mod::kNone) return "";
+  return label.substr(mod::kPrefixLength);
 }
 
+bool ModChoice::use() const { return !dir().empty() && option.value_or("0") != "0"; }
+
+// An absent label reads as none chosen (" /"), as the options window shows it.
 Choices LoadChoices(Program& program) {
   Choices choices = program.choices;
   auto stored = [&](const char* key, const char* fallback) {
     return ReadSetting(program, key, fallback);
   };
-  choices.q3aMod =
-      ModOf(stored(setting::kModification, ""), stored(setting::kModificationOption, "0"));
-  choices.stvefMod = ModOf(stored(setting::kModificationSTVEF, ""),
-                           stored(setting::kModificationOptionSTVEF, "0"));
-  choices.utPlayback = UTPlayback{stored(setting::kUTNoFrameCap, "0") == "1",
-                                  stored(setting::kUTTimeBased, "1") == "1",
-                                  stored(setting::kUTThirdPerson, "0") == "1"};
+  choices.q3aMod = ModChoice{stored(setting::kModification, mod::kNone),
+                             StoredSetting(program, setting::kModificationOption)};
+  choices.stvefMod = ModChoice{stored(setting::kModificationSTVEF, mod::kNone),
+                               StoredSetting(program, setting::kModificationOptionSTVEF)};
+  choices.utPlayback =
+      UTPlayback{stored(setting::kUTNoFrameCap, "0"), stored(setting::kUTTimeBased, "1"),
+                 stored(setting::kUTThirdPerson, "0")};
   choices.q1Executable = stored(setting::kQ1Executable, "");
   return choices;
+}
+
+void SaveChoices(Program& program, bool playbackOptions) {
+  const Choices& c = program.choices;
+  auto store = [&](const char* key, const std::string& text) {
+    Skip(WriteSetting(program, key, text));
+  };
+  store(setting::kModification, c.q3aMod.label);
+  store(setting::kModificationOption, c.q3aMod.option.value_or("0"));
+  store(setting::kModificationSTVEF, c.stvefMod.label);
+  store(setting::kModificationOptionSTVEF, c.stvefMod.option.value_or("0"));
+  store(setting::kQ1Executable, c.q1Executable);
+  for (const Game& game : *program.games) store(game.dirSetting, c.dir(game.code));
+  if (playbackOptions) {
+    store(setting::kUTNoFrameCap, c.utPlayback.noFrameCap);
+    store(setting::kUTTimeBased, c.utPlayback.timeBased);
+    store(setting::kUTThirdPerson, c.utPlayback.thirdPerson);
+  }
 }
 
 }  // namespace kalv

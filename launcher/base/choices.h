@@ -4,28 +4,36 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "launcher/base/games.h"
+#include "launcher/base/texts.h"
 
 namespace kalv {
 
 struct Program;
 
-// A mod: the folder the stored mod label names ("Mod: osp" gives "osp"; "" for " /", an
-// empty or a too short label) and whether it is loaded: unless the label names none or
-// the option is off.
+// A mod as the options window stores it: its label ("Mod: osp", or " /" while none is
+// chosen) and its load option ("1" or "0"; absent until the window first stores it).
 struct ModChoice {
-  std::string dir;
-  bool use = false;
+  std::string label = mod::kNone;
+  std::optional<std::string> option;
+
+  // The mod's folder: the label without "Mod: "; "" for " /", an empty or a too short label.
+  std::string dir() const;
+  // Loaded unless no folder is named or the option is "0" (an absent option reads "0").
+  bool use() const;
 };
 
-// The Unreal Tournament playback options, each on only when stored as exactly "1".
+// The Unreal Tournament playback options as stored; each is on only when exactly "1".
 struct UTPlayback {
-  bool noFrameCap = false;
-  bool timeBased = true;
-  bool thirdPerson = false;
+  std::string noFrameCap = "0";
+  std::string timeBased = "1";
+  std::string thirdPerson = "0";
 };
+constexpr bool On(const std::string_view stored) { return stored == "1"; }
 
 struct Choices {
   std::array<std::string, kGameCount> dirs;  // by GameCode
@@ -43,11 +51,11 @@ constexpr int kLanguageCount = 3;
 // 0 English, 1 German, 2 Afrikaans; any other number names no language and shows no text.
 constexpr bool IsLanguage(int language) { return language >= 0 && language < kLanguageCount; }
 
-// The mod of a stored label and option ("Mod: osp", "1").
-ModChoice ModOf(const std::string& label, const std::string& option);
-
-// The choices of this run: the game folders and the language as the program holds them,
-// the rest as stored.
+// The choices as stored, over the game folders and the language the program holds.
 Choices LoadChoices(Program& program);
+
+// Stores what the options window lets the user choose: the mods, the Quake 1 executable,
+// the game folders and, with playbackOptions, the Unreal Tournament options.
+void SaveChoices(Program& program, bool playbackOptions);
 
 }  // namespace kalv

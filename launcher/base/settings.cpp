@@ -23,10 +23,19 @@ std::optional<RegRoot> RootNamed(const std::string& name) {
 
 }  // namespace
 
-std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
+std::optional<std::string> StoredSetting(Registry& registry, const std::string& key) {
   auto value = registry.QueryString(RegRoot::CurrentUser, kSettingsKeyPath, key,
                                     contract::kRegistryTextChars);
-  return value ? value.value() : fallback;
+  if (!value) return std::nullopt;
+  return value.value();
+}
+
+std::optional<std::string> StoredSetting(Program& program, const std::string& key) {
+  return StoredSetting(program.platform.registry, key);
+}
+
+std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
+  return StoredSetting(registry, key).value_or(fallback);
 }
 
 std::string ReadSetting(Program& program, const std::string& key, const std::string& fallback) {

@@ -2,6 +2,7 @@
 // reader of the games' installer entries.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "launcher/base/program.h"
@@ -13,6 +14,9 @@ namespace kalv {
 // The stored text of key, or fallback when it is absent or unreadable.
 std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback);
 std::string ReadSetting(Program& program, const std::string& key, const std::string& fallback);
+// The stored text of key; nothing when it is absent or unreadable.
+std::optional<std::string> StoredSetting(Registry& registry, const std::string& key);
+std::optional<std::string> StoredSetting(Program& program, const std::string& key);
 // Stores text under key, creating the settings key as needed.
 Status WriteSetting(Registry& registry, const std::string& key, const std::string& text);
 Status WriteSetting(Program& program, const std::string& key, const std::string& text);

@@ -23,8 +23,10 @@ class DetectQ1Test : public ProgramFixture {
     fake.files.AddFile(kQ1 + "\\wqpro.exe", "");
     fake.files.AddFile(kQ1 + "\\readme.txt", "");
   }
+  // The executable stored earlier, as the program holds it since its start.
   void Store(const std::string& name) {
     ASSERT_TRUE(WriteSetting(p(), "Quake 1 Executible", name).ok());
+    p().choices = LoadChoices(p());
   }
 };
 

@@ -89,7 +89,7 @@ TEST_F(DetectQ3ATest, ModCheckBoxIsEnabledOnlyWhenAModWasChosenAndNeverTicked) {
   EXPECT_FALSE(options().chkModQ3A.Enabled()) << "no mod chosen (\" /\")";
 
   options().txtQ3APath.SetText("");
-  options().lblModQ3A.SetCaption("Mod: osp");
+  p().choices.q3aMod.label = "Mod: osp";
   options().chkModQ3A.SetValue(0);
   options().txtQ3APath.SetText(kQ3);
   EXPECT_TRUE(options().chkModQ3A.Enabled());
@@ -137,7 +137,7 @@ TEST_F(DetectSTVEFTest, VersionFollowsTheNewestNumberedPak) {
 }
 
 TEST_F(DetectSTVEFTest, MissingOrShortDirectoryDisablesTheModControls) {
-  options().lblModSTVEF.SetCaption("Mod: x");
+  p().choices.stvefMod.label = "Mod: x";
   options().txtSTVEFPath.SetText("D:\\Other");
   EXPECT_EQ(options().lblSTVEFStatus.Caption(), "Star Trek Voyager Status: Not Found");
   EXPECT_FALSE(options().cmdBrowseSTVEF_Mod.Enabled());
@@ -152,7 +152,7 @@ TEST_F(DetectSTVEFTest, MissingOrShortDirectoryDisablesTheModControls) {
 
 TEST_F(DetectSTVEFTest, ChosenModEnablesItsCheckBox) {
   Install({0});
-  options().lblModSTVEF.SetCaption("Mod: x");
+  p().choices.stvefMod.label = "Mod: x";
   options().chkModSTVEF.SetEnabled(false);
   options().txtSTVEFPath.SetText(kEF);
   EXPECT_TRUE(options().chkModSTVEF.Enabled());

@@ -1,7 +1,10 @@
 // The options window: detection while typing, browse prompts, tabs, saving on OK and on
 // the close box, and the main window it disables.
+#include <tuple>
+
 #include "games_fixture.h"
 #include "launcher/main_window_actions.h"
+#include "launcher/options_actions.h"
 #include "launcher/base/settings.h"
 #include "platform/windows.h"
 #include "ui/resource.h"
@@ -65,7 +68,7 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndReturnsToTheMainWindow) {
   OpenOptions();
   EXPECT_TRUE(options().Visible());
   EXPECT_FALSE(main().Enabled());
-  options().lblModQ3A.SetCaption("Mod: osp");
+  p().choices.q3aMod.label = "Mod: osp";  // as a browse for the mod leaves it
   options().chkModQ3A.SetValue(1);
   options().txtHLPath.SetText("C:\\HL");
   options().chkUT_nfc.SetValue(1);
@@ -83,6 +86,41 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndReturnsToTheMainWindow) {
   EXPECT_FALSE(options().Visible());
   EXPECT_TRUE(main().Enabled());
   EXPECT_TRUE(main().Visible());
+}
+
+// The window edits the program's choices and OK stores them: what the next run loads
+// from the settings is what this run holds, field by field.
+TEST_F(OptionsWindowTest, WhatOkStoresIsWhatTheNextRunLoads) {
+  fake.files.AddFile("C:\\Q3\\quake3.exe", "");
+  fake.files.AddFile("C:\\Q3\\osp\\Description.txt", "OSP");
+  fake.files.AddFile("C:\\Q3\\osp\\description.txt", "OSP");
+  OpenOptions();
+  options().txtQ3APath.SetText("C:\\Q3");
+  fake.dialogs.folders.push_back("C:\\Q3\\osp");
+  Click(IDD_OPTIONS, IDC_OPTIONS_CMDBROWSEQ3A_MOD);
+  options().chkModQ3A.SetValue(1);
+  options().chkModSTVEF.SetValue(1);
+  options().chkUT_3rd.SetValue(1);
+  options().chkUT_tb.SetValue(0);
+  Click(IDD_OPTIONS, IDC_OPTIONS_CMDOK);
+
+  const Choices& held = p().choices;
+  const Choices loaded = LoadChoices(p());
+  EXPECT_EQ(held.q3aMod.dir(), "osp");
+  EXPECT_TRUE(held.q3aMod.use());
+  EXPECT_FALSE(held.stvefMod.use()) << "ticked, but no Elite Force mod is chosen";
+  for (const auto& [name, mine, next] :
+       {std::tuple{"Quake 3 mod", held.q3aMod.label, loaded.q3aMod.label},
+        {"Quake 3 option", *held.q3aMod.option, loaded.q3aMod.option.value_or("<absent>")},
+        {"Elite Force mod", held.stvefMod.label, loaded.stvefMod.label},
+        {"Elite Force option", *held.stvefMod.option, loaded.stvefMod.option.value_or("<absent>")},
+        {"no frame cap", held.utPlayback.noFrameCap, loaded.utPlayback.noFrameCap},
+        {"time based", held.utPlayback.timeBased, loaded.utPlayback.timeBased},
+        {"third person", held.utPlayback.thirdPerson, loaded.utPlayback.thirdPerson},
+        {"Quake 1 executable", held.q1Executable, loaded.q1Executable}})
+    EXPECT_EQ(mine, next) << name;
+  EXPECT_EQ(loaded.utPlayback.thirdPerson, "1");
+  EXPECT_EQ(loaded.utPlayback.timeBased, "0");
 }
 
 TEST_F(OptionsWindowTest, CloseBoxKeepsTheStoredPlaybackOptions) {
