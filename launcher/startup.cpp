@@ -203,9 +203,10 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   LanguageChange(program, true);
   program.Mark("captions and detection");
   program.frmSplash.window.Show();
+  program.Mark("splash window");
   program.frmSplash.window.Refresh();
   ShowUserName(program);
-  program.Mark("splash");
+  program.Mark("splash paint");
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
   for (const Game& game : *program.games)
     SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
