@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "games/other/quake1_demo.h"
+#include "games/other/quake1/quake1_demo.h"
 #include "games/quake3/release_store.h"
 #include "launcher/base/choices.h"
 #include "launcher/base/messages.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "games/quake3/elite_force.h"
+#include "games/quake3/elite_force/elite_force.h"
 #include "games/quake3/quake3_arena.h"
 #include "launcher/base/texts.h"
 #include "launcher/base/functions.h"

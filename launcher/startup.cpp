@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/contracts.h"
-#include "games/other/quake1.h"
-#include "games/other/quake2_files.h"
+#include "games/other/quake1/quake1.h"
+#include "games/other/quake2/quake2_files.h"
 #include "games/quake3/conversion.h"
 #include "launcher/about_actions.h"
 #include "launcher/advanced_actions.h"

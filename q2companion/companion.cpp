@@ -7,7 +7,7 @@
 #include "core/process_wait.h"
 #include "core/restore_journal.h"
 #include "core/run_log.h"
-#include "games/other/quake2_files.h"
+#include "games/other/quake2/quake2_files.h"
 #include "q2companion/texts.h"
 
 namespace kalv::q2companion {

@@ -9,7 +9,7 @@ namespace kalv::q2companion::text {
 constexpr const char kTitle[] = "Kalvenmarque Quake 2 Sub v" KALV_VERSION_TEXT;
 
 // Its switch, the game and the files it cleans are the player's own Quake 2 rows
-// (games/other/quake2_files.h). The game's arguments after its path:
+// (games/other/quake2/quake2_files.h). The game's arguments after its path:
 constexpr const char kGameArguments[] =
     " +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg";
 

@@ -8,8 +8,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT" || exit 1
 
 # What each folder may include besides itself, lowest layer first. The Quake 2 companion
-# reads the very file steps the player prepares (games/other/quake2_files.h) and nothing
-# else of the games.
+# reads the very file steps the player prepares (games/other/quake2/quake2_files.h) and
+# nothing else of the games.
 allowed() {
   case "$1" in
     platform) echo "platform" ;;
@@ -19,7 +19,7 @@ allowed() {
     games) echo "platform ui core launcher/base games" ;;
     launcher) echo "platform ui core games launcher" ;;
     assocmend) echo "platform core/contracts.h assocmend" ;;
-    q2companion) echo "platform core games/other/quake2_files.h q2companion" ;;
+    q2companion) echo "platform core games/other/quake2/quake2_files.h q2companion" ;;
     bench) echo "platform ui core games launcher bench" ;;
   esac
 }
@@ -45,5 +45,28 @@ for layer in platform ui core launcher/base games launcher assocmend q2companion
            grep -v '/tests/\|/testtools/' |
            { if [ "$layer" = launcher ]; then grep -v '^launcher/base/'; else cat; fi; })
 done
+
+# A game's folder stands alone: it uses what the games share (the files directly in
+# games/ and games/other/), never another game's folder, so a game is added or removed
+# as one folder.
+game_of() {
+  case "$1" in
+    games/quake3/elite_force/*) echo games/quake3/elite_force ;;
+    games/quake3/*) echo games/quake3 ;;
+    games/other/*/*)
+      local rest=${1#games/other/}
+      echo "games/other/${rest%%/*}"
+      ;;
+  esac
+}
+while IFS=: read -r file line include; do
+  target=${include#*\"}
+  target=${target%\"*}
+  from=$(game_of "$file") to=$(game_of "$target")
+  if [ -n "$to" ] && [ "$from" != "$to" ]; then
+    echo "check_layers: $file:$line includes $target, another game's folder"
+    bad=1
+  fi
+done < <(grep -rn --include='*.h' --include='*.cpp' '^#include "games/' games)
 [ "$bad" = 0 ] && echo "check_layers: every include runs down"
 exit "$bad"

@@ -2,7 +2,7 @@
 // hold the map and game folder fields, and then always Half-Life to the dispatcher.
 #include <cctype>
 
-#include "games/other/half_life_demo.h"
+#include "games/other/half_life/half_life_demo.h"
 #include "launcher/dispatch.h"
 #include "tests/fuzz/demo_reading.h"
 

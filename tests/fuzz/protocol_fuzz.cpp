@@ -2,7 +2,7 @@
 // demo's first 255 bytes, whatever the bytes.
 #include <algorithm>
 
-#include "games/quake3/elite_force_files.h"
+#include "games/quake3/elite_force/elite_force_files.h"
 #include "tests/fuzz/fuzz_target.h"
 
 using namespace kalv;

@@ -1,7 +1,7 @@
 // A Quake 1 demo in any bytes: what reads as one has a CD track line and a ".bsp" map, a
 // file cut short reads as nothing or as the whole, and the dispatcher takes it for
 // Quake 1.
-#include "games/other/quake1_demo.h"
+#include "games/other/quake1/quake1_demo.h"
 #include "launcher/dispatch.h"
 #include "tests/fuzz/demo_reading.h"
 

@@ -1,6 +1,6 @@
 // The server data of a Quake 2 demo in any bytes: a game folder it gives is one plain
 // folder name, and a file cut short reads as nothing or as the whole.
-#include "games/other/quake2_demo.h"
+#include "games/other/quake2/quake2_demo.h"
 #include "tests/fuzz/demo_reading.h"
 
 using namespace kalv;

@@ -2,7 +2,7 @@
 // association updater does one of its five actions or shows its usage, and the Quake 2
 // companion runs the game and cleans up only when the player started it.
 #include "assocmend/updater.h"
-#include "games/other/quake2_files.h"
+#include "games/other/quake2/quake2_files.h"
 #include "platform/fake/fake_platform.h"
 #include "q2companion/companion.h"
 #include "tests/fuzz/fuzz_target.h"

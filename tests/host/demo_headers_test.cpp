@@ -8,9 +8,9 @@
 #include <string>
 
 #include "demo_layouts.h"
-#include "games/other/half_life_demo.h"
-#include "games/other/quake1_demo.h"
-#include "games/other/quake2_demo.h"
+#include "games/other/half_life/half_life_demo.h"
+#include "games/other/quake1/quake1_demo.h"
+#include "games/other/quake2/quake2_demo.h"
 #include "launcher/dispatch.h"
 
 namespace kalv::testing {

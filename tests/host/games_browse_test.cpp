@@ -1,9 +1,9 @@
 // The folder dialogs for the game directories and the Quake 3 / Elite Force mods.
-#include "games/other/half_life.h"
-#include "games/other/quake1.h"
-#include "games/other/quake2.h"
-#include "games/other/unreal_tournament.h"
-#include "games/quake3/elite_force.h"
+#include "games/other/half_life/half_life.h"
+#include "games/other/quake1/quake1.h"
+#include "games/other/quake2/quake2.h"
+#include "games/other/unreal_tournament/unreal_tournament.h"
+#include "games/quake3/elite_force/elite_force.h"
 #include "games/quake3/quake3_arena.h"
 #include "games_fixture.h"
 

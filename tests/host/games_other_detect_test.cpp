@@ -1,10 +1,10 @@
 // Quake 1, Quake 2, Half-Life and Unreal Tournament detection, and the choice of the
 // Quake 1 executable.
-#include "games/other/half_life.h"
-#include "games/other/quake1.h"
-#include "games/other/quake2.h"
-#include "games/other/unreal_tournament.h"
-#include "games/quake3/elite_force.h"
+#include "games/other/half_life/half_life.h"
+#include "games/other/quake1/quake1.h"
+#include "games/other/quake2/quake2.h"
+#include "games/other/unreal_tournament/unreal_tournament.h"
+#include "games/quake3/elite_force/elite_force.h"
 #include "games/quake3/quake3_arena.h"
 #include "games_fixture.h"
 #include "launcher/base/settings.h"

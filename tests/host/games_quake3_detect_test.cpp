@@ -1,6 +1,6 @@
 // Quake 3 Arena and Elite Force detection: status lines, the controls they enable, the
 // installed release and the Elite Force version.
-#include "games/quake3/elite_force.h"
+#include "games/quake3/elite_force/elite_force.h"
 #include "games/quake3/quake3_arena.h"
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "games/quake3/elite_force_files.h"
+#include "games/quake3/elite_force/elite_force_files.h"
 #include "games_fixture.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/settings.h"

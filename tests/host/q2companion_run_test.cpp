@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/fake/fake_platform.h"
-#include "games/other/quake2_files.h"
+#include "games/other/quake2/quake2_files.h"
 #include "core/restore_journal.h"
 #include "q2companion/companion.h"
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "games/other/half_life_files.h"
-#include "games/other/quake1_files.h"
-#include "games/other/quake2_files.h"
-#include "games/other/unreal_tournament_files.h"
-#include "games/quake3/elite_force_files.h"
+#include "games/other/half_life/half_life_files.h"
+#include "games/other/quake1/quake1_files.h"
+#include "games/other/quake2/quake2_files.h"
+#include "games/other/unreal_tournament/unreal_tournament_files.h"
+#include "games/quake3/elite_force/elite_force_files.h"
 #include "games/quake3/quake3_files.h"
 #include "games_fixture.h"
 #include "launcher/base/settings.h"

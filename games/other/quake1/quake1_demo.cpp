@@ -1,4 +1,4 @@
-#include "games/other/quake1_demo.h"
+#include "games/other/quake1/quake1_demo.h"
 
 #include "games/demo_bytes.h"
 

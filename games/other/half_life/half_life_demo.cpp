@@ -1,4 +1,4 @@
-#include "games/other/half_life_demo.h"
+#include "games/other/half_life/half_life_demo.h"
 
 #include <cctype>
 

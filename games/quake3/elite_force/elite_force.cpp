@@ -1,8 +1,8 @@
-#include "games/quake3/elite_force.h"
+#include "games/quake3/elite_force/elite_force.h"
 
 #include "games/game_status.h"
-#include "games/quake3/elite_force_files.h"
-#include "games/quake3/elite_force_plan.h"
+#include "games/quake3/elite_force/elite_force_files.h"
+#include "games/quake3/elite_force/elite_force_plan.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"

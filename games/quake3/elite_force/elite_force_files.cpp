@@ -1,4 +1,4 @@
-#include "games/quake3/elite_force_files.h"
+#include "games/quake3/elite_force/elite_force_files.h"
 #include "core/contracts.h"
 
 namespace kalv {

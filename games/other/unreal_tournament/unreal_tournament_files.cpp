@@ -1,4 +1,4 @@
-#include "games/other/unreal_tournament_files.h"
+#include "games/other/unreal_tournament/unreal_tournament_files.h"
 
 namespace kalv {
 

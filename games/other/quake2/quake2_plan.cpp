@@ -1,6 +1,6 @@
-#include "games/other/other_plans.h"
-#include "games/other/quake2_demo.h"
-#include "games/other/quake2_files.h"
+#include "games/other/quake2/quake2_plan.h"
+#include "games/other/quake2/quake2_demo.h"
+#include "games/other/quake2/quake2_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 

@@ -1,4 +1,4 @@
-#include "games/other/quake2_demo.h"
+#include "games/other/quake2/quake2_demo.h"
 
 #include "games/demo_bytes.h"
 

@@ -1,6 +1,6 @@
-#include "games/other/half_life_files.h"
+#include "games/other/half_life/half_life_files.h"
 
-#include "games/other/half_life_demo.h"
+#include "games/other/half_life/half_life_demo.h"
 
 namespace kalv {
 

@@ -1,7 +1,7 @@
-#include "games/other/unreal_tournament.h"
+#include "games/other/unreal_tournament/unreal_tournament.h"
 
 #include "games/game_status.h"
-#include "games/other/unreal_tournament_files.h"
+#include "games/other/unreal_tournament/unreal_tournament_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"

@@ -1,5 +1,5 @@
-#include "games/other/other_plans.h"
-#include "games/other/unreal_tournament_files.h"
+#include "games/other/unreal_tournament/unreal_tournament_plan.h"
+#include "games/other/unreal_tournament/unreal_tournament_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 

@@ -1,7 +1,7 @@
-#include "games/other/half_life.h"
+#include "games/other/half_life/half_life.h"
 
 #include "games/game_status.h"
-#include "games/other/half_life_files.h"
+#include "games/other/half_life/half_life_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"

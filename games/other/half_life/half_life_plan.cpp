@@ -1,6 +1,6 @@
-#include "games/other/half_life_demo.h"
-#include "games/other/half_life_files.h"
-#include "games/other/other_plans.h"
+#include "games/other/half_life/half_life_demo.h"
+#include "games/other/half_life/half_life_files.h"
+#include "games/other/half_life/half_life_plan.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 

@@ -1,7 +1,7 @@
-#include "games/quake3/elite_force_plan.h"
+#include "games/quake3/elite_force/elite_force_plan.h"
 
 #include "core/contracts.h"
-#include "games/quake3/elite_force_files.h"
+#include "games/quake3/elite_force/elite_force_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"

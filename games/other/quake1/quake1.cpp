@@ -1,7 +1,7 @@
-#include "games/other/quake1.h"
+#include "games/other/quake1/quake1.h"
 
 #include "games/game_status.h"
-#include "games/other/quake1_files.h"
+#include "games/other/quake1/quake1_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"

@@ -1,4 +1,4 @@
-#include "games/other/quake1_files.h"
+#include "games/other/quake1/quake1_files.h"
 
 namespace kalv {
 

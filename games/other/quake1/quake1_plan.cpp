@@ -1,5 +1,5 @@
-#include "games/other/other_plans.h"
-#include "games/other/quake1_files.h"
+#include "games/other/quake1/quake1_plan.h"
+#include "games/other/quake1/quake1_files.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/texts.h"
 

@@ -1,0 +1,25 @@
+// The Half-Life demo run as a plan: what is read of the installation before planning,
+// and the pure function from the choices, the demo and those facts to the run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "games/other/install_facts.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/program.h"
+
+namespace kalv {
+
+struct HLFacts : InstallFacts {
+  bool hl = false;               // hl.exe is there; a retail Counter-Strike has cstrike.exe instead
+  std::string gameFolder;        // the folder the demo was recorded in; "" for Half-Life's own
+  bool gameFolderFound = false;  // the installation holds it
+};
+HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo);
+// A demo of another game than Half-Life's own (Counter-Strike, Team Fortress, ...) plays in
+// that game's folder, with "-game <folder>"; when the installation lacks the folder, the
+// run is refused, naming the game.
+RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts);
+
+}  // namespace kalv
