@@ -1,9 +1,6 @@
 // What the main window does: filling the release list when it is loaded, and its buttons.
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "launcher/base/program.h"
 
 namespace kalv {
@@ -11,9 +8,6 @@ namespace kalv {
 // The load event: one entry per release file of the release store. A missing release
 // store shows the missing-files message and ends the program.
 void LoadMainWindow(Program& program);
-
-// The whole number a setting's text holds; nothing for any other text.
-std::optional<int> SettingInteger(const std::string& text);
 
 // Installs the button and close-box handlers of the main window.
 void WireMainWindow(Program& program);

@@ -10,7 +10,6 @@
 #include "launcher/base/setting_names.h"
 #include "launcher/base/choices.h"
 #include "launcher/language_actions.h"
-#include "launcher/main_window_actions.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -63,18 +62,18 @@ std::string BrowsePrompt(Program& program, const std::string& game, bool forMod)
   return *select + game + *Localized(program, forMod ? ids::kPromptMod : ids::kPromptFolder);
 }
 
-// The language is selected with the load flag up so that it is not stored again.
+// With the load flag up, so that the selection is not stored again.
+void ShowLanguage(Program& program) {
+  if (!IsLanguage(program.choices.language)) return;
+  program.languageLoading = true;
+  program.frmOptions.comLanguage.Select(program.choices.language);
+  program.languageLoading = false;
+}
+
 void OptionsLoad(Program& program) {
   ui::frmOptions& o = program.frmOptions;
-  program.languageLoading = true;
-  const auto language = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  if (language && IsLanguage(*language)) {
-    program.choices.language = *language;
-    o.comLanguage.Select(*language);
-  }
-  program.languageLoading = false;
-
   program.choices = LoadChoices(program);
+  ShowLanguage(program);
   const Choices& c = program.choices;
   ShowQ3AMod(program);
   SetCheck(o.chkModSTVEF, c.stvefMod.option.value_or(""));

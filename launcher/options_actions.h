@@ -6,6 +6,8 @@
 
 namespace kalv {
 
+// Selects the chosen language in the window's list.
+void ShowLanguage(Program& program);
 // Copies the stored choices into the window: the language, the mods (a Quake 3 mod only
 // when its description file is there), the Unreal Tournament options.
 void OptionsLoad(Program& program);

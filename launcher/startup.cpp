@@ -33,14 +33,6 @@ void SetDirectory(Program& program, const Game& game, const std::string& dir) {
   (program.frmOptions.*(game.pathBox)).SetText(dir);
 }
 
-void SelectStoredLanguage(Program& program) {
-  program.languageLoading = true;
-  const auto stored = SettingInteger(ReadSetting(program, setting::kLanguage, "0"));
-  program.choices.language = stored && IsLanguage(*stored) ? *stored : 0;
-  program.frmOptions.comLanguage.Select(program.choices.language);
-  program.languageLoading = false;
-}
-
 void ShowUserName(Program& program) {
   ui::Label& label = program.frmSplash.lblUserName;
   auto name = program.platform.system.UserName();
@@ -197,7 +189,8 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   program.Mark("replay");
   CreateWindows(program);
   program.Mark("windows");
-  SelectStoredLanguage(program);
+  program.choices = LoadChoices(program);
+  ShowLanguage(program);
   LoadMainWindow(program);
   program.Mark("release store");
   LanguageChange(program, true);
@@ -210,7 +203,6 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
   for (const Game& game : *program.games)
     SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
-  program.choices = LoadChoices(program);
   SelectQ1Executable(program);
   DiscoverOnFirstRun(program);
   program.Mark("settings");

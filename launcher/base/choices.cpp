@@ -28,6 +28,8 @@ Choices LoadChoices(Program& program) {
       UTPlayback{stored(setting::kUTNoFrameCap, "0"), stored(setting::kUTTimeBased, "1"),
                  stored(setting::kUTThirdPerson, "0")};
   choices.q1Executable = stored(setting::kQ1Executable, "");
+  const auto language = SettingInteger(stored(setting::kLanguage, "0"));
+  if (language && IsLanguage(*language)) choices.language = *language;
   return choices;
 }
 

@@ -51,7 +51,8 @@ constexpr int kLanguageCount = 3;
 // 0 English, 1 German, 2 Afrikaans; any other number names no language and shows no text.
 constexpr bool IsLanguage(int language) { return language >= 0 && language < kLanguageCount; }
 
-// The choices as stored, over the game folders and the language the program holds.
+// The choices as stored, over the game folders the program holds; a stored language
+// that names none leaves the program's.
 Choices LoadChoices(Program& program);
 
 // Stores what the options window lets the user choose: the mods, the Quake 1 executable,

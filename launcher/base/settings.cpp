@@ -34,6 +34,19 @@ std::optional<std::string> StoredSetting(Program& program, const std::string& ke
   return StoredSetting(program.platform.registry, key);
 }
 
+// Blanks around the number are allowed; anything else that is not a whole number is not.
+std::optional<int> SettingInteger(const std::string& text) {
+  std::size_t begin = text.find_first_not_of(' ');
+  std::size_t end = text.find_last_not_of(' ');
+  if (begin == std::string::npos) return std::nullopt;
+  std::string digits = text.substr(begin, end - begin + 1);
+  std::size_t i = digits[0] == '-' || digits[0] == '+' ? 1 : 0;
+  if (i == digits.size() || digits.size() > 9) return std::nullopt;
+  for (std::size_t k = i; k < digits.size(); ++k)
+    if (digits[k] < '0' || digits[k] > '9') return std::nullopt;
+  return std::stoi(digits);
+}
+
 std::string ReadSetting(Registry& registry, const std::string& key, const std::string& fallback) {
   return StoredSetting(registry, key).value_or(fallback);
 }

@@ -17,6 +17,8 @@ std::string ReadSetting(Program& program, const std::string& key, const std::str
 // The stored text of key; nothing when it is absent or unreadable.
 std::optional<std::string> StoredSetting(Registry& registry, const std::string& key);
 std::optional<std::string> StoredSetting(Program& program, const std::string& key);
+// The whole number a setting's text holds; nothing for any other text.
+std::optional<int> SettingInteger(const std::string& text);
 // Stores text under key, creating the settings key as needed.
 Status WriteSetting(Registry& registry, const std::string& key, const std::string& text);
 Status WriteSetting(Program& program, const std::string& key, const std::string& text);
