@@ -131,8 +131,26 @@ run_case() {
   ) >"$dir/log.txt" 2>&1
   local rc=$?
   [ $rc -eq 124 ] && echo "FAILED: time limit of ${CASE_TIMEOUT}s reached" >>"$dir/log.txt"
+  [ $rc -ne 0 ] && post_mortem "$dir"
   cleanup_case "$name" "$dir"
   return $rc
+}
+
+# A failed case's state before its clean-up ends it: the windows still open (a message
+# nobody answered reads here) and the run log's last lines, so that a failure on a machine
+# that keeps nothing can be read from its output alone.
+post_mortem() {
+  local dir=$1 runlog
+  {
+    echo "at the failure, windows:"
+    timeout 30 wine "$KALV_TOOLS/ui_driver.exe" list </dev/null 2>&1 | sed 's/^/  /'
+    runlog=$(ls "$WINEPREFIX"/drive_c/users/*/AppData/Local/Kalvenmarque/Kalvenmarque.log \
+      2>/dev/null | head -n 1)
+    if [ -n "$runlog" ]; then
+      echo "the run log's last lines:"
+      tail -n 12 "$runlog" | sed 's/^/  /'
+    fi
+  } >>"$dir/log.txt" 2>&1
 }
 
 # The case's processes still alive: those it recorded, and any program of its sandboxes.
@@ -183,7 +201,7 @@ for name in "${CASES[@]}"; do
   else
     failed=$((failed + 1))
     echo "FAIL $name ($((SECONDS - start))s) -- $RESULTS/$name/log.txt:"
-    tail -n 15 "$RESULTS/$name/log.txt" | sed 's/^/    /'
+    tail -n 40 "$RESULTS/$name/log.txt" | sed 's/^/    /'
   fi
 done
 
