@@ -302,6 +302,26 @@ int LayoutCommand(const Options& options) {
   return problems.empty() ? kDone : kLayoutFault;
 }
 
+// A pressed button closes its message box. The press is posted once more while the box
+// stays, for a click the box's thread missed while it was still settling; a box still
+// open after that is reported here, at the press, not later as a program that never ends.
+int AwaitClosed(const Options& options, HWND box) {
+  constexpr DWORD kRoundMs = 2000;
+  constexpr int kRounds = 5;
+  for (int round = 0; round < kRounds; ++round) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kRoundMs) {
+      if (!IsWindow(box) || !IsWindowVisible(box)) return kDone;
+      Sleep(50);
+    }
+    if (round + 1 == kRounds) break;
+    WriteErr("ui_driver: the message box is still open; pressed again\n");
+    if (HWND button = ControlById(box, options.pressId)) PostMessageW(button, BM_CLICK, 0, 0);
+  }
+  WriteErr("ui_driver: the message box stayed open after the press\n");
+  return kTimedOut;
+}
+
 int MessageBoxCommand(Options options) {
   options.filter.messageBoxOnly = true;
   HWND box = FindTarget(options);
@@ -314,7 +334,9 @@ int MessageBoxCommand(Options options) {
       out += "button: id=" + std::to_string(GetDlgCtrlID(child)) +
              " text=" + OneLine(TextOf(child)) + "\n";
   WriteOut(out);
-  return options.pressId != 0 ? Press(options, box, options.pressId) : kDone;
+  if (options.pressId == 0) return kDone;
+  if (const int pressed = Press(options, box, options.pressId); pressed != kDone) return pressed;
+  return AwaitClosed(options, box);
 }
 
 int PressCommand(const Options& options) {
