@@ -302,24 +302,27 @@ int LayoutCommand(const Options& options) {
   return problems.empty() ? kDone : kLayoutFault;
 }
 
-// A pressed button closes its message box. The press is posted once more while the box
+bool ClosedWithin(HWND box, DWORD ms) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(50))
+    if (!IsWindow(box) || !IsWindowVisible(box)) return true;
+  return false;
+}
+
+// A pressed button closes its message box. The press is posted again while the box
 // stays, for a click the box's thread missed while it was still settling; a box still
 // open after that is reported here, at the press, not later as a program that never ends.
 int AwaitClosed(const Options& options, HWND box) {
-  constexpr DWORD kRoundMs = 2000;
-  constexpr int kRounds = 5;
-  for (int round = 0; round < kRounds; ++round) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kRoundMs) {
-      if (!IsWindow(box) || !IsWindowVisible(box)) return kDone;
-      Sleep(50);
+  constexpr DWORD kWaitMs = 2000;
+  constexpr int kPresses = 5;
+  for (int press = 1; !ClosedWithin(box, kWaitMs); ++press) {
+    if (press == kPresses) {
+      WriteErr("ui_driver: the message box stayed open after the press\n");
+      return kTimedOut;
     }
-    if (round + 1 == kRounds) break;
     WriteErr("ui_driver: the message box is still open; pressed again\n");
     if (HWND button = ControlById(box, options.pressId)) PostMessageW(button, BM_CLICK, 0, 0);
   }
-  WriteErr("ui_driver: the message box stayed open after the press\n");
-  return kTimedOut;
+  return kDone;
 }
 
 int MessageBoxCommand(Options options) {
