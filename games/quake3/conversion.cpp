@@ -24,6 +24,18 @@ std::string NotReplaced(const std::string& installed, const Failure& failure) {
          " " + failure.description + conversion::kNotReplacedAdvice;
 }
 
+// Whether an executable is byte for byte one of the releases the store holds.
+bool IsStoredExecutable(Program& program, const std::string& executable) {
+  for (const Release& stored : StoredReleases(program)) {
+    const auto storedFiles = FilesOfVersion(program, stored.version);
+    if (storedFiles &&
+        SameContents(program.platform.files, storedFiles->storedExecutable, executable)
+            .value_or(false))
+      return true;
+  }
+  return false;
+}
+
 // Why the executable may not be replaced; nothing when it may. An installed executable
 // that cannot be read (the game runs) cannot be replaced either.
 std::optional<std::string> ExecutableRefusal(Program& program, const std::string& dir,
@@ -44,15 +56,7 @@ std::optional<std::string> ExecutableRefusal(Program& program, const std::string
     if (number == err::kFileNotFound || number == err::kPathNotFound) return std::nullopt;
     return NotReplaced(installed, readable.failure());
   }
-  auto names = files.List(ReleaseStore(program), release::kPattern);
-  if (names) {
-    for (const std::string& name : names.value()) {
-      const auto stored = FilesOfVersion(program, ReadRelease(program, name).version);
-      if (!stored) continue;
-      if (SameContents(files, stored->storedExecutable, installed).value_or(false))
-        return std::nullopt;
-    }
-  }
+  if (IsStoredExecutable(program, installed)) return std::nullopt;
   return std::string(conversion::kUnknownInstalled) + installed + conversion::kUnknownAdvice +
          ReleaseStore(program) + conversion::kUnknownAdviceEnd;
 }
@@ -156,13 +160,7 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
 void OfferToStoreInstalled(Program& program, const std::string& dir) {
   Files& files = program.platform.files;
   const std::string installed = dir + q3a::kInstalledExecutable;
-  if (!files.CanOpenForRead(installed)) return;
-  for (const Release& stored : StoredReleases(program)) {
-    const auto storedFiles = FilesOfVersion(program, stored.version);
-    if (storedFiles &&
-        SameContents(files, storedFiles->storedExecutable, installed).value_or(false))
-      return;
-  }
+  if (!files.CanOpenForRead(installed) || IsStoredExecutable(program, installed)) return;
   const auto release = ReleaseOfPaks(program, dir);
   const auto target = release ? FilesOfVersion(program, release->version) : std::nullopt;
   if (!target || files.CanOpenForRead(target->storedExecutable)) return;
