@@ -1,11 +1,15 @@
 #include "launcher/resume_load.h"
 
+#include "games/other/quake1/quake1.h"
 #include "launcher/base/functions.h"
+#include "launcher/base/games.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
 void ResumeLoad(Program& program) {
+  for (const Game& game : *program.games) game.detect(program);
+  SelectQ1Executable(program);
   ui::SplashWindow& splash = program.frmSplash;
   if (splash.created()) {
     if (const auto welcome = Localized(program, ids::kWelcome))

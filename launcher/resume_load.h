@@ -8,8 +8,9 @@ namespace kalv {
 // Pause after the welcome text, so the splash window is seen before the main window.
 constexpr unsigned kWelcomeMilliseconds = 2450;
 
-// Shows the welcome text on the splash window, waits, selects the newest release in the
-// main window, shows the main window and hides the splash window for good.
+// Looks at each game's folder and selects the stored Quake 1 executable, shows the welcome
+// text on the splash window, waits, selects the newest release in the main window, shows
+// the main window and hides the splash window for good.
 void ResumeLoad(Program& program);
 
 }  // namespace kalv

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/contracts.h"
-#include "games/other/quake1/quake1.h"
 #include "games/other/quake2/quake2_files.h"
 #include "games/quake3/conversion.h"
 #include "launcher/about_actions.h"
@@ -28,9 +27,11 @@ namespace kalv {
 
 namespace {
 
+// Without the path box's change: the folder is looked at when a window shows what was
+// found there (ResumeLoad), which a demo that plays never needs.
 void SetDirectory(Program& program, const Game& game, const std::string& dir) {
   program.choices.dir(game.code) = dir;
-  (program.frmOptions.*(game.pathBox)).SetText(dir);
+  (program.frmOptions.*(game.pathBox)).SetCaption(dir);
 }
 
 void ShowUserName(Program& program) {
@@ -203,7 +204,6 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
   for (const Game& game : *program.games)
     SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
-  SelectQ1Executable(program);
   DiscoverOnFirstRun(program);
   program.Mark("settings");
   try {
