@@ -6,8 +6,8 @@
 // The result holds one "name: value" line per figure (scripts/bench.sh reads them):
 // copy-progress-mbps, copy-platform-mbps and copy-barless-mbps (CopyFileWithProgress
 // without a window), copy-progress-ms, bar-paints and bar-longest-gap-ms (how often the bar
-// was painted during the copy with the window), and copies-equal (1 when both copies are
-// as long as the source).
+// was painted during the copy with the window), and copies-equal (1 when both copies hold
+// the source's bytes).
 #include <chrono>
 #include <cstdio>
 #include <sstream>
@@ -16,6 +16,7 @@
 #include "bench/bench_args.h"
 #include "launcher/base/functions.h"
 #include "launcher/base/program.h"
+#include "platform/files.h"
 #include "platform/program_main.h"
 #include "platform/win32/paint_count.h"
 #include "ui/resource.h"
@@ -92,8 +93,9 @@ std::string Run(Program& program, const std::vector<std::string>& args) {
   const double platform = Timed(files, plain, [&] { plainCopy = files.Copy(source, plain); });
   if (!plainCopy) return "failed: the platform's copy: " + plainCopy.failure().description + "\n";
 
-  const bool equal = files.Length(withProgress).value_or(0) == kFileBytes &&
-                     files.Length(plain).value_or(0) == kFileBytes;
+  const bool equal = files.Length(source).value_or(0) == kFileBytes &&
+                     SameContents(files, source, withProgress).value_or(false) &&
+                     SameContents(files, source, plain).value_or(false);
   std::ostringstream out;
   out << Line("copy-progress-mbps", MegabytesPerSecond(progress))
       << Line("copy-platform-mbps", MegabytesPerSecond(platform))
