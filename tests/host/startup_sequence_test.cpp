@@ -185,11 +185,21 @@ TEST_F(StartupSequenceTest, UserNameIsShownOrLeftEmpty) {
   EXPECT_EQ(program->frmSplash.lblUserName.Caption(), "");
 }
 
+// A demo that plays needs no status: the folders are looked at only for the main window.
 TEST_F(StartupSequenceTest, StoredDirectoriesReachTheProgramTheBoxesAndTheStatus) {
   fake.files.AddFile("C:\\Q2\\baseq2\\pak0.pak", "");
+  fake.files.AddFile("C:\\Demos\\a.dm2", "");
   Setting("First Time Run", "True");
   Setting("Quake 2 Path", "C:\\Q2");
   Setting("Unreal Tournament Path", "C:\\UT");
+  fake.system.commandLine = "C:\\Demos\\a.dm2";
+  Start();
+  EXPECT_EQ(played, std::vector<std::string>{"Q2"});
+  EXPECT_EQ(program->frmOptions.txtQ2Path.Text(), "C:\\Q2");
+  EXPECT_NE(program->frmDemPla.lblQ2Status.Caption(), " Quake 2 Status: Found");
+
+  fake.system.commandLine = "";
+  fake.windows = fake::FakeWindowFactory();
   Start();
   EXPECT_EQ(program->choices.dir(GameCode::Q2), "C:\\Q2");
   EXPECT_EQ(program->choices.dir(GameCode::UT), "C:\\UT");
