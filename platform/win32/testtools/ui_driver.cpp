@@ -427,11 +427,13 @@ std::wstring Lower(std::wstring text) {
   return text;
 }
 
-// Ends the processes whose executable lies in one of the given folders: what a test
-// started there and left running must not leak into the next test.
-int EndProcessesCommand(const Options& options) {
+// One pass over the processes; false when a handle was not to the process listed, so that
+// the caller looks again rather than end the wrong one (the driver itself has been seen to
+// end with no word, as if it had ended itself).
+bool EndProcessesUnder(const Options& options) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return kControlFault;
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  bool sound = true;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   for (BOOL more = Process32FirstW(snapshot, &entry); more;
@@ -440,6 +442,14 @@ int EndProcessesCommand(const Options& options) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
                                  entry.th32ProcessID);
     if (process == nullptr) continue;
+    const DWORD id = GetProcessId(process);
+    if (id != entry.th32ProcessID || id == GetCurrentProcessId()) {
+      WriteErr("ui_driver: the handle to pid " + std::to_string(entry.th32ProcessID) +
+               " is to pid " + std::to_string(id) + "; not ended\n");
+      sound = false;
+      CloseHandle(process);
+      continue;
+    }
     wchar_t image[MAX_PATH * 4] = {};
     DWORD size = MAX_PATH * 4;
     if (QueryFullProcessImageNameW(process, 0, image, &size)) {
@@ -458,7 +468,15 @@ int EndProcessesCommand(const Options& options) {
     CloseHandle(process);
   }
   CloseHandle(snapshot);
-  return kDone;
+  return sound;
+}
+
+// Ends the processes whose executable lies in one of the given folders: what a test
+// started there and left running must not leak into the next test.
+int EndProcessesCommand(const Options& options) {
+  for (int pass = 0; pass < 3; ++pass)
+    if (EndProcessesUnder(options)) return kDone;
+  return kControlFault;
 }
 
 // Starts --exe with exactly the command line --text (nothing quoted or split on the way,
