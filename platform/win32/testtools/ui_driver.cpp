@@ -443,7 +443,7 @@ bool EndProcessesUnder(const Options& options) {
                                  entry.th32ProcessID);
     if (process == nullptr) continue;
     const DWORD id = GetProcessId(process);
-    if (id != entry.th32ProcessID || id == GetCurrentProcessId()) {
+    if (id != entry.th32ProcessID) {
       WriteErr("ui_driver: the handle to pid " + std::to_string(entry.th32ProcessID) +
                " is to pid " + std::to_string(id) + "; not ended\n");
       sound = false;
