@@ -105,9 +105,13 @@ anchor_round() {
   # window, which the windowless anchor never pays and the player, with its splash, must.
   rm -f -- "$LOG"
   t0=$(now_us)
-  KALV_STANDIN_MODE=show:0 timeout 60 wine "$Q3A_EXE" </dev/null >"$WORK/anchor.out" 2>&1 ||
+  KALV_STANDIN_MODE=show:0 timeout 60 /usr/bin/time -f '%M' -o "$WORK/window.time" \
+    wine "$Q3A_EXE" </dev/null >"$WORK/anchor.out" 2>&1 ||
     fail "the stand-in game did not show its window (see $WORK/anchor.out)"
-  record window-anchor "$(( ($(field "$LOG" shown-us) - t0) / 1000 ))"
+  local shown
+  shown=$(field "$LOG" shown-us)
+  [ -n "$shown" ] || fail "the stand-in game did not log when its window was shown"
+  record window-anchor "$(( (shown - t0) / 1000 ))"
 }
 
 # The player's run log of the round: its start-up line gives the start-up's phases, the
