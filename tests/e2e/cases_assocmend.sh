@@ -111,8 +111,7 @@ am_assert_written_for() {
 # A registry export of the classes, for "nothing changed" checks.
 am_snapshot() {
   local file="$KALV_CASE_DIR/$1.reg"
-  timeout 120 wine reg export 'HKLM\Software\Classes' "$(kalv_win "$file")" /y >/dev/null 2>&1 </dev/null ||
-    kalv_fail "reg export failed"
+  kalv_reg_export 'HKLM\Software\Classes' "$file"
   printf '%s\n' "$file"
 }
 

@@ -60,8 +60,7 @@ in_snapshot() {
   local i
   for ((i = 0; i < ${#IN_KEYS[@]}; i += 2)); do
     local file="$name-${IN_KEYS[i]}"
-    timeout 120 wine reg export "${IN_KEYS[i + 1]}" "$(kalv_win "$KALV_CASE_DIR/$file.reg")" /y \
-      >/dev/null 2>&1 </dev/null || kalv_fail "reg export of ${IN_KEYS[i + 1]} failed"
+    kalv_reg_export "${IN_KEYS[i + 1]}" "$KALV_CASE_DIR/$file.reg"
     # Exported as UTF-16; compared as text.
     iconv -f UTF-16LE -t UTF-8 "$file.reg" | tr -d '\r' >"$file.txt"
   done

@@ -117,6 +117,18 @@ kalv_driver() {
   return "$rc"
 }
 
+# Exports a registry key to a .reg file. A key that changes while it is exported (a fresh
+# prefix's own start-up still writes under CurrentVersion) makes reg fail, so it is tried
+# three times; the last attempt's words go into the failure.
+kalv_reg_export() {
+  local key=$1 file=$2 attempt
+  for attempt in 1 2 3; do
+    timeout 120 wine reg export "$key" "$(kalv_win "$file")" /y >"$file.out" 2>&1 </dev/null &&
+      return 0
+  done
+  kalv_fail "reg export of $key failed: $(tr -d '\r' <"$file.out" | tail -n 3)"
+}
+
 # Waits up to <seconds> for a file to exist.
 kalv_wait_file() {
   local path=$1 seconds=$2 tenths
