@@ -21,7 +21,10 @@ export KALV_BUILD_DIR=${KALV_BUILD_DIR:-$ROOT/build}
 BUILD=$KALV_BUILD_DIR
 SANDBOX="$BUILD/sandbox"
 
+# A fresh clone has no build folder yet, and KALV_BUILD_DIR may name one to be made.
+mkdir -p -- "$BUILD"
 "$ROOT/scripts/install-deps.sh" >/dev/null
+echo "play: building (the first build on a fresh machine takes several minutes; $BUILD/play-build.log)"
 "$ROOT/scripts/build.sh" >"$BUILD/play-build.log" 2>&1 || { tail -n 30 "$BUILD/play-build.log"; exit 1; }
 
 export WINEPREFIX="$SANDBOX/prefix"
@@ -128,7 +131,7 @@ KALV_STANDIN_LOG=$(winepath -w "$log")
 KALV_STANDIN_WATCH=$(for w in ${watch//;/ }; do printf '%s\\%s;' "$(winepath -w "$folder")" "$w"; done)
 
 echo "play: the game folder $(winepath -w "$folder") before the demo:"
-account
+account | tee "$SANDBOX/folder-before.txt"
 echo "play: opening $demo through its association (as a double-click in Explorer)"
 timeout 120 wine start /unix "$unix_demo" >"$SANDBOX/player.log" 2>&1 &
 for _ in $(seq 1 600); do [ -s "$log" ] && break; sleep 0.1; done
@@ -147,6 +150,16 @@ for _ in $(seq 1 600); do
   pgrep -f 'Kalvenmarque\.exe|kalvq2_sub\.exe' >/dev/null || break
   sleep 0.1
 done
+if pgrep -f 'Kalvenmarque\.exe|kalvq2_sub\.exe' >/dev/null; then
+  echo "play: the player did not end within a minute of the game"
+  exit 1
+fi
 echo "play: after the game:"
-account
-echo "play: done"
+account | tee "$SANDBOX/folder-after.txt"
+# The run must leave the folder as it found it: same files, same flags, same release.
+if ! diff -u "$SANDBOX/folder-before.txt" "$SANDBOX/folder-after.txt" >"$SANDBOX/folder.diff"; then
+  echo "play: the game folder was NOT put back as it was:"
+  cat "$SANDBOX/folder.diff"
+  exit 1
+fi
+echo "play: done; the game folder is as it was before the demo"
