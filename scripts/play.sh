@@ -24,8 +24,8 @@ SANDBOX="$BUILD/sandbox"
 # A fresh clone has no build folder yet, and KALV_BUILD_DIR may name one to be made.
 mkdir -p -- "$BUILD"
 "$ROOT/scripts/install-deps.sh" >/dev/null
-echo "play: building (the first build on a fresh machine takes several minutes; $BUILD/play-build.log)"
-"$ROOT/scripts/build.sh" >"$BUILD/play-build.log" 2>&1 || { tail -n 30 "$BUILD/play-build.log"; exit 1; }
+echo "play: building the Windows programs (the first time takes a few minutes; $BUILD/play-build.log)"
+"$ROOT/scripts/build.sh" win32 >"$BUILD/play-build.log" 2>&1 || { tail -n 30 "$BUILD/play-build.log"; exit 1; }
 
 export WINEPREFIX="$SANDBOX/prefix"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
