@@ -91,6 +91,15 @@ Result<bool> SameContents(Files& files, const std::string& a, const std::string&
   return true;
 }
 
+// The copy keeps its source's attributes, and a read-only file (copied from a CD) cannot be
+// opened to flush it: it is made normal first.
+Status CopyFlushed(Files& files, const std::string& from, const std::string& to) {
+  if (Status copied = files.Copy(from, to); !copied) return copied;
+  if (Status normal = files.SetAttributes(to, attr::kNormal); !normal) return normal;
+  auto written = files.OpenWrite(to);
+  return written ? written.value()->Flush() : written.status();
+}
+
 Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes) {
   Skip(files.Delete(path));
   auto stream = files.OpenWrite(path);

@@ -18,6 +18,9 @@ constexpr std::uint32_t kHidden = 0x02;
 constexpr std::uint32_t kSystem = 0x04;
 constexpr std::uint32_t kDirectory = 0x10;
 constexpr std::uint32_t kArchive = 0x20;
+// What SetAttributes can give a file (read-only, hidden, system, archive, normal,
+// temporary, offline, not indexed); a file may report more.
+constexpr std::uint32_t kSettable = 0x31A7;
 }  // namespace attr
 
 // An open file with one position that advances with every read and write.
@@ -85,6 +88,8 @@ class Files {
 // Whole-file helpers on top of the interface.
 Result<std::string> ReadWholeFile(Files& files, const std::string& path);
 Status WriteWholeFile(Files& files, const std::string& path, const std::string& bytes);
+// Copies a file and returns once the copy is on the disk; the copy's attributes are normal.
+Status CopyFlushed(Files& files, const std::string& from, const std::string& to);
 // Whether two files hold the same bytes, compared a chunk at a time so that neither is
 // held whole in memory; the failure of a file that cannot be read.
 Result<bool> SameContents(Files& files, const std::string& a, const std::string& b);

@@ -59,6 +59,9 @@ class Processes {
   // program is not the game that had it; a process that cannot be opened by its id is
   // not seen.
   virtual bool IsRunning(ProcessId id, const std::string& executable) = 0;
+  // This program's own process; with System::ProgramFile it names this program to
+  // IsRunning.
+  virtual ProcessId OwnId() = 0;
 };
 
 }  // namespace kalv

@@ -21,6 +21,9 @@ class Registry {
   virtual Status DeleteKey(RegRoot root, const std::string& path) = 0;
   virtual bool KeyExists(RegRoot root, const std::string& path) = 0;
   virtual Result<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) = 0;
+  // The names of the key's values, in name order without regard to case ("" for the
+  // default value); a missing key is a failure.
+  virtual Result<std::vector<std::string>> ValueNames(RegRoot root, const std::string& path) = 0;
   // Writes a value into an existing key ("" names the default value); a missing key fails.
   virtual Status SetString(RegRoot root, const std::string& path, const std::string& name,
                            const std::string& value) = 0;

@@ -39,6 +39,8 @@ class System {
   virtual std::string CommandLine() = 0;
   // The directory holding the running program, without a trailing backslash.
   virtual std::string ProgramDirectory() = 0;
+  // The running program's own file, its full path.
+  virtual std::string ProgramFile() = 0;
   virtual Result<std::string> UserName() = 0;
   // root is a drive root such as "E:\"; the result is a GetDriveType code.
   virtual int DriveType(const std::string& root) = 0;

@@ -140,6 +140,7 @@ class FakeRegistry : public Registry {
   Status DeleteKey(RegRoot root, const std::string& path) override;
   bool KeyExists(RegRoot root, const std::string& path) override;
   Result<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
+  Result<std::vector<std::string>> ValueNames(RegRoot root, const std::string& path) override;
   Status SetString(RegRoot root, const std::string& path, const std::string& name,
                    const std::string& value) override;
   Status SetDword(RegRoot root, const std::string& path, const std::string& name,
@@ -258,6 +259,11 @@ class FakeProcesses : public Processes {
   static constexpr int kRunawayLimit = 100000;
   // True while the process runs and executable reaches its program's file by any route.
   bool IsRunning(ProcessId id, const std::string& executable) override;
+  // The program under test's own process: it runs as ownExecutable (a program started
+  // later in the same test, a restarted player, takes a new ownId).
+  ProcessId ownId = 1;
+  std::string ownExecutable = "C:\\Program Files\\Kalvenmarque\\Kalvenmarque.exe";
+  ProcessId OwnId() override { return ownId; }
 
   struct Running {
     std::uint64_t endsAt = 0;
@@ -337,6 +343,9 @@ class FakeSystem : public System {
 
   std::string CommandLine() override { return commandLine; }
   std::string ProgramDirectory() override { return programDirectory; }
+  // The program's file: programDirectory and programName.
+  std::string programName = "Kalvenmarque.exe";
+  std::string ProgramFile() override { return programDirectory + "\\" + programName; }
   Result<std::string> UserName() override;
   int DriveType(const std::string& root) override;
   Result<std::string> WindowsDirectory() override { return windowsDirectory; }

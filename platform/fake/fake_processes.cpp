@@ -121,6 +121,7 @@ void FakeProcesses::WaitForEndOrMessage(ProcessWatch* watch, unsigned millisecon
 // The program is known by its file, not by the spelling of its path, as the Windows
 // backend compares file identities.
 bool FakeProcesses::IsRunning(ProcessId id, const std::string& executable) {
+  if (id == ownId) return EqualsNoCase(executable, ownExecutable);
   auto it = running_.find(id);
   if (it == running_.end() || it->second.cannotOpen || clock_.now() >= it->second.endsAt)
     return false;

@@ -216,6 +216,15 @@ Result<std::vector<std::string>> FakeRegistry::SubKeys(RegRoot root, const std::
   return names;
 }
 
+Result<std::vector<std::string>> FakeRegistry::ValueNames(RegRoot root, const std::string& path) {
+  Key* key = state_->Find(root, path);
+  if (!key) return Result<std::vector<std::string>>::Fail(err::kFileNotFound);
+  std::vector<std::string> names;
+  for (const auto& [lower, value] : key->values) names.push_back(value.name);
+  std::sort(names.begin(), names.end(), LessNoCase);
+  return names;
+}
+
 Status FakeRegistry::SetString(RegRoot root, const std::string& path, const std::string& name,
                                const std::string& value) {
   if (beforeChange) beforeChange(path);

@@ -187,6 +187,8 @@ std::wstring RunningImage(ProcessId id) {
 // The program is compared as a file (volume and file index), so every spelling and route
 // of the game's path finds it, and an id Windows has handed on to another program does
 // not. Where either file cannot be opened, full long paths are compared without case.
+ProcessId Win32Processes::OwnId() { return GetCurrentProcessId(); }
+
 bool Win32Processes::IsRunning(ProcessId id, const std::string& executable) {
   const std::wstring image = RunningImage(id);
   if (image.empty()) return false;

@@ -18,6 +18,7 @@ class Win32Processes : public Processes {
   std::uint64_t Milliseconds() override;
   void WaitForEndOrMessage(ProcessWatch* watch, unsigned milliseconds) override;
   bool IsRunning(ProcessId id, const std::string& executable) override;
+  ProcessId OwnId() override;
 
  private:
   bool quitPutBack_ = false;  // a quit request waits for the message loop

@@ -97,6 +97,23 @@ Result<std::vector<std::string>> Win32Registry::SubKeys(RegRoot root, const std:
   return names;
 }
 
+Result<std::vector<std::string>> Win32Registry::ValueNames(RegRoot root, const std::string& path) {
+  OpenKey key(root, path, KEY_READ);
+  if (!key.ok()) return key.failure();
+  std::vector<std::string> names;
+  std::vector<wchar_t> name(16384);  // the longest value name the registry allows
+  for (DWORD i = 0;; ++i) {
+    DWORD length = static_cast<DWORD>(name.size());
+    const LONG code =
+        RegEnumValueW(key.get(), i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (code == ERROR_NO_MORE_ITEMS) break;
+    if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
+    names.push_back(Utf8(name.data(), length));
+  }
+  std::sort(names.begin(), names.end(), LessNoCase);
+  return names;
+}
+
 // The stored length counts the terminating zero, as the registry expects for REG_SZ.
 Status Win32Registry::SetString(RegRoot root, const std::string& path, const std::string& name,
                                 const std::string& value) {

@@ -11,6 +11,7 @@ class Win32Registry : public Registry {
   Status DeleteKey(RegRoot root, const std::string& path) override;
   bool KeyExists(RegRoot root, const std::string& path) override;
   Result<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
+  Result<std::vector<std::string>> ValueNames(RegRoot root, const std::string& path) override;
   Status SetString(RegRoot root, const std::string& path, const std::string& name,
                    const std::string& value) override;
   Status SetDword(RegRoot root, const std::string& path, const std::string& name,

@@ -47,6 +47,8 @@ std::string Win32System::ProgramDirectory() {
   return Utf8(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }
 
+std::string Win32System::ProgramFile() { return Utf8(ProgramFilePath()); }
+
 Result<std::string> Win32System::UserName() {
   wchar_t name[256];
   DWORD size = 256;

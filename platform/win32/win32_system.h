@@ -14,6 +14,7 @@ class Win32System : public System {
 
   std::string CommandLine() override;
   std::string ProgramDirectory() override;
+  std::string ProgramFile() override;
   Result<std::string> UserName() override;
   int DriveType(const std::string& root) override;
   Result<std::string> WindowsDirectory() override;

@@ -130,6 +130,24 @@ TEST_F(RegistryContract, AbsentValuesAndKeysFail) {
   EXPECT_FALSE(reg().QueryDword(kUser, Key(), "Nothing").ok());
   EXPECT_FALSE(reg().QueryString(kUser, Key("Absent"), "Nothing", 256).ok());
   EXPECT_FALSE(reg().SubKeys(kUser, Key("Absent")).ok());
+  EXPECT_FALSE(reg().ValueNames(kUser, Key("Absent")).ok());
+}
+
+// The names come as first written, in name order without regard to case, the default
+// value as "".
+TEST_F(RegistryContract, ValueNamesListsEveryValueOfTheKeyOnly) {
+  ASSERT_TRUE(reg().CreateKey(kUser, Key("Entry\\Child")).ok());
+  ASSERT_TRUE(reg().SetString(kUser, Key("Entry"), "Step 1", "delete|C:\\x").ok());
+  ASSERT_TRUE(reg().SetString(kUser, Key("Entry"), "complete", "1").ok());
+  ASSERT_TRUE(reg().SetDword(kUser, Key("Entry"), "Process", 42).ok());
+  ASSERT_TRUE(reg().SetString(kUser, Key("Entry\\Child"), "Other", "x").ok());
+  auto names = reg().ValueNames(kUser, Key("Entry"));
+  ASSERT_TRUE(names.ok());
+  EXPECT_EQ(names.value(), (std::vector<std::string>{"complete", "Process", "Step 1"}));
+  ASSERT_TRUE(reg().SetString(kUser, Key("Entry"), "", "default").ok());
+  EXPECT_EQ(reg().ValueNames(kUser, Key("Entry")).value_or({}).front(), "");
+  EXPECT_EQ(reg().ValueNames(kUser, Key("Entry\\Child")).value_or({}),
+            std::vector<std::string>{"Other"});
 }
 
 // A flush returns once the key's values are on the disk; they read back unchanged.

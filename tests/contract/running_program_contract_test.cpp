@@ -104,6 +104,15 @@ TEST_F(RunningProgramContract, AnIdNamesOnlyTheProgramThatHasIt) {
   EndChild(*second);
 }
 
+// The program itself is running as its own file: a journal entry naming it as its writer
+// is kept while it runs.
+TEST_F(RunningProgramContract, ThisProgramIsRunningAsItsOwnFile) {
+  const ProcessId own = processes().OwnId();
+  EXPECT_NE(own, 0u);
+  EXPECT_TRUE(processes().IsRunning(own, platform().system.ProgramFile()));
+  EXPECT_FALSE(processes().IsRunning(own, platform().system.ProgramDirectory() + "\\other.exe"));
+}
+
 // Windows keeps a running program's file mapped: it reads and renames as any file, but
 // opening it for writing is refused as in use, deleting it as a file access error, and a
 // copy or a replacing move onto it fail. Once the program has ended it is a file again.
