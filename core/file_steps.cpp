@@ -21,6 +21,24 @@ FileStep DeleteFile(std::string path) { return {FileStep::Kind::Delete, std::mov
 FileStep SetAttributes(std::string path, std::uint32_t attributes) {
   return {FileStep::Kind::SetAttributes, std::move(path), "", attributes};
 }
+FileStep PutBack(std::string aside, std::string path) {
+  return {FileStep::Kind::PutBack, std::move(path), std::move(aside)};
+}
+
+namespace {
+
+bool Gone(const Status& status) {
+  return status.number() == err::kFileNotFound || status.number() == err::kPathNotFound;
+}
+
+Status PutBackAside(Files& files, const FileStep& step) {
+  if (!files.GetAttributes(step.source)) return Status::Ok();
+  Skip(files.SetAttributes(step.path, attr::kNormal));
+  if (const Status deleted = files.Delete(step.path); !deleted && !Gone(deleted)) return deleted;
+  return files.Rename(step.source, step.path);
+}
+
+}  // namespace
 
 Status Apply(Files& files, const FileStep& step) {
   switch (step.kind) {
@@ -31,23 +49,22 @@ Status Apply(Files& files, const FileStep& step) {
     case FileStep::Kind::MakeDirectory: return files.MakeDirectory(step.path);
     case FileStep::Kind::Delete: return files.Delete(step.path);
     case FileStep::Kind::SetAttributes: return files.SetAttributes(step.path, step.attributes);
+    case FileStep::Kind::PutBack: return PutBackAside(files, step);
   }
   return Status::Fail(err::kInvalidCall);
 }
 
-bool UndoEach(Files& files, const Steps& steps) {
-  bool done = true;
+std::vector<Leftover> UndoEach(Files& files, const Steps& steps) {
+  std::vector<Leftover> left;
   for (const FileStep& step : steps) {
     if (step.kind == FileStep::Kind::Delete) Skip(files.SetAttributes(step.path, attr::kNormal));
     const Status status = Apply(files, step);
-    const int n = status.number();
     const bool onAFile = step.kind == FileStep::Kind::Delete ||
                          step.kind == FileStep::Kind::MakeNormal ||
                          step.kind == FileStep::Kind::SetAttributes;
-    const bool gone = onAFile && (n == err::kFileNotFound || n == err::kPathNotFound);
-    if (!status && !gone) done = false;
+    if (!status && !(onAFile && Gone(status))) left.push_back({step.path, status.failure()});
   }
-  return done;
+  return left;
 }
 
 int ApplyEach(Files& files, const Steps& steps) {

@@ -12,10 +12,19 @@
 namespace kalv {
 
 struct FileStep {
-  enum class Kind { MakeNormal, MakeReadOnly, Copy, Rename, MakeDirectory, Delete, SetAttributes };
+  enum class Kind {
+    MakeNormal,
+    MakeReadOnly,
+    Copy,
+    Rename,
+    MakeDirectory,
+    Delete,
+    SetAttributes,
+    PutBack,
+  };
   Kind kind;
   std::string path;              // the file acted on; for Copy and Rename the destination
-  std::string source;            // Copy and Rename only
+  std::string source;            // Copy and Rename; PutBack: the file set aside
   std::uint32_t attributes = 0;  // SetAttributes only: what the file had before a run
 };
 using Steps = std::vector<FileStep>;
@@ -32,15 +41,27 @@ FileStep RenameFile(std::string source, std::string destination);
 FileStep MakeDirectory(std::string path);
 FileStep DeleteFile(std::string path);
 FileStep SetAttributes(std::string path, std::uint32_t attributes);
+// A user's file that had a name the run needed was set aside as aside: the file under
+// path goes and aside takes its name again. Nothing happens while aside is not there (the
+// run was cut off before it set the file aside, so path is still the user's own).
+FileStep PutBack(std::string aside, std::string path);
+
+// After a file's name, the name it is set aside under while a run needs its name; a
+// number follows when that name is taken too.
+constexpr const char kAsideSuffix[] = ".kalvenmarque-aside";
 
 // One step; its failure as the platform reports it.
 Status Apply(Files& files, const FileStep& step);
 // Every step in order, failures ignored. Returns how many failed.
 int ApplyEach(Files& files, const Steps& steps);
-// Every undo step in order, failures ignored; true when each is done, a file to delete or
-// whose attributes to put back that is gone already counting as done (an undo is harmless
-// to repeat). A file to delete is made writable first: what a run copied in is the run's
-// own, whatever attributes its source had.
-bool UndoEach(Files& files, const Steps& steps);
+// Every undo step in order, failures ignored; the steps that could not be done, with why.
+// A file to delete or whose attributes to put back that is gone already counts as done (an
+// undo is harmless to repeat). A file to delete is made writable first: what a run copied
+// in is the run's own, whatever attributes its source had.
+struct Leftover {
+  std::string path;
+  Failure failure;
+};
+std::vector<Leftover> UndoEach(Files& files, const Steps& steps);
 
 }  // namespace kalv

@@ -9,43 +9,60 @@ namespace {
 
 constexpr RegRoot kRoot = RegRoot::CurrentUser;
 constexpr const char* kGame = "Game";
+constexpr const char* kFolder = "Folder";
 constexpr const char* kSwitchBack = "Switch back";
 constexpr const char* kStepCount = "Steps";
 constexpr const char* kProcess = "Process";
 constexpr const char* kExecutable = "Executable";
+constexpr const char* kWriter = "Writer";
+constexpr const char* kWriterExecutable = "Writer executable";
 constexpr const char* kComplete = "Complete";
 constexpr const char* kHandedOver = "Handed over";
+// More steps than any run writes: a count above it is not read.
+constexpr std::size_t kMostSteps = 999;
+// How many entries of one game may be kept aside.
+constexpr int kMostSetAside = 99;
 
-// A step as one text: its kind, a "|" and its path, and for copies and renames a "|" and
-// the source ("|" cannot occur in a Windows path).
-const char* KindName(FileStep::Kind kind) {
+using K = FileStep::Kind;
+constexpr K kKinds[] = {K::MakeNormal,    K::MakeReadOnly, K::Copy,          K::Rename,
+                        K::MakeDirectory, K::Delete,       K::SetAttributes, K::PutBack};
+
+// A step as one text: its kind, a "|" and its path, and for copies, renames and puts back
+// a "|" and the source ("|" cannot occur in a Windows path).
+const char* KindName(K kind) {
   switch (kind) {
-    case FileStep::Kind::MakeNormal: return "normal";
-    case FileStep::Kind::MakeReadOnly: return "read-only";
-    case FileStep::Kind::Copy: return "copy";
-    case FileStep::Kind::Rename: return "rename";
-    case FileStep::Kind::MakeDirectory: return "directory";
-    case FileStep::Kind::Delete: return "delete";
-    case FileStep::Kind::SetAttributes: return "attributes";
+    case K::MakeNormal: return "normal";
+    case K::MakeReadOnly: return "read-only";
+    case K::Copy: return "copy";
+    case K::Rename: return "rename";
+    case K::MakeDirectory: return "directory";
+    case K::Delete: return "delete";
+    case K::SetAttributes: return "attributes";
+    case K::PutBack: return "put back";
   }
   return "";
 }
 
 std::string Encode(const FileStep& step) {
   std::string text = std::string(KindName(step.kind)) + "|" + step.path;
-  if (step.kind == FileStep::Kind::SetAttributes)
-    return text + "|" + std::to_string(step.attributes);
+  if (step.kind == K::SetAttributes) return text + "|" + std::to_string(step.attributes);
   if (!step.source.empty()) text += "|" + step.source;
   return text;
 }
 
+// A whole number of at most digits decimal digits.
+std::optional<unsigned long long> Number(const std::string& text, std::size_t digits) {
+  if (text.empty() || text.size() > digits ||
+      text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stoull(text);
+}
+
 // The attributes of a step, as decimal digits that fit 32 bits.
 std::optional<std::uint32_t> AttributesOf(const std::string& text) {
-  if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  const unsigned long long value = std::stoull(text);
-  if (value > 0xFFFFFFFFull) return std::nullopt;
-  return static_cast<std::uint32_t>(value);
+  const auto value = Number(text, 10);
+  if (!value || *value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(*value);
 }
 
 std::optional<FileStep> Decode(const std::string& text) {
@@ -59,19 +76,22 @@ std::optional<FileStep> Decode(const std::string& text) {
     path.resize(second);
   }
   if (path.empty()) return std::nullopt;
-  if (kind == KindName(FileStep::Kind::SetAttributes)) {
+  if (kind == KindName(K::SetAttributes)) {
     const auto attributes = AttributesOf(source);
     if (!attributes) return std::nullopt;
     return SetAttributes(path, *attributes);
   }
-  for (FileStep::Kind k :
-       {FileStep::Kind::MakeNormal, FileStep::Kind::MakeReadOnly, FileStep::Kind::Copy,
-        FileStep::Kind::Rename, FileStep::Kind::MakeDirectory, FileStep::Kind::Delete})
-    if (kind == KindName(k)) return FileStep{k, path, source};
+  for (K k : kKinds)
+    if (kind == KindName(k) && k != K::SetAttributes) return FileStep{k, path, source};
   return std::nullopt;
 }
 
 std::string StepName(std::size_t index) { return "Step " + std::to_string(index + 1); }
+
+ProcessId ProcessOf(const std::string& text) {
+  const auto value = Number(text, 10);
+  return value && *value <= 0xFFFFFFFFull ? static_cast<ProcessId>(*value) : 0;
+}
 
 }  // namespace
 
@@ -83,12 +103,13 @@ bool RestoreJournal::Named() const {
   return !game_.empty() && game_.find('\\') == std::string::npos;
 }
 
-// A complete entry is never replaced: it stands for changes not yet undone. An entry cut
-// off while being written stands for none (nothing changes before it is complete), so it
-// goes, and so does this write's own part when a later part fails.
+// A complete entry is never replaced: it stands for changes not yet undone, and one that
+// does not read is the user's to look at. An entry cut off while being written stands for
+// none (nothing changes before it is complete), so it goes, and so does this write's own
+// part when a later part fails.
 Status RestoreJournal::Write(const RestoreRecord& record) {
   if (!Named()) return Status::Fail(err::kBadFileName);
-  if (Read()) return Status::Fail(err::kFileExists);
+  if (Completed()) return Status::Fail(err::kFileExists);
   Skip(Clear());
   const Status written = WriteParts(record);
   if (!written) {
@@ -107,9 +128,14 @@ Status RestoreJournal::WriteParts(const RestoreRecord& record) {
     if (Status s = set(StepName(i), Encode(record.undo[i])); !s) return s;
   if (Status s = set(kStepCount, std::to_string(record.undo.size())); !s) return s;
   if (Status s = set(kGame, game_); !s) return s;
+  if (Status s = set(kFolder, record.folder); !s) return s;
   if (Status s = set(kSwitchBack, record.switchBackDir); !s) return s;
   if (record.handedOver)
     if (Status s = set(kHandedOver, "1"); !s) return s;
+  if (record.writer) {
+    if (Status s = set(kWriterExecutable, record.writerExecutable); !s) return s;
+    if (Status s = set(kWriter, std::to_string(record.writer)); !s) return s;
+  }
   if (record.process)
     if (Status s = SetProcess(record.process, record.executable); !s) return s;
   return set(kComplete, "1");
@@ -130,31 +156,25 @@ std::optional<RestoreRecord> RestoreJournal::Read() {
   auto get = [&](const std::string& name) {
     return registry_.QueryString(kRoot, key_, name, contract::kRegistryTextChars);
   };
-  if (!Named()) return std::nullopt;
-  auto complete = get(kComplete);
-  if (!complete || complete.value() != "1") return std::nullopt;
+  if (!Completed()) return std::nullopt;
   auto game = get(kGame);
-  auto count = get(kStepCount);
-  if (!game || game.value() != game_ || !count || count.value().empty() ||
-      count.value().size() > 4 ||
-      count.value().find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
+  const auto steps = Number(get(kStepCount).value_or(""), 4);
+  if (!game || game.value() != game_ || !steps || *steps > kMostSteps) return std::nullopt;
   RestoreRecord record;
   record.game = game.value();
+  record.folder = get(kFolder).value_or("");
   record.switchBackDir = get(kSwitchBack).value_or("");
-  const std::size_t steps = std::stoul(count.value());
-  for (std::size_t i = 0; i < steps; ++i) {
+  for (std::size_t i = 0; i < *steps; ++i) {
     auto text = get(StepName(i));
     if (!text) return std::nullopt;
     auto step = Decode(text.value());
     if (!step) return std::nullopt;
     record.undo.push_back(*step);
   }
-  const std::string process = get(kProcess).value_or("");
-  if (!process.empty() && process.size() <= 10 &&
-      process.find_first_not_of("0123456789") == std::string::npos)
-    record.process = static_cast<ProcessId>(std::stoull(process));
+  record.process = ProcessOf(get(kProcess).value_or(""));
   record.executable = get(kExecutable).value_or("");
+  record.writer = ProcessOf(get(kWriter).value_or(""));
+  record.writerExecutable = get(kWriterExecutable).value_or("");
   record.handedOver = get(kHandedOver).value_or("") == "1";
   return record;
 }
@@ -173,46 +193,102 @@ Status RestoreJournal::Clear() {
   return cleared;
 }
 
-namespace {
-
-Replay ReplayOne(RestoreJournal& journal, const RestoreRecord& record, Files& files,
-                 Processes& processes, const SwitchBack& switchBack) {
-  if (record.process && processes.IsRunning(record.process, record.executable))
-    return Replay::GameRunning;
-  return UndoEntry(journal, record, files, switchBack);
+// The copy is made whole before the entry goes, so a cut leaves the entry where it was.
+Result<std::string> RestoreJournal::SetAside() {
+  if (!Named()) return Result<std::string>::Fail(err::kBadFileName);
+  auto names = registry_.ValueNames(kRoot, key_);
+  if (!names) return names.failure();
+  std::string target;
+  for (int n = 1; n <= kMostSetAside && target.empty(); ++n) {
+    const std::string candidate =
+        std::string(kSetAsideKey) + "\\" + game_ + " " + std::to_string(n);
+    if (!registry_.KeyExists(kRoot, candidate)) target = candidate;
+  }
+  if (target.empty()) return Result<std::string>::Fail(err::kFileExists);
+  if (Status created = registry_.CreateKey(kRoot, target); !created) return created.failure();
+  for (const std::string& name : names.value()) {
+    const auto value = registry_.QueryString(kRoot, key_, name, contract::kRegistryTextChars);
+    const Status copied =
+        value ? registry_.SetString(kRoot, target, name, value.value()) : Status::Ok();
+    if (!copied) return copied.failure();
+  }
+  if (Status flushed = registry_.Flush(kRoot, target); !flushed) return flushed.failure();
+  if (Status cleared = Clear(); !cleared) return cleared.failure();
+  return target;
 }
-
-}  // namespace
 
 // The undo of a normal end, of a failure and of a replay alike.
-Replay UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& files,
-                 const SwitchBack& switchBack) {
-  const bool switched =
-      record.switchBackDir.empty() || !switchBack || switchBack(record.switchBackDir);
-  if (!UndoEach(files, record.undo) || !switched) return Replay::Unfinished;
+ReplayOutcome UndoEntry(RestoreJournal& journal, const RestoreRecord& record, Files& files,
+                        const SwitchBack& switchBack) {
+  ReplayOutcome outcome;
+  if (!record.switchBackDir.empty() && switchBack)
+    if (auto kept = switchBack(record.switchBackDir)) outcome.left.push_back(*kept);
+  if (outcome.left.empty()) outcome.left = UndoEach(files, record.undo);
+  if (!outcome.left.empty()) {
+    outcome.replay = Replay::Unfinished;
+    return outcome;
+  }
   Skip(journal.Clear());
-  return Replay::Done;
+  outcome.replay = Replay::Done;
+  return outcome;
 }
 
-Replay ReplayJournal(Registry& registry, Files& files, Processes& processes,
-                     const std::function<bool(const RestoreRecord&)>& accept,
-                     const SwitchBack& switchBack,
-                     const std::function<void(const RestoreRecord&, Replay)>& replayed) {
+ReplayOutcome ReplayEntry(RestoreJournal& journal, const RestoreRecord& record,
+                          const ReplayContext& context) {
+  ReplayOutcome outcome;
+  const JournalRules* rules = context.rules ? context.rules(record.game) : nullptr;
+  const auto refusal = rules ? CheckEntry(record, *rules)
+                             : std::optional<std::string>("its game is not one this program knows");
+  if (refusal) {
+    outcome.replay = Replay::SetAside;
+    outcome.refusal = *refusal;
+    outcome.setAside = journal.SetAside().value_or("");
+    return outcome;
+  }
+  // A writer with this program's own id has ended: its id passed on to this program.
+  Processes& processes = context.processes;
+  const bool writerRuns = record.writer && record.writer != processes.OwnId() &&
+                          processes.IsRunning(record.writer, record.writerExecutable);
+  if (writerRuns || (record.process && processes.IsRunning(record.process, record.executable))) {
+    outcome.replay = Replay::GameRunning;
+    return outcome;
+  }
+  if (!context.files.DirectoryExists(FolderOf(record, *rules))) {
+    Skip(journal.Clear());
+    outcome.replay = Replay::Dropped;
+    return outcome;
+  }
+  return UndoEntry(journal, record, context.files, context.switchBack);
+}
+
+Replay ReplayJournal(
+    Registry& registry, const ReplayContext& context,
+    const std::function<bool(const RestoreRecord&)>& accept,
+    const std::function<void(const RestoreRecord&, const ReplayOutcome&)>& replayed) {
   auto games = registry.SubKeys(kRoot, kJournalKey);
   if (!games) return Replay::None;
   Replay worst = Replay::None;
   for (const std::string& game : games.value()) {
     RestoreJournal journal(registry, game);
-    const auto record = journal.Read();
-    if (!record) {
+    auto record = journal.Read();
+    ReplayOutcome outcome;
+    if (record) {
+      if (accept && !accept(*record)) continue;
+      outcome = ReplayEntry(journal, *record, context);
+    } else if (!journal.Completed()) {
       // Cut off while it was written: it stands for no change, so it goes.
-      if (!journal.Completed()) Skip(journal.Clear());
+      Skip(journal.Clear());
       continue;
+    } else {
+      record = RestoreRecord{};
+      record->game = game;
+      if (accept && !accept(*record)) continue;
+      outcome.replay = Replay::SetAside;
+      outcome.refusal = "it does not read as an entry";
+      outcome.setAside = journal.SetAside().value_or("");
     }
-    if (accept && !accept(*record)) continue;
-    const Replay outcome = ReplayOne(journal, *record, files, processes, switchBack);
     if (replayed) replayed(*record, outcome);
-    if (static_cast<int>(outcome) > static_cast<int>(worst)) worst = outcome;
+    if (static_cast<int>(outcome.replay) > static_cast<int>(worst)) worst = outcome.replay;
   }
   // A journal whose last entry went without it (a cut between the two) goes now.
   auto left = registry.SubKeys(kRoot, kJournalKey);

@@ -41,18 +41,4 @@ bool DemoBytes::Skip(std::size_t count) {
 
 DemoBytes DemoBytes::Part(std::size_t count) const { return DemoBytes(bytes_.substr(at_, count)); }
 
-// Windows drops a trailing dot or blank from a name, so such a name would reach another
-// folder than the one it names; bytes above ASCII are text in an unknown code page.
-bool IsPlainFolderName(const std::string& name) {
-  if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ')
-    return false;
-  for (char c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u > 0x7E) return false;
-    for (char reserved : std::string_view("\\/:*?\"<>|"))
-      if (c == reserved) return false;
-  }
-  return true;
-}
-
 }  // namespace kalv

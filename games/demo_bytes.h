@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/folder_name.h"
+
 namespace kalv {
 
 // A read position in a demo's first bytes. Every read answers nothing, and leaves the
@@ -37,10 +39,5 @@ class DemoBytes {
   std::string_view bytes_;
   std::size_t at_ = 0;  // never past the end
 };
-
-// A game folder as a demo names it, when it can stand as one folder below a game's
-// installation: printable ASCII, no drive, no separator, not "." or "..". A demo's bytes
-// come from anywhere, and the folder ends up in paths and on command lines.
-bool IsPlainFolderName(const std::string& name);
 
 }  // namespace kalv

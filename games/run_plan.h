@@ -59,8 +59,9 @@ struct GameStart {
 
 struct RunPlan {
   GameCode game = GameCode::Q3A;
-  std::string code;  // the game's code in the restore journal ("Q3A")
-  std::string name;  // the game in messages ("Quake 3 Arena")
+  std::string code;    // the game's code in the restore journal ("Q3A")
+  std::string name;    // the game in messages ("Quake 3 Arena")
+  std::string folder;  // the game folder the run prepares; every prepared file lies below it
   // A refused run changes nothing and shows this; the rest of the plan is empty.
   std::optional<Notice> refusal;
   // Shown before anything changes; the run goes on.

@@ -11,6 +11,7 @@
 #include "launcher/base/functions.h"
 #include "launcher/base/messages.h"
 #include "launcher/base/texts.h"
+#include "launcher/pending_runs.h"
 #include "core/restore_journal.h"
 #include "core/run_log.h"
 #include "ui/text_ids.h"
@@ -27,22 +28,45 @@ void ShowCritical(Program& program, const std::string& text) {
   program.platform.dialogs.MessageBox(text, kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
-// The undo puts back the attributes a file to be made writable had before the run: a
-// configuration the user made read-only stays read-only.
-Steps WithAttributesBefore(Files& files, Steps undo) {
-  for (FileStep& step : undo) {
-    if (step.kind != FileStep::Kind::MakeNormal) continue;
-    if (auto attributes = files.GetAttributes(step.path))
-      step = SetAttributes(step.path, attributes.value() & ~attr::kDirectory);
+// The first free name to set path aside under.
+std::optional<std::string> AsideName(Files& files, const std::string& path) {
+  for (int n = 1; n < 100; ++n) {
+    const std::string aside = path + kAsideSuffix + (n == 1 ? "" : std::to_string(n));
+    if (!files.GetAttributes(aside)) return aside;
   }
-  return undo;
+  return std::nullopt;
 }
 
-// The reason the last run of a game is still in the journal, and what to do.
-std::string NotPutBack(const RunPlan& plan, bool running) {
-  if (running) return plan.name + runtext::kStillRunning + plan.name + runtext::kCloseFirst;
-  return runtext::kNotPutBack + plan.name + runtext::kNotPutBackMiddle + plan.name +
-         runtext::kCloseFirst;
+// The undo as the journal holds it, made from the files as they are before the run: a
+// configuration to be made writable gets back the attributes it had (one the user made
+// read-only stays so), and one that was not there goes again, whatever the game wrote
+// into it; a file the run makes whose name a file of the user's already has is set aside
+// for the run and put back after it.
+struct JournaledUndo {
+  Steps setAside;  // renames, before anything else changes
+  Steps undo;
+};
+JournaledUndo Journaled(Files& files, const Steps& undo) {
+  JournaledUndo journaled;
+  for (const FileStep& step : undo) {
+    const auto attributes = files.GetAttributes(step.path);
+    const bool absent = !attributes && (attributes.failure().number == err::kFileNotFound ||
+                                        attributes.failure().number == err::kPathNotFound);
+    const bool file = attributes && !(attributes.value() & attr::kDirectory);
+    if (step.kind == FileStep::Kind::MakeNormal && file) {
+      journaled.undo.push_back(SetAttributes(step.path, attributes.value() & attr::kSettable));
+    } else if (step.kind == FileStep::Kind::MakeNormal && absent) {
+      journaled.undo.push_back(DeleteFile(step.path));
+    } else if (step.kind == FileStep::Kind::Delete && file) {
+      const auto aside = AsideName(files, step.path);
+      if (!aside) Raise(err::kFileExists);
+      journaled.setAside.push_back(RenameFile(step.path, *aside));
+      journaled.undo.push_back(PutBack(*aside, step.path));
+    } else {
+      journaled.undo.push_back(step);
+    }
+  }
+  return journaled;
 }
 
 // Said when the companion could not be put in place or started: the run is undone.
@@ -68,17 +92,19 @@ bool ReportSwitch(Program& program, const SwitchResult& result) {
 class Run {
  public:
   Run(Program& program, const RunPlan& plan, RestoreJournal& journal, RestoreRecord record,
-      RunLog& log)
+      Steps setAside, RunLog& log)
       : program_(program),
         plan_(plan),
         journal_(journal),
         record_(std::move(record)),
+        setAside_(std::move(setAside)),
         log_(log),
         files_(program.platform.files) {}
 
   int Play() {
     try {
       if (!SwitchRelease()) return Failed();
+      SetAside();
       Prepare();
       CopyDemo();
       std::string commandLine = plan_.start.commandLine;
@@ -101,6 +127,15 @@ class Run {
   }
 
  private:
+  // In the handled mode: a user's file that cannot be moved out of the way must not be
+  // overwritten.
+  void SetAside() {
+    for (const FileStep& step : setAside_) {
+      OrRaise(Apply(files_, step));
+      log_.Write("set aside " + step.source + " as " + step.path);
+    }
+  }
+
   // A switch refused changes nothing, so its entry goes without an undo.
   bool SwitchRelease() {
     if (plan_.switchTo.empty()) return true;
@@ -179,12 +214,22 @@ class Run {
   // The journal's own undo, the one the start-up's replay runs: a switch back that fails
   // says why, as a conversion does.
   int Undo() {
-    const Replay outcome = UndoEntry(journal_, record_, files_, [this](const std::string& dir) {
-      const auto newest = NewestRelease(program_);
-      return newest &&
-             ReportSwitch(program_, kalv::SwitchRelease(program_, dir, newest->version, true));
-    });
-    log_.Write(outcome == Replay::Done ? "put back" : "not all put back: the entry is kept");
+    const ReplayOutcome outcome =
+        UndoEntry(journal_, record_, files_, [this](const std::string& dir) {
+          const auto newest = NewestRelease(program_);
+          if (!newest)
+            return std::optional<Leftover>(Leftover{dir, MakeFailure(err::kFileNotFound)});
+          const SwitchResult result = kalv::SwitchRelease(program_, dir, newest->version, true);
+          ReportSwitch(program_, result);
+          if (result.outcome == SwitchResult::Switched) return std::optional<Leftover>();
+          return std::optional<Leftover>(result.blocker);
+        });
+    std::string left;
+    for (const Leftover& l : outcome.left)
+      left += "; " + l.path + " (" + std::to_string(l.failure.number) + " " +
+              l.failure.description + ")";
+    log_.Write(outcome.replay == Replay::Done ? "put back " + plan_.folder
+                                              : "not all put back, the entry is kept" + left);
     return program_.exitCode;
   }
 
@@ -196,6 +241,7 @@ class Run {
   const RunPlan& plan_;
   RestoreJournal& journal_;
   RestoreRecord record_;
+  Steps setAside_;
   RunLog& log_;
   Files& files_;
   std::optional<Failure> executableMissing_;
@@ -244,26 +290,30 @@ int PlayDemo(Program& program, const RunPlan& plan) {
   }
 
   RestoreJournal journal(platform.registry, plan.code);
-  if (const auto pending = journal.Read()) {
-    const bool running =
-        pending->process && platform.processes.IsRunning(pending->process, pending->executable);
-    log.Write(std::string("not played: the last run is not put back yet") +
-              (running ? " (it still runs)" : ""));
-    ReportFailure(program, NotPutBack(plan, running));
+  if (!PutBackPendingRun(program, journal, log)) return program.exitCode;
+  JournaledUndo journaled;
+  try {
+    journaled = Journaled(platform.files, plan.undo);
+  } catch (const RaisedFailure& raised) {
+    log.Write("not played: no name free to set a file aside");
+    ReportHandled(program, raised.failure(), plan.name);
     return program.exitCode;
   }
   RestoreRecord record;
   record.game = plan.code;
-  record.undo = WithAttributesBefore(platform.files, plan.undo);
+  record.folder = plan.folder;
+  record.undo = journaled.undo;
   record.switchBackDir = plan.switchTo.empty() ? "" : plan.switchDir;
   record.handedOver = plan.start.handOff;
+  record.writer = platform.processes.OwnId();
+  record.writerExecutable = platform.system.ProgramFile();
   if (const Status written = journal.Write(record); !written) {
     log.Write("not played: the journal could not be written, " + Describe(written.failure()));
     ReportFailure(program, runtext::kNoJournal + plan.name + " (" + Describe(written.failure()) +
                                runtext::kNoJournalAdvice);
     return program.exitCode;
   }
-  return Run(program, plan, journal, record, log).Play();
+  return Run(program, plan, journal, record, journaled.setAside, log).Play();
 }
 
 }  // namespace kalv

@@ -14,6 +14,7 @@
 #include "launcher/main_window_actions.h"
 #include "launcher/base/messages.h"
 #include "launcher/options_actions.h"
+#include "launcher/pending_runs.h"
 #include "launcher/resume_load.h"
 #include "launcher/base/settings.h"
 #include "launcher/base/setting_names.h"
@@ -83,6 +84,12 @@ std::string NormalisedDemoPath(Program& program, const std::string& commandLine)
   std::string dir = OrRaise(program.platform.files.FullDirectoryPath(folder));
   if (!dir.empty() && dir.back() == '\\') dir = dir.substr(0, 2);
   return AsciiLower(dir + "\\" + commandLine.substr(slash + 1));
+}
+
+// The command line opens the main window: it is empty or holds the marker.
+bool NamesNoDemo(const Program& program) {
+  const std::string line = Trimmed(program.commandLine);
+  return line.empty() || line.find(contract::kOpenProgramMarker) != std::string::npos;
 }
 
 std::optional<int> ReadCommandLineAndDispatch(Program& program) {
@@ -161,36 +168,19 @@ void CreateWindows(Program& program) {
   WireAboutWindow(program);
 }
 
-// A run that was cut off (the player or the companion killed, a power cut) is undone
-// before anything else, unless its game still runs. Quake 2 is left to its companion while
-// one runs. A replay that cannot finish keeps its entry for the next start.
-Replay ReplayInterruptedRuns(Program& program) {
-  Platform& platform = program.platform;
-  RunLog log(platform.files, platform.system, "player");
-  return ReplayJournal(
-      platform.registry, platform.files, platform.processes,
-      [&platform](const RestoreRecord& record) {
-        return record.game != game::kQ2 || !platform.system.ProgramRunning(q2::kCompanionFile);
-      },
-      [&program](const std::string& dir) { return SwitchToNewest(program, dir); },
-      [&log](const RestoreRecord& record, Replay outcome) {
-        const char* told = outcome == Replay::Done          ? "put back"
-                           : outcome == Replay::GameRunning ? "kept: its game still runs"
-                                                            : "kept: not all could be put back";
-        log.Write("the " + record.game + " run cut off earlier: " + told);
-      });
-}
-
 // Up to the command line every step stands on its own: the detections and settings
 // report nothing. From the command line on, a failure goes to the start-up handling.
 std::optional<int> LoadKalvenmarque(Program& program) {
   if (program.platform.system.AnotherInstanceRunning()) return 0;
   program.Mark("begin");
-  ReplayInterruptedRuns(program);
+  if (!program.games) program.games = &Games();
+  // The replay speaks the user's language. What it cannot finish is put to the user when
+  // the main window opens; a demo asks about its own game only, when it plays.
+  program.choices = LoadChoices(program);
+  ReplayInterruptedRuns(program, NamesNoDemo(program));
   program.Mark("replay");
   CreateWindows(program);
   program.Mark("windows");
-  program.choices = LoadChoices(program);
   ShowLanguage(program);
   LoadMainWindow(program);
   program.Mark("release store");
@@ -219,8 +209,9 @@ int RunKalvenmarque(Platform& platform) {
     return AsciiLower(Trimmed(platform.system.CommandLine())) == kRestoreSwitch ? 1 : 0;
   Program program(platform);
   if (AsciiLower(Trimmed(program.commandLine)) == kRestoreSwitch) {
-    const Replay outcome = ReplayInterruptedRuns(program);
-    return outcome == Replay::None || outcome == Replay::Done ? 0 : 1;
+    if (!program.games) program.games = &Games();
+    const Replay outcome = ReplayInterruptedRuns(program, false);
+    return outcome == Replay::GameRunning || outcome == Replay::Unfinished ? 1 : 0;
   }
   if (const auto ended = LoadKalvenmarque(program)) return *ended;
   if (!program.frmDemPla.Visible()) return program.exitCode;

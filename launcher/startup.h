@@ -8,6 +8,7 @@
 #include "launcher/base/program.h"
 #include "platform/platform.h"
 #include "core/restore_journal.h"
+#include "launcher/pending_runs.h"
 
 namespace kalv {
 
@@ -26,9 +27,6 @@ std::string DemoPathOf(Program& program, const std::string& rawCommandLine);
 
 // Creates every window of the program, hidden, and installs their handlers.
 void CreateWindows(Program& program);
-
-// Undoes the runs the restore journal holds whose games have ended; the worst outcome.
-Replay ReplayInterruptedRuns(Program& program);
 
 // The start-up sequence up to the dispatch of the demo or the main window; first undoes
 // runs that were cut off. Returns the exit code when the run is over (a demo played,

@@ -1,9 +1,9 @@
 #include "q2companion/companion.h"
 
-#include <cctype>
 #include <memory>
 
 #include "core/contracts.h"
+#include "core/folder_name.h"
 #include "core/process_wait.h"
 #include "core/restore_journal.h"
 #include "core/run_log.h"
@@ -24,20 +24,26 @@ std::string GameExecutable(const std::string& ownDir) {
 // "+", and the executable is handed to the start separately, so blanks do no harm. A
 // game folder comes first, so that the configurations are read in that game.
 std::string GameCommandLine(const std::string& ownDir, const std::string& gameFolder) {
-  const std::string game = gameFolder.empty() ? "" : " +set game " + gameFolder;
+  const std::string game = gameFolder.empty() ? "" : " +set game " + AsArgument(gameFolder);
   return GameExecutable(ownDir) + game + text::kGameArguments;
 }
 
-// Only letters, digits and "_-." make a folder name: anything else could carry more
-// commands into the game's command line.
+// The player's rule for a game folder decides, so that no name the player accepts is cut
+// here: a name with a blank comes quoted, and anything that is not a plain folder name
+// could carry more commands into the game's command line.
 std::string GameFolderOf(const std::string& commandLine) {
   const std::size_t at = commandLine.find(contract::kCompanionGame);
   if (at == std::string::npos) return "";
-  const std::size_t from = at + std::string(contract::kCompanionGame).size();
-  const std::string folder = commandLine.substr(from, commandLine.find(' ', from) - from);
-  for (char c : folder)
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '.') return "";
-  return folder == "." || folder == ".." ? "" : folder;
+  std::size_t from = at + std::string(contract::kCompanionGame).size();
+  char end = ' ';
+  if (from < commandLine.size() && commandLine[from] == '"') {
+    end = '"';
+    ++from;
+  }
+  const std::size_t to = commandLine.find(end, from);
+  if (end == '"' && to == std::string::npos) return "";
+  const std::string folder = commandLine.substr(from, to == std::string::npos ? to : to - from);
+  return IsPlainFolderName(folder) ? folder : "";
 }
 
 // The game is waited for through the handle its start gave; a start that fails returns
@@ -65,8 +71,9 @@ Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJour
 
 // The player's own Quake 2 rows, each step on its own: a file already gone must not keep
 // the others from being undone.
-bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo) {
-  return UndoEach(files, q2::Undo(ownDir, keepDemo));
+bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo,
+             const std::string& gameFolder) {
+  return UndoEach(files, q2::Undo(ownDir, keepDemo, gameFolder)).empty();
 }
 
 bool KeepsDemo(const std::string& commandLine) {
@@ -87,20 +94,29 @@ void Run(Platform& platform) {
   RunLog log(platform.files, platform.system, "companion");
   // A run an earlier companion was cut off from is undone first, once its game has ended;
   // the entry the player just wrote names this companion, which runs.
-  ReplayJournal(
-      platform.registry, platform.files, platform.processes,
-      [](const RestoreRecord& record) {
-        return record.game == contract::kQuake2JournalCode && record.process;
-      },
-      nullptr);
+  const ReplayContext context{platform.files, platform.processes,
+                              [](const std::string& game) -> const JournalRules* {
+                                return game == q2::kGameCode ? &q2::Rules() : nullptr;
+                              },
+                              nullptr};
+  ReplayJournal(platform.registry, context, [](const RestoreRecord& record) {
+    return record.game == contract::kQuake2JournalCode && record.process;
+  });
   const std::string ownDir = platform.system.ProgramDirectory();
   RestoreJournal journal(platform.registry, contract::kQuake2JournalCode);
-  const std::optional<RestoreRecord> entry = journal.Read();
+  std::optional<RestoreRecord> entry = journal.Read();
+  // The player's entry is carried out only as the player would write it.
+  if (entry && CheckEntry(*entry, q2::Rules())) {
+    log.Write("the Quake 2 entry is not one the player writes: set aside");
+    Skip(journal.SetAside().status());
+    entry.reset();
+  }
   const Status started = RunGameAndWait(platform, ownDir, journal, log);
-  const bool done = entry
-                        ? UndoEntry(journal, *entry, platform.files, nullptr) == Replay::Done
-                        : CleanUp(platform.files, ownDir, KeepsDemo(platform.system.CommandLine()));
-  log.Write(done ? "put back" : "not all put back: the entry is kept");
+  const std::string commandLine = platform.system.CommandLine();
+  const bool done =
+      entry ? UndoEntry(journal, *entry, platform.files, nullptr).replay == Replay::Done
+            : CleanUp(platform.files, ownDir, KeepsDemo(commandLine), GameFolderOf(commandLine));
+  log.Write(std::string(done ? "put back " : "not all put back, the entry is kept: ") + ownDir);
   if (!started) {
     platform.dialogs.MessageBox(text::kGameNotStarted + GameExecutable(ownDir) + " (" +
                                     std::to_string(started.number()) + " " +

@@ -22,8 +22,10 @@ std::string GameFolderOf(const std::string& commandLine);
 Status RunGameAndWait(Platform& platform, const std::string& ownDir, RestoreJournal& journal,
                       RunLog& log);
 // Removes the fixed-name files (the demo stays when keepDemo) and makes the game's
-// configuration writable again; false when a file could not be undone.
-bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false);
+// configurations (baseq2's and gameFolder's) writable again; false when a file could not
+// be undone.
+bool CleanUp(Files& files, const std::string& ownDir, bool keepDemo = false,
+             const std::string& gameFolder = "");
 // True when the player asked to keep the demo (the user opened the fixed-name copy).
 bool KeepsDemo(const std::string& commandLine);
 

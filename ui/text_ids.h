@@ -41,6 +41,12 @@ constexpr int kAccessAdvice = 421;
 constexpr int kPromptSelect = 424;
 constexpr int kPromptFolder = 427;
 constexpr int kPromptMod = 433;
+// Messages added since the first version (step 1); "%1", "%2", ... in them are filled in
+// with Fill.
+constexpr int kRunSetAside = 1000;    // %1 game, %2 why, %3 the key it went to
+constexpr int kRunNotPutBack = 1003;  // %1 game, %2 folder, %3 what is left, one per line
+// Every message of this block, for the check that each has its three languages.
+constexpr int kAddedMessages[] = {kRunSetAside, kRunNotPutBack};
 // Step 100: window captions, slot k of the English block is row 500 + k.
 constexpr int kCaptions = 500;
 

@@ -36,10 +36,15 @@ bool IsStoredExecutable(Program& program, const std::string& executable) {
   return false;
 }
 
-// Why the executable may not be replaced; nothing when it may. An installed executable
-// that cannot be read (the game runs) cannot be replaced either.
-std::optional<std::string> ExecutableRefusal(Program& program, const std::string& dir,
-                                             const ReleaseFiles& target, bool needNewest) {
+// Why the executable may not be replaced, as a message and as the file in the way;
+// nothing when it may. An installed executable that cannot be read (the game runs) cannot
+// be replaced either.
+struct Refusal {
+  std::string text;
+  Leftover blocker;
+};
+std::optional<Refusal> ExecutableRefusal(Program& program, const std::string& dir,
+                                         const ReleaseFiles& target, bool needNewest) {
   Files& files = program.platform.files;
   std::vector<std::string> needed = {target.storedExecutable};
   if (needNewest) {
@@ -48,17 +53,34 @@ std::optional<std::string> ExecutableRefusal(Program& program, const std::string
     if (newestFiles) needed.push_back(newestFiles->storedExecutable);
   }
   for (const std::string& stored : needed)
-    if (!files.CanOpenForRead(stored).ok()) return MissingStoredExecutableText(stored);
+    if (const Status readable = files.CanOpenForRead(stored); !readable.ok())
+      return Refusal{MissingStoredExecutableText(stored), {stored, readable.failure()}};
 
   const std::string installed = dir + q3a::kInstalledExecutable;
   if (const Status readable = files.CanOpenForRead(installed); !readable.ok()) {
     const int number = readable.number();
     if (number == err::kFileNotFound || number == err::kPathNotFound) return std::nullopt;
-    return NotReplaced(installed, readable.failure());
+    return Refusal{NotReplaced(installed, readable.failure()), {installed, readable.failure()}};
   }
   if (IsStoredExecutable(program, installed)) return std::nullopt;
-  return std::string(conversion::kUnknownInstalled) + installed + conversion::kUnknownAdvice +
-         ReleaseStore(program) + conversion::kUnknownAdviceEnd;
+  return Refusal{std::string(conversion::kUnknownInstalled) + installed +
+                     conversion::kUnknownAdvice + ReleaseStore(program) +
+                     conversion::kUnknownAdviceEnd,
+                 {installed, Failure{err::kPathFileAccess, conversion::kNoStoredRelease}}};
+}
+
+// A pak the user made read-only or hidden is one again after the run.
+Steps AttributesBefore(Files& files, const std::string& dir, int newestpak) {
+  Steps steps;
+  auto keep = [&](const std::string& path, const Result<std::uint32_t>& attributes) {
+    if (attributes) steps.push_back(SetAttributes(path, attributes.value() & attr::kSettable));
+  };
+  keep(dir + q3a::kInstalledExecutable, files.GetAttributes(dir + q3a::kInstalledExecutable));
+  for (int n = 1; n <= newestpak; ++n) {
+    auto attributes = files.GetAttributes(Pak(dir, n, ".pk3"));
+    keep(Pak(dir, n, ".pk3"), attributes ? attributes : files.GetAttributes(Pak(dir, n, ".bak")));
+  }
+  return steps;
 }
 
 }  // namespace
@@ -103,12 +125,14 @@ SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::st
   result.newest = targetRelease.newpak == targetRelease.newestpak;
   if (auto refusal = ExecutableRefusal(program, dir, *target, needNewest)) {
     result.outcome = SwitchResult::Refused;
-    result.refusal = std::move(*refusal);
+    result.refusal = std::move(refusal->text);
+    result.blocker = std::move(refusal->blocker);
     return result;
   }
   result.outcome = SwitchResult::Switched;
   result.storedExecutable = target->storedExecutable;
   result.pakSteps = PlanPakSwitch(dir, *newpak, *newestpak, result.newest);
+  result.attributesBefore = AttributesBefore(program.platform.files, dir, *newestpak);
   return result;
 }
 
@@ -123,11 +147,7 @@ Status ReplaceExecutable(Files& files, const std::string& stored, const std::str
     Skip(files.Delete(beside));
   }
   if (SameContents(files, stored, installed).value_or(false)) return Status::Ok();
-  Status done = files.Copy(stored, beside);
-  if (done) {
-    auto written = files.OpenWrite(beside);
-    done = written ? written.value()->Flush() : written.status();
-  }
+  Status done = CopyFlushed(files, stored, beside);
   if (done) {
     Skip(files.SetAttributes(installed, attr::kNormal));
     done = files.Replace(beside, installed);
@@ -149,6 +169,7 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
       !replaced) {
     result.outcome = SwitchResult::Refused;
     result.refusal = NotReplaced(installed, replaced.failure());
+    result.blocker = {installed, replaced.failure()};
     return result;
   }
   ApplyEach(files, result.pakSteps);
@@ -170,7 +191,8 @@ void OfferToStoreInstalled(Program& program, const std::string& dir) {
   if (program.platform.dialogs.MessageBox(question, kProgramTitle, Icon::Question,
                                           Buttons::YesNo) != Answer::Yes)
     return;
-  if (const Status copied = files.Copy(installed, target->storedExecutable); !copied)
+  // On the disk before the run replaces the installed one: it may be the only other copy.
+  if (const Status copied = CopyFlushed(files, installed, target->storedExecutable); !copied)
     Notice(program,
            conversion::kNotStored + target->storedExecutable + " (" +
                std::to_string(copied.number()) + " " + copied.failure().description +
@@ -182,6 +204,19 @@ bool SwitchToNewest(Program& program, const std::string& dir) {
   const auto newest = NewestRelease(program);
   return newest &&
          SwitchRelease(program, dir, newest->version, true).outcome == SwitchResult::Switched;
+}
+
+// Only an installation's own Quake3.exe is ever replaced: a folder without one is no
+// Quake 3 installation (a switch never leaves it without one), and nothing is copied there.
+std::optional<Leftover> SwitchBackToNewest(Program& program, const std::string& dir) {
+  const std::string installed = dir + q3a::kInstalledExecutable;
+  if (!program.platform.files.GetAttributes(installed)) return std::nullopt;
+  const auto newest = NewestRelease(program);
+  if (!newest) return Leftover{ReleaseStore(program), MakeFailure(err::kFileNotFound)};
+  const SwitchResult result = SwitchRelease(program, dir, newest->version, true);
+  if (result.outcome == SwitchResult::Switched) return std::nullopt;
+  if (result.outcome == SwitchResult::Refused) return result.blocker;
+  return Leftover{ReleaseStore(program) + "\\" + newest->file, MakeFailure(err::kFileNotFound)};
 }
 
 // After message 170 the conversion ends without touching a file (the choice the pak

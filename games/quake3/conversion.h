@@ -28,10 +28,14 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 struct SwitchResult {
   enum Outcome { Switched, Unusable, Refused } outcome = Unusable;
   std::string refusal;
+  Leftover blocker;              // Refused: the file in the way, and why
   std::string shown;             // the release as the messages name it ("1.27h")
   bool newest = false;           // the target is the newest release ("newpak" equals "newestpak")
   std::string storedExecutable;  // what Quake3.exe becomes
   Steps pakSteps;                // and what is done to the paks
+  // The attributes the switch changes, as they are before it: Quake3.exe's and each pak's
+  // (found as ".pk3" or ".bak"), to be put back after the switch back under ".pk3".
+  Steps attributesBefore;
 };
 // What a switch would do, or why it would not, with nothing changed (Switched: it can).
 SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::string& version,
@@ -52,6 +56,9 @@ void OfferToStoreInstalled(Program& program, const std::string& dir);
 // Back to the newest stored release, silently (a run cut off is undone with it); false
 // when the installation could not be switched.
 bool SwitchToNewest(Program& program, const std::string& dir);
+// The same for the restore journal's undo: nothing when the folder is on the newest release
+// now (or holds no Quake3.exe to switch), else the file that kept it from it and why.
+std::optional<Leftover> SwitchBackToNewest(Program& program, const std::string& dir);
 
 // Switches the Quake 3 installation. A manual conversion (loadup false) converts to the
 // release chosen in the main window's list and reports the result; an automatic one

@@ -2,6 +2,18 @@
 
 namespace kalv {
 
+const JournalRules& Q3AJournalRules() {
+  static const JournalRules rules{"Q3A",
+                                  {{q3a::kOneOffConfig, FileRole::Made},
+                                   {"\\baseq3\\demos\\Kalvenmarque.*", FileRole::Made},
+                                   {q3a::kOwnConfig, FileRole::Protected},
+                                   {"\\*\\q3config.cfg", FileRole::Protected},
+                                   {q3a::kInstalledExecutable, FileRole::Switched},
+                                   {"\\baseq3\\pak*.pk3", FileRole::Switched}},
+                                  true};
+  return rules;
+}
+
 std::string Q3AFixedDemo(const DemoRun& run) { return run.dir + q3a::kFixedDemo + run.demoExt; }
 
 Steps PrepareQ3A(const DemoRun& run, bool fullInstallation) {

@@ -5,8 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "games/demo_run.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
+#include "games/demo_run.h"
 
 namespace kalv {
 
@@ -40,6 +41,10 @@ Steps UndoQ3A(const DemoRun& run);
 std::string Q3ADemoCommandLine(const DemoRun& run, const std::string& cdDrive);
 // A minimum installation's demo command line before and after the CD's letter.
 std::pair<std::string, std::string> Q3ACdCommandLine(const DemoRun& run);
+// What a Quake 3 run leaves for its undo: the fixed-name files, the configurations, and
+// the executable and paks whose attributes the release switch changes.
+const JournalRules& Q3AJournalRules();
+
 // The Launch button's command lines.
 std::string Q3ALaunchCommandLine(const std::string& dir, const std::string& cdDrive);
 

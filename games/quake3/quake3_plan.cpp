@@ -49,7 +49,9 @@ Q3AFacts ReadQ3AFacts(Program& program, const Choices& choices, const Demo& demo
   facts.demo =
       ReadDemoFacts(program.platform.files, demo.path, Q3AFixedDemo(RunOf(choices, demo, facts)));
   OfferToStoreInstalled(program, dir);
-  facts.switchRefusal = SwitchRefusal(CheckSwitch(program, dir, demo.release.version, true));
+  const SwitchResult check = CheckSwitch(program, dir, demo.release.version, true);
+  facts.switchRefusal = SwitchRefusal(check);
+  facts.switchAttributes = check.attributesBefore;
   return facts;
 }
 
@@ -65,6 +67,7 @@ RunPlan PlanQ3A(const Choices& choices, const Demo& demo, const Q3AFacts& facts)
     plan.refusal = facts.switchRefusal;
   if (plan.refusal) return plan;
 
+  plan.folder = run.dir;
   plan.switchDir = run.dir;
   plan.switchTo = demo.release.file;
   plan.prepare = PrepareQ3A(run, facts.full);
@@ -77,7 +80,7 @@ RunPlan PlanQ3A(const Choices& choices, const Demo& demo, const Q3AFacts& facts)
     plan.start.askForCd = true;
     plan.start.afterCdDrive = after;
   }
-  plan.undo = UndoQ3A(run);
+  plan.undo = Then(UndoQ3A(run), facts.switchAttributes);
   return plan;
 }
 

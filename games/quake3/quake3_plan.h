@@ -18,6 +18,7 @@ struct Q3AFacts {
   bool full = false;       // pak0 is there; a minimum installation reads it from the CD
   DemoFacts demo;
   std::optional<Notice> switchRefusal;  // why the release switch could not be made
+  Steps switchAttributes;               // the attributes the switch changes, as they were before it
 };
 Q3AFacts ReadQ3AFacts(Program& program, const Choices& choices, const Demo& demo);
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/journal_check.h"
 #include "ui/controls.h"
 #include "ui/options_window.h"
 
@@ -39,6 +40,8 @@ struct Game {
   Browse browse;
   // The run of a demo of the game, read from its installation and planned.
   std::function<RunPlan(Program&, const Choices&, const Demo&)> plan;
+  // What its runs leave in the restore journal; no entry asking for more is carried out.
+  const JournalRules& (*journalRules)();
 };
 
 using GameTable = std::array<Game, kGameCount>;

@@ -75,6 +75,8 @@ constexpr const char* kNotStoredAdvice =
     "administrator rights when it is under Program Files), or start Kalvenmarque as an "
     "administrator once.";
 constexpr const char* kNotReplaced = "Kalvenmarque could not switch the Quake 3 Arena release: ";
+// Why an installed executable cannot be switched, as a failure's description.
+constexpr const char* kNoStoredRelease = "not the executable of any stored release";
 constexpr const char* kNotReplacedAdvice =
     ") could not be replaced. Nothing else was changed. Close Quake 3 Arena and try again.";
 }  // namespace conversion
@@ -130,9 +132,6 @@ namespace runtext {
 constexpr const char* kStillRunning =
     " is still running a demo Kalvenmarque prepared, and that "
     "run is put back only once it has ended. Close ";
-constexpr const char* kNotPutBack = "The last demo run of ";
-constexpr const char* kNotPutBackMiddle =
-    " could not be put back completely yet: a file of it may still be in use. Close ";
 constexpr const char* kCloseFirst =
     " and any program using its files, then open this demo again. Nothing was changed.";
 constexpr const char* kNoJournal =

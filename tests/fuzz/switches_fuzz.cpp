@@ -7,6 +7,8 @@
 #include "q2companion/companion.h"
 #include "tests/fuzz/fuzz_target.h"
 
+#include <optional>
+
 using namespace kalv;
 
 namespace {
@@ -26,20 +28,16 @@ bool IsUpdaterSwitch(const std::string& commandLine) {
 bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
-// The game folder a companion's command line names: the letters, digits and "_-." after
-// "/Game:" up to a blank, none when anything else is there or the name is "." or "..".
-std::string NamedGameFolder(const std::string& commandLine) {
-  const std::size_t at = commandLine.find("/Game:");
-  if (at == std::string::npos) return "";
-  std::string name;
-  for (std::size_t i = at + 6; i < commandLine.size() && commandLine[i] != ' '; ++i) {
-    const char c = commandLine[i];
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '_' || c == '-' || c == '.';
-    if (!plain) return "";
-    name += c;
-  }
-  return name == "." || name == ".." ? "" : name;
+// What the game is told besides its own fixed arguments: the part of its command line
+// between its path and the arguments every run gives it. Nothing when the line is not
+// laid out so.
+std::optional<std::string> GameSetting(const std::string& line) {
+  const std::string head = kQ2 + "\\quake2.exe";
+  const std::string tail = " +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg";
+  if (line.size() < head.size() + tail.size() || line.compare(0, head.size(), head) != 0 ||
+      line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
+    return std::nullopt;
+  return line.substr(head.size(), line.size() - head.size() - tail.size());
 }
 
 int ExitCodeOfRun(fake::FakePlatform& fake, void (*run)(Platform&)) {
@@ -83,11 +81,22 @@ void RunCompanion(const std::string& commandLine) {
       fake.files.Exists(kQ2 + q2::kFixedDemo) == (!started || Contains(commandLine, "/KeepDemo")),
       "the demo goes after a run unless it is the user's own");
   if (started) {
-    const std::string folder = NamedGameFolder(commandLine);
-    const std::string& line = fake.processes.started()[0].commandLine;
-    fuzz::Require(line == kQ2 + "\\quake2.exe" + (folder.empty() ? "" : " +set game " + folder) +
-                              " +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg",
-                  "the game starts in the game folder named, and only a plain one");
+    // At most one setting, the game folder exactly as the player sent it, and nothing a
+    // game's console would take as a command of its own.
+    const auto setting = GameSetting(fake.processes.started()[0].commandLine);
+    fuzz::Require(setting.has_value(), "the game starts by its path with its own arguments");
+    if (!setting->empty()) {
+      const std::string set = " +set game ";
+      fuzz::Require(setting->compare(0, set.size(), set) == 0, "only the game folder is set");
+      const std::string folder = setting->substr(set.size());
+      fuzz::Require(!folder.empty() && folder.find_first_of("+;") == std::string::npos,
+                    "the game folder carries no command");
+      fuzz::Require(Contains(commandLine, ("/Game:" + folder).c_str()),
+                    "the game folder is the one the player named, as it was sent");
+      const bool quoted = folder.size() > 2 && folder.front() == '"' && folder.back() == '"';
+      fuzz::Require(quoted == (folder.find(' ') != std::string::npos),
+                    "a game folder with a blank travels quoted, whole");
+    }
   }
 }
 

@@ -126,7 +126,8 @@ TEST_F(FullUninstallTest, ConfirmationAnsweredYesUninstalls) {
 }
 
 // The product's own setup leaves no log and no "uninst.exe": its uninstaller beside the
-// updater is started instead, quoted, and only while the package's one is absent.
+// updater is started instead, quoted, and only while the package's one is absent. It
+// removes the associations itself once no demo run is pending, so they stay until then.
 TEST_F(FullUninstallTest, OwnUninstallerRunsOnlyWithoutThePackageOne) {
   const std::string own = std::string(kDir) + "\\Uninstall.exe";
   p.files.AddFile(own, "MZ");
@@ -148,7 +149,7 @@ TEST_F(FullUninstallTest, OwnUninstallerRunsOnlyWithoutThePackageOne) {
   EXPECT_EQ(started.executable, own);
   EXPECT_EQ(started.commandLine, "\"C:\\Program Files\\Kalvenmarque\\Uninstall.exe\"");
   EXPECT_EQ(started.show, ShowMode::NormalFocus);
-  EXPECT_FALSE(setup.registry.KeyExists(RegRoot::CurrentUser, "Software\\Classes\\.dm_66"));
+  EXPECT_TRUE(setup.registry.KeyExists(RegRoot::CurrentUser, "Software\\Classes\\.dm_66"));
   EXPECT_TRUE(setup.dialogs.messages().empty());
   EXPECT_EQ(setup.system.endCount, 1);
 }

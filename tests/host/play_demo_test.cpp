@@ -16,9 +16,9 @@ namespace {
 const std::string kDir = "C:\\Program Files\\Game Dir";
 const std::string kGame = kDir + "\\game.exe";
 const std::string kCommand = kGame + " +exec kalvenmarque.cfg";
-const std::string kOneOff = kDir + "\\kalvenmarque.cfg";
-const std::string kOwn = kDir + "\\config.cfg";
-const std::string kFixed = kDir + "\\Kalvenmarque.dem";
+const std::string kOneOff = kDir + "\\valve\\kalvenmarque.cfg";
+const std::string kOwn = kDir + "\\valve\\config.cfg";
+const std::string kFixed = kDir + "\\valve\\Kalvenmarque.dem";
 
 class PlayDemoTest : public ProgramFixture {
  protected:
@@ -33,6 +33,7 @@ class PlayDemoTest : public ProgramFixture {
     plan.game = GameCode::HL;
     plan.code = "HL";
     plan.name = "Half-Life";
+    plan.folder = kDir;
     plan.prepare = {MakeNormal(kOneOff), CopyFile(Versions() + "\\KalvHL.cfg", kOneOff),
                     MakeReadOnly(kOwn)};
     plan.demo = DemoCopy{"C:\\Demos\\a.dem", kFixed, false, false};
@@ -145,19 +146,20 @@ TEST_F(PlayDemoTest, AGameThatCannotStartIsReportedAndUndone) {
 TEST_F(PlayDemoTest, TheEntryIsFlushedBeforeTheFirstChangeAndPutsAttributesBack) {
   ASSERT_TRUE(fake.files.SetAttributes(kOwn, attr::kReadOnly | attr::kHidden).ok());
   const auto before = Snapshot(kDir);
-  bool flushedFirst = false;
-  fake.files.beforeChange = [&](const std::string&) {
-    if (fake.processes.started().empty() && !flushedFirst) {
-      const auto& calls = fake.registry.Journal();
-      flushedFirst = !calls.empty() && calls.back().rfind("flush ", 0) == 0 && Entry();
-    }
+  // Looked at once, at the first change in the game folder (the run log is written
+  // before): the registry's last call then is the flush.
+  std::optional<bool> flushedFirst;
+  fake.files.beforeChange = [&](const std::string& path) {
+    if (flushedFirst || path.rfind(kDir, 0) != 0) return;
+    const auto& calls = fake.registry.Journal();
+    flushedFirst = !calls.empty() && calls.back().rfind("flush ", 0) == 0 && Entry();
   };
   std::optional<RestoreRecord> whileRunning;
   fake.processes.whileWaiting = [&] {
     if (!whileRunning && !fake.processes.started().empty()) whileRunning = Entry();
   };
   EXPECT_EQ(Play(), 0);
-  EXPECT_TRUE(flushedFirst);
+  EXPECT_EQ(flushedFirst, true);
   ASSERT_TRUE(whileRunning);
   EXPECT_EQ(whileRunning->process, fake.processes.started()[0].id);
   EXPECT_EQ(whileRunning->executable, kGame);
@@ -168,11 +170,17 @@ TEST_F(PlayDemoTest, TheEntryIsFlushedBeforeTheFirstChangeAndPutsAttributesBack)
   EXPECT_FALSE(Entry());
 }
 
-// A second demo while the first run is not put back changes nothing, says why, and
-// leaves the entry for its own run; a run whose entry cannot be written does not start.
+// A second demo while the first run's game still plays changes nothing and says why; once
+// that game has ended, what its run could not put back is named and the user may keep the
+// entry (nothing changes) or forget it (the demo plays). A run whose entry cannot be
+// written does not start.
 TEST_F(PlayDemoTest, NoRunStartsWithoutAnEntryOfItsOwn) {
+  fake.files.AddFile(kFixed, "left by the earlier run");
   const auto before = Snapshot(kDir);
-  RestoreRecord pending{"HL", {DeleteFile(kDir + "\\left.dem")}, "", 0, ""};
+  RestoreRecord pending;
+  pending.game = "HL";
+  pending.folder = kDir;
+  pending.undo = {DeleteFile(kFixed)};
   fake.processes.next.runMilliseconds = 1000000;
   ASSERT_TRUE(fake.processes.Start(kGame, "game", ShowMode::Normal).ok());
   pending.process = fake.processes.started()[0].id;
@@ -184,20 +192,40 @@ TEST_F(PlayDemoTest, NoRunStartsWithoutAnEntryOfItsOwn) {
             "Half-Life is still running a demo Kalvenmarque prepared, and that run is put back "
             "only once it has ended. Close Half-Life and any program using its files, then open "
             "this demo again. Nothing was changed.");
+
   fake.processes.Exit(pending.process);
+  fake.files.HoldOpen(kFixed);
+  fake.dialogs.answers = {Answer::No};
+  p().exitCode = 0;
   EXPECT_EQ(Play(), 1);
   ASSERT_EQ(fake.dialogs.messages().size(), 2u);
-  EXPECT_EQ(fake.dialogs.messages()[1].text.substr(0, 44),
-            "The last demo run of Half-Life could not be ");
+  EXPECT_EQ(fake.dialogs.messages()[1].buttons, Buttons::YesNo);
+  EXPECT_EQ(fake.dialogs.messages()[1].text,
+            "Kalvenmarque could not completely put back the last demo run of Half-Life in "
+            "C:\\Program Files\\Game Dir. What is left:\r\n    C:\\Program Files\\Game "
+            "Dir\\valve\\Kalvenmarque.dem (70 Permission denied)\r\n\r\nClose any program "
+            "that uses these files, and Kalvenmarque tries again the next time it starts. Or "
+            "forget this run: Kalvenmarque then stops trying and leaves these files as they are "
+            "now.\r\n\r\nForget this run?");
   EXPECT_EQ(Snapshot(kDir), before);
   EXPECT_EQ(Entry()->undo, pending.undo);
   EXPECT_EQ(fake.processes.started().size(), 1u);
 
-  ASSERT_TRUE(RestoreJournal(fake.registry, "HL").Clear().ok());
+  // Forgotten, the entry goes and the demo plays: the held file is the run's own demo name.
+  fake.dialogs.answers = {Answer::Yes};
+  p().exitCode = 0;
+  fake.files.ReleaseAll();
+  fake.files.HoldOpen(kFixed, fake::FakeFiles::Hold::Reading);
+  EXPECT_EQ(Play(), 1) << "the held demo name cannot take the copy";
+  EXPECT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_FALSE(Entry()) << "the forgotten run and the failed one both went";
+  fake.files.ReleaseAll();
+
   fake.registry.RefuseWrites(RegRoot::CurrentUser);
+  const std::size_t shown = fake.dialogs.messages().size();
   EXPECT_EQ(Play(), 1);
-  ASSERT_EQ(fake.dialogs.messages().size(), 3u);
-  EXPECT_EQ(fake.dialogs.messages()[2].text,
+  ASSERT_EQ(fake.dialogs.messages().size(), shown + 1);
+  EXPECT_EQ(fake.dialogs.messages()[shown].text,
             "Kalvenmarque could not write down what it is about to change in the folder of "
             "Half-Life (70 Permission denied), so it did not play the demo: without that record "
             "a run cut off could not be put back. Nothing was changed.");

@@ -99,6 +99,19 @@ TEST_F(PlayOtherTest, QuakeOneExecutableWithBlanksAndNonAsciiLetters) {
             kQ1 + "\\Mein Qu\xC3\xA4ke.exe -basedir " + kQ1 + " +exec kalvenmarque.cfg");
 }
 
+// The game reads "-basedir" up to the first blank: in a folder with one it is started in
+// its folder, its base folder by default, without naming it.
+TEST_F(PlayOtherTest, QuakeOneInAFolderWithABlankIsStartedInItsFolder) {
+  const std::string dir = "C:\\Program Files (x86)\\Quake";
+  fake.files.AddFile(dir + "\\winquake.exe", "MZ");
+  fake.files.AddFile(dir + "\\id1\\pak0.pak", "PACK");
+  p().choices.dir(GameCode::Q1) = dir;
+  EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", "maps/e1m1.bsp"));
+  ASSERT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_EQ(fake.processes.started()[0].commandLine, dir + "\\winquake.exe +exec kalvenmarque.cfg");
+  EXPECT_EQ(fake.processes.started()[0].workingDir, dir);
+}
+
 // Half-Life under a folder with blanks: the executable is named to the start, so no
 // unquoted-path search ever reaches C:\Program.exe; cstrike.exe stands in for hl.exe.
 TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {

@@ -7,6 +7,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "games/other/quake2/quake2_files.h"
+#include "core/folder_name.h"
 #include "core/restore_journal.h"
 #include "q2companion/companion.h"
 
@@ -69,15 +70,21 @@ TEST_F(Companion, StartsTheGameByItsPathWithTheUnquotedCommandLine) {
   EXPECT_EQ(p.system.endCount, 1);
 }
 
-// The game folder the player names goes first on the game's command line; a name that is
-// not a plain folder name could carry commands of its own and is left out.
+// The game folder the player names goes first on the game's command line, whole (quoted
+// when it holds a blank); a name that is not a plain folder name could carry commands of
+// its own and is left out. Every name the player's rule accepts arrives as it was sent.
 TEST_F(Companion, StartsQuakeTwoInTheGameFolderThePlayerNamed) {
   const std::string tail = " +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg";
   const std::string game = std::string(kQ2) + "\\quake2.exe";
   for (const auto& [line, expected] : std::vector<std::pair<std::string, std::string>>{
            {"\"x\" /Quake2SubFunction /Game:opentdm", game + " +set game opentdm" + tail},
            {"/Quake2SubFunction /KeepDemo /Game:ra2-1.5_x", game + " +set game ra2-1.5_x" + tail},
+           {"/Quake2SubFunction /Game:\"Rocket Arena 2\" /KeepDemo",
+            game + " +set game \"Rocket Arena 2\"" + tail},
+           {"/Quake2SubFunction /Game:\"open\"", game + " +set game open" + tail},
+           {"/Quake2SubFunction /Game:\"never ended", game + tail},
            {"/Quake2SubFunction /Game:x+quit", game + tail},
+           {"/Quake2SubFunction /Game:\"x;quit\"", game + tail},
            {"/Quake2SubFunction /Game:..", game + tail},
            {"/Quake2SubFunction /Game:", game + tail}}) {
     SCOPED_TRACE(line);
@@ -85,6 +92,15 @@ TEST_F(Companion, StartsQuakeTwoInTheGameFolderThePlayerNamed) {
     p.system.commandLine = line;
     RunCompanion();
     EXPECT_EQ(p.processes.started().back().commandLine, expected);
+  }
+}
+
+TEST(CompanionGameFolder, EveryNameThePlayerAcceptsArrivesWhole) {
+  for (const std::string name :
+       {"opentdm", "Rocket Arena 2", "ra2-1.5_x", "(mod) [beta]", "a'b", "x y z", "q2dm~1"}) {
+    ASSERT_TRUE(IsPlainFolderName(name)) << name;
+    EXPECT_EQ(GameFolderOf("/Quake2SubFunction /Game:" + AsArgument(name)), name);
+    EXPECT_EQ(GameFolderOf("/Quake2SubFunction /Game:" + AsArgument(name) + " /KeepDemo"), name);
   }
 }
 

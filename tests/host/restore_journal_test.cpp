@@ -15,6 +15,7 @@
 #include "launcher/dispatch.h"
 #include "launcher/main_window_actions.h"
 #include "core/restore_journal.h"
+#include "core/run_log.h"
 
 namespace kalv::testing {
 namespace {
@@ -45,11 +46,19 @@ class JournalTest : public ProgramFixture {
   std::optional<RestoreRecord> Entry(const char* game) {
     return RestoreJournal(fake.registry, game).Read();
   }
-  // The start of the next run of the player, on the same machine.
-  void StartAgain() {
+  // The start of the next run of the player, on the same machine; with ask, a start that
+  // opens the main window (what a replay finds is put to the user).
+  void StartAgain(bool ask = false) {
     program = std::make_unique<Program>(fake.platform());
     CreateWindows(*program);
-    ReplayInterruptedRuns(*program);
+    ReplayInterruptedRuns(*program, ask);
+  }
+  std::string Log() { return fake.files.Contents(RunLogPath(fake.system)).value_or(""); }
+  void PutEntry(const std::string& game,
+                const std::vector<std::pair<std::string, std::string>>& values) {
+    for (const auto& [name, value] : values)
+      fake.registry.PutString(RegRoot::CurrentUser, std::string(kJournalKey) + "\\" + game, name,
+                              value);
   }
   bool PlayQ3(const std::string& demo = "C:\\Demos\\a.dm_48") {
     p().demoPath = demo;
@@ -73,9 +82,16 @@ TEST_F(JournalTest, EntryIsWrittenBeforeTheFirstChangeHoldsTheGameAndGoesAfterTh
     EXPECT_EQ(entry->switchBackDir, kQ3);
     EXPECT_EQ(entry->process, fake.processes.started()[0].id);
     EXPECT_EQ(entry->executable, kQ3 + "\\quake3.exe");
-    // The configuration goes back to the attributes it had, not to "normal".
+    EXPECT_EQ(entry->folder, kQ3);
+    EXPECT_EQ(entry->writer, fake.processes.OwnId());
+    // The configuration goes back to the attributes it had, not to "normal"; so do the
+    // executable and the paks the switch made normal.
     Steps undo = UndoQ3A(DemoRun{kQ3, "", ".dm_48", "", false, false});
     undo.back() = SetAttributes(kQ3 + "\\baseq3\\q3config.cfg", attr::kArchive);
+    undo.push_back(SetAttributes(kQ3 + "\\Quake3.exe", attr::kArchive));
+    for (int n = 1; n <= 6; ++n)
+      undo.push_back(
+          SetAttributes(kQ3 + "\\baseq3\\pak" + std::to_string(n) + ".pk3", attr::kArchive));
     EXPECT_EQ(entry->undo, undo);
   };
   EXPECT_TRUE(PlayQ3());
@@ -239,6 +255,162 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
       EXPECT_EQ(after, before);
     }
   }
+}
+
+// An entry any program of the user could have written is not carried out unless it is one
+// this program writes: a file outside its game's own files, a step no run makes, a folder
+// that is no plain path. Each is set aside with every value it had, the user is told once
+// and the log says why; the game plays on afterwards.
+TEST_F(JournalTest, AnEntryThisProgramDidNotWriteIsSetAsideNotCarriedOut) {
+  const std::string hosts = "C:\\Windows\\System32\\drivers\\etc\\hosts";
+  const std::string hl = "C:\\Games\\Half-Life";
+  fake.files.AddFile(hosts, "127.0.0.1 localhost", attr::kReadOnly);
+  fake.files.AddFile(hl + "\\valve\\config.cfg", "bind x y", attr::kReadOnly);
+  const std::vector<std::vector<std::pair<std::string, std::string>>> crafted = {
+      {{"Step 1", "delete|" + hosts}, {"Steps", "1"}, {"Game", "HL"}, {"Complete", "1"}},
+      {{"Step 1", "delete|" + hosts},
+       {"Steps", "1"},
+       {"Game", "HL"},
+       {"Folder", "C:\\Windows\\System32\\drivers\\etc"},
+       {"Complete", "1"}},
+      {{"Step 1", "copy|" + hl + "\\valve\\config.cfg|" + hosts},
+       {"Steps", "1"},
+       {"Game", "HL"},
+       {"Folder", hl},
+       {"Complete", "1"}},
+      {{"Step 1", "delete|" + hl + "\\valve\\..\\..\\..\\Windows\\x\\config.cfg"},
+       {"Steps", "1"},
+       {"Game", "HL"},
+       {"Complete", "1"}},
+      {{"Step 1", "normal|" + hl + "\\valve\\config.cfg"},
+       {"Steps", "1"},
+       {"Game", "HL"},
+       {"Folder", hl},
+       {"Switch back", hl},
+       {"Complete", "1"}},
+  };
+  int n = 0;
+  for (const auto& values : crafted) {
+    SCOPED_TRACE(values.front().second);
+    ++n;
+    PutEntry("HL", values);
+    fake.dialogs.answers.clear();
+    const std::size_t shown = fake.dialogs.messages().size();
+    StartAgain(true);
+    EXPECT_EQ(fake.files.Contents(hosts), "127.0.0.1 localhost");
+    EXPECT_EQ(fake.files.Attributes(hl + "\\valve\\config.cfg").value_or(0) & attr::kReadOnly,
+              attr::kReadOnly);
+    EXPECT_FALSE(Entry("HL"));
+    const std::string aside = std::string(kSetAsideKey) + "\\HL " + std::to_string(n);
+    for (const auto& [name, value] : values)
+      EXPECT_EQ(fake.registry.Value(RegRoot::CurrentUser, aside, name), value) << name;
+    ASSERT_EQ(fake.dialogs.messages().size(), shown + 1);
+    EXPECT_EQ(fake.dialogs.messages()[shown].text.rfind(
+                  "Kalvenmarque found a record of a demo run of Half-Life in the registry that "
+                  "it did not write itself: ",
+                  0),
+              0u);
+    EXPECT_NE(fake.dialogs.messages()[shown].text.find("HKEY_CURRENT_USER\\" + aside),
+              std::string::npos);
+  }
+  EXPECT_NE(
+      Log().find("set aside, not carried out (" + hosts +
+                 " is not a file of its runs in C:\\Windows\\System32\\drivers\\etc; kept as"),
+      std::string::npos)
+      << Log();
+  EXPECT_NE(Log().find("it would do to " + hl + "\\valve\\config.cfg what no run of it does"),
+            std::string::npos);
+
+  // Opened with a demo of that game, the player sets it aside the same way and plays.
+  PutEntry("Q3A",
+           {{"Step 1", "delete|" + hosts}, {"Steps", "1"}, {"Game", "Q3A"}, {"Complete", "1"}});
+  const auto before = Snapshot(kQ3);
+  program = std::make_unique<Program>(fake.platform());
+  CreateWindows(*program);
+  LoadMainWindow(p());
+  p().choices.dir(GameCode::Q3A) = kQ3;
+  EXPECT_TRUE(PlayQ3());
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(fake.files.Contents(hosts), "127.0.0.1 localhost");
+  EXPECT_EQ(fake.processes.started().size(), 1u) << "the demo played";
+  EXPECT_EQ(Snapshot(kQ3), before);
+  EXPECT_TRUE(fake.registry.KeyExists(RegRoot::CurrentUser, std::string(kSetAsideKey) + "\\Q3A 1"));
+}
+
+// An entry whose game folder is gone (the user moved or removed the installation) is
+// dropped and the next demo plays; one whose switch back cannot be made names the stored
+// executable that is missing, leaves the file steps (its game may hold them) and can be
+// forgotten; a complete entry that does not read is never replaced by a write.
+TEST_F(JournalTest, NoEntryIsLeftStranded) {
+  RestoreRecord gone;
+  gone.game = "Q3A";
+  gone.folder = "D:\\Moved\\Quake3";
+  gone.switchBackDir = gone.folder;
+  gone.undo = {DeleteFile(gone.folder + "\\baseq3\\Kalvenmarque.cfg")};
+  ASSERT_TRUE(RestoreJournal(fake.registry, "Q3A").Write(gone).ok());
+  const auto before = Snapshot(kQ3);
+  EXPECT_TRUE(PlayQ3());
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_TRUE(fake.dialogs.messages().empty());
+  EXPECT_EQ(Snapshot(kQ3), before);
+  EXPECT_NE(Log().find("the Q3A run in D:\\Moved\\Quake3, cut off earlier: dropped: its game "
+                       "folder is gone"),
+            std::string::npos);
+
+  // The game held its files when the player was killed; the newest stored executable has
+  // gone from the store since.
+  fake.processes.next.onStart = [&](const fake::StartedProcess&) { throw Killed{}; };
+  EXPECT_THROW(PlayQ3(), Killed);
+  fake.processes.next.onStart = nullptr;
+  fake.processes.Exit(fake.processes.started().back().id);
+  const auto during = Snapshot(kQ3);
+  ASSERT_TRUE(fake.files.Delete(Versions() + "\\Quake3.131").ok());
+  fake.dialogs.answers = {Answer::No};
+  StartAgain(true);
+  EXPECT_EQ(Snapshot(kQ3), during) << "the file steps wait for the switch back";
+  ASSERT_EQ(fake.dialogs.messages().size(), 1u);
+  EXPECT_NE(fake.dialogs.messages()[0].text.find("What is left:\r\n    " + Versions() +
+                                                 "\\Quake3.131 (53 File not found)"),
+            std::string::npos)
+      << fake.dialogs.messages()[0].text;
+  EXPECT_TRUE(Entry("Q3A"));
+  fake.dialogs.answers = {Answer::Yes};
+  StartAgain(true);
+  EXPECT_FALSE(Entry("Q3A"));
+  EXPECT_EQ(Snapshot(kQ3), during) << "a forgotten run leaves its files as they are";
+  EXPECT_NE(Log().find("forgotten by the user"), std::string::npos);
+
+  PutEntry("HL", {{"Steps", "many"}, {"Game", "HL"}, {"Complete", "1"}});
+  RestoreRecord fresh;
+  fresh.game = "HL";
+  EXPECT_EQ(RestoreJournal(fake.registry, "HL").Write(fresh).number(), err::kFileExists);
+  EXPECT_EQ(fake.registry.Value(RegRoot::CurrentUser, std::string(kJournalKey) + "\\HL", "Steps"),
+            "many");
+}
+
+// An entry is not undone while the program that wrote it still runs, even before its game
+// is noted in it (a second player, another session): the game may be starting.
+TEST_F(JournalTest, AnEntryWaitsForThePlayerThatWroteIt) {
+  fake.files.AddFile("C:\\Other\\Kalvenmarque.exe", "MZ");
+  fake.processes.next.runMilliseconds = 1000000;
+  auto first = fake.processes.Start("C:\\Other\\Kalvenmarque.exe", "", ShowMode::Normal);
+  ASSERT_TRUE(first.ok());
+  fake.files.AddFile(kQ3 + "\\baseq3\\Kalvenmarque.cfg", "the first player's");
+  RestoreRecord record;
+  record.game = "Q3A";
+  record.folder = kQ3;
+  record.undo = {DeleteFile(kQ3 + "\\baseq3\\Kalvenmarque.cfg")};
+  record.writer = first.value()->Id();
+  record.writerExecutable = "C:\\Other\\Kalvenmarque.exe";
+  ASSERT_TRUE(RestoreJournal(fake.registry, "Q3A").Write(record).ok());
+  StartAgain();
+  EXPECT_TRUE(fake.files.IsFile(kQ3 + "\\baseq3\\Kalvenmarque.cfg"));
+  EXPECT_TRUE(Entry("Q3A"));
+  fake.processes.Exit(first.value()->Id());
+  StartAgain();
+  EXPECT_FALSE(fake.files.Exists(kQ3 + "\\baseq3\\Kalvenmarque.cfg"));
+  EXPECT_FALSE(Entry("Q3A"));
 }
 
 }  // namespace

@@ -144,6 +144,21 @@ TEST(StringTableRows, EveryNamedTextAndCaptionSlotHasItsThreeLanguages) {
       EXPECT_TRUE(has(text.id + text.step * language)) << text.id << " in language " << language;
   for (int language = 0; language < kLanguageCount; ++language)
     EXPECT_FALSE(has(ids::kDeniedText + 2 * language)) << language;
+  // The messages added since: each in three languages, with the same placeholders.
+  for (int id : ids::kAddedMessages) {
+    ASSERT_TRUE(has(id)) << id;
+    auto placeholders = [](const std::string& text) {
+      std::string found;
+      for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1))
+        if (at + 1 < text.size()) found += text[at + 1];
+      std::sort(found.begin(), found.end());
+      return found;
+    };
+    for (int language = 1; language < kLanguageCount; ++language) {
+      EXPECT_TRUE(has(id + language)) << id << " in language " << language;
+      EXPECT_EQ(placeholders(table.at(id + language)), placeholders(table.at(id))) << id;
+    }
+  }
 
   const int slots[] = {slot::kSplashCompany,     slot::kSplashCopyright,  slot::kSplashEmail,
                        slot::kSplashICQ,         slot::kSplashLicensedTo, slot::kSplashPlatform,

@@ -1,11 +1,20 @@
 #include "games/other/half_life/half_life_files.h"
 
+#include "core/folder_name.h"
 #include "games/other/half_life/half_life_demo.h"
 
 namespace kalv {
 
 std::string HLGameFile(const DemoRun& run, const char* file) {
   return run.dir + "\\" + (run.mod.empty() ? std::string(hldemo::kOwnGame) : run.mod) + file;
+}
+
+const JournalRules& HLJournalRules() {
+  static const JournalRules rules{"HL",
+                                  {{"\\*\\kalvenmarque.cfg", FileRole::Made},
+                                   {"\\*\\Kalvenmarque.dem", FileRole::Made},
+                                   {"\\*\\config.cfg", FileRole::Protected}}};
+  return rules;
 }
 
 Steps PrepareHL(const DemoRun& run) {
@@ -23,7 +32,7 @@ Steps UndoHL(const DemoRun& run) {
 
 std::string HLCommandLine(const std::string& dir, const char* executable,
                           const std::string& gameFolder) {
-  const std::string game = gameFolder.empty() ? "" : " -game " + gameFolder;
+  const std::string game = gameFolder.empty() ? "" : " -game " + AsArgument(gameFolder);
   return dir + executable + game + " -console +connect localhost +exec kalvenmarque.cfg";
 }
 

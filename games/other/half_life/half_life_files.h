@@ -6,6 +6,7 @@
 
 #include "games/demo_run.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
 
 namespace kalv {
 
@@ -29,6 +30,9 @@ constexpr const char* kOneOffConfigName = "\\kalvenmarque.cfg";
 constexpr const char* kOwnConfigName = "\\config.cfg";
 constexpr const char* kFixedDemoName = "\\Kalvenmarque.dem";
 }  // namespace hl
+
+// What a run of the game leaves for its undo.
+const JournalRules& HLJournalRules();
 
 // The one-off configuration in place, the game's own configuration read-only.
 Steps PrepareHL(const DemoRun& run);

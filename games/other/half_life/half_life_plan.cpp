@@ -69,6 +69,7 @@ RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts) {
   if (plan.refusal) return plan;
 
   const char* executable = facts.hl ? hl::kExecutable : hl::kCounterStrike;
+  plan.folder = run.dir;
   plan.prepare = PrepareHL(run);
   plan.demo = DemoCopy{demo.path, HLGameFile(run, hl::kFixedDemoName), run.ownDemo, false};
   plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable, facts.gameFolder));

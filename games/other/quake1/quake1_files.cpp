@@ -2,6 +2,14 @@
 
 namespace kalv {
 
+const JournalRules& Q1JournalRules() {
+  static const JournalRules rules{"Q1",
+                                  {{q1::kOneOffConfig, FileRole::Made},
+                                   {q1::kFixedDemo, FileRole::Made},
+                                   {q1::kOwnConfig, FileRole::Protected}}};
+  return rules;
+}
+
 Steps PrepareQ1(const DemoRun& run) {
   return {MakeNormal(run.dir + q1::kOneOffConfig),
           CopyFile(run.installDir + q1::kTemplate, run.dir + q1::kOneOffConfig)};
@@ -14,8 +22,11 @@ Steps UndoQ1(const DemoRun& run) {
   return steps;
 }
 
+// The game reads its arguments without quotes, so a folder with a blank would reach it cut
+// at the blank: the game starts in its folder, its base folder by default, without naming it.
 std::string Q1CommandLine(const std::string& dir, const std::string& executable) {
-  return dir + "\\" + executable + " -basedir " + dir + " +exec kalvenmarque.cfg";
+  const std::string base = dir.find(' ') == std::string::npos ? " -basedir " + dir : "";
+  return dir + "\\" + executable + base + " +exec kalvenmarque.cfg";
 }
 
 }  // namespace kalv

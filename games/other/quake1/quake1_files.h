@@ -6,6 +6,7 @@
 
 #include "games/demo_run.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
 
 namespace kalv {
 
@@ -18,12 +19,16 @@ constexpr const char* kFixedDemo = "\\id1\\Kalvenmarque.dem";
 constexpr const char* kTemplate = "\\Versions\\KalvQ1.cfg";  // below the install dir
 }  // namespace q1
 
+// What a run of the game leaves for its undo.
+const JournalRules& Q1JournalRules();
+
 // The one-off configuration in place (the game's own one is made read-only only once an
 // executable has been chosen).
 Steps PrepareQ1(const DemoRun& run);
 // The fixed-name files deleted, the game's own configuration writable again.
 Steps UndoQ1(const DemoRun& run);
-// D\exe -basedir D +exec kalvenmarque.cfg, nothing quoted.
+// D\exe -basedir D +exec kalvenmarque.cfg, nothing quoted; without "-basedir D" when D
+// holds a blank (the game is started in D).
 std::string Q1CommandLine(const std::string& dir, const std::string& executable);
 
 }  // namespace kalv

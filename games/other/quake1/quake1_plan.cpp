@@ -47,6 +47,7 @@ RunPlan PlanQ1(const Choices& choices, const Demo& demo, const Q1Facts& facts) {
     plan.refusal = Notice{};
   if (plan.refusal) return plan;
 
+  plan.folder = run.dir;
   plan.prepare = Then(PrepareQ1(run), {MakeReadOnly(run.dir + q1::kOwnConfig)});
   plan.demo = DemoCopy{demo.path, run.dir + q1::kFixedDemo, run.ownDemo, false};
   plan.start = StartIn(run.dir + "\\" + executable, Q1CommandLine(run.dir, executable));

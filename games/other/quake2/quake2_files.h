@@ -6,6 +6,7 @@
 
 #include "core/contracts.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
 
 namespace kalv::q2 {
 
@@ -13,6 +14,7 @@ namespace kalv::q2 {
 constexpr const char* kPak0 = "\\baseq2\\pak0.pak";
 constexpr const char* kOneOffConfig = "\\baseq2\\kalvenmarque.cfg";
 constexpr const char* kOwnConfig = "\\baseq2\\config.cfg";
+constexpr const char* kConfigName = "\\config.cfg";  // below a game folder the demo names
 constexpr const char* kDemos = "\\baseq2\\demos";
 constexpr const char* kFixedDemo = "\\baseq2\\demos\\Kalvenmarque.dm2";
 constexpr const char* kCompanion = "\\kalvq2_sub.exe";
@@ -27,25 +29,38 @@ constexpr const char* kKeepDemoSwitch = contract::kCompanionKeepDemo;
 constexpr const char* kGameSwitch = contract::kCompanionGame;
 
 // The one-off configuration and the companion in place (each made normal first, so an
-// earlier run's read-only copy is replaced), the game's own configuration read-only, the
-// demos folder.
-inline Steps Prepare(const std::string& dir, const std::string& installDir) {
-  return {MakeNormal(dir + kOneOffConfig),
-          MakeNormal(dir + kCompanion),
-          CopyFile(installDir + kTemplate, dir + kOneOffConfig),
-          CopyFile(installDir + kStoredCompanion, dir + kCompanion),
-          MakeReadOnly(dir + kOwnConfig),
-          MakeDirectory(dir + kDemos)};
+// earlier run's read-only copy is replaced), the game's own configuration read-only (and
+// that of the game folder the demo names, where Quake 2 saves it then), the demos folder.
+inline Steps Prepare(const std::string& dir, const std::string& installDir,
+                     const std::string& gameFolder = "") {
+  Steps steps = {MakeNormal(dir + kOneOffConfig), MakeNormal(dir + kCompanion),
+                 CopyFile(installDir + kTemplate, dir + kOneOffConfig),
+                 CopyFile(installDir + kStoredCompanion, dir + kCompanion),
+                 MakeReadOnly(dir + kOwnConfig)};
+  if (!gameFolder.empty()) steps.push_back(MakeReadOnly(dir + "\\" + gameFolder + kConfigName));
+  steps.push_back(MakeDirectory(dir + kDemos));
+  return steps;
 }
 
 // What the companion undoes after the game: the fixed-name files deleted (the demo kept
-// when it is the user's own), the game's own configuration writable again. The companion
-// itself and the demos folder stay.
-inline Steps Undo(const std::string& dir, bool keepDemo) {
+// when it is the user's own), the configurations writable again. The companion itself
+// and the demos folder stay.
+inline Steps Undo(const std::string& dir, bool keepDemo, const std::string& gameFolder = "") {
   Steps steps = {DeleteFile(dir + kOneOffConfig)};
   if (!keepDemo) steps.push_back(DeleteFile(dir + kFixedDemo));
+  if (!gameFolder.empty()) steps.push_back(MakeNormal(dir + "\\" + gameFolder + kConfigName));
   steps.push_back(MakeNormal(dir + kOwnConfig));
   return steps;
+}
+
+// What a Quake 2 run leaves for its undo.
+inline const JournalRules& Rules() {
+  static const JournalRules rules{kGameCode,
+                                  {{kOneOffConfig, FileRole::Made},
+                                   {kFixedDemo, FileRole::Made},
+                                   {kOwnConfig, FileRole::Protected},
+                                   {"\\*\\config.cfg", FileRole::Protected}}};
+  return rules;
 }
 
 }  // namespace kalv::q2

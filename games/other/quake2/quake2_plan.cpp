@@ -1,4 +1,5 @@
 #include "games/other/quake2/quake2_plan.h"
+#include "core/folder_name.h"
 #include "games/other/quake2/quake2_demo.h"
 #include "games/other/quake2/quake2_files.h"
 #include "launcher/base/functions.h"
@@ -62,14 +63,16 @@ RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
 
   const bool own = facts.demo.own;
   const std::string companion = dir + q2::kCompanion;
-  plan.prepare = q2::Prepare(dir, facts.installDir);
+  plan.folder = dir;
+  plan.prepare = q2::Prepare(dir, facts.installDir, facts.gameFolder);
   plan.demo = DemoCopy{demo.path, dir + q2::kFixedDemo, own, false};
   std::string line = "\"" + companion + "\" " + q2::kCompanionSwitch;
   if (own) line += std::string(" ") + q2::kKeepDemoSwitch;
-  if (!facts.gameFolder.empty()) line += std::string(" ") + q2::kGameSwitch + facts.gameFolder;
+  if (!facts.gameFolder.empty())
+    line += std::string(" ") + q2::kGameSwitch + AsArgument(facts.gameFolder);
   plan.start = StartIn(companion, line);
   plan.start.handOff = true;
-  plan.undo = q2::Undo(dir, own);
+  plan.undo = q2::Undo(dir, own, facts.gameFolder);
   return plan;
 }
 

@@ -2,6 +2,12 @@
 
 namespace kalv {
 
+const JournalRules& UTJournalRules() {
+  static const JournalRules rules{
+      "UT", {{ut::kPackage, FileRole::Made}, {ut::kFixedDemo, FileRole::Made}}};
+  return rules;
+}
+
 Steps PrepareUT(const DemoRun& run) {
   return {MakeNormal(run.dir + ut::kPackage),
           CopyFile(run.installDir + ut::kStoredPackage, run.dir + ut::kPackage)};

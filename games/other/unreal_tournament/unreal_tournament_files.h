@@ -7,6 +7,7 @@
 #include "games/demo_run.h"
 #include "launcher/base/choices.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
 
 namespace kalv {
 
@@ -18,6 +19,9 @@ constexpr const char* kPackage = "\\system\\kalvenmarque.u";
 constexpr const char* kFixedDemo = "\\system\\Kalvenmarque.dem";
 constexpr const char* kStoredPackage = "\\Versions\\KalvUT_script.bin";  // below the install dir
 }  // namespace ut
+
+// What a run of the game leaves for its undo.
+const JournalRules& UTJournalRules();
 
 // The script package in place.
 Steps PrepareUT(const DemoRun& run);

@@ -27,6 +27,7 @@ RunPlan PlanUT(const Choices& choices, const Demo& demo, const UTFacts& facts) {
     plan.refusal = refusal;
   if (plan.refusal) return plan;
 
+  plan.folder = run.dir;
   plan.prepare = PrepareUT(run);
   plan.demo = DemoCopy{demo.path, run.dir + ut::kFixedDemo, run.ownDemo, false};
   plan.start = StartIn(run.dir + ut::kExecutable, UTCommandLine(run.dir, choices.utPlayback));

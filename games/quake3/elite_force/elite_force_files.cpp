@@ -3,6 +3,15 @@
 
 namespace kalv {
 
+const JournalRules& STVEFJournalRules() {
+  static const JournalRules rules{"STVEF",
+                                  {{stvef::kOneOffConfig, FileRole::Made},
+                                   {stvef::kFixedDemo, FileRole::Made},
+                                   {stvef::kOwnConfig, FileRole::Protected},
+                                   {"\\*\\hmconfig.cfg", FileRole::Protected}}};
+  return rules;
+}
+
 Steps PrepareSTVEF(const DemoRun& run) {
   const std::string& e = run.dir;
   return {MakeNormal(e + stvef::kOneOffConfig),

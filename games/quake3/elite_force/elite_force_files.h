@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "games/demo_run.h"
 #include "core/file_steps.h"
+#include "core/journal_check.h"
+#include "games/demo_run.h"
 
 namespace kalv {
 
@@ -27,6 +28,9 @@ constexpr const char* kTemplate = "\\Versions\\KalvSTVEF.cfg";  // below the ins
 Steps PrepareSTVEF(const DemoRun& run);
 // The fixed-name files deleted, both configurations writable again.
 Steps UndoSTVEF(const DemoRun& run);
+// What an Elite Force run leaves for its undo.
+const JournalRules& STVEFJournalRules();
+
 // E\stvoyhm.exe +set fs_basepath "E" +exec Kalvenmarque, with "+set fs_Game M" right
 // after it (no blank) when the mod is loaded.
 std::string STVEFCommandLine(const DemoRun& run);

@@ -75,6 +75,7 @@ RunPlan PlanSTVEF(const Choices& choices, const Demo& demo, const STVEFFacts& fa
     CheckProtocol(plan, DemoProtocol(facts.header), facts.version);
   if (plan.refusal) return plan;
 
+  plan.folder = run.dir;
   plan.prepare = PrepareSTVEF(run);
   if (run.useMod)
     plan.prepare.push_back(MakeReadOnly(run.dir + "\\" + run.mod + stvef::kModConfig));
