@@ -43,20 +43,21 @@ std::string UninstallCommandLine(const std::string& windowsDir, const std::strin
          text::kRegistryHelper + "\"";
 }
 
-// The associations go first, so they are gone even when no uninstaller can follow. The
-// setup package's uninstaller in the Windows directory keeps precedence; without it, the
-// product's own uninstaller beside the updater does the work, and it needs no log.
+// The setup package's uninstaller in the Windows directory keeps precedence, and for it
+// the associations go first, so they are gone even when it cannot follow. Without it, the
+// product's own uninstaller beside the updater does the work: it needs no log, and it
+// removes the associations itself once it has made sure no demo run is still pending.
 void FullUninstall(Platform& platform) {
   const std::string windowsDir = platform.system.WindowsDirectory().value_or("");
   const std::string ownDir = platform.system.ProgramDirectory();
-  RemoveAssociations(platform.registry);
-  platform.system.NotifyAssociationsChanged();
-
   const std::string uninstaller = UninstallerPath(windowsDir);
   const bool packageUninstaller = platform.files.CanOpenForRead(uninstaller).ok();
   const std::string own = ownDir + text::kOwnUninstaller;
   if (!packageUninstaller && platform.files.CanOpenForRead(own).ok())
     return HandOver(platform, own, "\"" + own + "\"");
+
+  RemoveAssociations(platform.registry);
+  platform.system.NotifyAssociationsChanged();
 
   const auto log = FindUninstallLog(platform.files, ownDir);
   if (!log) return ReportAndEnd(platform, text::kLogNotFound);

@@ -103,4 +103,5 @@ Section "Uninstall"
   ; Not recursive: whatever the user put into the folder stays, and so does the folder.
   Call un.KalvRemoveNewFolders
   Call un.KalvRemoveUninstallEntry
+  !insertmacro KalvRemoveRunLog
 SectionEnd

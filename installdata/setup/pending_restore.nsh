@@ -43,6 +43,15 @@ Function un.KalvPendingRestores
   Pop $1
 FunctionEnd
 
+; The player's own files in the user's local application data (its run log, which the
+; /restore run above writes too), and their folder once nothing else is in it. They are
+; the user's, whichever scope the installation had.
+!macro KalvRemoveRunLog
+  SetShellVarContext current
+  Delete "$LOCALAPPDATA\${KALV_NAME}\${KALV_NAME}.log"
+  RMDir "$LOCALAPPDATA\${KALV_NAME}"
+!macroend
+
 ; Puts back what the player can, then stops the uninstall while anything is pending.
 !macro KalvFinishPendingRestores
   ${If} ${FileExists} "$INSTDIR\${KALV_PROGRAM}"
