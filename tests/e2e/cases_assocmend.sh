@@ -54,7 +54,7 @@ am_dump_all() {
   for key in $AM_PROGIDS $AM_EXTENSIONS; do am_dump "$key"; done
 }
 
-am_key_exists() { timeout 60 wine reg query "HKCR\\$1" >/dev/null 2>&1 </dev/null; }
+am_key_exists() { kalv_reg_present "HKCR\\$1"; }
 
 am_assert_none_left() {
   local key
@@ -202,8 +202,7 @@ case_assocmend_open_a_demo_starts_the_main_program() {
   am_run_to_end "$dir" /i
 
   timeout 60 wine start /unix "$demo" >/dev/null 2>&1 </dev/null || true
-  kalv_wait_file "$log" 30 || kalv_fail "opening the demo started nothing"
-  sleep 1
+  kalv_wait_standin "$log" 30 || kalv_fail "opening the demo started nothing"
   local line
   line=$(kalv_standin_field "$log" commandline)
   kalv_log "first verb: $line"
@@ -246,8 +245,7 @@ case_assocmend_full_uninstall_passes_the_last_log() {
   am_uninstaller
   am_run_to_end "$dir" /i
   am_run_to_end "$dir" /fu
-  kalv_wait_file "$AM_UNINSTALL_LOG" 30 || kalv_fail "the uninstaller was not started"
-  sleep 1
+  kalv_wait_standin "$AM_UNINSTALL_LOG" 30 || kalv_fail "the uninstaller was not started"
   kalv_assert_eq "C:\\windows\\uninst.exe -f\"$d\\B.isu\" -c\"$d\\_ISREG32.DLL\"" \
     "$(kalv_standin_field "$AM_UNINSTALL_LOG" commandline)" "uninstaller command line"
   am_assert_none_left

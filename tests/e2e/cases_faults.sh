@@ -55,7 +55,7 @@ case_fault_player_killed_while_the_game_runs() {
   pl_game_ended
   fl_start_again ended
   # The main window came up, so no message held the start-up; the log tells the replay.
-  kalv_assert_contains "$(pl_run_log)" "player: the Q3A run cut off earlier: put back"
+  kalv_assert_contains "$(pl_run_log)" "player: the Q3A run in $(kalv_win "$q3"), cut off earlier: put back"
   pl_assert_state "$q3" before.txt "the run was not undone at the next start"
 
   pl_game wait
@@ -134,13 +134,17 @@ case_fault_companion_killed_while_quake2_runs() {
 case_fault_prepared_files_read_only_or_held() {
   mw_world
   local q3="$MW_GAMES/Quake III Arena" held holder
-  printf 'left by an earlier run\n' >"$q3/baseq3/Kalvenmarque.cfg"
+  # A read-only file of the user's own under the one-off configuration's name is set aside
+  # for the run and is back afterwards, read-only as it was.
+  printf 'the user'"'"'s own\n' >"$q3/baseq3/Kalvenmarque.cfg"
   chmod a-w -- "$q3/baseq3/Kalvenmarque.cfg"
+  pl_state "$q3" >own.txt
   pl_game exit 0 'baseq3\Kalvenmarque.cfg'
   pl_open "$MW_WORLD/Demos/sample.dm_48"
   pl_ended 0
-  kalv_assert_contains "$PL_LOG" "content: // Kalvenmarque" "the template replaced the left file"
-  kalv_assert_no_file "$q3/baseq3/Kalvenmarque.cfg"
+  kalv_assert_contains "$PL_LOG" "content: // Kalvenmarque" "the template in place for the game"
+  pl_assert_state "$q3" own.txt "the user's file under the fixed name did not come back"
+  rm -f -- "$q3/baseq3/Kalvenmarque.cfg"
 
   held="$q3/baseq3/demos/Kalvenmarque.dm_48"
   printf 'an earlier run left this\n' >"$held"
@@ -220,8 +224,10 @@ case_fault_long_and_non_ascii_paths() {
     --text "\"$player\" $(kalv_win "$base/Démos/Zweites Spiel – Ñ.dem")" >played.txt ||
     kalv_fail "the player did not end"
   kalv_assert_contains played.txt "exit: 0"
-  kalv_assert_eq "$(kalv_win "$q1")\\q.exe -basedir $(kalv_win "$q1") +exec kalvenmarque.cfg" \
-    "$(pl_field commandline)" "command line"
+  # A folder with blanks is the game's working folder, not a "-basedir" it would cut.
+  kalv_assert_eq "$(kalv_win "$q1")\\q.exe +exec kalvenmarque.cfg" "$(pl_field commandline)" \
+    "command line"
+  kalv_assert_eq "$(kalv_win "$q1")" "$(pl_field workdir)" "the game's working folder"
   kalv_assert_contains "$PL_LOG" "exists=1"
   pl_assert_state "$q1" before.txt
   mw_forget_settings

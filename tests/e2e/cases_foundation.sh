@@ -23,23 +23,25 @@ case_rungame_runs_exact_command_line_and_undoes_after_exit() {
   exe=$(kalv_win "$games/quake3.exe")
   cmdline="$exe +set sv_pure 0 +set fs_game \"\" +exec \"Kalvenmarque.cfg\""
   rungame_params "$work/params.txt" Probe "$(kalv_win "$work/marker.txt")" "$exe" "$cmdline"
-  export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE
+  export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE KALV_STANDIN_WATCH
+  export KALV_STANDIN_WATCH_AT_END=1
   KALV_STANDIN_LOG=$(kalv_win "$work/standin.log")
   KALV_STANDIN_RELEASE=$(kalv_win "$work/release")
+  KALV_STANDIN_WATCH="$(kalv_win "$work/marker.txt");$(kalv_win "$work/marker.txt.done")"
 
   cd "$work"
   kalv_run "$KALV_TOOLS/rungame_probe.exe" "$(kalv_win "$work/params.txt")"
   pid=$KALV_PID
   kalv_wait_file "$work/standin.log" 30 || kalv_fail "the game was never started"
   kalv_assert_file "$work/marker.txt.prepared" "nothing prepared before the start:"
-  # Several poll rounds while the game runs: no undo yet, the probe still waits.
-  sleep 2
   kalv_running "$pid" || kalv_fail "the driver returned while the game still ran"
-  kalv_assert_no_file "$work/marker.txt" "undo ran while the game was running:"
-  kalv_assert_no_file "$work/marker.txt.done"
 
+  # The game looks at the marker once more just before it ends: neither the undo nor the
+  # driver's return came while it ran.
   touch "$work/release"
   kalv_wait_exit "$pid" 20 || kalv_fail "the driver did not notice the end of the game"
+  kalv_assert_eq 2 "$(grep -c '^end-watch-state: exists=0' "$work/standin.log")" \
+    "undo or return before the game ended:"
   kalv_assert_eq 0 "$KALV_EXIT" "probe exit code"
   kalv_assert_file "$work/marker.txt" "no undo after the game ended:"
   kalv_assert_no_file "$work/marker.txt.prepared"

@@ -111,7 +111,7 @@ in_entry_value() {
   timeout 60 wine reg query "$1\\$IN_ENTRY" /v "$2" 2>/dev/null </dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, "    " name " ") == 1 { sub(/^ +[^ ]+ +[^ ]+ +/, ""); print }'
 }
-in_entry_exists() { timeout 60 wine reg query "$1\\$IN_ENTRY" >/dev/null 2>&1 </dev/null; }
+in_entry_exists() { kalv_reg_present "$1\\$IN_ENTRY"; }
 
 # The installation in <dir> (unix path) holds the install tree exactly, plus the
 # uninstaller (and a file of the user's own, when named); it is registered in <root>

@@ -1,7 +1,7 @@
 # The restore journal where a user meets it without any fault of theirs: a second demo
 # opened while the first game still plays, a configuration the user made read-only, a
-# read-only demo on a Quake 3 minimum installation, and the uninstaller meeting a run
-# that is not put back yet. The world's helpers come from cases_mainwindow.sh,
+# read-only demo on a Quake 3 minimum installation, the uninstaller meeting a run that is
+# not put back yet, an entry another program wrote, and one whose game folder is gone. The world's helpers come from cases_mainwindow.sh,
 # cases_play.sh and cases_faults.sh, the setup's from cases_installer.sh.
 
 # Opens <demo> while the game of an earlier run plays: the player must refuse with a
@@ -102,7 +102,8 @@ case_journal_uninstall_with_a_pending_run() {
   local dir="$(kalv_unix "$IN_LOCAL")/Programs/Kalvenmarque" hl game key
   hl=$(kalv_sandbox Half-Life)
   kalv_standin "$hl/hl.exe"
-  printf 'the run left it' >"$hl/Kalvenmarque.dem"
+  mkdir -p -- "$hl/valve"
+  printf 'the run left it' >"$hl/valve/Kalvenmarque.dem"
   pl_game wait
   kalv_run "$hl/hl.exe"
   pl_started
@@ -112,9 +113,10 @@ case_journal_uninstall_with_a_pending_run() {
     timeout 60 wine reg add "$key" /v "$name" /t REG_SZ /d "$value" /f >/dev/null 2>&1 </dev/null ||
       kalv_fail "could not write the entry's $name"
   done <<EOT
-Step 1|delete|$(kalv_win "$hl/Kalvenmarque.dem")
+Step 1|delete|$(kalv_win "$hl/valve/Kalvenmarque.dem")
 Steps|1
 Game|HL
+Folder|$(kalv_win "$hl")
 Switch back|
 Executable|$(pl_field module)
 Process|$(pl_field pid)
@@ -131,15 +133,110 @@ EOT
   kalv_assert_file "$dir/Kalvenmarque.exe" "removed with a run pending:"
   kalv_assert_file "$dir/Versions/v1_32.Vrk" "the release store went with a run pending:"
   in_entry_exists HKCU || kalv_fail "the uninstall entry went with a run pending"
-  kalv_assert_file "$hl/Kalvenmarque.dem" "the pending run was undone under its running game:"
+  kalv_assert_file "$hl/valve/Kalvenmarque.dem" "the pending run was undone under its running game:"
 
   pl_release_game
   pl_game_ended
   timeout 120 wine "$uninstall" /S "_?=$(kalv_win "$dir")" >uninstall2.out 2>&1 </dev/null ||
     kalv_fail "the uninstall failed once the game had ended ($?)"
-  kalv_assert_no_file "$hl/Kalvenmarque.dem" "the pending run was not put back first:"
+  kalv_assert_no_file "$hl/valve/Kalvenmarque.dem" "the pending run was not put back first:"
   kalv_assert_no_file "$dir/Kalvenmarque.exe" "not uninstalled once the game had ended:"
-  if timeout 60 wine reg query "$key" >/dev/null 2>&1 </dev/null; then
-    kalv_fail "the journal entry is still there"
-  fi
+  kalv_reg_absent "$key" || kalv_fail "the journal entry is still there"
+}
+
+# Writes an entry of the restore journal value by value, as any program of the user could:
+# "<game>" then lines "<name>|<value>" on standard input.
+jn_put_entry() {
+  local key="HKCU\\Software\\VB and VBA Program Settings\\Kalvenmarque\\Restore Journal\\$1" name value
+  while IFS='|' read -r name value; do
+    timeout 60 wine reg add "$key" /v "$name" /t REG_SZ /d "$value" /f >/dev/null 2>&1 </dev/null ||
+      kalv_fail "could not write the entry's $name"
+  done
+}
+
+# An entry that asks to delete a file outside its game folder (with the uninstaller's
+# rights this could be any file) is not carried out: the file stays, the user is told once
+# at the start, the entry is kept aside, and the game plays afterwards.
+case_journal_entry_naming_a_file_outside_the_game_folder_is_refused() {
+  mw_world
+  local victim hl="$MW_GAMES/Half-Life" aside
+  victim="$(kalv_sandbox elsewhere)/hosts"
+  printf '127.0.0.1 localhost\n' >"$victim"
+  chmod a-w -- "$victim"
+  jn_put_entry HL <<EOT
+Step 1|delete|$(kalv_win "$victim")
+Step 2|copy|$(kalv_win "$hl/valve/config.cfg")|$(kalv_win "$victim")
+Steps|2
+Game|HL
+Folder|$(kalv_win "$hl")
+Complete|1
+EOT
+  pl_state "$hl" >before.txt
+  mw_start
+  kalv_driver messagebox --timeout 30000 >told.txt || kalv_fail "the user was not told"
+  kalv_assert_contains told.txt "did not write itself"
+  kalv_assert_contains told.txt "Restore Journal Set Aside\\HL 1"
+  kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
+  mw_main_dump main.txt
+  mw_close_main
+  kalv_assert_eq '127.0.0.1 localhost' "$(cat "$victim")" "the file outside the game folder"
+  pl_assert_state "$hl" before.txt "the refused entry changed the game folder"
+  aside='HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Restore Journal Set Aside\HL 1'
+  kalv_reg_query "$aside" /v 'Step 1' >aside.txt || kalv_fail "the entry was not kept aside"
+  kalv_assert_contains aside.txt "delete|$(kalv_win "$victim")"
+  kalv_reg_absent 'HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Restore Journal\HL' ||
+    kalv_fail "the refused entry still blocks the game"
+  kalv_assert_contains "$(pl_run_log)" "is not a file of its runs in $(kalv_win "$hl")"
+
+  pl_game exit 0
+  pl_open "$MW_WORLD/Demos/sample.dem"
+  pl_ended 0
+  pl_started
+  pl_assert_state "$hl" before.txt "the demo's run changed the game folder"
+}
+
+# A run that could not be put back, whose Quake 3 folder the user then deleted: the next
+# demo plays on the new installation without a question, and the log says the old entry
+# was dropped.
+case_journal_entry_of_a_deleted_game_folder_is_dropped() {
+  mw_world
+  local q3="$MW_GAMES/Quake III Arena" old
+  old="$(kalv_sandbox "Old Quake3")"
+  jn_put_entry Q3A <<EOT
+Step 1|delete|$(kalv_win "$old")\\baseq3\\Kalvenmarque.cfg
+Steps|1
+Game|Q3A
+Folder|$(kalv_win "$old")
+Switch back|$(kalv_win "$old")
+Complete|1
+EOT
+  rm -rf -- "$old"
+  pl_state "$q3" >before.txt
+  pl_game exit 0
+  pl_open "$MW_WORLD/Demos/sample.dm_48"
+  pl_ended 0
+  pl_started
+  kalv_assert_eq "v1.27h" "$(pl_field release)" "the release the game ran"
+  pl_assert_state "$q3" before.txt "the Quake 3 folder is not as before"
+  kalv_assert_contains "$(pl_run_log)" "the Q3A run in $(kalv_win "$old"), cut off earlier: dropped"
+}
+
+# Quake 1 under a folder with blanks, as every installation below Program Files is: the
+# game is started in its folder without "-basedir", which it would read cut at the blank.
+case_journal_quake1_in_a_folder_with_a_blank() {
+  mw_world
+  local q1
+  q1=$(kalv_pf_sandbox "Quake One")
+  cp -r -- "$MW_GAMES/Quake"/. "$q1"/
+  mw_setting "Quake 1 Path" "$(kalv_win "$q1")"
+  pl_state "$q1" >before.txt
+  pl_game exit 0 'id1\kalvenmarque.cfg;id1\Kalvenmarque.dem'
+  pl_open "$MW_WORLD/Demos/quake1.dem"
+  pl_ended 0
+  pl_started
+  kalv_assert_eq "$(kalv_win "$q1")\\q.exe +exec kalvenmarque.cfg" "$(pl_field commandline)" \
+    "game command line"
+  kalv_assert_eq "$(kalv_win "$q1")" "$(pl_field workdir)" "the game's working folder"
+  kalv_assert_contains "$PL_LOG" "exists=1"
+  pl_assert_state "$q1" before.txt "the Quake 1 folder is not as before"
 }

@@ -378,8 +378,11 @@ case_advanced_remove_associations_starts_updater() {
   kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
   mw_world
   kalv_standin "$MW_PLAYER/Assocmend.exe"
-  export KALV_STANDIN_LOG
+  # A started updater waits until released, so that one started after No is still there
+  # to be seen.
+  export KALV_STANDIN_LOG KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE
   KALV_STANDIN_LOG=$(kalv_win "$KALV_CASE_DIR/assocmend.log")
+  KALV_STANDIN_RELEASE=$(kalv_win "$KALV_CASE_DIR/release-updater")
   mw_start
   mw_main_dump main.txt
   mw_open_options
@@ -389,10 +392,14 @@ case_advanced_remove_associations_starts_updater() {
   mw_press 4005 4003
   kalv_driver messagebox --timeout 15000 --press 7 >no.txt || kalv_fail "no confirmation"
   kalv_assert_contains no.txt "text: Are you sure you want to uninstall the file associations for Kalvenmarque?"
-  sleep 2
+  # The second confirmation shows that the player has finished with the first answer; an
+  # updater started by it would be running now.
+  mw_press 4005 4003
+  kalv_driver messagebox --timeout 15000 >again.txt || kalv_fail "no second confirmation"
+  kalv_assert_eq 0 "$(pgrep -fc 'Assocmend\.exe' || true)" "updaters started after No"
   kalv_assert_no_file "$KALV_CASE_DIR/assocmend.log" "the updater ran after No:"
 
-  mw_press 4005 4003
+  : >"$KALV_CASE_DIR/release-updater"
   kalv_driver messagebox --timeout 15000 --press 6 >yes.txt || kalv_fail "no confirmation"
   kalv_driver messagebox --timeout 15000 >done.txt || kalv_fail "no completion message"
   kalv_assert_contains done.txt "caption: Kalvenmarque v1.2.0"

@@ -392,8 +392,7 @@ case_play_advanced_options_from_program_files() {
   kalv_driver messagebox --timeout 15000 --press 1 >removed.txt || kalv_fail "no completion"
   kalv_assert_contains removed.txt "text: File Associations uninstalled successfully."
   local i
-  for ((i = 0; i < 100; i++)); do kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 || break; sleep 0.2; done
-  kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 && kalv_fail "the associations are still there"
+  kalv_wait_reg_absent 'HKCR\.dm_66' 20 || kalv_fail "the associations are still there"
 
   mw_press 4005 4002
   kalv_driver messagebox --timeout 15000 --press 6 >/dev/null || kalv_fail "no confirmation"
@@ -407,7 +406,6 @@ case_play_advanced_options_from_program_files() {
   kalv_driver messagebox --timeout 30000 >uninstall.txt || kalv_fail "the updater said nothing"
   kalv_assert_contains uninstall.txt "Uninstall log not found"
   kalv_driver messagebox --press 1 --timeout 5000 >/dev/null
-  for ((i = 0; i < 100; i++)); do kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 || break; sleep 0.2; done
-  kalv_reg_query 'HKCR\.dm_66' >/dev/null 2>&1 && kalv_fail "the associations survived the uninstall"
+  kalv_wait_reg_absent 'HKCR\.dm_66' 20 || kalv_fail "the associations survived the uninstall"
   mw_forget_settings
 }

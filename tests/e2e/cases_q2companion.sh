@@ -25,6 +25,7 @@ q2c_prepare() {
   export KALV_STANDIN_LOG="$(kalv_win "$Q2C_LOG")"
   export KALV_STANDIN_MODE=wait KALV_STANDIN_RELEASE="$(kalv_win "$Q2C_RELEASE")"
   export KALV_STANDIN_WATCH='baseq2\kalvenmarque.cfg;baseq2\demos\Kalvenmarque.dm2;baseq2\config.cfg'
+  export KALV_STANDIN_WATCH_AT_END=1
   Q2C_DIR=$dir
 }
 
@@ -64,18 +65,19 @@ case_q2companion_runs_quake2_waits_and_cleans_up() {
   dir=$Q2C_DIR
   q2c_start "$dir" /Quake2SubFunction
   local pid=$KALV_PID
-  kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
-  sleep 1
+  kalv_wait_standin "$Q2C_LOG" 60 || kalv_fail "quake2.exe was not started"
   kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \
     "$(kalv_standin_field "$Q2C_LOG" commandline)" "game command line"
   kalv_assert_eq "$(kalv_win "$dir")" "$(kalv_standin_field "$Q2C_LOG" workdir)" "working directory"
   kalv_assert_contains "$Q2C_LOG" "exists=1 readonly=1" "config.cfg read-only while playing"
-  # The companion waits for the game and leaves the files alone meanwhile.
-  sleep 2
   kalv_running "$pid" || kalv_fail "the companion ended while the game runs"
-  q2c_assert_prepared "$dir"
+  # The companion waits for the game and leaves the files alone meanwhile: the game looks
+  # at them once more just before it ends.
   : >"$Q2C_RELEASE"
   kalv_wait_exit "$pid" 30 || kalv_fail "the companion did not end after the game"
+  kalv_assert_eq 3 "$(grep -c '^end-watch-state: exists=1' "$Q2C_LOG")" \
+    "files of the run undone while the game ran:"
+  kalv_assert_contains "$Q2C_LOG" "end-watch-state: exists=1 readonly=1" "config.cfg at the game's end"
   q2c_assert_cleaned "$dir"
 }
 
@@ -88,8 +90,7 @@ case_q2companion_quake2_directory_with_blanks() {
   kalv_standin "$(dirname -- "$dir")/Quake.exe"
   q2c_start "$dir" /Quake2SubFunction
   local pid=$KALV_PID
-  kalv_wait_file "$Q2C_LOG" 60 || kalv_fail "nothing was started from a path with blanks"
-  sleep 1
+  kalv_wait_standin "$Q2C_LOG" 60 || kalv_fail "nothing was started from a path with blanks"
   kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe" "$(kalv_standin_field "$Q2C_LOG" module)" \
     "the program started"
   kalv_assert_eq "$(kalv_win "$dir")\\quake2.exe +exec autoexec.cfg +exec config.cfg +exec kalvenmarque.cfg" \

@@ -130,6 +130,40 @@ kalv_reg_export() {
 }
 
 # Waits up to <seconds> for a file to exist.
+# Whether a registry key is there: KALV_REG_STATE becomes "present" or "absent"; any other
+# answer of reg (a time limit, a failure of Wine itself) fails the case rather than pass
+# for a key that is gone. Call it in the case's own shell, not in $(...).
+kalv_reg_state() {
+  local out rc=0
+  out=$(timeout 60 wine reg query "$1" 2>&1 </dev/null) || rc=$?
+  if [ "$rc" -eq 0 ]; then KALV_REG_STATE=present; return 0; fi
+  case "$out" in
+    *"Unable to find the specified registry key"*) KALV_REG_STATE=absent ;;
+    *) kalv_fail "reg query $1 failed with $rc: $out" ;;
+  esac
+}
+kalv_reg_absent() { kalv_reg_state "$1" && [ "$KALV_REG_STATE" = absent ]; }
+kalv_reg_present() { kalv_reg_state "$1" && [ "$KALV_REG_STATE" = present ]; }
+# Waits until a key is gone; 1 when it is still there after seconds.
+kalv_wait_reg_absent() {
+  local key=$1 seconds=$2 i
+  for ((i = 0; i < seconds * 5; i++)); do
+    kalv_reg_absent "$key" && return 0
+    sleep 0.2
+  done
+  kalv_reg_absent "$key"
+}
+
+# Waits until a stand-in has written its whole first block to log.
+kalv_wait_standin() {
+  local log=$1 seconds=$2 tenths
+  for ((tenths = 0; tenths < seconds * 10; tenths++)); do
+    grep -q '^\[/standin\]' "$log" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 kalv_wait_file() {
   local path=$1 seconds=$2 tenths
   for ((tenths = 0; tenths < seconds * 10; tenths++)); do

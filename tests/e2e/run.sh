@@ -37,6 +37,8 @@
 #                                (holds the file open without sharing until released; logs
 #                                "held: 1"). A stand-in with an appended "KALV-RELEASE <v>"
 #                                line logs "release: <v>".
+#                                With KALV_STANDIN_WATCH_AT_END=1 it looks at the watched
+#                                files again just before it ends ("end-watch-state: ...").
 #                                After sleep/wait/crash it appends "[ended <pid>]".
 #   kalv_standin_field <log> <key>   value of the last "<key>: " line of a log
 #   kalv_run <exe> <args...>     starts it under wine in the background; pid in $KALV_PID
@@ -51,6 +53,10 @@
 #                                controls). Prints its output; exit 0 ok, 1 timeout,
 #                                3 control missing or disabled, 4 layout faults
 #   kalv_reg_query <key> [/v V]  wine reg query, output printed
+#   kalv_reg_state <key>         KALV_REG_STATE "present" or "absent" (any other failure
+#                                fails the case); kalv_reg_present <key>, kalv_reg_absent
+#                                <key>, kalv_wait_reg_absent <key> <secs>
+#   kalv_wait_standin <log> <secs>   waits for a stand-in's complete first block
 #   kalv_wait_file <path> <secs> waits for a file
 #   kalv_assert_file, kalv_assert_no_file <path> [msg]
 #   kalv_assert_contains, kalv_assert_not_contains <file> <text> [msg]

@@ -250,6 +250,21 @@ int Run() {
     volatile int* nowhere = nullptr;
     *nowhere = 1;
   }
+  // With KALV_STANDIN_WATCH_AT_END=1 the watched files are looked at again while the game
+  // is still running, just before its end: "end-watch-state:" lines tell whether anything
+  // undid them under the running game.
+  if (Env(L"KALV_STANDIN_WATCH_AT_END") == L"1") {
+    std::string atEnd;
+    for (const std::wstring& name : SplitList(Env(L"KALV_STANDIN_WATCH"))) {
+      const std::string described = DescribeWatched(name);
+      for (std::size_t from = 0; from < described.size();) {
+        const std::size_t to = described.find('\n', from);
+        atEnd += "end-" + described.substr(from, to - from) + "\n";
+        from = to == std::string::npos ? described.size() : to + 1;
+      }
+    }
+    AppendToLog(logPath, atEnd);
+  }
   // The end is stamped before the log is written, so the stamp is when the game ended.
   const std::string endedAt = "ended-us: " + WallMicroseconds() + "\n" + OwnCosts();
   if (mode != L"exit" && mode.rfind(L"ask:", 0) != 0)
