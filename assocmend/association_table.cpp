@@ -4,22 +4,6 @@
 
 namespace kalv::assocmend {
 
-// Icon indices follow the main program's icon order; the Quake 3 releases from 1.30 on
-// name their verb in lower case.
-const std::vector<DemoType>& DemoTypes() {
-  static const std::vector<DemoType> types = {
-      {"Kalvenmarque.HL", ".dem", "Half-Life/Unreal Tournament/Quake 1 Demo", 5, "Open"},
-      {"Kalvenmarque.v1_17_", ".dm3", "Quake 3 Demo (v1.17)", 3, "Open"},
-      {"Kalvenmarque.v1_27h", ".dm_48", "Quake 3 Demo (v1.27h)", 4, "Open"},
-      {"Kalvenmarque.v1_30_", ".dm_66", "Quake 3 Demo (v1.30)", 1, "open"},
-      {"Kalvenmarque.v1_31_", ".dm_67", "Quake 3 Demo (v1.31)", 7, "open"},
-      {"Kalvenmarque.v1_32_", ".dm_68", "Quake 3 Demo (v1.32)", 8, "open"},
-      {"Kalvenmarque.STVEF", ".efdemo", "Star Trek Voyager Elite Force Demo", 2, "Open"},
-      {"Kalvenmarque.Q2", ".dm2", "Quake 2 Demo", 6, "Open"},
-  };
-  return types;
-}
-
 const std::vector<std::string>& ExtensionCreateOrder() {
   static const std::vector<std::string> order = {".dm3",   ".dm_48", ".dm_66",  ".dm_67",
                                                  ".dm_68", ".dem",   ".efdemo", ".dm2"};

@@ -5,18 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/demo_types.h"
+
 namespace kalv::assocmend {
 
-struct DemoType {
-  const char* progId;
-  const char* extension;
-  const char* description;
-  int iconIndex;     // position among the main program's icons
-  const char* verb;  // default verb, the value of P\Shell
-};
-
-// In the order the keys are created.
-const std::vector<DemoType>& DemoTypes();
+// The demo types, in the order the keys are created: the player's own table.
+using kalv::DemoType;
+using kalv::DemoTypes;
 
 // The orders of the three write passes and of removal.
 const std::vector<std::string>& ExtensionCreateOrder();

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "bench/bench_args.h"
-#include "launcher/base/functions.h"
+#include "launcher/copy_progress.h"
 #include "launcher/base/program.h"
 #include "platform/files.h"
 #include "platform/program_main.h"

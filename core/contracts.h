@@ -37,5 +37,7 @@ constexpr const char kCompanionKeepDemo[] = "/KeepDemo";
 constexpr const char kCompanionGame[] = "/Game:";
 constexpr const char kQuake2JournalCode[] = "Q2";
 constexpr const char kQuake2Executable[] = "\\quake2.exe";
+// The companion's file name in the Quake 2 folder, by which the player sees it run.
+constexpr const char kCompanionFile[] = "kalvq2_sub.exe";
 
 }  // namespace kalv::contract

@@ -6,18 +6,19 @@ DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string
   return DemoFacts{files.CanOpenForRead(demo), files.SameFile(demo, fixedTarget)};
 }
 
-RunPlan NewPlan(GameCode game, const char* code, const char* name) {
+RunPlan NewPlan(const Game& game) {
   RunPlan plan;
-  plan.game = game;
-  plan.code = code;
-  plan.name = name;
+  plan.game = game.code;
+  plan.code = game.journalCode;
+  plan.name = game.name;
+  plan.switcher = game.switcher;
   return plan;
 }
 
-Notice MissingDirectory(const char* gameName) {
+Notice MissingDirectory(const Game& game) {
   Notice notice;
   notice.kind = Notice::Kind::MissingDirectory;
-  notice.text = gameName;
+  notice.text = game.name;
   return notice;
 }
 

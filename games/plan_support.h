@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "games/game.h"
 #include "games/run_plan.h"
 #include "platform/files.h"
 
@@ -18,11 +19,11 @@ struct DemoFacts {
 };
 DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string& fixedTarget);
 
-// A plan of game, named for the journal and the messages.
-RunPlan NewPlan(GameCode game, const char* code, const char* name);
+// A plan of the game, named for the journal and the messages.
+RunPlan NewPlan(const Game& game);
 
 // The refusals every game makes: a folder that is not set up, a demo that cannot be read.
-Notice MissingDirectory(const char* gameName);
+Notice MissingDirectory(const Game& game);
 std::optional<Notice> DemoRefusal(const DemoFacts& demo);
 
 // A game started in its own folder, as a shortcut to it does: old games find their data
@@ -31,5 +32,14 @@ GameStart StartIn(const std::string& executable, const std::string& commandLine)
 
 // Steps a then b.
 Steps Then(Steps a, const Steps& b);
+
+// What the Quake 1, Quake 2, Half-Life and Unreal Tournament runs all read of an
+// installation before planning: the player's folder, whether the file that marks the
+// installation is there, and the demo.
+struct InstallFacts {
+  std::string installDir;
+  bool installed = false;
+  DemoFacts demo;
+};
 
 }  // namespace kalv

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/contracts.h"
-#include "launcher/base/functions.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/messages.h"
 #include "core/process_wait.h"
 #include "launcher/base/texts.h"
@@ -36,7 +36,7 @@ void ShowUpdaterMissing(Program& program) {
 // by a success message.
 void Run(Program& program, const Action& action) {
   const std::string updater = program.platform.system.ProgramDirectory() + kUpdaterFile;
-  if (!FileExists(program, updater)) return ShowUpdaterMissing(program);
+  if (!program.platform.files.CanOpenForRead(updater)) return ShowUpdaterMissing(program);
   const auto confirm = Localized(program, action.confirmRow);
   if (!confirm) return;
   Dialogs& dialogs = program.platform.dialogs;
@@ -61,11 +61,10 @@ void Run(Program& program, const Action& action) {
                        Buttons::Ok);
     return;
   }
-  const std::string why = !ended ? advancedtext::kNoAnswer
-                                 : advancedtext::kEndedWith +
-                                       std::to_string(code.value_or(kStillActive)) +
-                                       advancedtext::kEndedWithEnd;
-  ReportFailure(program, advancedtext::kNotChanged + why);
+  if (!ended)
+    ReportFailure(program, ids::kUpdaterNoAnswer);
+  else
+    ReportFailure(program, ids::kUpdaterEndedWith, {std::to_string(code.value_or(kStillActive))});
 }
 
 void BackToOptions(Program& program) {

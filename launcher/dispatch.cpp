@@ -1,12 +1,10 @@
 #include "launcher/dispatch.h"
 
-#include <cctype>
+#include <vector>
 
-#include "games/other/quake1/quake1_demo.h"
-#include "games/quake3/release_store.h"
+#include "games/game_table.h"
 #include "launcher/base/choices.h"
 #include "launcher/base/messages.h"
-#include "launcher/base/texts.h"
 #include "launcher/play_demo.h"
 #include "launcher/resume_load.h"
 
@@ -19,62 +17,66 @@ bool EndsWith(const std::string& text, const std::string& tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
+// The games that claim an ending of the path, in the order of the table.
+std::vector<const Game*> ClaimingByEnding(const GameTable& table, const std::string& path) {
+  std::vector<const Game*> games;
+  for (const Game* game : table)
+    for (const std::string& ending : game->endings)
+      if (EndsWith(path, ending)) {
+        games.push_back(game);
+        break;
+      }
+  return games;
 }
 
-int Play(Program& program, GameCode code) {
-  const Game& game = program.game(code);
-  if (!game.plan) return program.exitCode;
-  const Choices choices = LoadChoices(program);
-  return PlayDemo(program,
-                  game.plan(program, choices, Demo{program.demoPath, program.demoRelease}));
+// The first of the games whose rule takes the head (a game without a rule takes any).
+const Game* ClaimingByHead(const std::vector<const Game*>& games, const std::string& head) {
+  for (const Game* game : games)
+    if (!game->claimsHead || game->claimsHead(head)) return game;
+  return nullptr;
 }
 
-std::string ReadDemFile(Program& program) {
+std::string ReadHead(Program& program) {
   auto stream = OrRaise(program.platform.files.OpenRead(program.demoPath));
-  return OrRaise(stream->Read(kDemReadBytes));
+  return OrRaise(stream->Read(kDemoHeadBytes));
 }
 
-}  // namespace
-
-GameCode ClassifyDemHeader(const std::string& bytes) {
-  // Whatever a short file leaves of the header is spaces, which hold none of the markers
-  // looked for.
-  std::string header = bytes.substr(0, kDemHeaderBytes);
-  header.resize(kDemHeaderBytes, ' ');
-  if (Upper(header.substr(0, 6)) == "HLDEMO") return GameCode::HL;
-  const std::size_t dot = header.find(".bs");
-  const std::string map =
-      dot == std::string::npos ? header.substr(0, 3) : header.substr(dot + 1, 3);
-  if (map == "bsp" || ReadQuake1Demo(bytes)) return GameCode::Q1;
-  return GameCode::UT;
-}
-
-// A header that cannot be read is reported here.
-int DispatchDemFile(Program& program) {
+// The games sharing the ending are told apart by the demo's first bytes, read once and
+// only when one of them needs them; a head that cannot be read is reported here.
+std::optional<int> PlayByEnding(Program& program, const std::vector<const Game*>& games) {
+  bool needsHead = false;
+  for (const Game* game : games) needsHead = needsHead || game->claimsHead;
+  std::string head;
   try {
-    return Play(program, ClassifyDemHeader(ReadDemFile(program)));
+    if (needsHead) head = ReadHead(program);
+  } catch (const RaisedFailure& raised) {
+    ReportError(program, raised.failure());
+    return program.exitCode;
+  }
+  try {
+    const Game* game = ClaimingByHead(games, head);
+    if (!game) return program.exitCode;
+    return PlayGame(program, *game, Demo{program.demoPath, {}});
   } catch (const RaisedFailure& raised) {
     ReportError(program, raised.failure());
   }
   return program.exitCode;
 }
 
-// The release files are tried in name order; the first whose demo ending ends the demo
-// path is handed to the Quake 3 playback.
-std::optional<int> DispatchDemo(Program& program) {
-  const std::string& demo = program.demoPath;
-  if (EndsWith(demo, ".dem")) return DispatchDemFile(program);
-  if (EndsWith(demo, ".efdemo")) return Play(program, GameCode::STVEF);
-  if (EndsWith(demo, ".dm2")) return Play(program, GameCode::Q2);
+}  // namespace
 
-  for (const Release& release : OrRaise(ReadReleases(program))) {
-    if (release.demoExt != release::kMissing && EndsWith(demo, release.demoExt)) {
-      program.demoRelease = release;
-      return Play(program, GameCode::Q3A);
-    }
+GameCode ClassifyDemHeader(const std::string& bytes) {
+  const Game* game = ClaimingByHead(ClaimingByEnding(Games(), ".dem"), bytes);
+  return game ? game->code : GameCode::UT;
+}
+
+std::optional<int> DispatchDemo(Program& program, const GameTable& games) {
+  const std::vector<const Game*> byEnding = ClaimingByEnding(games, program.demoPath);
+  if (!byEnding.empty()) return PlayByEnding(program, byEnding);
+  for (const Game* game : games) {
+    if (!game->claimsPath) continue;
+    if (auto demo = game->claimsPath(program.install(), program.demoPath))
+      return PlayGame(program, *game, *demo);
   }
   ResumeLoad(program);
   return std::nullopt;

@@ -5,9 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "launcher/base/functions.h"
+#include "games/setting_names.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/settings.h"
-#include "launcher/base/setting_names.h"
+#include "launcher/game_windows.h"
 #include "launcher/startup.h"
 #include "ui/text_ids.h"
 
@@ -16,10 +17,6 @@ namespace kalv {
 namespace {
 
 constexpr int kAfrikaans = 2;
-const char* const kAfrikaansWarning =
-    "BETA WARNING\r\nNote: The Afrikaans language option will be removed in the next version "
-    "if there is no input from other users.";
-const char* const kAfrikaansWarningTitle = "Known Bug";
 
 using Setter = std::function<void(const std::string&)>;
 
@@ -35,7 +32,7 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
   ui::frmDemPla& m = program.frmDemPla;
   ui::frmOptions& o = program.frmOptions;
   ui::frmAdvanced& a = program.frmAdvanced;
-  return {
+  std::vector<std::pair<int, Setter>> slots = {
       {slot::kMainGameVersionLabel, Caption(m.lblGameVersion)},
       {slot::kMainAboutButton, Caption(m.cmdAbout)},
       {slot::kMainCloseButton, Caption(m.cmdClose)},
@@ -44,24 +41,9 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
       {slot::kMainQuake3ArenaButton, Caption(m.cmdQuake3Arena)},
       {slot::kMainGameStatesFrame, Caption(m.fraGameStates)},
       {slot::kMainQ3AFrame, Caption(m.fraQ3A)},
-      {slot::kOptionsBrowseQ2Button, Caption(o.cmdBrowseQ2)},
-      {slot::kOptionsQ2StatusFrame, Caption(o.fraQ2Status)},
-      {slot::kOptionsQ2Label, Caption(o.lblQ2)},
-      {slot::kOptionsBrowseQ1Button, Caption(o.cmdBrowseQ1)},
-      {slot::kOptionsQ1StatusFrame, Caption(o.fraQ1Status)},
-      {slot::kOptionsQ1Label, Caption(o.lblQ1)},
       {slot::kOptionsQ1ExecutableLabel, Caption(o.lblQ1_exe)},
-      {slot::kOptionsBrowseSTVEFButton, Caption(o.cmdBrowseSTVEF)},
-      {slot::kOptionsSTVEFStatusFrame, Caption(o.fraSTVEFStatus)},
-      {slot::kOptionsSTVEFLabel, Caption(o.lblSTVEF)},
       {slot::kOptionsBrowseSTVEFModButton, Caption(o.cmdBrowseSTVEF_Mod)},
       {slot::kOptionsModSTVEFCheckBox, Caption(o.chkModSTVEF)},
-      {slot::kOptionsBrowseHLButton, Caption(o.cmdBrowseHL)},
-      {slot::kOptionsHLStatusFrame, Caption(o.fraHLStatus)},
-      {slot::kOptionsHLLabel, Caption(o.lblHL)},
-      {slot::kOptionsBrowseQ3AButton, Caption(o.cmdBrowseQ3A)},
-      {slot::kOptionsQ3AStatusFrame, Caption(o.fraQ3AStatus)},
-      {slot::kOptionsQ3ALabel, Caption(o.lblQ3A)},
       {slot::kOptionsBrowseQ3AModButton, Caption(o.cmdBrowseQ3A_Mod)},
       {slot::kOptionsModQ3ACheckBox, Caption(o.chkModQ3A)},
       {slot::kAdvancedReinitializeButton, Caption(a.cmdRFA)},
@@ -72,10 +54,14 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
       {slot::kOptionsLanguageLabel, Caption(o.lblLanguage)},
       {slot::kOptionsAdvancedButton, Caption(o.cmdAdvanced)},
       {slot::kOptionsTitle, Caption(o)},
-      {slot::kOptionsBrowseUTButton, Caption(o.cmdBrowseUT)},
-      {slot::kOptionsUTStatusFrame, Caption(o.fraUTStatus)},
-      {slot::kOptionsUTLabel, Caption(o.lblUT)},
   };
+  for (std::size_t i = 0; i < ui::kGamePages; ++i) {
+    const ui::GamePageRow& row = ui::kGamePageRows[i];
+    slots.push_back({row.labelSlot, Caption(o.lblPath[i])});
+    slots.push_back({row.browseSlot, Caption(o.cmdBrowse[i])});
+    slots.push_back({row.statusFrameSlot, Caption(o.fraStatus[i])});
+  }
+  return slots;
 }
 
 }  // namespace
@@ -89,16 +75,23 @@ void LanguageChange(Program& program, bool includeSplash) {
     for (auto& [slot, set] : CaptionSlots(program))
       set(*Localized(program, ids::kCaptions + slot, 100));
   }
-  for (const Game& game : *program.games) game.detect(program);
+  DetectGames(program);
 }
 
+// The warning about Afrikaans speaks the language the user chose it in (English when that
+// was none). A selection the program made itself changes nothing.
 void LanguageClicked(Program& program) {
-  if (program.languageLoading) return;
-  program.choices.language = program.frmOptions.comLanguage.Selected();
+  const int chosen = program.frmOptions.comLanguage.Selected();
+  if (chosen == program.choices.language) return;
+  if (chosen == kAfrikaans) {
+    auto row = [&program](int id) {
+      return Localized(program, id).value_or(LoadText(program, id));
+    };
+    program.platform.dialogs.MessageBox(
+        row(ids::kAfrikaansWarning), row(ids::kAfrikaansWarningTitle), Icon::Critical, Buttons::Ok);
+  }
+  program.choices.language = chosen;
   const int language = program.Language();
-  if (language == kAfrikaans)
-    program.platform.dialogs.MessageBox(kAfrikaansWarning, kAfrikaansWarningTitle, Icon::Critical,
-                                        Buttons::Ok);
   if (IsLanguage(language))
     Skip(WriteSetting(program, setting::kLanguage, std::to_string(language)));
   LanguageChange(program, false);

@@ -12,7 +12,8 @@ namespace kalv {
 void LanguageChange(Program& program, bool includeSplash);
 
 // The language list's selection change: warns about Afrikaans, stores the choice and
-// re-captions. Does nothing while the program itself sets the list.
+// re-captions. Does nothing when the list shows the language chosen already (the program
+// itself set it).
 void LanguageClicked(Program& program);
 
 }  // namespace kalv

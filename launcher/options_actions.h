@@ -16,10 +16,6 @@ void OptionsLoad(Program& program);
 // main window back.
 void SaveOptions(Program& program, bool withPlaybackOptions);
 
-// The title of a browse dialog: "Select " + game + " Folder:" (or " Mod (Modification):")
-// in the current language.
-std::string BrowsePrompt(Program& program, const std::string& game, bool forMod);
-
 void WireOptionsWindow(Program& program);
 
 }  // namespace kalv

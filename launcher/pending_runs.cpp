@@ -1,30 +1,29 @@
 #include "launcher/pending_runs.h"
 
-#include "games/other/quake2/quake2_files.h"
-#include "games/quake3/conversion.h"
-#include "launcher/base/functions.h"
+#include "core/contracts.h"
+#include "games/game_table.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/messages.h"
 #include "launcher/base/texts.h"
-#include "ui/string_table.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
 namespace {
 
-const Game* GameOf(Program& program, const std::string& code) {
-  for (const Game& game : *program.games)
-    if (code == game.codeText) return &game;
+const Game* GameNamed(const std::string& code) {
+  for (const Game* game : Games())
+    if (code == game->journalCode) return game;
   return nullptr;
 }
 
-std::string NameOf(Program& program, const std::string& code) {
-  const Game* game = GameOf(program, code);
+std::string NameOf(const std::string& code) {
+  const Game* game = GameNamed(code);
   return game ? game->name : code;
 }
 
-std::string FolderNamed(Program& program, const RestoreRecord& record) {
-  const Game* game = GameOf(program, record.game);
+std::string FolderNamed(const RestoreRecord& record) {
+  const Game* game = GameNamed(record.game);
   return game ? FolderOf(record, game->journalRules()) : record.folder;
 }
 
@@ -48,8 +47,8 @@ const char* Told(Replay replay) {
   return "";
 }
 
-void Log(Program& program, RunLog& log, const RestoreRecord& record, const ReplayOutcome& outcome) {
-  std::string line = "the " + record.game + " run in " + FolderNamed(program, record) +
+void Log(RunLog& log, const RestoreRecord& record, const ReplayOutcome& outcome) {
+  std::string line = "the " + record.game + " run in " + FolderNamed(record) +
                      ", cut off earlier: " + Told(outcome.replay);
   if (outcome.replay == Replay::SetAside)
     line += " (" + outcome.refusal + "; " +
@@ -60,43 +59,39 @@ void Log(Program& program, RunLog& log, const RestoreRecord& record, const Repla
 }
 
 void TellSetAside(Program& program, const RestoreRecord& record, const ReplayOutcome& outcome) {
-  if (const auto text = Localized(program, ids::kRunSetAside))
-    program.platform.dialogs.MessageBox(
-        ui::Fill(*text, {NameOf(program, record.game), outcome.refusal, outcome.setAside}),
-        kProgramTitle, Icon::Exclamation, Buttons::Ok);
+  if (const auto text = LocalizedMessage(program, ids::kRunSetAside,
+                                         {NameOf(record.game), outcome.refusal, outcome.setAside}))
+    program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Exclamation, Buttons::Ok);
 }
 
 // True when the user chose to forget the run: its entry goes, its files stay as they are.
 bool OfferToForget(Program& program, RestoreJournal& journal, RunLog& log,
                    const RestoreRecord& record, const ReplayOutcome& outcome) {
-  const auto text = Localized(program, ids::kRunNotPutBack);
-  if (!text) return false;
-  const std::string question = ui::Fill(
-      *text, {NameOf(program, record.game), FolderNamed(program, record), Lines(outcome.left)});
-  if (program.platform.dialogs.MessageBox(question, kProgramTitle, Icon::Question,
-                                          Buttons::YesNo) != Answer::Yes)
-    return false;
+  const Notice question =
+      Message(ids::kRunNotPutBack, {NameOf(record.game), FolderNamed(record), Lines(outcome.left)});
+  if (!AskNotice(program, question)) return false;
   if (const Status cleared = journal.Clear(); !cleared) return false;
-  log.Write("the " + record.game + " run in " + FolderNamed(program, record) +
+  log.Write("the " + record.game + " run in " + FolderNamed(record) +
             " forgotten by the user; its files stay as they are");
   return true;
 }
 
-// Said when a demo is opened while the game of the last run still plays.
-std::string StillRunning(const std::string& name) {
-  return name + runtext::kStillRunning + name + runtext::kCloseFirst;
-}
-
 }  // namespace
 
+// The switch back is the one game's with releases to switch (an entry of any other game
+// names no folder to switch back).
 ReplayContext PlayerReplayContext(Program& program) {
-  return ReplayContext{
-      program.platform.files, program.platform.processes,
-      [&program](const std::string& code) -> const JournalRules* {
-        const Game* game = GameOf(program, code);
-        return game ? &game->journalRules() : nullptr;
-      },
-      [&program](const std::string& dir) { return SwitchBackToNewest(program, dir); }};
+  return ReplayContext{program.platform.files, program.platform.processes,
+                       [](const std::string& code) -> const JournalRules* {
+                         const Game* game = GameNamed(code);
+                         return game ? &game->journalRules() : nullptr;
+                       },
+                       [&program](const std::string& dir) -> std::optional<Leftover> {
+                         for (const Game* game : Games())
+                           if (game->switcher)
+                             return game->switcher->back(program.install(), dir).left;
+                         return std::nullopt;
+                       }};
 }
 
 // A run that was cut off (the player or the companion killed, a power cut) is undone
@@ -108,10 +103,11 @@ Replay ReplayInterruptedRuns(Program& program, bool ask) {
   return ReplayJournal(
       platform.registry, PlayerReplayContext(program),
       [&platform](const RestoreRecord& record) {
-        return record.game != game::kQ2 || !platform.system.ProgramRunning(q2::kCompanionFile);
+        return record.game != contract::kQuake2JournalCode ||
+               !platform.system.ProgramRunning(contract::kCompanionFile);
       },
       [&](const RestoreRecord& record, const ReplayOutcome& outcome) {
-        Log(program, log, record, outcome);
+        Log(log, record, outcome);
         if (!ask) return;
         if (outcome.replay == Replay::SetAside) TellSetAside(program, record, outcome);
         if (outcome.replay == Replay::Unfinished) {
@@ -135,11 +131,11 @@ bool PutBackPendingRun(Program& program, RestoreJournal& journal, RunLog& log) {
   RestoreRecord told;
   told.game = journal.game();
   if (record) told = *record;
-  Log(program, log, told, outcome);
+  Log(log, told, outcome);
   switch (outcome.replay) {
     case Replay::GameRunning:
       log.Write("not played: the last run is not put back yet (it still runs)");
-      ReportFailure(program, StillRunning(NameOf(program, told.game)));
+      ReportFailure(program, ids::kStillRunning, {NameOf(told.game)});
       return false;
     case Replay::Unfinished:
       if (OfferToForget(program, journal, log, told, outcome)) return true;

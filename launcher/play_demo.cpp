@@ -5,15 +5,14 @@
 
 #include "core/contracts.h"
 #include "core/process_wait.h"
-#include "games/quake3/conversion.h"
-#include "games/quake3/quake3_play.h"
-#include "games/quake3/release_store.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/messages.h"
-#include "launcher/base/texts.h"
-#include "launcher/pending_runs.h"
 #include "core/restore_journal.h"
 #include "core/run_log.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/messages.h"
+#include "launcher/base/texts.h"
+#include "launcher/cd_prompt.h"
+#include "launcher/copy_progress.h"
+#include "launcher/pending_runs.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -22,10 +21,6 @@ namespace {
 
 std::string Describe(const Failure& failure) {
   return std::to_string(failure.number) + " " + failure.description;
-}
-
-void ShowCritical(Program& program, const std::string& text) {
-  program.platform.dialogs.MessageBox(text, kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
 // The first free name to set path aside under.
@@ -69,25 +64,6 @@ JournaledUndo Journaled(Files& files, const Steps& undo) {
   return journaled;
 }
 
-// Said when the companion could not be put in place or started: the run is undone.
-std::string CompanionFailure(const std::string& companion, const Failure& failure) {
-  return std::string(q2text::kCompanionFailed) + companion + " (" + Describe(failure) +
-         q2text::kCompanionAdvice;
-}
-
-// A switch that could not be made says why, as a conversion does.
-bool ReportSwitch(Program& program, const SwitchResult& result) {
-  if (result.outcome == SwitchResult::Unusable) {
-    if (const auto text = Localized(program, ids::kConversionError)) ShowCritical(program, *text);
-    return false;
-  }
-  if (result.outcome == SwitchResult::Refused) {
-    ShowCritical(program, result.refusal);
-    return false;
-  }
-  return true;
-}
-
 // One run of a plan, from the journal's entry on.
 class Run {
  public:
@@ -108,10 +84,10 @@ class Run {
       Prepare();
       CopyDemo();
       std::string commandLine = plan_.start.commandLine;
-      if (plan_.start.askForCd) {
-        const auto cd = FindQuake3Cd(program_);
+      if (plan_.start.cd) {
+        const auto cd = AskForCd(program_, *plan_.start.cd);
         if (!cd) {
-          log_.Write("no Quake 3 CD: not started");
+          log_.Write("no CD of the game: not started");
           return Undo();
         }
         commandLine += *cd + plan_.start.afterCdDrive;
@@ -138,13 +114,14 @@ class Run {
 
   // A switch refused changes nothing, so its entry goes without an undo.
   bool SwitchRelease() {
-    if (plan_.switchTo.empty()) return true;
-    const std::string version = ReadRelease(program_, plan_.switchTo).version;
-    const SwitchResult result = kalv::SwitchRelease(program_, plan_.switchDir, version, true);
-    if (ReportSwitch(program_, result)) {
+    if (!plan_.switchTo || !plan_.switcher) return true;
+    const std::string& version = plan_.switchTo->version;
+    const auto refusal = plan_.switcher->to(program_.install(), plan_.folder, *plan_.switchTo);
+    if (!refusal) {
       log_.Write("switched to " + version);
       return true;
     }
+    ShowNotice(program_, *refusal);
     log_.Write("release switch to " + version + " refused");
     Skip(journal_.Clear());
     return false;
@@ -191,7 +168,10 @@ class Run {
     }
     log_.Write("companion not started: " + Describe(*failed));
     const int code = Undo();
-    ReportFailure(program_, CompanionFailure(companion, *failed));
+    if (plan_.start.cannotStart)
+      ShowNotice(program_, Message(plan_.start.cannotStart, {companion, Describe(*failed)}));
+    else
+      ReportError(program_, *failed);
     return code == 0 ? program_.exitCode : code;
   }
 
@@ -216,18 +196,13 @@ class Run {
   int Undo() {
     const ReplayOutcome outcome =
         UndoEntry(journal_, record_, files_, [this](const std::string& dir) {
-          const auto newest = NewestRelease(program_);
-          if (!newest)
-            return std::optional<Leftover>(Leftover{dir, MakeFailure(err::kFileNotFound)});
-          const SwitchResult result = kalv::SwitchRelease(program_, dir, newest->version, true);
-          ReportSwitch(program_, result);
-          if (result.outcome == SwitchResult::Switched) return std::optional<Leftover>();
-          return std::optional<Leftover>(result.blocker);
+          if (!plan_.switcher) return std::optional<Leftover>();
+          const SwitchedBack back = plan_.switcher->back(program_.install(), dir);
+          if (back.notice) ShowNotice(program_, *back.notice, false);
+          return back.left;
         });
     std::string left;
-    for (const Leftover& l : outcome.left)
-      left += "; " + l.path + " (" + std::to_string(l.failure.number) + " " +
-              l.failure.description + ")";
+    for (const Leftover& l : outcome.left) left += "; " + l.path + " (" + Describe(l.failure) + ")";
     log_.Write(outcome.replay == Replay::Done ? "put back " + plan_.folder
                                               : "not all put back, the entry is kept" + left);
     return program_.exitCode;
@@ -249,22 +224,21 @@ class Run {
 
 }  // namespace
 
-void ShowNotice(Program& program, const Notice& notice) {
-  switch (notice.kind) {
-    case Notice::Kind::Silent: return;
-    case Notice::Kind::MissingDirectory: return ReportMissingDirectory(program, notice.text);
-    case Notice::Kind::Error: return ReportError(program, notice.failure);
-    case Notice::Kind::English: return ReportFailure(program, notice.text);
-    case Notice::Kind::Localized:
-      program.exitCode = 1;
-      if (const auto text = Localized(program, notice.id)) ShowCritical(program, *text);
-      return;
-    case Notice::Kind::UnknownProtocol:
-      if (const auto word = Localized(program, ids::kProtocolWord))
-        ShowCritical(program, *word + " " + notice.text + " - " +
-                                  *Localized(program, ids::kProtocolUnknown));
-      return;
+// The store offer's Yes is carried out before the run is planned again: the installed
+// executable it stores is then one the switch can bring back.
+int PlayGame(Program& program, const Game& game, const Demo& demo) {
+  const Choices choices = LoadChoices(program);
+  RunPlan plan = game.plan(program.install(), choices, demo);
+  if (plan.offer && AskNotice(program, plan.offer->question)) {
+    const StoreOffer& offer = *plan.offer;
+    if (const Status copied = CopyFlushed(program.platform.files, offer.installed, offer.stored);
+        !copied) {
+      ShowNotice(program, Message(offer.cannotStore, {offer.stored, Describe(copied.failure())}),
+                 false);
+    }
+    plan = game.plan(program.install(), choices, demo);
   }
+  return PlayDemo(program, plan);
 }
 
 int PlayDemo(Program& program, const RunPlan& plan) {
@@ -274,17 +248,17 @@ int PlayDemo(Program& program, const RunPlan& plan) {
   if (const std::string times = program.StartupTimes(); !times.empty())
     log.Write("start-up: " + times);
   log.Write("demo " + program.demoPath + ": " + plan.name +
-            (plan.switchTo.empty() ? "" : ", release file " + plan.switchTo));
+            (plan.switchTo ? ", release file " + plan.switchTo->file : ""));
   if (plan.refusal) {
-    log.Write("not played: " +
-              (plan.refusal->text.empty() ? Describe(plan.refusal->failure) : plan.refusal->text));
-    ShowNotice(program, *plan.refusal);
+    const Notice& refusal = *plan.refusal;
+    log.Write("not played: " + (refusal.kind == Notice::Kind::Error ? Describe(refusal.failure)
+                                : refusal.id ? "message " + std::to_string(refusal.id)
+                                             : refusal.text));
+    ShowNotice(program, refusal);
     return program.exitCode;
   }
   for (const Notice& warning : plan.warnings) ShowNotice(program, warning);
-  if (!plan.question.empty() &&
-      platform.dialogs.MessageBox(plan.question, kProgramTitle, Icon::Question, Buttons::YesNo) !=
-          Answer::Yes) {
+  if (plan.question && !AskNotice(program, *plan.question)) {
     log.Write("not played: the user said no");
     return program.exitCode;
   }
@@ -303,14 +277,13 @@ int PlayDemo(Program& program, const RunPlan& plan) {
   record.game = plan.code;
   record.folder = plan.folder;
   record.undo = journaled.undo;
-  record.switchBackDir = plan.switchTo.empty() ? "" : plan.switchDir;
+  record.switchBackDir = plan.switchTo ? plan.folder : "";
   record.handedOver = plan.start.handOff;
   record.writer = platform.processes.OwnId();
   record.writerExecutable = platform.system.ProgramFile();
   if (const Status written = journal.Write(record); !written) {
     log.Write("not played: the journal could not be written, " + Describe(written.failure()));
-    ReportFailure(program, runtext::kNoJournal + plan.name + " (" + Describe(written.failure()) +
-                               runtext::kNoJournalAdvice);
+    ReportFailure(program, ids::kNoJournal, {plan.name, Describe(written.failure())});
     return program.exitCode;
   }
   return Run(program, plan, journal, record, journaled.setAside, log).Play();

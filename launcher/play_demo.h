@@ -3,6 +3,7 @@
 // also runs. Nothing here ends the program: the exit code is returned.
 #pragma once
 
+#include "games/game.h"
 #include "games/run_plan.h"
 #include "launcher/base/program.h"
 
@@ -15,8 +16,8 @@ namespace kalv {
 // the exit code: non-zero once a failure was reported.
 int PlayDemo(Program& program, const RunPlan& plan);
 
-// Shows a plan's message in the current language (nothing for an unknown language); a
-// message that stops a run marks it as failed.
-void ShowNotice(Program& program, const Notice& notice);
+// Plays a demo of a game: its run planned from the installation and the stored choices,
+// the store offer asked first (Yes stores the copy and plans the run again), then played.
+int PlayGame(Program& program, const Game& game, const Demo& demo);
 
 }  // namespace kalv

@@ -1,14 +1,13 @@
 #include "launcher/resume_load.h"
 
-#include "games/other/quake1/quake1.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/games.h"
+#include "launcher/base/localized.h"
+#include "launcher/game_windows.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
 void ResumeLoad(Program& program) {
-  for (const Game& game : *program.games) game.detect(program);
+  DetectGames(program);
   SelectQ1Executable(program);
   ui::SplashWindow& splash = program.frmSplash;
   if (splash.created()) {

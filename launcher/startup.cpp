@@ -3,25 +3,25 @@
 #include <string>
 
 #include "core/contracts.h"
-#include "games/other/quake2/quake2_files.h"
-#include "games/quake3/conversion.h"
+#include "core/restore_journal.h"
+#include "core/run_log.h"
+#include "games/game_table.h"
+#include "games/setting_names.h"
 #include "launcher/about_actions.h"
 #include "launcher/advanced_actions.h"
-#include "launcher/base/texts.h"
-#include "launcher/game_table.h"
-#include "launcher/dispatch.h"
-#include "launcher/base/functions.h"
-#include "launcher/main_window_actions.h"
+#include "launcher/base/choices.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/messages.h"
+#include "launcher/base/settings.h"
+#include "launcher/base/texts.h"
+#include "launcher/dispatch.h"
+#include "launcher/game_windows.h"
+#include "launcher/language_actions.h"
+#include "launcher/main_window_actions.h"
 #include "launcher/options_actions.h"
 #include "launcher/pending_runs.h"
 #include "launcher/resume_load.h"
-#include "launcher/base/settings.h"
-#include "launcher/base/setting_names.h"
-#include "launcher/language_actions.h"
 #include "platform/files.h"
-#include "core/restore_journal.h"
-#include "core/run_log.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
@@ -32,7 +32,7 @@ namespace {
 // found there (ResumeLoad), which a demo that plays never needs.
 void SetDirectory(Program& program, const Game& game, const std::string& dir) {
   program.choices.dir(game.code) = dir;
-  (program.frmOptions.*(game.pathBox)).SetCaption(dir);
+  ShowFolder(program, game.code, dir);
 }
 
 void ShowUserName(Program& program) {
@@ -46,15 +46,15 @@ void ShowUserName(Program& program) {
 // entry that is missing is stored as "".
 void DiscoverOnFirstRun(Program& program) {
   if (!ReadSetting(program, setting::kFirstTimeRun, "").empty()) return;
-  for (const Game& game : *program.games) {
-    if (!*game.installerKey) continue;
+  for (const Game* game : Games()) {
+    if (!*game->installerKey) continue;
     SetDirectory(
-        program, game,
-        ReadRegistryString(program.platform.registry, game.installerKey, game.installerValue));
+        program, *game,
+        ReadRegistryString(program.platform.registry, game->installerKey, game->installerValue));
   }
-  for (const Game& game : *program.games)
-    if (*game.installerKey)
-      Skip(WriteSetting(program, game.dirSetting, program.choices.dir(game.code)));
+  for (const Game* game : Games())
+    if (*game->installerKey)
+      Skip(WriteSetting(program, game->dirSetting, program.choices.dir(game->code)));
   Skip(WriteSetting(program, setting::kFirstTimeRun, "True"));
 }
 
@@ -92,13 +92,13 @@ bool NamesNoDemo(const Program& program) {
   return line.empty() || line.find(contract::kOpenProgramMarker) != std::string::npos;
 }
 
-std::optional<int> ReadCommandLineAndDispatch(Program& program) {
+std::optional<int> ReadCommandLineAndDispatch(Program& program, const GameTable& games) {
   program.demoPath = DemoPathOf(program, program.commandLine);
   if (program.demoPath.empty()) {
     ResumeLoad(program);
     return std::nullopt;
   }
-  return DispatchDemo(program);
+  return DispatchDemo(program, games);
 }
 
 // Permission denied still opens the main window; any other failure ends the run.
@@ -155,7 +155,6 @@ void ShowSplash(Program& program) {
 
 void CreateWindows(Program& program) {
   Platform& platform = program.platform;
-  if (!program.games) program.games = &Games();
   program.frmSplash.Create(platform.windows);
   program.frmSplash.window.close = [&program] { program.End(); };
   program.frmOptions.Create(platform.windows, platform.files);
@@ -170,10 +169,9 @@ void CreateWindows(Program& program) {
 
 // Up to the command line every step stands on its own: the detections and settings
 // report nothing. From the command line on, a failure goes to the start-up handling.
-std::optional<int> LoadKalvenmarque(Program& program) {
+std::optional<int> LoadKalvenmarque(Program& program, const GameTable& games) {
   if (program.platform.system.AnotherInstanceRunning()) return 0;
   program.Mark("begin");
-  if (!program.games) program.games = &Games();
   // The replay speaks the user's language. What it cannot finish is put to the user when
   // the main window opens; a demo asks about its own game only, when it plays.
   program.choices = LoadChoices(program);
@@ -192,12 +190,12 @@ std::optional<int> LoadKalvenmarque(Program& program) {
   ShowUserName(program);
   program.Mark("splash paint");
   Skip(WriteSetting(program, setting::kPath, program.platform.system.ProgramDirectory()));
-  for (const Game& game : *program.games)
-    SetDirectory(program, game, ReadSetting(program, game.dirSetting, ""));
+  for (const Game* game : Games())
+    SetDirectory(program, *game, ReadSetting(program, game->dirSetting, ""));
   DiscoverOnFirstRun(program);
   program.Mark("settings");
   try {
-    return ReadCommandLineAndDispatch(program);
+    return ReadCommandLineAndDispatch(program, games);
   } catch (const RaisedFailure& raised) {
     return HandleStartupFailure(program, raised.failure());
   }
@@ -209,7 +207,6 @@ int RunKalvenmarque(Platform& platform) {
     return AsciiLower(Trimmed(platform.system.CommandLine())) == kRestoreSwitch ? 1 : 0;
   Program program(platform);
   if (AsciiLower(Trimmed(program.commandLine)) == kRestoreSwitch) {
-    if (!program.games) program.games = &Games();
     const Replay outcome = ReplayInterruptedRuns(program, false);
     return outcome == Replay::GameRunning || outcome == Replay::Unfinished ? 1 : 0;
   }

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "games/game_table.h"
 #include "launcher/base/program.h"
 #include "platform/platform.h"
 #include "core/restore_journal.h"
@@ -31,7 +32,7 @@ void CreateWindows(Program& program);
 // The start-up sequence up to the dispatch of the demo or the main window; first undoes
 // runs that were cut off. Returns the exit code when the run is over (a demo played,
 // another instance running, a failure reported); nothing while the main window is open.
-std::optional<int> LoadKalvenmarque(Program& program);
+std::optional<int> LoadKalvenmarque(Program& program, const GameTable& games = Games());
 
 // The whole run: ends at once when another instance is running, otherwise starts up and
 // handles messages while the main window is open. Returns the exit code. With the

@@ -13,12 +13,7 @@ void frmDemPla::Create(WindowFactory& factory) {
   WindowHandle& w = handle();
   SetCaption(kMainWindowTitle);
   fraGameStates.Bind(w, IDC_MAIN_FRAGAMESTATES);
-  lblUTStatus.Bind(w, IDC_MAIN_LBLUTSTATUS);
-  lblQ2Status.Bind(w, IDC_MAIN_LBLQ2STATUS);
-  lblQ1Status.Bind(w, IDC_MAIN_LBLQ1STATUS);
-  lblSTVEFStatus.Bind(w, IDC_MAIN_LBLSTVEFSTATUS);
-  lblHLStatus.Bind(w, IDC_MAIN_LBLHLSTATUS);
-  lblQ3AStatus.Bind(w, IDC_MAIN_LBLQ3ASTATUS);
+  for (std::size_t i = 0; i < kGamePages; ++i) lblStatus[i].Bind(w, kGamePageRows[i].mainStatus);
   picWow.Bind(w, IDC_MAIN_PICWOW);
   fraQ3A.Bind(w, IDC_MAIN_FRAQ3A);
   cmdConvert.Bind(w, IDC_MAIN_CMDCONVERT);

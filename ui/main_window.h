@@ -17,10 +17,14 @@
 //   cmdOptions                         button
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 #include "platform/windows.h"
 #include "ui/controls.h"
+#include "ui/options_window.h"
+#include "ui/resource.h"
 
 namespace kalv::ui {
 
@@ -29,12 +33,12 @@ extern const char* const kMainWindowTitle;
 
 struct frmDemPla : Window {
   Frame fraGameStates;
-  Label lblUTStatus;
-  Label lblQ2Status;
-  Label lblQ1Status;
-  Label lblSTVEFStatus;
-  Label lblHLStatus;
-  Label lblQ3AStatus;
+  // One status line per game, by the order of the table of games (kGamePageRows).
+  std::array<Label, kGamePages> lblStatus;
+  // The status lines by their documented names.
+  Label &lblQ3AStatus = lblStatus[page::kQ3A], &lblHLStatus = lblStatus[page::kHL],
+        &lblSTVEFStatus = lblStatus[page::kSTVEF], &lblQ1Status = lblStatus[page::kQ1],
+        &lblQ2Status = lblStatus[page::kQ2], &lblUTStatus = lblStatus[page::kUT];
   Picture picWow;
   Frame fraQ3A;
   Button cmdConvert;
@@ -46,6 +50,9 @@ struct frmDemPla : Window {
   Button cmdOptions;
 
   void Create(WindowFactory& factory);
+
+  // The status line of game index, in the order of the table of games.
+  Label& StatusLine(std::size_t index) { return lblStatus[index]; }
 };
 
 }  // namespace kalv::ui

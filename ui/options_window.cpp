@@ -4,9 +4,6 @@
 
 namespace kalv::ui {
 
-const std::array<const char*, 6> kOptionTabs = {
-    "Quake 3 Arena",    "Quake 2", "Quake 1", "Half-Life", "Star Trek Voyager Elite Force",
-    "Unreal Tournament"};
 const std::array<const char*, 3> kLanguages = {"English", "Deutsch", "Afrikaans"};
 const char* const kNoMod = " /";
 
@@ -16,42 +13,15 @@ void frmOptions::Create(WindowFactory& factory, Files& files) {
   Window::Create(factory, IDD_OPTIONS);
   WindowHandle& w = handle();
   TabStrip1.Bind(w, IDC_OPTIONS_TABSTRIP1);
-  fraQ3A.Bind(w, IDC_OPTIONS_FRAQ3A);
-  fraQ2.Bind(w, IDC_OPTIONS_FRAQ2);
-  fraQ1.Bind(w, IDC_OPTIONS_FRAQ1);
-  fraHL.Bind(w, IDC_OPTIONS_FRAHL);
-  fraSTVEF.Bind(w, IDC_OPTIONS_FRASTVEF);
-  fraUT.Bind(w, IDC_OPTIONS_FRAUT);
-  txtQ3APath.Bind(w, IDC_OPTIONS_TXTQ3APATH);
-  txtQ2Path.Bind(w, IDC_OPTIONS_TXTQ2PATH);
-  txtQ1Path.Bind(w, IDC_OPTIONS_TXTQ1PATH);
-  txtHLPath.Bind(w, IDC_OPTIONS_TXTHLPATH);
-  txtSTVEFPath.Bind(w, IDC_OPTIONS_TXTSTVEFPATH);
-  txtUTPath.Bind(w, IDC_OPTIONS_TXTUTPATH);
-  lblQ3A.Bind(w, IDC_OPTIONS_LBLQ3A);
-  lblQ2.Bind(w, IDC_OPTIONS_LBLQ2);
-  lblQ1.Bind(w, IDC_OPTIONS_LBLQ1);
-  lblHL.Bind(w, IDC_OPTIONS_LBLHL);
-  lblSTVEF.Bind(w, IDC_OPTIONS_LBLSTVEF);
-  lblUT.Bind(w, IDC_OPTIONS_LBLUT);
-  cmdBrowseQ3A.Bind(w, IDC_OPTIONS_CMDBROWSEQ3A);
-  cmdBrowseQ2.Bind(w, IDC_OPTIONS_CMDBROWSEQ2);
-  cmdBrowseQ1.Bind(w, IDC_OPTIONS_CMDBROWSEQ1);
-  cmdBrowseHL.Bind(w, IDC_OPTIONS_CMDBROWSEHL);
-  cmdBrowseSTVEF.Bind(w, IDC_OPTIONS_CMDBROWSESTVEF);
-  cmdBrowseUT.Bind(w, IDC_OPTIONS_CMDBROWSEUT);
-  fraQ3AStatus.Bind(w, IDC_OPTIONS_FRAQ3ASTATUS);
-  fraQ2Status.Bind(w, IDC_OPTIONS_FRAQ2STATUS);
-  fraQ1Status.Bind(w, IDC_OPTIONS_FRAQ1STATUS);
-  fraHLStatus.Bind(w, IDC_OPTIONS_FRAHLSTATUS);
-  fraSTVEFStatus.Bind(w, IDC_OPTIONS_FRASTVEFSTATUS);
-  fraUTStatus.Bind(w, IDC_OPTIONS_FRAUTSTATUS);
-  lblQ3AStatus.Bind(w, IDC_OPTIONS_LBLQ3ASTATUS);
-  lblQ2Status.Bind(w, IDC_OPTIONS_LBLQ2STATUS);
-  lblQ1Status.Bind(w, IDC_OPTIONS_LBLQ1STATUS);
-  lblHLStatus.Bind(w, IDC_OPTIONS_LBLHLSTATUS);
-  lblSTVEFStatus.Bind(w, IDC_OPTIONS_LBLSTVEFSTATUS);
-  lblUTStatus.Bind(w, IDC_OPTIONS_LBLUTSTATUS);
+  for (std::size_t i = 0; i < kGamePages; ++i) {
+    const GamePageRow& row = kGamePageRows[i];
+    fraGame[i].Bind(w, row.frame);
+    lblPath[i].Bind(w, row.pathLabel);
+    txtPath[i].Bind(w, row.path);
+    cmdBrowse[i].Bind(w, row.browse);
+    fraStatus[i].Bind(w, row.statusFrame);
+    lblStatus[i].Bind(w, row.status);
+  }
   chkModQ3A.Bind(w, IDC_OPTIONS_CHKMODQ3A);
   chkModSTVEF.Bind(w, IDC_OPTIONS_CHKMODSTVEF);
   cmdBrowseQ3A_Mod.Bind(w, IDC_OPTIONS_CMDBROWSEQ3A_MOD);
@@ -74,7 +44,9 @@ void frmOptions::Create(WindowFactory& factory, Files& files) {
   lstQ1.Attach(files);
   lstQ1.ShowIn(lstQ1Box);
 
-  for (const char* tab : kOptionTabs) TabStrip1.AddTab(tab);
+  for (std::size_t place = 0; place < kGamePages; ++place)
+    for (const GamePageRow& row : kGamePageRows)
+      if (static_cast<std::size_t>(row.tabPlace) == place) TabStrip1.AddTab(row.tab);
   TabStrip1.Select(0);
   comLanguage.Clear();
   for (const char* language : kLanguages) comLanguage.Add(language);
@@ -91,14 +63,19 @@ void frmOptions::Create(WindowFactory& factory, Files& files) {
   ShowSelectedTab();
 }
 
-// The frames are matched by caption, as the tabs are identified by their game names.
+GamePage frmOptions::Page(std::size_t index) {
+  return {fraGame[index],   lblPath[index],   txtPath[index],
+          cmdBrowse[index], fraStatus[index], lblStatus[index]};
+}
+
+// The pages are matched by their tabs' captions, as the tabs are identified by their game
+// names.
 void frmOptions::ShowSelectedTab() {
   const int index = TabStrip1.Selected();
   const std::string selected =
       index >= 0 && index < TabStrip1.TabCount() ? TabStrip1.TabCaption(index) : std::string();
-  Frame* frames[] = {&fraQ3A, &fraQ2, &fraQ1, &fraHL, &fraSTVEF, &fraUT};
-  for (std::size_t i = 0; i < kOptionTabs.size(); ++i)
-    frames[i]->SetVisible(selected == kOptionTabs[i]);
+  for (std::size_t i = 0; i < kGamePages; ++i)
+    fraGame[i].SetVisible(selected == kGamePageRows[i].tab);
 }
 
 }  // namespace kalv::ui

@@ -32,11 +32,24 @@
 #include "platform/windows.h"
 #include "ui/controls.h"
 #include "ui/file_list.h"
+#include "ui/resource.h"
 
 namespace kalv::ui {
 
-// The tab captions, in tab order; never translated.
-extern const std::array<const char*, 6> kOptionTabs;
+// The controls of one game's page: its frame, folder, browse button and status.
+struct GamePage {
+  Frame& frame;
+  Label& pathLabel;
+  TextBox& path;
+  Button& browse;
+  Frame& statusFrame;
+  Label& status;
+};
+// The pages by the order of the table of games (kGamePageRows).
+namespace page {
+constexpr std::size_t kQ3A = 0, kHL = 1, kSTVEF = 2, kQ1 = 3, kQ2 = 4, kUT = 5;
+}  // namespace page
+
 // The language list's entries: index 0 English, 1 German, 2 Afrikaans.
 extern const std::array<const char*, 3> kLanguages;
 // The mod label while no mod is chosen.
@@ -44,12 +57,30 @@ extern const char* const kNoMod;
 
 struct frmOptions : Window {
   TabStrip TabStrip1;
-  Frame fraQ3A, fraQ2, fraQ1, fraHL, fraSTVEF, fraUT;
-  TextBox txtQ3APath, txtQ2Path, txtQ1Path, txtHLPath, txtSTVEFPath, txtUTPath;
-  Label lblQ3A, lblQ2, lblQ1, lblHL, lblSTVEF, lblUT;
-  Button cmdBrowseQ3A, cmdBrowseQ2, cmdBrowseQ1, cmdBrowseHL, cmdBrowseSTVEF, cmdBrowseUT;
-  Frame fraQ3AStatus, fraQ2Status, fraQ1Status, fraHLStatus, fraSTVEFStatus, fraUTStatus;
-  Label lblQ3AStatus, lblQ2Status, lblQ1Status, lblHLStatus, lblSTVEFStatus, lblUTStatus;
+  // Each game's page, one per row of kGamePageRows.
+  std::array<Frame, kGamePages> fraGame;
+  std::array<Label, kGamePages> lblPath;
+  std::array<TextBox, kGamePages> txtPath;
+  std::array<Button, kGamePages> cmdBrowse;
+  std::array<Frame, kGamePages> fraStatus;
+  std::array<Label, kGamePages> lblStatus;
+  // The pages' controls by their documented names.
+  Frame &fraQ3A = fraGame[page::kQ3A], &fraQ2 = fraGame[page::kQ2], &fraQ1 = fraGame[page::kQ1],
+        &fraHL = fraGame[page::kHL], &fraSTVEF = fraGame[page::kSTVEF], &fraUT = fraGame[page::kUT];
+  TextBox &txtQ3APath = txtPath[page::kQ3A], &txtQ2Path = txtPath[page::kQ2],
+          &txtQ1Path = txtPath[page::kQ1], &txtHLPath = txtPath[page::kHL],
+          &txtSTVEFPath = txtPath[page::kSTVEF], &txtUTPath = txtPath[page::kUT];
+  Label &lblQ3A = lblPath[page::kQ3A], &lblQ2 = lblPath[page::kQ2], &lblQ1 = lblPath[page::kQ1],
+        &lblHL = lblPath[page::kHL], &lblSTVEF = lblPath[page::kSTVEF], &lblUT = lblPath[page::kUT];
+  Button &cmdBrowseQ3A = cmdBrowse[page::kQ3A], &cmdBrowseQ2 = cmdBrowse[page::kQ2],
+         &cmdBrowseQ1 = cmdBrowse[page::kQ1], &cmdBrowseHL = cmdBrowse[page::kHL],
+         &cmdBrowseSTVEF = cmdBrowse[page::kSTVEF], &cmdBrowseUT = cmdBrowse[page::kUT];
+  Frame &fraQ3AStatus = fraStatus[page::kQ3A], &fraQ2Status = fraStatus[page::kQ2],
+        &fraQ1Status = fraStatus[page::kQ1], &fraHLStatus = fraStatus[page::kHL],
+        &fraSTVEFStatus = fraStatus[page::kSTVEF], &fraUTStatus = fraStatus[page::kUT];
+  Label &lblQ3AStatus = lblStatus[page::kQ3A], &lblQ2Status = lblStatus[page::kQ2],
+        &lblQ1Status = lblStatus[page::kQ1], &lblHLStatus = lblStatus[page::kHL],
+        &lblSTVEFStatus = lblStatus[page::kSTVEF], &lblUTStatus = lblStatus[page::kUT];
   CheckBox chkModQ3A, chkModSTVEF;
   Button cmdBrowseQ3A_Mod, cmdBrowseSTVEF_Mod;
   Label lblModQ3A, lblModSTVEF;
@@ -66,7 +97,10 @@ struct frmOptions : Window {
 
   void Create(WindowFactory& factory, Files& files);
 
-  // Shows the frame of the selected tab and hides the other five.
+  // The page of game index, in the order of the table of games.
+  GamePage Page(std::size_t index);
+
+  // Shows the page of the selected tab and hides the others.
   void ShowSelectedTab();
 };
 

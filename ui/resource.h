@@ -105,6 +105,55 @@
 #define IDC_OPTIONS_CMDADVANCED 3054
 #define IDC_OPTIONS_CMDOK 3055
 
+#ifndef RC_INVOKED
+#include <cstddef>
+
+#include "ui/text_ids.h"
+
+namespace kalv::ui {
+
+// One game's page of the options window and its status line on the main window: the ids
+// of its controls, its tab (caption, never translated, and place in the strip) and the
+// caption slots of its path label, browse button and status frame.
+struct GamePageRow {
+  const char* tab;
+  int tabPlace;
+  int frame, pathLabel, path, browse, statusFrame, status;
+  int mainStatus;
+  int labelSlot, browseSlot, statusFrameSlot;
+};
+// One row per game, in the order of the table of games.
+inline constexpr GamePageRow kGamePageRows[] = {
+    {"Quake 3 Arena", 0, IDC_OPTIONS_FRAQ3A, IDC_OPTIONS_LBLQ3A, IDC_OPTIONS_TXTQ3APATH,
+     IDC_OPTIONS_CMDBROWSEQ3A, IDC_OPTIONS_FRAQ3ASTATUS, IDC_OPTIONS_LBLQ3ASTATUS,
+     IDC_MAIN_LBLQ3ASTATUS, slot::kOptionsQ3ALabel, slot::kOptionsBrowseQ3AButton,
+     slot::kOptionsQ3AStatusFrame},
+    {"Half-Life", 3, IDC_OPTIONS_FRAHL, IDC_OPTIONS_LBLHL, IDC_OPTIONS_TXTHLPATH,
+     IDC_OPTIONS_CMDBROWSEHL, IDC_OPTIONS_FRAHLSTATUS, IDC_OPTIONS_LBLHLSTATUS,
+     IDC_MAIN_LBLHLSTATUS, slot::kOptionsHLLabel, slot::kOptionsBrowseHLButton,
+     slot::kOptionsHLStatusFrame},
+    {"Star Trek Voyager Elite Force", 4, IDC_OPTIONS_FRASTVEF, IDC_OPTIONS_LBLSTVEF,
+     IDC_OPTIONS_TXTSTVEFPATH, IDC_OPTIONS_CMDBROWSESTVEF, IDC_OPTIONS_FRASTVEFSTATUS,
+     IDC_OPTIONS_LBLSTVEFSTATUS, IDC_MAIN_LBLSTVEFSTATUS, slot::kOptionsSTVEFLabel,
+     slot::kOptionsBrowseSTVEFButton, slot::kOptionsSTVEFStatusFrame},
+    {"Quake 1", 2, IDC_OPTIONS_FRAQ1, IDC_OPTIONS_LBLQ1, IDC_OPTIONS_TXTQ1PATH,
+     IDC_OPTIONS_CMDBROWSEQ1, IDC_OPTIONS_FRAQ1STATUS, IDC_OPTIONS_LBLQ1STATUS,
+     IDC_MAIN_LBLQ1STATUS, slot::kOptionsQ1Label, slot::kOptionsBrowseQ1Button,
+     slot::kOptionsQ1StatusFrame},
+    {"Quake 2", 1, IDC_OPTIONS_FRAQ2, IDC_OPTIONS_LBLQ2, IDC_OPTIONS_TXTQ2PATH,
+     IDC_OPTIONS_CMDBROWSEQ2, IDC_OPTIONS_FRAQ2STATUS, IDC_OPTIONS_LBLQ2STATUS,
+     IDC_MAIN_LBLQ2STATUS, slot::kOptionsQ2Label, slot::kOptionsBrowseQ2Button,
+     slot::kOptionsQ2StatusFrame},
+    {"Unreal Tournament", 5, IDC_OPTIONS_FRAUT, IDC_OPTIONS_LBLUT, IDC_OPTIONS_TXTUTPATH,
+     IDC_OPTIONS_CMDBROWSEUT, IDC_OPTIONS_FRAUTSTATUS, IDC_OPTIONS_LBLUTSTATUS,
+     IDC_MAIN_LBLUTSTATUS, slot::kOptionsUTLabel, slot::kOptionsBrowseUTButton,
+     slot::kOptionsUTStatusFrame},
+};
+inline constexpr std::size_t kGamePages = sizeof(kGamePageRows) / sizeof(kGamePageRows[0]);
+
+}  // namespace kalv::ui
+#endif
+
 // frmAdvanced, the advanced options window
 #define IDD_ADVANCED 400
 #define IDC_ADVANCED_FRAADVANCED 4001

@@ -13,13 +13,7 @@ constexpr int kErrorAdvice = 111;
 constexpr int kErrorTitle = 112;
 // Step 1 from here on.
 constexpr int kWelcome = 119;
-constexpr int kInsertCd = 125;
-constexpr int kProtocol24 = 137;
-constexpr int kProtocol22 = 140;
-constexpr int kProtocolWord = 143;
-constexpr int kProtocolUnknown = 146;
 constexpr int kSelectVersion = 167;
-constexpr int kConversionError = 170;
 constexpr int kConvertedToLatest = 173;
 constexpr int kConvertedTo = 176;
 constexpr int kAboutVersion = 179;
@@ -45,8 +39,17 @@ constexpr int kPromptMod = 433;
 // with Fill.
 constexpr int kRunSetAside = 1000;    // %1 game, %2 why, %3 the key it went to
 constexpr int kRunNotPutBack = 1003;  // %1 game, %2 folder, %3 what is left, one per line
-// Every message of this block, for the check that each has its three languages.
-constexpr int kAddedMessages[] = {kRunSetAside, kRunNotPutBack};
+constexpr int kStillRunning = 1036;   // %1 game
+constexpr int kNoJournal = 1039;      // %1 game, %2 why
+constexpr int kUpdaterNoAnswer = 1042;
+constexpr int kUpdaterEndedWith = 1045;  // %1 its exit code
+constexpr int kAfrikaansWarning = 1048;
+constexpr int kAfrikaansWarningTitle = 1051;
+// Every message of this block the player itself shows, for the check that each has its
+// three languages (the games list their own).
+constexpr int kAddedMessages[] = {kRunSetAside,      kRunNotPutBack,        kStillRunning,
+                                  kNoJournal,        kUpdaterNoAnswer,      kUpdaterEndedWith,
+                                  kAfrikaansWarning, kAfrikaansWarningTitle};
 // Step 100: window captions, slot k of the English block is row 500 + k.
 constexpr int kCaptions = 500;
 

@@ -1,11 +1,8 @@
 #include "games/quake3/conversion.h"
 
-#include "games/quake3/quake3_arena.h"
 #include "games/quake3/quake3_files.h"
+#include "games/quake3/quake3_texts.h"
 #include "games/quake3/release_store.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
-#include "ui/text_ids.h"
 
 namespace kalv {
 
@@ -15,22 +12,20 @@ std::string Pak(const std::string& dir, int n, const char* ending) {
   return dir + "\\baseq3\\pak" + std::to_string(n) + ending;
 }
 
-void Notice(Program& program, const std::string& text, Icon icon) {
-  program.platform.dialogs.MessageBox(text, kProgramTitle, icon, Buttons::Ok);
+std::string Why(const Failure& failure) {
+  return std::to_string(failure.number) + " " + failure.description;
 }
 
-std::string NotReplaced(const std::string& installed, const Failure& failure) {
-  return std::string(conversion::kNotReplaced) + installed + " (" + std::to_string(failure.number) +
-         " " + failure.description + conversion::kNotReplacedAdvice;
-}
-
-// Whether an executable is byte for byte one of the releases the store holds.
-bool IsStoredExecutable(Program& program, const std::string& executable) {
-  for (const Release& stored : StoredReleases(program)) {
-    const auto storedFiles = FilesOfVersion(program, stored.version);
-    if (storedFiles &&
-        SameContents(program.platform.files, storedFiles->storedExecutable, executable)
-            .value_or(false))
+// Whether an executable is byte for byte one of the releases the store holds. Sizes are
+// compared first: each file is read at most once, and only against a stored one of its size.
+bool IsStoredExecutable(const Install& install, const std::string& executable) {
+  const auto length = install.files.Length(executable);
+  for (const Release& stored : StoredReleases(install)) {
+    const auto storedFiles = FilesOfVersion(install, stored.version);
+    if (!storedFiles) continue;
+    const auto storedLength = install.files.Length(storedFiles->storedExecutable);
+    if (length && storedLength && length.value() != storedLength.value()) continue;
+    if (SameContents(install.files, storedFiles->storedExecutable, executable).value_or(false))
       return true;
   }
   return false;
@@ -40,33 +35,32 @@ bool IsStoredExecutable(Program& program, const std::string& executable) {
 // nothing when it may. An installed executable that cannot be read (the game runs) cannot
 // be replaced either.
 struct Refusal {
-  std::string text;
+  Notice notice;
   Leftover blocker;
 };
-std::optional<Refusal> ExecutableRefusal(Program& program, const std::string& dir,
+std::optional<Refusal> ExecutableRefusal(const Install& install, const std::string& dir,
                                          const ReleaseFiles& target, bool needNewest) {
-  Files& files = program.platform.files;
+  Files& files = install.files;
   std::vector<std::string> needed = {target.storedExecutable};
   if (needNewest) {
-    const auto newest = NewestRelease(program);
-    const auto newestFiles = newest ? FilesOfVersion(program, newest->version) : std::nullopt;
+    const auto newest = NewestRelease(install);
+    const auto newestFiles = newest ? FilesOfVersion(install, newest->version) : std::nullopt;
     if (newestFiles) needed.push_back(newestFiles->storedExecutable);
   }
   for (const std::string& stored : needed)
     if (const Status readable = files.CanOpenForRead(stored); !readable.ok())
-      return Refusal{MissingStoredExecutableText(stored), {stored, readable.failure()}};
+      return Refusal{MissingStoredExecutable(stored), {stored, readable.failure()}};
 
   const std::string installed = dir + q3a::kInstalledExecutable;
   if (const Status readable = files.CanOpenForRead(installed); !readable.ok()) {
     const int number = readable.number();
     if (number == err::kFileNotFound || number == err::kPathNotFound) return std::nullopt;
-    return Refusal{NotReplaced(installed, readable.failure()), {installed, readable.failure()}};
+    return Refusal{Message(q3text::kNotReplaced, {installed, Why(readable.failure())}),
+                   {installed, readable.failure()}};
   }
-  if (IsStoredExecutable(program, installed)) return std::nullopt;
-  return Refusal{std::string(conversion::kUnknownInstalled) + installed +
-                     conversion::kUnknownAdvice + ReleaseStore(program) +
-                     conversion::kUnknownAdviceEnd,
-                 {installed, Failure{err::kPathFileAccess, conversion::kNoStoredRelease}}};
+  if (IsStoredExecutable(install, installed)) return std::nullopt;
+  return Refusal{Message(q3text::kUnknownInstalled, {installed, ReleaseStore(install)}),
+                 {installed, Failure{err::kPathFileAccess, q3text::kNoStoredRelease}}};
 }
 
 // A pak the user made read-only or hidden is one again after the run.
@@ -81,6 +75,13 @@ Steps AttributesBefore(Files& files, const std::string& dir, int newestpak) {
     keep(Pak(dir, n, ".pk3"), attributes ? attributes : files.GetAttributes(Pak(dir, n, ".bak")));
   }
   return steps;
+}
+
+std::optional<Notice> SwitchTo(const Install& install, const std::string& dir,
+                               const Release& release) {
+  const SwitchResult result = SwitchRelease(install, dir, release.version, true);
+  if (result.outcome == SwitchResult::Switched) return std::nullopt;
+  return SwitchNotice(result);
 }
 
 }  // namespace
@@ -110,11 +111,11 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 // Everything that could make the switch fail is looked at before anything changes, so
 // an installation is never left with an executable it cannot get back. An unusable
 // release file stops the switch before it touches a file: the pak counts are unknown.
-SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::string& version,
+SwitchResult CheckSwitch(const Install& install, const std::string& dir, const std::string& version,
                          bool needNewest) {
   SwitchResult result;
-  const auto target = FilesOfVersion(program, version);
-  const Release targetRelease = target ? ReadRelease(program, target->releaseFile) : Release{};
+  const auto target = FilesOfVersion(install, version);
+  const Release targetRelease = target ? ReadRelease(install, target->releaseFile) : Release{};
   const auto newpak = PakNumber(targetRelease.newpak);
   const auto newestpak = PakNumber(targetRelease.newestpak);
   if (!target || !newpak || !newestpak) {
@@ -123,17 +124,22 @@ SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::st
   }
   result.shown = target->major + "." + target->minor;
   result.newest = targetRelease.newpak == targetRelease.newestpak;
-  if (auto refusal = ExecutableRefusal(program, dir, *target, needNewest)) {
+  if (auto refusal = ExecutableRefusal(install, dir, *target, needNewest)) {
     result.outcome = SwitchResult::Refused;
-    result.refusal = std::move(refusal->text);
+    result.refusal = std::move(refusal->notice);
     result.blocker = std::move(refusal->blocker);
     return result;
   }
   result.outcome = SwitchResult::Switched;
   result.storedExecutable = target->storedExecutable;
   result.pakSteps = PlanPakSwitch(dir, *newpak, *newestpak, result.newest);
-  result.attributesBefore = AttributesBefore(program.platform.files, dir, *newestpak);
+  result.attributesBefore = AttributesBefore(install.files, dir, *newestpak);
   return result;
+}
+
+Notice SwitchNotice(const SwitchResult& result) {
+  if (result.outcome == SwitchResult::Refused && result.refusal) return *result.refusal;
+  return Message(q3text::kConversionError);
 }
 
 // The executable is copied beside the installed one, flushed and moved over it in one
@@ -146,7 +152,11 @@ Status ReplaceExecutable(Files& files, const std::string& stored, const std::str
     Skip(files.SetAttributes(beside, attr::kNormal));
     Skip(files.Delete(beside));
   }
-  if (SameContents(files, stored, installed).value_or(false)) return Status::Ok();
+  const auto storedLength = files.Length(stored);
+  const auto installedLength = files.Length(installed);
+  const bool sameSize =
+      storedLength && installedLength && storedLength.value() == installedLength.value();
+  if (sameSize && SameContents(files, stored, installed).value_or(false)) return Status::Ok();
   Status done = CopyFlushed(files, stored, beside);
   if (done) {
     Skip(files.SetAttributes(installed, attr::kNormal));
@@ -159,16 +169,16 @@ Status ReplaceExecutable(Files& files, const std::string& stored, const std::str
   return done;
 }
 
-SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
-                           bool needNewest) {
-  SwitchResult result = CheckSwitch(program, dir, version, needNewest);
+SwitchResult SwitchRelease(const Install& install, const std::string& dir,
+                           const std::string& version, bool needNewest) {
+  SwitchResult result = CheckSwitch(install, dir, version, needNewest);
   if (result.outcome != SwitchResult::Switched) return result;
-  Files& files = program.platform.files;
+  Files& files = install.files;
   const std::string installed = dir + q3a::kInstalledExecutable;
   if (const Status replaced = ReplaceExecutable(files, result.storedExecutable, installed);
       !replaced) {
     result.outcome = SwitchResult::Refused;
-    result.refusal = NotReplaced(installed, replaced.failure());
+    result.refusal = Message(q3text::kNotReplaced, {installed, Why(replaced.failure())});
     result.blocker = {installed, replaced.failure()};
     return result;
   }
@@ -178,87 +188,50 @@ SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::
 
 // Only an executable its paks vouch for is offered, and only for a release the store
 // lacks: an unknown executable beside a stored one of its release is another build.
-void OfferToStoreInstalled(Program& program, const std::string& dir) {
-  Files& files = program.platform.files;
+std::optional<StoreOffer> StoreOfferFor(const Install& install, const std::string& dir) {
   const std::string installed = dir + q3a::kInstalledExecutable;
-  if (!files.CanOpenForRead(installed) || IsStoredExecutable(program, installed)) return;
-  const auto release = ReleaseOfPaks(program, dir);
-  const auto target = release ? FilesOfVersion(program, release->version) : std::nullopt;
-  if (!target || files.CanOpenForRead(target->storedExecutable)) return;
-  const std::string question = conversion::kOfferStore + installed + conversion::kOfferRelease +
-                               release->version + conversion::kOfferAs + target->storedExecutable +
-                               conversion::kOfferEnd;
-  if (program.platform.dialogs.MessageBox(question, kProgramTitle, Icon::Question,
-                                          Buttons::YesNo) != Answer::Yes)
-    return;
-  // On the disk before the run replaces the installed one: it may be the only other copy.
-  if (const Status copied = CopyFlushed(files, installed, target->storedExecutable); !copied)
-    Notice(program,
-           conversion::kNotStored + target->storedExecutable + " (" +
-               std::to_string(copied.number()) + " " + copied.failure().description +
-               conversion::kNotStoredAdvice,
-           Icon::Critical);
+  if (!install.Has(installed) || IsStoredExecutable(install, installed)) return std::nullopt;
+  const auto release = ReleaseOfPaks(install, dir);
+  const auto target = release ? FilesOfVersion(install, release->version) : std::nullopt;
+  if (!target || install.Has(target->storedExecutable)) return std::nullopt;
+  return StoreOffer{
+      installed, target->storedExecutable,
+      Message(q3text::kOfferStore, {installed, release->version, target->storedExecutable}),
+      q3text::kNotStored};
 }
 
-bool SwitchToNewest(Program& program, const std::string& dir) {
-  const auto newest = NewestRelease(program);
+// On the disk before the run replaces the installed one: it may be the only other copy.
+std::optional<Notice> MakeStoreCopy(const Install& install, const StoreOffer& offer) {
+  if (const Status copied = CopyFlushed(install.files, offer.installed, offer.stored); !copied)
+    return Message(q3text::kNotStored, {offer.stored, Why(copied.failure())});
+  return std::nullopt;
+}
+
+bool SwitchToNewest(const Install& install, const std::string& dir) {
+  const auto newest = NewestRelease(install);
   return newest &&
-         SwitchRelease(program, dir, newest->version, true).outcome == SwitchResult::Switched;
+         SwitchRelease(install, dir, newest->version, true).outcome == SwitchResult::Switched;
 }
 
-// Only an installation's own Quake3.exe is ever replaced: a folder without one is no
-// Quake 3 installation (a switch never leaves it without one), and nothing is copied there.
-std::optional<Leftover> SwitchBackToNewest(Program& program, const std::string& dir) {
-  const std::string installed = dir + q3a::kInstalledExecutable;
-  if (!program.platform.files.GetAttributes(installed)) return std::nullopt;
-  const auto newest = NewestRelease(program);
-  if (!newest) return Leftover{ReleaseStore(program), MakeFailure(err::kFileNotFound)};
-  const SwitchResult result = SwitchRelease(program, dir, newest->version, true);
-  if (result.outcome == SwitchResult::Switched) return std::nullopt;
-  if (result.outcome == SwitchResult::Refused) return result.blocker;
-  return Leftover{ReleaseStore(program) + "\\" + newest->file, MakeFailure(err::kFileNotFound)};
+// A Quake3.exe that went missing during the run is the newest release's again afterwards.
+SwitchedBack SwitchBackToNewest(const Install& install, const std::string& dir) {
+  SwitchedBack back;
+  const auto newest = NewestRelease(install);
+  if (!newest) {
+    back.left = Leftover{ReleaseStore(install), MakeFailure(err::kFileNotFound)};
+    back.notice = Message(q3text::kConversionError);
+    return back;
+  }
+  const SwitchResult result = SwitchRelease(install, dir, newest->version, true);
+  if (result.outcome == SwitchResult::Switched) return back;
+  back.notice = SwitchNotice(result);
+  back.left =
+      result.outcome == SwitchResult::Refused
+          ? result.blocker
+          : Leftover{ReleaseStore(install) + "\\" + newest->file, MakeFailure(err::kFileNotFound)};
+  return back;
 }
 
-// After message 170 the conversion ends without touching a file (the choice the pak
-// counts leave open).
-bool Conversion(Program& program, bool loadup, const std::string& fileVersion) {
-  std::string version;
-  if (loadup) {
-    version = ReadRelease(program, fileVersion).version;
-  } else {
-    const int selected = program.frmDemPla.comQ3.Selected();
-    if (selected >= 0 && static_cast<std::size_t>(selected) < program.offeredReleases.size())
-      version = program.offeredReleases[static_cast<std::size_t>(selected)].version;
-    if (version.empty()) {
-      if (const auto text = Localized(program, ids::kSelectVersion))
-        Notice(program, *text, Icon::Information);
-      return false;
-    }
-  }
-  const std::string& dir = program.choices.dir(GameCode::Q3A);
-  if (!loadup) OfferToStoreInstalled(program, dir);
-  const SwitchResult result = SwitchRelease(program, dir, version, loadup);
-  if (result.outcome == SwitchResult::Unusable) {
-    if (const auto text = Localized(program, ids::kConversionError))
-      Notice(program, *text, Icon::Critical);
-    return false;
-  }
-  if (result.outcome == SwitchResult::Refused) {
-    Notice(program, result.refusal, Icon::Critical);
-    return false;
-  }
-  if (!loadup) {
-    if (result.newest) {
-      if (const auto text = Localized(program, ids::kConvertedToLatest))
-        Notice(program, *text + " (v" + result.shown + ").", Icon::Information);
-    } else if (const auto text = Localized(program, ids::kConvertedTo)) {
-      Notice(program, *text + " v" + result.shown + ".", Icon::Information);
-    }
-  }
-  DetectQ3A(program);
-  return true;
-}
-
-void ConvertToSelected(Program& program) { Conversion(program, false, "None"); }
+const ReleaseSwitcher kQuake3Switcher{&SwitchTo, &SwitchBackToNewest};
 
 }  // namespace kalv

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "launcher/base/program.h"
 #include "core/file_steps.h"
+#include "games/install.h"
+#include "games/run_plan.h"
 
 namespace kalv {
 
@@ -27,50 +28,44 @@ Steps PlanPakSwitch(const std::string& dir, int newpak, int newestpak, bool newe
 // Switched, or nothing changed: the release file is unusable, or refusal says why.
 struct SwitchResult {
   enum Outcome { Switched, Unusable, Refused } outcome = Unusable;
-  std::string refusal;
-  Leftover blocker;              // Refused: the file in the way, and why
-  std::string shown;             // the release as the messages name it ("1.27h")
-  bool newest = false;           // the target is the newest release ("newpak" equals "newestpak")
-  std::string storedExecutable;  // what Quake3.exe becomes
-  Steps pakSteps;                // and what is done to the paks
+  std::optional<Notice> refusal;  // Refused: why
+  Leftover blocker;               // Refused: the file in the way, and why
+  std::string shown;              // the release as the messages name it ("1.27h")
+  bool newest = false;            // the target is the newest release ("newpak" equals "newestpak")
+  std::string storedExecutable;   // what Quake3.exe becomes
+  Steps pakSteps;                 // and what is done to the paks
   // The attributes the switch changes, as they are before it: Quake3.exe's and each pak's
   // (found as ".pk3" or ".bak"), to be put back after the switch back under ".pk3".
   Steps attributesBefore;
 };
 // What a switch would do, or why it would not, with nothing changed (Switched: it can).
-SwitchResult CheckSwitch(Program& program, const std::string& dir, const std::string& version,
+SwitchResult CheckSwitch(const Install& install, const std::string& dir, const std::string& version,
                          bool needNewest);
-SwitchResult SwitchRelease(Program& program, const std::string& dir, const std::string& version,
-                           bool needNewest);
+SwitchResult SwitchRelease(const Install& install, const std::string& dir,
+                           const std::string& version, bool needNewest);
+// What a switch that was not made says: the conversion error for an unusable release
+// file, otherwise its refusal.
+Notice SwitchNotice(const SwitchResult& result);
 
 // Replaces installed by a copy of stored that is whole at every moment (copied beside it,
 // flushed, moved over it); nothing is copied when the two are the same already.
 Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed);
 
 // When the installed Quake3.exe is none of the stored executables, but its paks say which
-// release it is and the store has no executable of that release, asks (Yes/No) whether to
-// store a copy of it as that release; Yes copies it, and a store that cannot be written
-// (Program Files without administrator rights) is told.
-void OfferToStoreInstalled(Program& program, const std::string& dir);
+// release it is and the store has no executable of that release: the copy to offer.
+std::optional<StoreOffer> StoreOfferFor(const Install& install, const std::string& dir);
+// Makes the offered copy; nothing when it was made, else what to tell (a store that
+// cannot be written, under Program Files without administrator rights).
+std::optional<Notice> MakeStoreCopy(const Install& install, const StoreOffer& offer);
 
-// Back to the newest stored release, silently (a run cut off is undone with it); false
-// when the installation could not be switched.
-bool SwitchToNewest(Program& program, const std::string& dir);
-// The same for the restore journal's undo: nothing when the folder is on the newest release
-// now (or holds no Quake3.exe to switch), else the file that kept it from it and why.
-std::optional<Leftover> SwitchBackToNewest(Program& program, const std::string& dir);
+// Back to the newest stored release, silently; false when the installation could not be
+// switched.
+bool SwitchToNewest(const Install& install, const std::string& dir);
+// The same for a run's undo: nothing left when the folder is on the newest release now,
+// else the file that kept it from it and why.
+SwitchedBack SwitchBackToNewest(const Install& install, const std::string& dir);
 
-// Switches the Quake 3 installation. A manual conversion (loadup false) converts to the
-// release chosen in the main window's list and reports the result; an automatic one
-// converts to the release file fileVersion of the store and stays silent unless it fails.
-// Returns true when the installation was switched. Nothing is changed, and an English
-// message says why, when the installed Quake3.exe is none of the stored executables (it
-// could not be brought back), when a stored executable the switch or the way back needs
-// is missing, or when Quake3.exe cannot be replaced; an unusable release file gives the
-// conversion error message (170) and changes nothing either.
-bool Conversion(Program& program, bool loadup, const std::string& fileVersion);
-
-// The main window's Convert button.
-void ConvertToSelected(Program& program);
+// The switch as the driver of a run asks for it.
+extern const ReleaseSwitcher kQuake3Switcher;
 
 }  // namespace kalv

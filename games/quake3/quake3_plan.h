@@ -6,9 +6,9 @@
 
 #include <optional>
 
+#include "games/choices.h"
+#include "games/install.h"
 #include "games/plan_support.h"
-#include "launcher/base/choices.h"
-#include "launcher/base/program.h"
 
 namespace kalv {
 
@@ -17,11 +17,15 @@ struct Q3AFacts {
   std::string installDir;  // the player's own folder (its Versions folder)
   bool full = false;       // pak0 is there; a minimum installation reads it from the CD
   DemoFacts demo;
+  std::optional<StoreOffer> offer;      // the installed executable the store lacks
   std::optional<Notice> switchRefusal;  // why the release switch could not be made
   Steps switchAttributes;               // the attributes the switch changes, as they were before it
 };
-Q3AFacts ReadQ3AFacts(Program& program, const Choices& choices, const Demo& demo);
+Q3AFacts ReadQ3AFacts(const Install& install, const Choices& choices, const Demo& demo);
 
 RunPlan PlanQ3A(const Choices& choices, const Demo& demo, const Q3AFacts& facts);
+
+// The installation read, then planned: the run of the table's row.
+RunPlan PlanQ3ARun(const Install& install, const Choices& choices, const Demo& demo);
 
 }  // namespace kalv

@@ -1,18 +1,11 @@
 #include "launcher/base/choices.h"
 
+#include "games/game_table.h"
+#include "games/setting_names.h"
 #include "launcher/base/program.h"
-#include "launcher/base/setting_names.h"
 #include "launcher/base/settings.h"
-#include "launcher/base/texts.h"
 
 namespace kalv {
-
-std::string ModChoice::dir() const {
-  if (label.size() <= mod::kPrefixLength || label == mod::kNone) return "";
-  return label.substr(mod::kPrefixLength);
-}
-
-bool ModChoice::use() const { return !dir().empty() && option.value_or("0") != "0"; }
 
 // An absent label reads as none chosen (" /"), as the options window shows it.
 Choices LoadChoices(Program& program) {
@@ -43,7 +36,7 @@ void SaveChoices(Program& program, bool playbackOptions) {
   store(setting::kModificationSTVEF, c.stvefMod.label);
   store(setting::kModificationOptionSTVEF, c.stvefMod.option.value_or("0"));
   store(setting::kQ1Executable, c.q1Executable);
-  for (const Game& game : *program.games) store(game.dirSetting, c.dir(game.code));
+  for (const Game* game : Games()) store(game->dirSetting, c.dir(game->code));
   if (playbackOptions) {
     store(setting::kUTNoFrameCap, c.utPlayback.noFrameCap);
     store(setting::kUTTimeBased, c.utPlayback.timeBased);

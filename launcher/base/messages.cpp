@@ -1,6 +1,6 @@
 #include "launcher/base/messages.h"
 
-#include "launcher/base/functions.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/texts.h"
 #include "ui/text_ids.h"
 
@@ -37,9 +37,10 @@ void ReportMissingDirectory(Program& program, const std::string& gameText) {
                                       kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
-void ReportFailure(Program& program, const std::string& text) {
+void ReportFailure(Program& program, int message, const std::vector<std::string>& args) {
   program.exitCode = 1;
-  program.platform.dialogs.MessageBox(text, kProgramTitle, Icon::Critical, Buttons::Ok);
+  if (const auto text = LocalizedMessage(program, message, args))
+    program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Critical, Buttons::Ok);
 }
 
 void ReportHandled(Program& program, const Failure& failure, const std::string& gameText) {
@@ -47,6 +48,29 @@ void ReportHandled(Program& program, const Failure& failure, const std::string& 
     ReportAccessDenied(program, gameText);
   else
     ReportError(program, failure);
+}
+
+void ShowNotice(Program& program, const Notice& notice, bool failing) {
+  const int exitCode = program.exitCode;
+  switch (notice.kind) {
+    case Notice::Kind::Silent: break;
+    case Notice::Kind::MissingDirectory: ReportMissingDirectory(program, notice.text); break;
+    case Notice::Kind::Error: ReportError(program, notice.failure); break;
+    case Notice::Kind::Text: ReportFailure(program, notice.id, notice.args); break;
+    case Notice::Kind::UnknownProtocol:
+      if (const auto word = Localized(program, notice.id))
+        program.platform.dialogs.MessageBox(
+            *word + " " + notice.text + " - " + *Localized(program, notice.detail), kProgramTitle,
+            Icon::Critical, Buttons::Ok);
+      break;
+  }
+  if (!failing) program.exitCode = exitCode;
+}
+
+bool AskNotice(Program& program, const Notice& question) {
+  const auto text = LocalizedMessage(program, question.id, question.args);
+  return text && program.platform.dialogs.MessageBox(*text, kProgramTitle, Icon::Question,
+                                                     Buttons::YesNo) == Answer::Yes;
 }
 
 }  // namespace kalv

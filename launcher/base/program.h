@@ -1,14 +1,16 @@
-// The state of one run of Kalvenmarque: the platform, the program-wide values, the table
-// of games and the windows. Every operation gets it by reference.
+// The state of one run of Kalvenmarque: the platform, the command line, the user's
+// choices, the windows and the few values the windows show. Only the launcher and its
+// windows see it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "launcher/base/choices.h"
-#include "launcher/base/games.h"
-#include "launcher/base/release.h"
+#include "games/choices.h"
+#include "games/install.h"
+#include "games/release.h"
 #include "platform/platform.h"
 #include "ui/about_window.h"
 #include "ui/advanced_window.h"
@@ -27,25 +29,21 @@ struct Program {
 
   // The command line exactly as the program was given it.
   std::string commandLine;
-
-  // Program-wide values of the run.
+  // The demo of the command line, normalised.
   std::string demoPath;
-  // The release a Quake 3 demo needs, as the dispatcher matched it.
-  Release demoRelease;
-  // The releases the main window offers to switch to, in the order of its list.
-  std::vector<Release> offeredReleases;
-  std::string cdDrive;
   // What the user chose: the game folders as start-up and the detections found them, the
   // language; the windows show it and change it, they do not hold it.
   Choices choices;
-  // True while the program itself sets the language list.
-  bool languageLoading = false;
+  // The game folders the options window shows while the user edits them; OK makes them
+  // the choices.
+  std::array<std::string, kGameCount> shownFolders;
+  // The releases the main window offers to switch to, in the order of its list.
+  std::vector<Release> offeredReleases;
   // The exit code the program ends with: 1 once a failure has been reported.
   int exitCode = 0;
 
-  // The games and their operations; set by the start-up before anything looks at a game.
-  const GameTable* games = nullptr;
-  const Game& game(GameCode code) const { return (*games)[static_cast<std::size_t>(code)]; }
+  // What reading the games' installations needs.
+  Install install() { return Install{platform.files, platform.system, platform.profile}; }
 
   // The chosen language: 0 English, 1 German, 2 Afrikaans.
   int Language() const { return choices.language; }

@@ -228,6 +228,11 @@ class FakeProcesses : public Processes {
   const std::vector<StartedProcess>& started() const { return started_; }
   const std::vector<ShellOpened>& shellOpened() const { return shellOpened_; }
   int pumps() const { return pumps_; }
+  // When each round of window messages was handled, by the fake clock.
+  const std::vector<std::uint64_t>& pumpedAt() const { return pumpedAt_; }
+  // The longest stretch of fake time from since to until without a round of messages:
+  // how long the program's windows went unanswered meanwhile.
+  std::uint64_t LongestUnanswered(std::uint64_t since, std::uint64_t until) const;
   // Ends a running process now.
   void Exit(ProcessId id, std::uint32_t code = 0);
   // The exit code a query would read now (kStillActive while running); 5 for an unknown id.
@@ -282,6 +287,7 @@ class FakeProcesses : public Processes {
   std::map<ProcessId, Running> running_;
   ProcessId nextId_ = 1000;
   int pumps_ = 0;
+  std::vector<std::uint64_t> pumpedAt_;
   int messageLoops_ = 0;
 };
 

@@ -82,8 +82,19 @@ void FakeProcesses::StopRunaway() const {
     throw std::runtime_error("the program waited too often; it would wait forever");
 }
 
+std::uint64_t FakeProcesses::LongestUnanswered(std::uint64_t since, std::uint64_t until) const {
+  std::uint64_t last = since, longest = 0;
+  for (std::uint64_t at : pumpedAt_) {
+    if (at < since || at > until) continue;
+    longest = std::max(longest, at - last);
+    last = at;
+  }
+  return std::max(longest, until - last);
+}
+
 void FakeProcesses::PumpMessages() {
   ++pumps_;
+  pumpedAt_.push_back(clock_.now());
   if (whileWaiting) whileWaiting();
 }
 

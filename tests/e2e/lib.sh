@@ -134,13 +134,18 @@ kalv_reg_export() {
 # answer of reg (a time limit, a failure of Wine itself) fails the case rather than pass
 # for a key that is gone. Call it in the case's own shell, not in $(...).
 kalv_reg_state() {
-  local out rc=0
-  out=$(timeout 60 wine reg query "$1" 2>&1 </dev/null) || rc=$?
-  if [ "$rc" -eq 0 ]; then KALV_REG_STATE=present; return 0; fi
-  case "$out" in
-    *"Unable to find the specified registry key"*) KALV_REG_STATE=absent ;;
-    *) kalv_fail "reg query $1 failed with $rc: $out" ;;
-  esac
+  local out rc attempt
+  for attempt in 1 2 3; do
+    rc=0
+    out=$(timeout 60 wine reg query "$1" 2>&1 </dev/null) || rc=$?
+    if [ "$rc" -eq 0 ]; then KALV_REG_STATE=present; return 0; fi
+    case "$out" in
+      *"Unable to find the specified registry key"*) KALV_REG_STATE=absent; return 0 ;;
+    esac
+    # reg itself stumbled (seen now and then under load, with no word said): ask again.
+    kalv_log "reg query $1, attempt $attempt: exit $rc, output: $out"
+  done
+  kalv_fail "reg query $1 failed with $rc: $out"
 }
 kalv_reg_absent() { kalv_reg_state "$1" && [ "$KALV_REG_STATE" = absent ]; }
 kalv_reg_present() { kalv_reg_state "$1" && [ "$KALV_REG_STATE" = present ]; }

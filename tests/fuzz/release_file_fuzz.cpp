@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   world.fake.files.AddFile(world.Versions() + "\\v1_27h.Vrk", fuzz::Text(data, size));
 
   // As the automatic conversion does: the release file's own "Version" names the target.
-  Program& program = *world.program;
-  const Release release = ReadRelease(program, "v1_27h.Vrk");
+  const Install install = world.program->install();
+  const Release release = ReadRelease(install, "v1_27h.Vrk");
   for (const std::string* pak : {&release.newpak, &release.newestpak})
     if (const auto n = PakNumber(*pak)) {
       fuzz::Require(*n >= 0 && *n <= kHighestPak && PakNumber(std::to_string(*n)) == n,
@@ -54,14 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // need no comparison of the whole folder.
   bool touched = false;
   world.fake.files.beforeChange = [&](const std::string&) { touched = true; };
-  const SwitchResult result = SwitchRelease(program, kQ3, release.version, false);
+  const SwitchResult result = SwitchRelease(install, kQ3, release.version, false);
   world.fake.files.beforeChange = nullptr;
   if (result.outcome != SwitchResult::Switched) {
     fuzz::Require(!touched || world.fake.files.Snapshot(kQ3) == before,
                   "a refused switch changes nothing");
     return 0;
   }
-  fuzz::Require(SwitchToNewest(program, kQ3), "the way back to the newest release works");
+  fuzz::Require(SwitchToNewest(install, kQ3), "the way back to the newest release works");
   fuzz::Require(world.fake.files.Snapshot(kQ3) == before,
                 "switching back restores the installation");
   return 0;

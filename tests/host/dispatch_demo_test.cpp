@@ -7,7 +7,6 @@
 #include "games/run_plan.h"
 #include "launcher/base/choices.h"
 #include "launcher/dispatch.h"
-#include "launcher/game_table.h"
 #include "ui/resource.h"
 
 namespace kalv::testing {
@@ -15,31 +14,18 @@ namespace {
 
 class DispatchTest : public ProgramFixture {
  protected:
-  DispatchTest() {
-    for (Game& game : games) {
-      const std::string code = game.codeText;
-      game.plan = [this, code](Program& playedProgram, const Choices&, const kalv::Demo& demo) {
-        played.push_back(code);
-        releaseAtPlay = playedProgram.demoRelease.file;
-        releaseMatched = demo.release.file;
-        RunPlan silent;
-        silent.refusal = Notice{};
-        return silent;
-      };
-    }
-    p().games = &games;
-  }
   void Demo(const std::string& path, const std::string& contents) {
     fake.files.AddFile(path, contents);
     p().demoPath = path;
   }
+  std::optional<int> Dispatch() { return DispatchDemo(p(), noting.table()); }
   // A .dem demo always ends the run with an exit code.
-  void DispatchDem() { EXPECT_TRUE(DispatchDemo(p()).has_value()); }
+  void DispatchDem() { EXPECT_TRUE(Dispatch().has_value()); }
 
-  GameTable games = Games();
-  std::vector<std::string> played;
-  std::string releaseAtPlay;
-  std::string releaseMatched;
+  NotingTable noting;
+  std::vector<std::string>& played = noting.played;
+  const Release& releaseMatched = noting.demo.release;
+  int& raise = noting.raise;
 };
 
 TEST_F(DispatchTest, HalfLifeHeaderInAnyCase) {
@@ -113,8 +99,7 @@ TEST_F(DispatchTest, MissingDemFileShowsTheErrorAndPlaysNothing) {
 }
 
 TEST_F(DispatchTest, FailureRaisedInsideADemGamesPlayIsReported) {
-  games[static_cast<std::size_t>(GameCode::UT)].plan =
-      [](Program&, const Choices&, const kalv::Demo&) -> RunPlan { Raise(err::kPathNotFound); };
+  raise = err::kPathNotFound;
   Demo("c:\\d\\a.dem", "");
   DispatchDem();
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);
@@ -123,20 +108,20 @@ TEST_F(DispatchTest, FailureRaisedInsideADemGamesPlayIsReported) {
 
 TEST_F(DispatchTest, EliteForceAndQuakeTwoByEndingWithoutReadingReleaseFiles) {
   p().demoPath = "c:\\d\\x.efdemo";
-  DispatchDemo(p());
+  Dispatch();
   p().demoPath = "c:\\d\\x.dm2";
-  DispatchDemo(p());
+  Dispatch();
   EXPECT_EQ(played, (std::vector<std::string>{"STVEF", "Q2"}));
-  EXPECT_EQ(p().demoRelease.demoExt, "");
+  EXPECT_EQ(releaseMatched.demoExt, "");
 }
 
 TEST_F(DispatchTest, QuakeThreeReleaseIsChosenByItsDemoEnding) {
   AddShippedReleases();
   p().demoPath = "c:\\d\\x.dm_66";
-  DispatchDemo(p());
+  Dispatch();
   EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
-  EXPECT_EQ(releaseAtPlay, "v1_30.Vrk");
-  EXPECT_EQ(p().demoRelease.demoExt, ".dm_66");
+  EXPECT_EQ(releaseMatched.file, "v1_30.Vrk");
+  EXPECT_EQ(releaseMatched.demoExt, ".dm_66");
 }
 
 // A demo of each release the installation ships reaches that release, 1.32 included.
@@ -149,10 +134,9 @@ TEST_F(DispatchTest, QuakeThreeDemoOfEveryShippedReleaseReachesItsRelease) {
                                                                      {".dm_68", "v1_32.Vrk"}};
   for (const auto& [ending, file] : releases) {
     Demo("c:\\demos\\final" + ending, layout::Quake3());
-    DispatchDemo(p());
-    EXPECT_EQ(releaseAtPlay, file) << ending;
-    EXPECT_EQ(p().demoRelease.file, file) << ending;
-    EXPECT_EQ(p().demoRelease.demoExt, ending);
+    Dispatch();
+    EXPECT_EQ(releaseMatched.file, file) << ending;
+    EXPECT_EQ(releaseMatched.demoExt, ending);
   }
   EXPECT_EQ(played, std::vector<std::string>(releases.size(), "Q3A"));
 }
@@ -161,23 +145,23 @@ TEST_F(DispatchTest, FirstReleaseInNameOrderWinsASharedEnding) {
   AddRelease("b.Vrk", "v1.2", ".dm_66", "1");
   AddRelease("A.Vrk", "v1.1", ".dm_66", "1");
   p().demoPath = "c:\\d\\x.dm_66";
-  DispatchDemo(p());
-  EXPECT_EQ(releaseAtPlay, "A.Vrk");
+  Dispatch();
+  EXPECT_EQ(releaseMatched.file, "A.Vrk");
 }
 
 TEST_F(DispatchTest, EmptyDemoEndingMatchesEveryDemo) {
   AddRelease("v0.Vrk", "v0", "", "1");
   p().demoPath = "c:\\d\\x.txt";
-  DispatchDemo(p());
+  Dispatch();
   EXPECT_EQ(played, std::vector<std::string>{"Q3A"});
-  EXPECT_EQ(p().demoRelease.demoExt, "");
+  EXPECT_EQ(releaseMatched.demoExt, "");
 }
 
 TEST_F(DispatchTest, UnclaimedDemoOpensTheMainWindowWithoutMessage) {
   AddShippedReleases();
   fake.files.AddFile(Versions() + "\\broken.Vrk", "[Quake 3 Arena Version]\r\n");
   p().demoPath = "c:\\d\\x.txt";
-  DispatchDemo(p());
+  Dispatch();
   EXPECT_TRUE(played.empty());
   EXPECT_TRUE(main().Visible());
   EXPECT_TRUE(fake.dialogs.messages().empty());
@@ -186,7 +170,7 @@ TEST_F(DispatchTest, UnclaimedDemoOpensTheMainWindowWithoutMessage) {
 TEST_F(DispatchTest, MissingReleaseStoreIsRaisedToTheStartUp) {
   p().demoPath = "c:\\d\\x.dm_66";
   try {
-    DispatchDemo(p());
+    Dispatch();
     FAIL() << "no failure raised";
   } catch (const RaisedFailure& raised) {
     EXPECT_EQ(raised.failure().number, err::kPathNotFound);

@@ -1,11 +1,6 @@
 // The folder dialogs for the game directories and the Quake 3 / Elite Force mods.
-#include "games/other/half_life/half_life.h"
-#include "games/other/quake1/quake1.h"
-#include "games/other/quake2/quake2.h"
-#include "games/other/unreal_tournament/unreal_tournament.h"
-#include "games/quake3/elite_force/elite_force.h"
-#include "games/quake3/quake3_arena.h"
 #include "games_fixture.h"
+#include "launcher/game_windows.h"
 
 namespace kalv::testing {
 namespace {
@@ -15,7 +10,7 @@ class BrowseTest : public ProgramFixture {};
 TEST_F(BrowseTest, ChosenFolderGoesIntoThePathBoxAndIsDetectedAtOnce) {
   fake.files.AddFile("E:\\Q2\\baseq2\\pak0.pak", "");
   fake.dialogs.folders.push_back(std::string("E:\\Q2"));
-  EXPECT_EQ(BrowseQ2Folder(p(), options(), "Select Quake 2 Folder:"), "E:\\Q2");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::Q2), "E:\\Q2");
   EXPECT_EQ(options().txtQ2Path.Text(), "E:\\Q2");
   EXPECT_EQ(options().lblQ2Status.Caption(), "Quake 2 Status: Found");
   ASSERT_EQ(fake.dialogs.folderDialogs().size(), 1u);
@@ -29,11 +24,11 @@ TEST_F(BrowseTest, CancelLeavesEveryPathBoxUnchanged) {
   options().txtUTPath.SetText("C:\\UT");
   options().txtQ3APath.SetText("C:\\Q3");
   options().txtSTVEFPath.SetText("C:\\EF");
-  EXPECT_EQ(BrowseQ1Folder(p(), options(), "t"), "");
-  EXPECT_EQ(BrowseHLFolder(p(), options(), "t"), "");
-  EXPECT_EQ(BrowseUTFolder(p(), options(), "t"), "");
-  EXPECT_EQ(BrowseQ3AFolder(p(), options(), "t"), "");
-  EXPECT_EQ(BrowseSTVEFFolder(p(), options(), "t"), "");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::Q1), "");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::HL), "");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::UT), "");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::Q3A), "");
+  EXPECT_EQ(BrowseGameFolder(p(), GameCode::STVEF), "");
   EXPECT_EQ(options().txtQ1Path.Text(), "C:\\Q1");
   EXPECT_EQ(options().txtHLPath.Text(), "C:\\HL");
   EXPECT_EQ(options().txtUTPath.Text(), "C:\\UT");
@@ -45,11 +40,11 @@ TEST_F(BrowseTest, CancelLeavesEveryPathBoxUnchanged) {
 TEST_F(BrowseTest, EachFolderBrowseFillsItsOwnGamesBox) {
   fake.dialogs.folders = {std::string("A:\\1"), std::string("A:\\2"), std::string("A:\\3"),
                           std::string("A:\\4"), std::string("A:\\5")};
-  BrowseQ1Folder(p(), options(), "t");
-  BrowseHLFolder(p(), options(), "t");
-  BrowseUTFolder(p(), options(), "t");
-  BrowseQ3AFolder(p(), options(), "t");
-  BrowseSTVEFFolder(p(), options(), "t");
+  BrowseGameFolder(p(), GameCode::Q1);
+  BrowseGameFolder(p(), GameCode::HL);
+  BrowseGameFolder(p(), GameCode::UT);
+  BrowseGameFolder(p(), GameCode::Q3A);
+  BrowseGameFolder(p(), GameCode::STVEF);
   EXPECT_EQ(options().txtQ1Path.Text(), "A:\\1");
   EXPECT_EQ(options().txtHLPath.Text(), "A:\\2");
   EXPECT_EQ(options().txtUTPath.Text(), "A:\\3");
@@ -75,7 +70,7 @@ class BrowseModTest : public ProgramFixture {
 TEST_F(BrowseModTest, ModBelowTheGameWithDescriptionIsChosen) {
   fake.files.AddFile("C:\\Games\\Quake3\\osp\\description.txt", "OSP Tourney\r\n");
   Choose("c:\\games\\QUAKE3\\osp");
-  EXPECT_EQ(BrowseQ3AMod(p(), options(), "t"), "c:\\games\\QUAKE3\\osp");
+  EXPECT_EQ(BrowseGameMod(p(), GameCode::Q3A), "c:\\games\\QUAKE3\\osp");
   EXPECT_EQ(options().lblModQ3A.Caption(), "Mod: osp");
   EXPECT_EQ(options().lblModNameQ3A.Caption(), "OSP Tourney\r\n") << "the line break stays";
   EXPECT_TRUE(options().chkModQ3A.Enabled());
@@ -85,14 +80,14 @@ TEST_F(BrowseModTest, ModWithoutDescriptionOrOutsideTheGameClearsTheChoice) {
   fake.files.AddFile("C:\\Games\\Quake3\\osp\\description.txt", "OSP");
   options().chkModQ3A.SetValue(1);
   Choose("C:\\Games\\Quake3\\empty");
-  BrowseQ3AMod(p(), options(), "t");
+  BrowseGameMod(p(), GameCode::Q3A);
   ExpectNoMod();
 
   Choose("C:\\Games\\Quake3\\osp");
-  BrowseQ3AMod(p(), options(), "t");
+  BrowseGameMod(p(), GameCode::Q3A);
   options().chkModQ3A.SetValue(1);
   Choose("D:\\Elsewhere\\osp");
-  EXPECT_EQ(BrowseQ3AMod(p(), options(), "t"), "D:\\Elsewhere\\osp");
+  EXPECT_EQ(BrowseGameMod(p(), GameCode::Q3A), "D:\\Elsewhere\\osp");
   ExpectNoMod();
 }
 
@@ -100,20 +95,20 @@ TEST_F(BrowseModTest, FolderThatOnlyContainsTheGamePathElsewhereIsNoMod) {
   options().txtQ3APath.SetText("Games\\Quake3");
   fake.files.AddFile("D:\\Old\\Games\\Quake3\\osp\\description.txt", "x");
   Choose("D:\\Old\\Games\\Quake3\\osp");
-  BrowseQ3AMod(p(), options(), "t");
+  BrowseGameMod(p(), GameCode::Q3A);
   ExpectNoMod();
 }
 
 TEST_F(BrowseModTest, TheGameFolderItselfIsNoMod) {
   fake.files.AddFile("C:\\Games\\Quake3\\Description.txt", "x");
   Choose("C:\\Games\\Quake3");
-  BrowseQ3AMod(p(), options(), "t");
+  BrowseGameMod(p(), GameCode::Q3A);
   ExpectNoMod();
 }
 
 TEST_F(BrowseModTest, CancelChangesNothing) {
   options().lblModQ3A.SetCaption("Mod: osp");
-  EXPECT_EQ(BrowseQ3AMod(p(), options(), "t"), "");
+  EXPECT_EQ(BrowseGameMod(p(), GameCode::Q3A), "");
   EXPECT_EQ(options().lblModQ3A.Caption(), "Mod: osp");
 }
 
@@ -123,7 +118,7 @@ TEST_F(BrowseModTest, EliteForceModFillsTheEliteForceControls) {
   options().txtSTVEFPath.SetText("D:\\EF\\");
   options().chkModSTVEF.SetEnabled(false);
   Choose("D:\\EF\\pak3mod");
-  BrowseSTVEFMod(p(), options(), "t");
+  BrowseGameMod(p(), GameCode::STVEF);
   EXPECT_EQ(options().lblModSTVEF.Caption(), "Mod: pak3mod");
   EXPECT_EQ(options().lblModNameSTVEF.Caption(), "Pak Three");
   EXPECT_TRUE(options().chkModSTVEF.Enabled());

@@ -11,13 +11,62 @@
 #include <optional>
 #include <string>
 
+#include "games/game_table.h"
+#include "games/quake3/conversion.h"
+#include "games/quake3/release_store.h"
+#include "launcher/base/messages.h"
 #include "launcher/base/program.h"
 #include "launcher/dispatch.h"
+#include "launcher/game_windows.h"
 #include "launcher/startup.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
 
 namespace kalv::testing {
+
+// The table of games with every run replaced by one that notes the game and its demo and
+// refuses silently (or raises a failure, when told to): which game a demo reaches, seen
+// from outside.
+class NotingTable {
+ public:
+  NotingTable() {
+    current_ = this;
+    for (std::size_t i = 0; i < kGameCount; ++i) {
+      rows_[i] = *Games()[i];
+      table_[i] = &rows_[i];
+    }
+    rows_[IndexOf(GameCode::Q3A)].plan = &Note<GameCode::Q3A>;
+    rows_[IndexOf(GameCode::HL)].plan = &Note<GameCode::HL>;
+    rows_[IndexOf(GameCode::STVEF)].plan = &Note<GameCode::STVEF>;
+    rows_[IndexOf(GameCode::Q1)].plan = &Note<GameCode::Q1>;
+    rows_[IndexOf(GameCode::Q2)].plan = &Note<GameCode::Q2>;
+    rows_[IndexOf(GameCode::UT)].plan = &Note<GameCode::UT>;
+  }
+  ~NotingTable() { current_ = nullptr; }
+  NotingTable(const NotingTable&) = delete;
+  NotingTable& operator=(const NotingTable&) = delete;
+
+  const GameTable& table() const { return table_; }
+
+  std::vector<std::string> played;  // the games' journal codes, in the order they played
+  Demo demo;                        // the last demo played
+  int raise = 0;                    // the failure the runs raise instead; 0 for none
+
+ private:
+  template <GameCode kCode>
+  static RunPlan Note(const Install&, const Choices&, const Demo& demo) {
+    current_->played.push_back(GameOf(kCode).journalCode);
+    current_->demo = demo;
+    if (current_->raise) Raise(current_->raise);
+    RunPlan silent;
+    silent.refusal = Notice{};
+    return silent;
+  }
+
+  static inline NotingTable* current_ = nullptr;
+  std::array<Game, kGameCount> rows_{};
+  GameTable table_{};
+};
 
 class ProgramFixture : public ::testing::Test {
  protected:
@@ -53,10 +102,26 @@ class ProgramFixture : public ::testing::Test {
                          std::string(std::istreambuf_iterator<char>(in), {}));
     }
   }
+  // A game's folder as start-up leaves it from the settings: chosen, and shown on its page
+  // of the options window.
+  void UseFolder(GameCode game, const std::string& dir) {
+    program->choices.dir(game) = dir;
+    ShowFolder(*program, game, dir);
+  }
   // The language as chosen, shown in the options window's list.
   void SelectLanguage(int index) {
     program->choices.language = index;
     program->frmOptions.comLanguage.Select(index);
+  }
+
+  // The switch a run makes, to the release of a release file: its refusal shown as the
+  // run shows it, the status line following. True when the folder was switched.
+  bool SwitchQuake3(const std::string& dir, const std::string& releaseFile) {
+    const Install install = program->install();
+    const auto refusal = kQuake3Switcher.to(install, dir, ReadRelease(install, releaseFile));
+    if (refusal) ShowNotice(*program, *refusal);
+    DetectGame(*program, GameCode::Q3A);
+    return !refusal;
   }
 
   using FolderState = fake::FakeFiles::FolderState;

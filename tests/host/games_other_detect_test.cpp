@@ -1,13 +1,10 @@
 // Quake 1, Quake 2, Half-Life and Unreal Tournament detection, and the choice of the
 // Quake 1 executable.
-#include "games/other/half_life/half_life.h"
-#include "games/other/quake1/quake1.h"
-#include "games/other/quake2/quake2.h"
-#include "games/other/unreal_tournament/unreal_tournament.h"
-#include "games/quake3/elite_force/elite_force.h"
-#include "games/quake3/quake3_arena.h"
+#include "games/game_table.h"
 #include "games_fixture.h"
+#include "launcher/base/choices.h"
 #include "launcher/base/settings.h"
+#include "launcher/game_windows.h"
 
 namespace kalv::testing {
 namespace {
@@ -200,30 +197,34 @@ TEST_F(GameStateTest, EveryGameAnswersWithAValueInAnyLanguage) {
   fake.files.AddFile(q1 + "\\id1\\pak0.pak", "");
   fake.files.AddFile(q2 + "\\baseq2\\pak0.pak", "");
   fake.files.AddFile(ut + "\\System\\BotPack.u", "");
-  using State = GameState (*)(Program&, const std::string&);
+  using Status = GameState::Status;
   const struct {
-    State state;
+    GameCode code;
     std::string dir;
-    int row;
+    Status status;
     std::string version;
   } games[] = {
-      {&Q3AState, q3, ids::kStatusFoundVersion, "1.27h"},
-      {&STVEFState, ef, ids::kStatusFoundVersion, "1.10"},
-      {&HLState, hl, ids::kStatusFoundVersion, "1.1.0.6"},
-      {&Q1State, q1, ids::kStatusFound, ""},
-      {&Q2State, q2, ids::kStatusFound, ""},
-      {&UTState, ut, ids::kStatusFound, ""},
+      {GameCode::Q3A, q3, Status::FoundVersion, "1.27h"},
+      {GameCode::STVEF, ef, Status::FoundVersion, "1.10"},
+      {GameCode::HL, hl, Status::FoundVersion, "1.1.0.6"},
+      {GameCode::Q1, q1, Status::Found, ""},
+      {GameCode::Q2, q2, Status::Found, ""},
+      {GameCode::UT, ut, Status::Found, ""},
   };
+  const Install install = p().install();
   for (const auto& game : games) {
     SCOPED_TRACE(game.dir);
-    const GameState installed = game.state(p(), game.dir);
-    EXPECT_EQ(installed.statusRow, game.row);
+    const auto detect = GameOf(game.code).detect;
+    const GameState installed = detect(install, game.dir);
+    EXPECT_EQ(installed.status, game.status);
     EXPECT_EQ(installed.version, game.version);
     EXPECT_TRUE(installed.found());
-    EXPECT_EQ(game.state(p(), "D:").statusRow, ids::kStatusNotInstalled);
-    EXPECT_EQ(game.state(p(), "D:\\Elsewhere").statusRow, ids::kStatusNotFound);
-    EXPECT_FALSE(game.state(p(), "D:\\Elsewhere").found());
+    EXPECT_EQ(detect(install, "D:").status, Status::NotInstalled);
+    EXPECT_EQ(detect(install, "D:\\Elsewhere").status, Status::NotFound);
+    EXPECT_FALSE(detect(install, "D:\\Elsewhere").found());
   }
+  EXPECT_EQ(GameOf(GameCode::Q1).detect(install, q1).executables, std::vector<std::string>{})
+      << "the folder holds no program";
 }
 
 }  // namespace

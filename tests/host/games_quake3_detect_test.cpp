@@ -1,9 +1,8 @@
 // Quake 3 Arena and Elite Force detection: status lines, the controls they enable, the
 // installed release and the Elite Force version.
-#include "games/quake3/elite_force/elite_force.h"
-#include "games/quake3/quake3_arena.h"
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"
+#include "launcher/game_windows.h"
 
 namespace kalv::testing {
 namespace {
@@ -32,7 +31,7 @@ TEST_F(DetectQ3ATest, NewestReleaseWhosePakIsPresentIsShownOnBothWindows) {
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found - Version: v1.31");
   EXPECT_TRUE(Q3AControlsEnabled());
   EXPECT_EQ(p().choices.dir(GameCode::Q3A), kQ3);
-  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_31.Vrk");
+  EXPECT_EQ(ReleaseOfPaks(p().install(), kQ3)->file, "v1_31.Vrk");
 }
 
 TEST_F(DetectQ3ATest, PaksSetAsideByAConversionReportTheOlderRelease) {
@@ -41,7 +40,7 @@ TEST_F(DetectQ3ATest, PaksSetAsideByAConversionReportTheOlderRelease) {
   fake.files.AddFile(kQ3 + "\\baseq3\\pak6.bak", "");
   options().txtQ3APath.SetText(kQ3);
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found - Version: v1.30");
-  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_30.Vrk");
+  EXPECT_EQ(ReleaseOfPaks(p().install(), kQ3)->file, "v1_30.Vrk");
 }
 
 TEST_F(DetectQ3ATest, ShortPathIsNotInstalledEvenWithAGameInTheDriveRoot) {
@@ -146,7 +145,7 @@ TEST_F(DetectSTVEFTest, MissingOrShortDirectoryDisablesTheModControls) {
 
   options().txtSTVEFPath.SetText("D:");
   SelectLanguage(2);
-  DetectSTVEF(p());
+  DetectGame(p(), GameCode::STVEF);
   EXPECT_EQ(main().lblSTVEFStatus.Caption(), " Star Trek Voyager Status: Nie Instaleer Nie");
 }
 

@@ -1,7 +1,9 @@
-// FileExists, LoadText and GetFileVersionText.
+// Whether an installation has a file, the string table's rows in the user's language, and
+// a file's version text.
 #include <gtest/gtest.h>
 
-#include "launcher/base/functions.h"
+#include "games/game.h"
+#include "launcher/base/localized.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/string_table.h"
 
@@ -15,18 +17,18 @@ class FunctionsTest : public ::testing::Test {
   Program program{fake};
 };
 
-TEST_F(FunctionsTest, FileExistsOnlyForFilesThatCanBeRead) {
+TEST_F(FunctionsTest, AnInstallHasOnlyFilesThatCanBeRead) {
   fake.files.AddFile("C:\\Games\\Quake3\\quake3.exe", "MZ");
   fake.files.AddFile("C:\\Games\\Quake3\\held.cfg", "x");
   fake.files.HoldOpen("C:\\Games\\Quake3\\held.cfg");
   fake.files.AddDirectory("C:\\Games\\Quake3\\baseq3");
 
-  EXPECT_TRUE(FileExists(program, "C:\\Games\\Quake3\\quake3.exe"));
-  EXPECT_TRUE(FileExists(program, "c:\\games\\QUAKE3\\Quake3.EXE"));
-  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\held.cfg"));
-  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\baseq3"));
-  EXPECT_FALSE(FileExists(program, "C:\\Games\\Quake3\\missing.exe"));
-  EXPECT_FALSE(FileExists(program, ""));
+  EXPECT_TRUE(program.install().Has("C:\\Games\\Quake3\\quake3.exe"));
+  EXPECT_TRUE(program.install().Has("c:\\games\\QUAKE3\\Quake3.EXE"));
+  EXPECT_FALSE(program.install().Has("C:\\Games\\Quake3\\held.cfg"));
+  EXPECT_FALSE(program.install().Has("C:\\Games\\Quake3\\baseq3"));
+  EXPECT_FALSE(program.install().Has("C:\\Games\\Quake3\\missing.exe"));
+  EXPECT_FALSE(program.install().Has(""));
 }
 
 TEST_F(FunctionsTest, LoadTextReadsRowsAndGivesEmptyTextOtherwise) {
@@ -44,14 +46,14 @@ TEST_F(FunctionsTest, VersionTextIsFourUnsignedSixteenBitParts) {
       FixedFileVersion{0x00010001u, 0x00000008u};
   fake.system.versions["C:\\max.exe"] = FixedFileVersion{0xFFFFFFFFu, 0x8000FFFEu};
 
-  EXPECT_EQ(GetFileVersionText(program, "C:\\Sierra\\Half-Life\\hl.exe"), "1.1.0.8");
-  EXPECT_EQ(GetFileVersionText(program, "C:\\max.exe"), "65535.65535.32768.65534");
+  EXPECT_EQ(FileVersionText(program.install(), "C:\\Sierra\\Half-Life\\hl.exe"), "1.1.0.8");
+  EXPECT_EQ(FileVersionText(program.install(), "C:\\max.exe"), "65535.65535.32768.65534");
 }
 
 TEST_F(FunctionsTest, FileWithoutVersionResourceGivesZeros) {
   fake.files.AddFile("C:\\plain.exe", "MZ");
-  EXPECT_EQ(GetFileVersionText(program, "C:\\plain.exe"), "0.0.0.0");
-  EXPECT_EQ(GetFileVersionText(program, "C:\\missing.exe"), "0.0.0.0");
+  EXPECT_EQ(FileVersionText(program.install(), "C:\\plain.exe"), "0.0.0.0");
+  EXPECT_EQ(FileVersionText(program.install(), "C:\\missing.exe"), "0.0.0.0");
 }
 
 TEST_F(FunctionsTest, LocalizedRowStepsWithTheLanguageAndIsNothingForAnUnknownOne) {

@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "launcher/game_table.h"
-#include "launcher/base/setting_names.h"
+#include "games/game_table.h"
+#include "games/setting_names.h"
 #include "launcher/base/settings.h"
 #include "platform/fake/fake_platform.h"
 
@@ -147,21 +147,21 @@ TEST(DiscoveryTest, ReadsEachGamesInstallerEntry) {
   auto discover = [&](const Game& game) {
     return ReadRegistryString(fake.registry, game.installerKey, game.installerValue);
   };
-  EXPECT_EQ(discover(Games()[0]), "C:\\Quake III Arena");
-  EXPECT_EQ(discover(Games()[1]), "C:\\Sierra\\Half-Life");
-  EXPECT_EQ(discover(Games()[2]), "D:\\EF");
-  EXPECT_STREQ(Games()[0].dirSetting, "Quake 3 Arena Path");
-  EXPECT_STREQ(Games()[1].dirSetting, "Half-Life Path");
-  EXPECT_STREQ(Games()[2].dirSetting, "StarTrek Voyager Elite Force Path");
+  EXPECT_EQ(discover(*Games()[0]), "C:\\Quake III Arena");
+  EXPECT_EQ(discover(*Games()[1]), "C:\\Sierra\\Half-Life");
+  EXPECT_EQ(discover(*Games()[2]), "D:\\EF");
+  EXPECT_STREQ(Games()[0]->dirSetting, "Quake 3 Arena Path");
+  EXPECT_STREQ(Games()[1]->dirSetting, "Half-Life Path");
+  EXPECT_STREQ(Games()[2]->dirSetting, "StarTrek Voyager Elite Force Path");
   // The other three games have no installer entry to read.
-  for (std::size_t i = 3; i < kGameCount; ++i) EXPECT_STREQ(Games()[i].installerKey, "");
+  for (std::size_t i = 3; i < kGameCount; ++i) EXPECT_STREQ(Games()[i]->installerKey, "");
 }
 
 TEST(DiscoveryTest, GameNotInstalledGivesEmptyText) {
   fake::FakePlatform fake;
-  for (const Game& game : Games())
-    EXPECT_EQ(ReadRegistryString(fake.registry, game.installerKey, game.installerValue), "")
-        << game.codeText;
+  for (const Game* game : Games())
+    EXPECT_EQ(ReadRegistryString(fake.registry, game->installerKey, game->installerValue), "")
+        << game->journalCode;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "games/quake3/elite_force/elite_force_files.h"
 #include "games_fixture.h"
-#include "launcher/base/functions.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 
@@ -27,8 +27,7 @@ class PlaySTVEFTest : public ProgramFixture {
     for (int n : paks) fake.files.AddFile(kEF + "\\baseef\\pak" + std::to_string(n) + ".pk3", "");
     fake.files.AddFile(kEF + "\\baseef\\hmconfig.cfg", "seta name player");
     fake.files.AddFile(Versions() + "\\KalvSTVEF.cfg", "demo Kalvenmarque\r\n");
-    options().txtSTVEFPath.SetText("");
-    options().txtSTVEFPath.SetText(kEF);
+    UseFolder(GameCode::STVEF, kEF);
   }
   bool Play(const std::string& contents) {
     fake.files.AddFile(kDemo, contents);

@@ -7,7 +7,7 @@
 #include "demo_layouts.h"
 #include "games_fixture.h"
 #include "core/restore_journal.h"
-#include "launcher/base/functions.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/startup.h"
@@ -56,8 +56,7 @@ TEST_F(PlayOtherTest, QuakeOneDemoPlaysWithTheChosenExecutable) {
   fake.files.AddFile(kQ1 + "\\id1\\pak0.pak", "PACK");
   fake.files.AddFile(kQ1 + "\\id1\\config.cfg", "bind x y");
   Setting("Quake 1 Executible", "winquake.exe");
-  options().txtQ1Path.SetText(kQ1);
-  p().choices.dir(GameCode::Q1) = kQ1;
+  UseFolder(GameCode::Q1, kQ1);
   const auto before = Snapshot(kQ1);
   bool checked = false;
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
@@ -90,8 +89,7 @@ TEST_F(PlayOtherTest, QuakeOneExecutableWithBlanksAndNonAsciiLetters) {
   fake.files.AddFile(kQ1 + "\\Mein Qu\xC3\xA4ke.exe", "MZ");
   fake.files.AddFile(kQ1 + "\\id1\\pak0.pak", "PACK");
   Setting("Quake 1 Executible", "Mein Qu\xC3\xA4ke.exe");
-  options().txtQ1Path.SetText(kQ1);
-  p().choices.dir(GameCode::Q1) = kQ1;
+  UseFolder(GameCode::Q1, kQ1);
   EXPECT_TRUE(Play("c:\\demos\\e1m1.dem", "maps/e1m1.bsp"));
   ASSERT_EQ(fake.processes.started().size(), 1u);
   EXPECT_EQ(fake.processes.started()[0].executable, kQ1 + "\\Mein Qu\xC3\xA4ke.exe");
@@ -118,8 +116,7 @@ TEST_F(PlayOtherTest, HalfLifeOrCounterStrikeStartsByItsOwnPath) {
   fake.files.AddFile("C:\\Program.exe", "decoy");
   fake.files.AddFile(kHL + "\\cstrike.exe", "MZ");
   fake.files.AddFile(kHL + "\\valve\\config.cfg", "name player");
-  options().txtHLPath.SetText(kHL);
-  p().choices.dir(GameCode::HL) = kHL;
+  UseFolder(GameCode::HL, kHL);
   const auto before = Snapshot(kHL);
   fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
     EXPECT_EQ(game.executable, kHL + "\\cstrike.exe");

@@ -6,10 +6,9 @@
 
 #include "games/quake3/conversion.h"
 #include "games/quake3/quake3_files.h"
-#include "games/quake3/quake3_play.h"
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"
-#include "launcher/base/functions.h"
+#include "launcher/base/localized.h"
 #include "launcher/base/settings.h"
 #include "launcher/dispatch.h"
 #include "launcher/main_window_actions.h"
@@ -32,7 +31,7 @@ class PlayQ3ATest : public ProgramFixture {
     fake.files.AddFile(kQ3 + "\\baseq3\\q3config.cfg", "seta name player");
     fake.files.AddFile(kDemo, std::string(5000, 'd'));
     LoadMainWindow(p());
-    options().txtQ3APath.SetText(kQ3);
+    UseFolder(GameCode::Q3A, kQ3);
   }
   std::string Pak(int n, const char* ending) const {
     return kQ3 + "\\baseq3\\pak" + std::to_string(n) + ending;
@@ -90,7 +89,7 @@ TEST_F(PlayQ3ATest, DemoOfAnOlderReleasePlaysAndLeavesTheFolderAsItWas) {
   EXPECT_TRUE(fake.files.DirectoryExists(kQ3 + "\\baseq3\\demos"));
   EXPECT_TRUE(fake.dialogs.messages().empty());
   EXPECT_EQ(exitCode, 0);
-  EXPECT_EQ(ReleaseOfPaks(p(), kQ3)->file, "v1_31.Vrk") << "back on the newest release";
+  EXPECT_EQ(ReleaseOfPaks(p().install(), kQ3)->file, "v1_31.Vrk") << "back on the newest release";
 }
 
 // Each configuration ends with the attributes it had: the mod's, which the user made
@@ -205,13 +204,13 @@ TEST_F(PlayQ3ATest, ConversionThereAndBackLeavesEveryPakActive) {
   fake.files.AddFile(Pak(3, ".bak"), "stale");
   ASSERT_TRUE(fake.files.SetAttributes(Pak(6, ".pk3"), attr::kReadOnly).ok());
   ASSERT_TRUE(fake.files.SetAttributes(kQ3 + "\\quake3.exe", attr::kReadOnly).ok());
-  ASSERT_TRUE(Conversion(p(), true, "v1_17.Vrk"));
+  ASSERT_TRUE(SwitchQuake3(kQ3, "v1_17.Vrk"));
   EXPECT_EQ(fake.files.Contents(kQ3 + "\\quake3.exe"), "exe 117");
   for (int n = 3; n <= 6; ++n) EXPECT_TRUE(fake.files.IsFile(Pak(n, ".bak"))) << n;
   EXPECT_EQ(fake.files.Contents(Pak(3, ".bak")), "stale") << "pak3.pk3 could not be set aside";
   EXPECT_TRUE(fake.files.IsFile(Pak(3, ".pk3")));
   EXPECT_EQ(options().lblQ3AStatus.Caption(), "Quake 3 Arena Status: Found - Version: v1.17");
-  ASSERT_TRUE(Conversion(p(), true, "v1_31.Vrk"));
+  ASSERT_TRUE(SwitchQuake3(kQ3, "v1_31.Vrk"));
   for (int n = 1; n <= 7; ++n) EXPECT_TRUE(fake.files.IsFile(Pak(n, ".pk3"))) << n;
   EXPECT_EQ(fake.files.Contents(Pak(3, ".bak")), "stale");
   EXPECT_EQ(fake.files.Contents(Pak(7, ".pk3")), "newer");
@@ -343,7 +342,7 @@ TEST_F(PlayQ3ATest, UnusableReleaseFileGivesTheConversionErrorAndChangesNothing)
                        "[Quake 3 Arena Version]\r\nVersion=v1.27h\r\n"
                        "DemoExt=.dm_48\r\n" +
                            body + "\r\n");
-    EXPECT_FALSE(Conversion(p(), true, "v1_27h.Vrk"));
+    EXPECT_FALSE(SwitchQuake3(kQ3, "v1_27h.Vrk"));
     EXPECT_EQ(Snapshot(kQ3), before);
   }
   EXPECT_EQ(Texts().size(), 4u);

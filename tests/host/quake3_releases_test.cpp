@@ -43,12 +43,13 @@ class ShippedReleasesTest : public ProgramFixture {
   void Install132() {
     fake.files.AddFile(kQ3 + "\\quake3.exe", "exe v1.32");
     for (int n = 0; n <= kNewestPak; ++n) fake.files.AddFile(Pak(n, ".pk3"), std::to_string(n));
-    options().txtQ3APath.SetText(kQ3);
+    UseFolder(GameCode::Q3A, kQ3);
+    DetectGame(p(), GameCode::Q3A);
   }
 };
 
 TEST_F(ShippedReleasesTest, ReleaseFilesRecordThePakHistoryAndNameTheirFiles) {
-  const auto releases = ReadReleases(p());
+  const auto releases = ReadReleases(p().install());
   ASSERT_TRUE(releases.ok());
   ASSERT_EQ(releases.value().size(), kShipped.size());
   for (std::size_t i = 0; i < kShipped.size(); ++i) {
@@ -59,12 +60,12 @@ TEST_F(ShippedReleasesTest, ReleaseFilesRecordThePakHistoryAndNameTheirFiles) {
     EXPECT_EQ(read.demoExt, shipped.demoExt);
     EXPECT_EQ(PakNumber(read.newpak), shipped.newpak) << shipped.file;
     EXPECT_EQ(PakNumber(read.newestpak), kNewestPak) << shipped.file << ": sets aside up to pak8";
-    const auto files = FilesOfVersion(p(), read.version);
+    const auto files = FilesOfVersion(p().install(), read.version);
     ASSERT_TRUE(files);
     EXPECT_EQ(files->releaseFile, shipped.file) << "the switch finds the file by its version";
     EXPECT_EQ(files->storedExecutable, Versions() + "\\" + shipped.storedExecutable);
   }
-  EXPECT_EQ(NewestRelease(p())->version, "v1.32");
+  EXPECT_EQ(NewestRelease(p().install())->version, "v1.32");
 }
 
 // From 1.32 to each release and back: the release's executable and exactly its paks
@@ -75,7 +76,7 @@ TEST_F(ShippedReleasesTest, Release132InstallationSwitchesToEveryReleaseAndBack)
   EXPECT_EQ(main().lblQ3AStatus.Caption(), " Quake 3 Arena Status: Found - Version: v1.32");
   const auto before = Snapshot(kQ3);
   for (const ShippedRelease& release : kShipped) {
-    ASSERT_TRUE(Conversion(p(), true, release.file)) << release.file;
+    ASSERT_TRUE(SwitchQuake3(kQ3, release.file)) << release.file;
     EXPECT_EQ(fake.files.Contents(kQ3 + "\\Quake3.exe"), "exe " + release.version);
     for (int n = 1; n <= kNewestPak; ++n) {
       const bool active = n <= release.newpak;
@@ -84,7 +85,7 @@ TEST_F(ShippedReleasesTest, Release132InstallationSwitchesToEveryReleaseAndBack)
     }
     EXPECT_EQ(options().lblQ3AStatus.Caption(),
               "Quake 3 Arena Status: Found - Version: " + release.version);
-    ASSERT_TRUE(Conversion(p(), true, "v1_32.Vrk"));
+    ASSERT_TRUE(SwitchQuake3(kQ3, "v1_32.Vrk"));
     EXPECT_EQ(Snapshot(kQ3), before) << "back from " << release.file;
   }
   EXPECT_TRUE(fake.dialogs.messages().empty());
@@ -99,7 +100,7 @@ TEST_F(ShippedReleasesTest, MissingStoredExecutableIsNamedWithItsReleaseFolderAn
     const std::string stored = Versions() + "\\" + release.storedExecutable;
     ASSERT_TRUE(fake.files.Rename(stored, stored + ".away").ok());
     const std::size_t shown = fake.dialogs.messages().size();
-    EXPECT_FALSE(Conversion(p(), true, release.file));
+    EXPECT_FALSE(SwitchQuake3(kQ3, release.file));
     ASSERT_EQ(fake.dialogs.messages().size(), shown + 1);
     EXPECT_EQ(fake.dialogs.messages().back().text,
               "Kalvenmarque could not switch the Quake 3 Arena release: the executable of "

@@ -41,7 +41,7 @@ class JournalTest : public ProgramFixture {
     fake.files.AddFile(kQ3 + "\\baseq3\\q3config.cfg", "seta name player");
     fake.files.AddFile("C:\\Demos\\a.dm_48", "demo");
     LoadMainWindow(p());
-    options().txtQ3APath.SetText(kQ3);
+    UseFolder(GameCode::Q3A, kQ3);
   }
   std::optional<RestoreRecord> Entry(const char* game) {
     return RestoreJournal(fake.registry, game).Read();
@@ -208,14 +208,13 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
          for (const char* f : {"\\stvoyhm.exe", "\\baseef\\pak0.pk3", "\\baseef\\pak2.pk3",
                                "\\baseef\\hmconfig.cfg"})
            fake.files.AddFile(e + f, f);
-         options().txtSTVEFPath.SetText(e);
+         UseFolder(GameCode::STVEF, e);
        }},
       {q1, "C:\\Demos\\a.dem", "maps/e1m1.bsp", PrepareQ1(Run(q1)),
        [&] {
          for (const char* f : {"\\q.exe", "\\id1\\pak0.pak", "\\id1\\config.cfg"})
            fake.files.AddFile(q1 + f, f);
-         options().txtQ1Path.SetText(q1);
-         p().choices.dir(GameCode::Q1) = q1;
+         UseFolder(GameCode::Q1, q1);
        }},
       {q2, "C:\\Demos\\a.dm2", "demo", q2::Prepare(q2, install),
        [&] {
@@ -228,8 +227,7 @@ TEST_F(JournalTest, EveryGameEndsAsItBeganWhicheverPreparationStepFails) {
       {hl, "C:\\Demos\\b.dem", "HLDEMO", PrepareHL(Run(hl)),
        [&] {
          for (const char* f : {"\\hl.exe", "\\valve\\config.cfg"}) fake.files.AddFile(hl + f, f);
-         options().txtHLPath.SetText(hl);
-         p().choices.dir(GameCode::HL) = hl;
+         UseFolder(GameCode::HL, hl);
        }},
       {ut, "C:\\Demos\\c.dem", "ut", PrepareUT(Run(ut)),
        [&] {

@@ -6,7 +6,6 @@
 #include "games/run_plan.h"
 #include "launcher/base/choices.h"
 #include "launcher/base/settings.h"
-#include "launcher/game_table.h"
 #include "ui/resource.h"
 
 namespace kalv::testing {
@@ -31,19 +30,8 @@ class StartupSequenceTest : public ::testing::Test {
   // Runs the start-up with recording play operations; true when it ended the program.
   bool Start() {
     program = std::make_unique<Program>(fake.platform());
-    for (Game& game : games) {
-      const std::string code = game.codeText;
-      game.plan = [this, code](Program& p, const Choices&, const Demo&) {
-        played.push_back(code);
-        demoAtPlay = p.demoPath;
-        RunPlan silent;
-        silent.refusal = Notice{};
-        return silent;
-      };
-    }
     try {
-      program->games = &games;
-      return LoadKalvenmarque(*program).has_value();
+      return LoadKalvenmarque(*program, noting.table()).has_value();
     } catch (const fake::ProgramEnded&) {
       return true;
     }
@@ -52,9 +40,9 @@ class StartupSequenceTest : public ::testing::Test {
 
   fake::FakePlatform fake;
   std::unique_ptr<Program> program;
-  GameTable games = Games();
-  std::vector<std::string> played;
-  std::string demoAtPlay;
+  NotingTable noting;
+  std::vector<std::string>& played = noting.played;
+  const std::string& demoAtPlay = noting.demo.path;
 };
 
 TEST_F(StartupSequenceTest, SecondInstanceEndsBeforeAnyWindow) {
@@ -136,10 +124,8 @@ TEST_F(StartupSequenceTest, PermissionDeniedShowsOnlyItsTitleAndOpensTheMainWind
   fake.files.AddFile("C:\\Kalv\\Versions\\v1_30.Vrk",
                      "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_66\r\n");
   program = std::make_unique<Program>(fake.platform());
-  games[static_cast<std::size_t>(GameCode::Q3A)].plan =
-      [](Program&, const Choices&, const Demo&) -> RunPlan { Raise(err::kPermissionDenied); };
-  program->games = &games;
-  EXPECT_FALSE(LoadKalvenmarque(*program).has_value());
+  noting.raise = err::kPermissionDenied;
+  EXPECT_FALSE(LoadKalvenmarque(*program, noting.table()).has_value());
   ASSERT_EQ(fake.dialogs.messages().size(), 1u);
   EXPECT_EQ(fake.dialogs.messages()[0].caption, "Kalvenmarque - Permission Denied (70)");
   EXPECT_EQ(fake.dialogs.messages()[0].text, "");

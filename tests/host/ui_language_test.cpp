@@ -1,5 +1,7 @@
 // Language switching: captions of every window, the Afrikaans warning, the stored choice
 // and the status lines that follow the language.
+#include "games/game_table.h"
+#include "games/quake3/quake3_texts.h"
 #include "games_fixture.h"
 #include "launcher/base/settings.h"
 #include "platform/windows.h"
@@ -15,7 +17,7 @@ class LanguageTest : public ProgramFixture {
  protected:
   // The user picks entry index in the language list.
   void Pick(int index) {
-    SelectLanguage(index);
+    options().comLanguage.Select(index);
     fake.windows.Find(IDD_OPTIONS)->Fire(IDC_OPTIONS_COMLANGUAGE, Event::Click);
   }
   std::string Stored() { return ReadSetting(fake.registry, "Language", "<absent>"); }
@@ -68,7 +70,7 @@ TEST_F(LanguageTest, StatusLinesAreRewrittenInTheNewLanguage) {
 }
 
 TEST_F(LanguageTest, NothingHappensWhileTheProgramSetsTheList) {
-  p().languageLoading = true;
+  p().choices.language = 1;
   Pick(1);
   EXPECT_EQ(Stored(), "<absent>");
   EXPECT_NE(main().cmdClose.Caption(), "&Schließen");
@@ -110,13 +112,10 @@ TEST(StringTableRows, EveryNamedTextAndCaptionSlotHasItsThreeLanguages) {
       {ids::kErrorAdvice, 3},
       {ids::kErrorTitle, 3},
       {ids::kWelcome, 1},
-      {ids::kInsertCd, 1},
-      {ids::kProtocol24, 1},
-      {ids::kProtocol22, 1},
-      {ids::kProtocolWord, 1},
-      {ids::kProtocolUnknown, 1},
+      {q3text::kInsertCd, 1},
+
       {ids::kSelectVersion, 1},
-      {ids::kConversionError, 1},
+
       {ids::kConvertedToLatest, 1},
       {ids::kConvertedTo, 1},
       {ids::kAboutVersion, 1},
@@ -144,8 +143,12 @@ TEST(StringTableRows, EveryNamedTextAndCaptionSlotHasItsThreeLanguages) {
       EXPECT_TRUE(has(text.id + text.step * language)) << text.id << " in language " << language;
   for (int language = 0; language < kLanguageCount; ++language)
     EXPECT_FALSE(has(ids::kDeniedText + 2 * language)) << language;
-  // The messages added since: each in three languages, with the same placeholders.
-  for (int id : ids::kAddedMessages) {
+  // The messages added since, the player's and every game's own: each in three languages,
+  // with the same placeholders.
+  std::vector<int> added(std::begin(ids::kAddedMessages), std::end(ids::kAddedMessages));
+  for (const Game* game : Games())
+    added.insert(added.end(), game->messages.begin(), game->messages.end());
+  for (int id : added) {
     ASSERT_TRUE(has(id)) << id;
     auto placeholders = [](const std::string& text) {
       std::string found;

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "games_fixture.h"
+#include "launcher/base/choices.h"
 #include "launcher/main_window_actions.h"
 #include "launcher/options_actions.h"
 #include "launcher/base/settings.h"

@@ -1,36 +1,55 @@
 #include "games/other/half_life/half_life.h"
 
-#include "games/game_status.h"
+#include <cctype>
+
 #include "games/other/half_life/half_life_files.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
-#include "ui/text_ids.h"
+#include "games/other/half_life/half_life_plan.h"
+#include "games/other/half_life/half_life_texts.h"
+#include "core/demo_types.h"
+#include "games/setting_names.h"
 
 namespace kalv {
 
 // The version comes from hl.exe, else from cstrike.exe. A directory with the game data
 // but neither executable is found without a version: showing what an earlier directory's
 // executable carried would name a version this one does not have.
-GameState HLState(Program& program, const std::string& dir) {
-  GameState state = StateByFile(program, dir, hl::kPak0);
+GameState HLState(const Install& install, const std::string& dir) {
+  GameState state = StateByFile(install, dir, hl::kPak0);
   if (!state.found()) return state;
-  state.statusRow = ids::kStatusFoundVersion;
-  if (FileExists(program, dir + hl::kExecutable))
-    state.version = GetFileVersionText(program, dir + hl::kExecutable);
-  else if (FileExists(program, dir + hl::kCounterStrike))
-    state.version = GetFileVersionText(program, dir + hl::kCounterStrike);
+  state.status = GameState::Status::FoundVersion;
+  if (install.Has(dir + hl::kExecutable))
+    state.version = FileVersionText(install, dir + hl::kExecutable);
+  else if (install.Has(dir + hl::kCounterStrike))
+    state.version = FileVersionText(install, dir + hl::kCounterStrike);
   else
-    state.statusRow = ids::kStatusFound;
+    state.status = GameState::Status::Found;
   return state;
 }
 
-void DetectHL(Program& program) {
-  ShowGameState(program, program.frmDemPla.lblHLStatus, program.frmOptions.lblHLStatus, name::kHL,
-                HLState(program, program.frmOptions.txtHLPath.Text()));
+bool IsHalfLifeDemo(std::string_view head) {
+  static constexpr std::string_view kStamp = "HLDEMO";
+  if (head.size() < kStamp.size()) return false;
+  for (std::size_t i = 0; i < kStamp.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(head[i])) != kStamp[i]) return false;
+  return true;
 }
 
-std::string BrowseHLFolder(Program& program, ui::Window& owner, const std::string& title) {
-  return BrowseGameFolder(program, owner, title, program.frmOptions.txtHLPath);
-}
+const Game kHalfLife{
+    GameCode::HL,
+    "HL",
+    "Half-Life",
+    "Half-Life",
+    setting::kHLPath,
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
+    "Directory",
+    EndingsOfType("Kalvenmarque.HL"),
+    &IsHalfLifeDemo,
+    nullptr,
+    &HLState,
+    &PlanHLRun,
+    &HLJournalRules,
+    nullptr,
+    {hltext::kGameMissing},
+};
 
 }  // namespace kalv

@@ -1,20 +1,21 @@
-// Half-Life (and the retail Counter-Strike): whether an installation is present at the
-// options window's directory and which version its executable carries, and the folder
-// dialog for it.
+// Half-Life (and the retail Counter-Strike) as a game of the table: whether a folder
+// holds an installation and which version its executable carries, its ".dem" demos (by
+// their "HLDEMO" stamp), and its run.
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "launcher/base/program.h"
-#include "games/game_status.h"
-#include "ui/controls.h"
+#include "games/game.h"
 
 namespace kalv {
 
+extern const Game kHalfLife;
+
 // What the folder holds, as the detection shows it.
-GameState HLState(Program& program, const std::string& dir);
-// Shows the state of the options window's folder on both windows.
-void DetectHL(Program& program);
-std::string BrowseHLFolder(Program& program, ui::Window& owner, const std::string& title);
+GameState HLState(const Install& install, const std::string& dir);
+
+// A demo that begins with "HLDEMO", in any letter case.
+bool IsHalfLifeDemo(std::string_view head);
 
 }  // namespace kalv

@@ -1,16 +1,12 @@
 #include "games/other/half_life/half_life_demo.h"
 
-#include <cctype>
-
 #include "games/demo_bytes.h"
+#include "games/other/half_life/half_life.h"
 
 namespace kalv {
 
 std::optional<HalfLifeDemoHeader> ReadHalfLifeDemoHeader(std::string_view bytes) {
-  static constexpr std::string_view kStamp = "HLDEMO";
-  if (bytes.size() < kStamp.size()) return std::nullopt;
-  for (std::size_t i = 0; i < kStamp.size(); ++i)
-    if (std::toupper(static_cast<unsigned char>(bytes[i])) != kStamp[i]) return std::nullopt;
+  if (!IsHalfLifeDemo(bytes)) return std::nullopt;
 
   DemoBytes in(bytes);
   if (!in.Skip(8)) return std::nullopt;

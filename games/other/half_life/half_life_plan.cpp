@@ -1,8 +1,9 @@
+#include "games/other/half_life/half_life_plan.h"
+
+#include "games/other/half_life/half_life.h"
 #include "games/other/half_life/half_life_demo.h"
 #include "games/other/half_life/half_life_files.h"
-#include "games/other/half_life/half_life_plan.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
+#include "games/other/half_life/half_life_texts.h"
 
 namespace kalv {
 
@@ -28,43 +29,39 @@ std::string ReadStart(Files& files, const std::string& path) {
 
 }  // namespace
 
-HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo) {
+HLFacts ReadHLFacts(const Install& install, const Choices& choices, const Demo& demo) {
   HLFacts facts;
-  facts.installDir = program.platform.system.ProgramDirectory();
+  facts.installDir = install.PlayerDir();
   const std::string& dir = choices.dir(GameCode::HL);
   if (dir.empty()) return facts;
-  facts.hl = FileExists(program, dir + hl::kExecutable);
-  facts.installed = facts.hl || FileExists(program, dir + hl::kCounterStrike);
-  if (const auto header = ReadHalfLifeDemoHeader(ReadStart(program.platform.files, demo.path)))
+  facts.hl = install.Has(dir + hl::kExecutable);
+  facts.installed = facts.hl || install.Has(dir + hl::kCounterStrike);
+  if (const auto header = ReadHalfLifeDemoHeader(ReadStart(install.files, demo.path)))
     if (!EqualsNoCase(header->gameFolder, hldemo::kOwnGame)) facts.gameFolder = header->gameFolder;
   if (!facts.gameFolder.empty())
-    facts.gameFolderFound = program.platform.files.DirectoryExists(dir + "\\" + facts.gameFolder);
+    facts.gameFolderFound = install.files.DirectoryExists(dir + "\\" + facts.gameFolder);
   DemoRun run;
   run.dir = dir;
   run.mod = facts.gameFolder;
-  facts.demo =
-      ReadDemoFacts(program.platform.files, demo.path, HLGameFile(run, hl::kFixedDemoName));
+  facts.demo = ReadDemoFacts(install.files, demo.path, HLGameFile(run, hl::kFixedDemoName));
   return facts;
 }
 
 // A retail Counter-Strike installation has cstrike.exe and no hl.exe.
 RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts) {
-  RunPlan plan = NewPlan(GameCode::HL, game::kHL, name::kHL);
+  RunPlan plan = NewPlan(kHalfLife);
   DemoRun run;
   run.dir = choices.dir(GameCode::HL);
   run.installDir = facts.installDir;
   run.mod = facts.gameFolder;
   run.ownDemo = facts.demo.own;
   if (run.dir.empty() || !facts.installed) {
-    plan.refusal = MissingDirectory(name::kHL);
+    plan.refusal = MissingDirectory(kHalfLife);
   } else if (auto refusal = DemoRefusal(facts.demo)) {
     plan.refusal = refusal;
   } else if (!facts.gameFolder.empty() && !facts.gameFolderFound) {
-    Notice notice;
-    notice.kind = Notice::Kind::English;
-    notice.text = hltext::kGameMissing + GameOfFolder(facts.gameFolder) + hltext::kGameMissingIn +
-                  run.dir + "\\" + facts.gameFolder + hltext::kGameMissingAdvice;
-    plan.refusal = notice;
+    plan.refusal = Message(hltext::kGameMissing,
+                           {GameOfFolder(facts.gameFolder), run.dir + "\\" + facts.gameFolder});
   }
   if (plan.refusal) return plan;
 
@@ -75,6 +72,10 @@ RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts) {
   plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable, facts.gameFolder));
   plan.undo = UndoHL(run);
   return plan;
+}
+
+RunPlan PlanHLRun(const Install& install, const Choices& choices, const Demo& demo) {
+  return PlanHL(choices, demo, ReadHLFacts(install, choices, demo));
 }
 
 }  // namespace kalv

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "games/other/install_facts.h"
-#include "launcher/base/choices.h"
-#include "launcher/base/program.h"
+#include "games/choices.h"
+#include "games/install.h"
+#include "games/plan_support.h"
 
 namespace kalv {
 
@@ -16,10 +16,13 @@ struct HLFacts : InstallFacts {
   std::string gameFolder;        // the folder the demo was recorded in; "" for Half-Life's own
   bool gameFolderFound = false;  // the installation holds it
 };
-HLFacts ReadHLFacts(Program& program, const Choices& choices, const Demo& demo);
+HLFacts ReadHLFacts(const Install& install, const Choices& choices, const Demo& demo);
 // A demo of another game than Half-Life's own (Counter-Strike, Team Fortress, ...) plays in
 // that game's folder, with "-game <folder>"; when the installation lacks the folder, the
 // run is refused, naming the game.
 RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts);
+
+// The installation read, then planned: the run of the table's row.
+RunPlan PlanHLRun(const Install& install, const Choices& choices, const Demo& demo);
 
 }  // namespace kalv

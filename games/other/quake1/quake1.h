@@ -1,23 +1,25 @@
-// Quake 1: whether an installation is present at the options window's directory, the
-// list of its executables, which of them to start, and the folder dialog for it.
+// Quake 1 as a game of the table: whether a folder holds an installation and which
+// programs it has to start, its ".dem" demos (by the map the first bytes name), and its
+// run.
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "launcher/base/program.h"
-#include "games/game_status.h"
-#include "ui/controls.h"
+#include "games/game.h"
 
 namespace kalv {
 
-// What the folder holds, as the detection shows it.
-GameState Q1State(Program& program, const std::string& dir);
-// Shows the state of the options window's folder on both windows, and its executables
-// in the list lstQ1.
-void DetectQ1(Program& program);
-// Selects the stored executable in lstQ1 (or else its first entry) and returns its name;
-// "" when the list is empty.
-std::string SelectQ1Executable(Program& program);
-std::string BrowseQ1Folder(Program& program, ui::Window& owner, const std::string& title);
+extern const Game kQuake1;
+
+// What the folder holds, with its executables in name order when it is found.
+GameState Q1State(const Install& install, const std::string& dir);
+
+// A ".dem" demo's first bytes are Quake 1's when the first ".bs" of its header (its first
+// 255 bytes, blanks after a short file) is followed by "p" or, without one, the header
+// begins with "bsp", and also when they are a Quake 1 demo up to its server info (a long
+// greeting can push the map's name out of the header). Half-Life's stamp is looked at
+// before (the table's order).
+bool IsQuake1Demo(std::string_view head);
 
 }  // namespace kalv

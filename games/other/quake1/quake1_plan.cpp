@@ -1,7 +1,7 @@
 #include "games/other/quake1/quake1_plan.h"
+
+#include "games/other/quake1/quake1.h"
 #include "games/other/quake1/quake1_files.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
 
 namespace kalv {
 
@@ -17,14 +17,14 @@ DemoRun RunOf(const Choices& choices, const InstallFacts& facts) {
 
 }  // namespace
 
-Q1Facts ReadQ1Facts(Program& program, const Choices& choices, const Demo& demo) {
+Q1Facts ReadQ1Facts(const Install& install, const Choices& choices, const Demo& demo) {
   Q1Facts facts;
-  facts.installDir = program.platform.system.ProgramDirectory();
+  facts.installDir = install.PlayerDir();
   const std::string& dir = choices.dir(GameCode::Q1);
   if (dir.empty()) return facts;
-  facts.installed = FileExists(program, dir + q1::kPak0);
-  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + q1::kFixedDemo);
-  facts.executables = program.platform.files.List(dir, "*.exe").value_or({});
+  facts.installed = install.Has(dir + q1::kPak0);
+  facts.demo = ReadDemoFacts(install.files, demo.path, dir + q1::kFixedDemo);
+  facts.executables = install.files.List(dir, "*.exe").value_or({});
   return facts;
 }
 
@@ -36,11 +36,11 @@ std::string ChooseQ1Executable(const std::vector<std::string>& executables,
 }
 
 RunPlan PlanQ1(const Choices& choices, const Demo& demo, const Q1Facts& facts) {
-  RunPlan plan = NewPlan(GameCode::Q1, game::kQ1, name::kQ1);
+  RunPlan plan = NewPlan(kQuake1);
   const DemoRun run = RunOf(choices, facts);
   const std::string executable = ChooseQ1Executable(facts.executables, choices.q1Executable);
   if (run.dir.empty() || !facts.installed)
-    plan.refusal = MissingDirectory(name::kQ1);
+    plan.refusal = MissingDirectory(kQuake1);
   else if (auto refusal = DemoRefusal(facts.demo))
     plan.refusal = refusal;
   else if (executable.empty())
@@ -53,6 +53,10 @@ RunPlan PlanQ1(const Choices& choices, const Demo& demo, const Q1Facts& facts) {
   plan.start = StartIn(run.dir + "\\" + executable, Q1CommandLine(run.dir, executable));
   plan.undo = UndoQ1(run);
   return plan;
+}
+
+RunPlan PlanQ1Run(const Install& install, const Choices& choices, const Demo& demo) {
+  return PlanQ1(choices, demo, ReadQ1Facts(install, choices, demo));
 }
 
 }  // namespace kalv

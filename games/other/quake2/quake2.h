@@ -1,19 +1,16 @@
-// Quake 2: whether an installation is present at the options window's directory, and the
-// folder dialog for it.
+// Quake 2 as a game of the table: whether a folder holds an installation, its ".dm2"
+// demos, and its run (handed to the launch companion).
 #pragma once
 
 #include <string>
 
-#include "launcher/base/program.h"
-#include "games/game_status.h"
-#include "ui/controls.h"
+#include "games/game.h"
 
 namespace kalv {
 
+extern const Game kQuake2;
+
 // What the folder holds, as the detection shows it.
-GameState Q2State(Program& program, const std::string& dir);
-// Shows the state of the options window's folder on both windows.
-void DetectQ2(Program& program);
-std::string BrowseQ2Folder(Program& program, ui::Window& owner, const std::string& title);
+GameState Q2State(const Install& install, const std::string& dir);
 
 }  // namespace kalv

@@ -18,7 +18,7 @@ constexpr const char* kConfigName = "\\config.cfg";  // below a game folder the 
 constexpr const char* kDemos = "\\baseq2\\demos";
 constexpr const char* kFixedDemo = "\\baseq2\\demos\\Kalvenmarque.dm2";
 constexpr const char* kCompanion = "\\kalvq2_sub.exe";
-constexpr const char* kCompanionFile = "kalvq2_sub.exe";  // its single-instance name
+constexpr const char* kCompanionFile = contract::kCompanionFile;  // its single-instance name
 constexpr const char* kGameCode = contract::kQuake2JournalCode;
 constexpr const char* kGameExecutable = contract::kQuake2Executable;
 // Below the player's install directory.

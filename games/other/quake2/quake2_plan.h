@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "games/other/install_facts.h"
-#include "launcher/base/choices.h"
-#include "launcher/base/program.h"
+#include "games/choices.h"
+#include "games/install.h"
+#include "games/plan_support.h"
 
 namespace kalv {
 
@@ -17,10 +17,13 @@ struct Q2Facts : InstallFacts {
   std::string gameFolder;        // the folder its server ran; "" for baseq2
   bool gameFolderFound = false;  // the installation holds it
 };
-Q2Facts ReadQ2Facts(Program& program, const Choices& choices, const Demo& demo);
+Q2Facts ReadQ2Facts(const Install& install, const Choices& choices, const Demo& demo);
 // The companion is put in place and started; it starts Quake 2 (in the demo's game
 // folder, when it names one), waits and undoes. A demo of another protocol than 34 was
 // recorded by a later engine: the user is asked first whether to play it anyway.
 RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts);
+
+// The installation read, then planned: the run of the table's row.
+RunPlan PlanQ2Run(const Install& install, const Choices& choices, const Demo& demo);
 
 }  // namespace kalv

@@ -1,20 +1,16 @@
-// Unreal Tournament: whether an installation is present at the options window's
-// directory (which enables its three playback options), and the folder dialog for it.
+// Unreal Tournament as a game of the table: whether a folder holds an installation, the
+// ".dem" demos no other game claims, and its run.
 #pragma once
 
 #include <string>
 
-#include "launcher/base/program.h"
-#include "games/game_status.h"
-#include "ui/controls.h"
+#include "games/game.h"
 
 namespace kalv {
 
+extern const Game kUnrealTournament;
+
 // What the folder holds, as the detection shows it.
-GameState UTState(Program& program, const std::string& dir);
-// Shows the state of the options window's folder on both windows, with the playback
-// options.
-void DetectUT(Program& program);
-std::string BrowseUTFolder(Program& program, ui::Window& owner, const std::string& title);
+GameState UTState(const Install& install, const std::string& dir);
 
 }  // namespace kalv

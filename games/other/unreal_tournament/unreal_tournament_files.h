@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/demo_run.h"
-#include "launcher/base/choices.h"
+#include "games/choices.h"
 #include "core/file_steps.h"
 #include "core/journal_check.h"
 

@@ -1,28 +1,28 @@
 #include "games/other/unreal_tournament/unreal_tournament_plan.h"
+
+#include "games/other/unreal_tournament/unreal_tournament.h"
 #include "games/other/unreal_tournament/unreal_tournament_files.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
 
 namespace kalv {
 
-UTFacts ReadUTFacts(Program& program, const Choices& choices, const Demo& demo) {
+UTFacts ReadUTFacts(const Install& install, const Choices& choices, const Demo& demo) {
   UTFacts facts;
-  facts.installDir = program.platform.system.ProgramDirectory();
+  facts.installDir = install.PlayerDir();
   const std::string& dir = choices.dir(GameCode::UT);
   if (dir.empty()) return facts;
-  facts.installed = FileExists(program, dir + ut::kBotPack);
-  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + ut::kFixedDemo);
+  facts.installed = install.Has(dir + ut::kBotPack);
+  facts.demo = ReadDemoFacts(install.files, demo.path, dir + ut::kFixedDemo);
   return facts;
 }
 
 RunPlan PlanUT(const Choices& choices, const Demo& demo, const UTFacts& facts) {
-  RunPlan plan = NewPlan(GameCode::UT, game::kUT, name::kUT);
+  RunPlan plan = NewPlan(kUnrealTournament);
   DemoRun run;
   run.dir = choices.dir(GameCode::UT);
   run.installDir = facts.installDir;
   run.ownDemo = facts.demo.own;
   if (run.dir.empty() || !facts.installed)
-    plan.refusal = MissingDirectory(name::kUT);
+    plan.refusal = MissingDirectory(kUnrealTournament);
   else if (auto refusal = DemoRefusal(facts.demo))
     plan.refusal = refusal;
   if (plan.refusal) return plan;
@@ -33,6 +33,10 @@ RunPlan PlanUT(const Choices& choices, const Demo& demo, const UTFacts& facts) {
   plan.start = StartIn(run.dir + ut::kExecutable, UTCommandLine(run.dir, choices.utPlayback));
   plan.undo = UndoUT(run);
   return plan;
+}
+
+RunPlan PlanUTRun(const Install& install, const Choices& choices, const Demo& demo) {
+  return PlanUT(choices, demo, ReadUTFacts(install, choices, demo));
 }
 
 }  // namespace kalv

@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "games/other/install_facts.h"
-#include "launcher/base/choices.h"
-#include "launcher/base/program.h"
+#include "games/choices.h"
+#include "games/install.h"
+#include "games/plan_support.h"
 
 namespace kalv {
 
 using UTFacts = InstallFacts;
-UTFacts ReadUTFacts(Program& program, const Choices& choices, const Demo& demo);
+UTFacts ReadUTFacts(const Install& install, const Choices& choices, const Demo& demo);
 RunPlan PlanUT(const Choices& choices, const Demo& demo, const UTFacts& facts);
+
+// The installation read, then planned: the run of the table's row.
+RunPlan PlanUTRun(const Install& install, const Choices& choices, const Demo& demo);
 
 }  // namespace kalv

@@ -1,55 +1,42 @@
 #include "games/quake3/elite_force/elite_force.h"
 
-#include "games/game_status.h"
 #include "games/quake3/elite_force/elite_force_files.h"
 #include "games/quake3/elite_force/elite_force_plan.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
-#include "ui/text_ids.h"
+#include "games/quake3/elite_force/elite_force_texts.h"
+#include "core/demo_types.h"
+#include "games/setting_names.h"
 
 namespace kalv {
 
 // The version follows the newest numbered pak: pak2 came with 1.20, pak1 with 1.10, and
 // without either it is 1.00.
-GameState STVEFState(Program& program, const std::string& dir) {
-  GameState state = StateByFile(program, dir, stvef::kPak0);
+GameState STVEFState(const Install& install, const std::string& dir) {
+  GameState state = StateByFile(install, dir, stvef::kPak0);
   if (!state.found()) return state;
-  state.statusRow = ids::kStatusFoundVersion;
+  state.status = GameState::Status::FoundVersion;
   // Shown without the "v" the release names carry.
   state.version =
-      STVEFVersion(FileExists(program, dir + stvef::kPak1), FileExists(program, dir + stvef::kPak2))
-          .substr(1);
+      STVEFVersion(install.Has(dir + stvef::kPak1), install.Has(dir + stvef::kPak2)).substr(1);
   return state;
 }
 
-void DetectSTVEF(Program& program) {
-  ui::frmOptions& options = program.frmOptions;
-  const std::string dir = options.txtSTVEFPath.Text();
-  const GameState state = STVEFState(program, dir);
-  if (state.found()) {
-    program.choices.dir(GameCode::STVEF) = dir;
-    options.cmdBrowseSTVEF_Mod.SetEnabled(true);
-    if (program.choices.stvefMod.label != mod::kNone) options.chkModSTVEF.SetEnabled(true);
-  } else {
-    options.chkModSTVEF.SetEnabled(false);
-    options.cmdBrowseSTVEF_Mod.SetEnabled(false);
-  }
-  ShowGameState(program, program.frmDemPla.lblSTVEFStatus, options.lblSTVEFStatus,
-                name::kSTVEFStatus, state);
-}
-
-std::string BrowseSTVEFFolder(Program& program, ui::Window& owner, const std::string& title) {
-  return BrowseGameFolder(program, owner, title, program.frmOptions.txtSTVEFPath);
-}
-
-ModControls STVEFModControls(Program& program) {
-  ui::frmOptions& o = program.frmOptions;
-  return {program.choices.stvefMod, o.txtSTVEFPath, o.lblModSTVEF, o.lblModNameSTVEF,
-          o.chkModSTVEF};
-}
-
-std::string BrowseSTVEFMod(Program& program, ui::Window& owner, const std::string& title) {
-  return BrowseGameMod(program, owner, title, STVEFModControls(program));
-}
+const Game kEliteForce{
+    GameCode::STVEF,
+    "STVEF",
+    "Star Trek Voyager Elite Force",
+    "Star Trek Voyager",
+    setting::kSTVEFPath,
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Activision\\Star Trek: Voyager - Elite Force\\v1.0",
+    "INSTALLPATH",
+    EndingsOfType("Kalvenmarque.STVEF"),
+    nullptr,
+    nullptr,
+    &STVEFState,
+    &PlanSTVEFRun,
+    &STVEFJournalRules,
+    nullptr,
+    {stveftext::kProtocol24, stveftext::kProtocol22, stveftext::kProtocolWord,
+     stveftext::kProtocolUnknown},
+};
 
 }  // namespace kalv

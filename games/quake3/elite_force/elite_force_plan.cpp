@@ -1,10 +1,9 @@
 #include "games/quake3/elite_force/elite_force_plan.h"
 
 #include "core/contracts.h"
+#include "games/quake3/elite_force/elite_force.h"
 #include "games/quake3/elite_force/elite_force_files.h"
-#include "launcher/base/functions.h"
-#include "launcher/base/texts.h"
-#include "ui/text_ids.h"
+#include "games/quake3/elite_force/elite_force_texts.h"
 
 namespace kalv {
 
@@ -30,16 +29,17 @@ std::string ReadHeader(Files& files, const std::string& path) {
 // protocol is named and played anyway.
 void CheckProtocol(RunPlan& plan, const std::string& protocol, const std::string& installed) {
   int refusal = 0;
-  if (protocol == "24" && installed != "v1.20") refusal = ids::kProtocol24;
-  if (protocol == "22" && installed != "v1.10" && installed != "v1.00") refusal = ids::kProtocol22;
-  Notice notice;
+  if (protocol == "24" && installed != "v1.20") refusal = stveftext::kProtocol24;
+  if (protocol == "22" && installed != "v1.10" && installed != "v1.00")
+    refusal = stveftext::kProtocol22;
   if (refusal) {
-    notice.kind = Notice::Kind::Localized;
-    notice.id = refusal;
-    plan.refusal = notice;
+    plan.refusal = Message(refusal);
   } else if (protocol != "24" && protocol != "22") {
+    Notice notice;
     notice.kind = Notice::Kind::UnknownProtocol;
     notice.text = protocol;
+    notice.id = stveftext::kProtocolWord;
+    notice.detail = stveftext::kProtocolUnknown;
     plan.warnings.push_back(notice);
   }
 }
@@ -51,24 +51,23 @@ std::string STVEFVersion(bool pak1, bool pak2) {
   return pak1 ? "v1.10" : "v1.00";
 }
 
-STVEFFacts ReadSTVEFFacts(Program& program, const Choices& choices, const Demo& demo) {
+STVEFFacts ReadSTVEFFacts(const Install& install, const Choices& choices, const Demo& demo) {
   STVEFFacts facts;
-  facts.installDir = program.platform.system.ProgramDirectory();
+  facts.installDir = install.PlayerDir();
   const std::string& dir = choices.dir(GameCode::STVEF);
   if (dir.empty()) return facts;
-  facts.installed = FileExists(program, dir + stvef::kPak0);
-  facts.version = STVEFVersion(FileExists(program, dir + stvef::kPak1),
-                               FileExists(program, dir + stvef::kPak2));
-  facts.demo = ReadDemoFacts(program.platform.files, demo.path, dir + stvef::kFixedDemo);
-  if (facts.demo.readable) facts.header = ReadHeader(program.platform.files, demo.path);
+  facts.installed = install.Has(dir + stvef::kPak0);
+  facts.version = STVEFVersion(install.Has(dir + stvef::kPak1), install.Has(dir + stvef::kPak2));
+  facts.demo = ReadDemoFacts(install.files, demo.path, dir + stvef::kFixedDemo);
+  if (facts.demo.readable) facts.header = ReadHeader(install.files, demo.path);
   return facts;
 }
 
 RunPlan PlanSTVEF(const Choices& choices, const Demo& demo, const STVEFFacts& facts) {
-  RunPlan plan = NewPlan(GameCode::STVEF, game::kSTVEF, name::kSTVEF);
+  RunPlan plan = NewPlan(kEliteForce);
   const DemoRun run = RunOf(choices, facts);
   if (run.dir.empty() || !facts.installed)
-    plan.refusal = MissingDirectory(name::kSTVEF);
+    plan.refusal = MissingDirectory(kEliteForce);
   else if (auto refusal = DemoRefusal(facts.demo))
     plan.refusal = refusal;
   else
@@ -83,6 +82,10 @@ RunPlan PlanSTVEF(const Choices& choices, const Demo& demo, const STVEFFacts& fa
   plan.start = StartIn(run.dir + stvef::kExecutable, STVEFCommandLine(run));
   plan.undo = UndoSTVEF(run);
   return plan;
+}
+
+RunPlan PlanSTVEFRun(const Install& install, const Choices& choices, const Demo& demo) {
+  return PlanSTVEF(choices, demo, ReadSTVEFFacts(install, choices, demo));
 }
 
 }  // namespace kalv

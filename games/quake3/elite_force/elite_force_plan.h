@@ -3,9 +3,9 @@
 // configuration (and the mod's) read-only and the demo under its fixed name.
 #pragma once
 
+#include "games/choices.h"
+#include "games/install.h"
 #include "games/plan_support.h"
-#include "launcher/base/choices.h"
-#include "launcher/base/program.h"
 
 namespace kalv {
 
@@ -16,12 +16,15 @@ struct STVEFFacts {
   std::string header;      // the demo's first bytes, as far as it has them
   DemoFacts demo;
 };
-STVEFFacts ReadSTVEFFacts(Program& program, const Choices& choices, const Demo& demo);
+STVEFFacts ReadSTVEFFacts(const Install& install, const Choices& choices, const Demo& demo);
 
 // The installed version of an installation's paks: pak2 came with 1.20, pak1 with 1.10,
 // and without either it is 1.00.
 std::string STVEFVersion(bool pak1, bool pak2);
 
 RunPlan PlanSTVEF(const Choices& choices, const Demo& demo, const STVEFFacts& facts);
+
+// The installation read, then planned: the run of the table's row.
+RunPlan PlanSTVEFRun(const Install& install, const Choices& choices, const Demo& demo);
 
 }  // namespace kalv

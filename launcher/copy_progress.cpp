@@ -1,28 +1,12 @@
-#include "launcher/base/functions.h"
+#include "launcher/copy_progress.h"
 
 #include <algorithm>
 #include <memory>
 #include <optional>
 
 #include "launcher/base/texts.h"
-#include "launcher/base/messages.h"
 
 namespace kalv {
-
-bool FileExists(Program& program, const std::string& path) {
-  return program.platform.files.CanOpenForRead(path).ok();
-}
-
-std::string LoadText(Program& program, int id) {
-  if (id < 0 || id > 0xFFFF) return "";
-  return program.platform.system.LoadString(id).value_or("");
-}
-
-std::optional<std::string> Localized(Program& program, int englishId, int step) {
-  const int language = program.Language();
-  if (!IsLanguage(language)) return std::nullopt;
-  return LoadText(program, englishId + step * language);
-}
 
 namespace {
 
@@ -96,7 +80,7 @@ constexpr std::size_t kCopyChunkBlocks = 32;
 std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
                                    const std::string& destination) {
   Files& files = program.platform.files;
-  if (!FileExists(program, source)) Raise(err::kFileNotFound);
+  if (!files.CanOpenForRead(source)) Raise(err::kFileNotFound);
   // Clearing the destination would delete the source when both name one file (a demo
   // opened from its fixed-name copy, by any route): the copy is already there.
   if (files.SameFile(source, destination)) {
@@ -179,16 +163,6 @@ std::uint64_t CopyFileWithProgress(Program& program, const std::string& source,
   progress.PaintLast();
   ShowProgress(program, false);
   return total;
-}
-
-// Each 32-bit half gives its high and low 16 bits, so 0x00010001 0x00000008 is 1.1.0.8.
-std::string GetFileVersionText(Program& program, const std::string& path) {
-  const FixedFileVersion version =
-      program.platform.system.FileVersion(path).value_or(FixedFileVersion{});
-  auto halves = [](std::uint32_t field) {
-    return std::to_string(field >> 16) + "." + std::to_string(field & 0xFFFFu);
-  };
-  return halves(version.fileVersionMS) + "." + halves(version.fileVersionLS);
 }
 
 }  // namespace kalv
