@@ -6,6 +6,11 @@ DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string
   return DemoFacts{files.CanOpenForRead(demo), files.SameFile(demo, fixedTarget)};
 }
 
+std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t count) {
+  auto stream = files.OpenRead(demo);
+  return stream ? stream.value()->Read(count).value_or("") : std::string();
+}
+
 RunPlan NewPlan(const Game& game) {
   RunPlan plan;
   plan.game = game.code;

@@ -19,6 +19,9 @@ struct DemoFacts {
 };
 DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string& fixedTarget);
 
+// The first count bytes of a demo, as far as it has them; "" when it cannot be read.
+std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t count);
+
 // A plan of the game, named for the journal and the messages.
 RunPlan NewPlan(const Game& game);
 

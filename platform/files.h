@@ -33,6 +33,8 @@ class FileStream {
   // full), and the part that fit may be in the file already.
   virtual Status Write(const std::string& bytes) = 0;
   virtual Result<std::uint64_t> Length() = 0;
+  // Moves the position to offset bytes from the start; past the end a read gives nothing.
+  virtual Status Seek(std::uint64_t offset) = 0;
   // Makes what was written reach the disk before the call returns, so that a later change
   // never reaches it first. A stream opened for reading has nothing to flush (75).
   virtual Status Flush() = 0;

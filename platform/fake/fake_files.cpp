@@ -247,6 +247,12 @@ class FakeStream : public FileStream {
 
   Result<std::uint64_t> Length() override { return static_cast<std::uint64_t>(node_->data.size()); }
 
+  Status Seek(std::uint64_t offset) override {
+    if (int n = FailingNumber()) return Status::Fail(n);
+    position_ = static_cast<std::size_t>(std::min<std::uint64_t>(offset, SIZE_MAX));
+    return Status::Ok();
+  }
+
   // Only a stream that writes has anything to flush; Windows refuses the others.
   Status Flush() override {
     if (!writable_) return Status::Fail(err::kPathFileAccess);

@@ -57,6 +57,12 @@ class HandleStream : public FileStream {
     return static_cast<std::uint64_t>(size.QuadPart);
   }
 
+  Status Seek(std::uint64_t offset) override {
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(std::min<std::uint64_t>(offset, INT64_MAX));
+    return FromBool(SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN));
+  }
+
   Status Flush() override { return FromBool(FlushFileBuffers(handle_)); }
 
  private:

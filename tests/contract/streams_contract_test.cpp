@@ -28,6 +28,21 @@ TEST_F(StreamsContract, AFlushedStreamsBytesAreTheFilesWhileItIsStillOpen) {
   EXPECT_EQ(in.value()->Flush().number(), err::kPathFileAccess);
 }
 
+// A reader reads from where it was sent: an archive's directory at the end of a file is
+// read without reading the rest; past the end there is nothing more to read.
+TEST_F(StreamsContract, AReaderReadsFromWhereItIsSent) {
+  const std::string path = At("pak0.pk3");
+  Write(path, "local file data...central directory");
+  auto in = files().OpenRead(path);
+  ASSERT_TRUE(in.ok());
+  ASSERT_TRUE(in.value()->Seek(18).ok());
+  EXPECT_EQ(in.value()->Read(7).value_or("?"), "central");
+  ASSERT_TRUE(in.value()->Seek(0).ok());
+  EXPECT_EQ(in.value()->Read(5).value_or("?"), "local");
+  ASSERT_TRUE(in.value()->Seek(1000).ok());
+  EXPECT_EQ(in.value()->Read(4).value_or("?"), "");
+}
+
 // An append starts at the end of what is there; others may read the file while it is
 // open, and another program may hold it for reading, but a second writer is refused.
 TEST_F(StreamsContract, AnAppendWritesAtTheEndAndOthersMayReadMeanwhile) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "demo_readings.h"
 #include "demo_layouts.h"
 #include "games/other/half_life/half_life_demo.h"
 #include "games/other/quake1/quake1_demo.h"
@@ -17,40 +18,6 @@ namespace kalv::testing {
 namespace {
 
 using namespace layout;
-
-bool operator==(const HalfLifeDemoHeader& a, const HalfLifeDemoHeader& b) {
-  return a.demoProtocol == b.demoProtocol && a.networkProtocol == b.networkProtocol &&
-         a.map == b.map && a.gameFolder == b.gameFolder;
-}
-bool operator==(const Quake1Demo& a, const Quake1Demo& b) {
-  return a.cdTrack == b.cdTrack && a.protocol == b.protocol && a.levelTitle == b.levelTitle &&
-         a.map == b.map;
-}
-bool operator==(const Quake2ServerData& a, const Quake2ServerData& b) {
-  return a.protocol == b.protocol && a.serverCount == b.serverCount &&
-         a.attractLoop == b.attractLoop && a.gameFolder == b.gameFolder;
-}
-
-// Every prefix of a demo reads as nothing until the reader has what it needs, and as the
-// whole demo's reading from there on: a cut file never reads as something else.
-template <typename Reading>
-void ExpectEveryCutReadsNothingOrTheWhole(const std::string& demo,
-                                          const std::function<Reading(std::string_view)>& read) {
-  const Reading whole = read(demo);
-  ASSERT_TRUE(whole.has_value());
-  bool complete = false;
-  for (std::size_t cut = 0; cut <= demo.size(); ++cut) {
-    const Reading part = read(std::string_view(demo).substr(0, cut));
-    if (complete) {
-      ASSERT_TRUE(part.has_value()) << "lost again at " << cut;
-    } else {
-      complete = part.has_value();
-    }
-    if (part) {
-      ASSERT_TRUE(*part == *whole) << "a different reading at " << cut;
-    }
-  }
-}
 
 TEST(HalfLifeDemoTest, HeadersOfBothDemoProtocolsNameTheirGameFolder) {
   struct Case {

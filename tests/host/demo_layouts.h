@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "games/message_huffman.h"
 
 namespace kalv::testing::layout {
 
@@ -81,6 +84,70 @@ inline std::string Quake2(const std::string& firstMessages) {
 inline std::string Quake3() {
   const std::string coded("\x8B\x3D\x00\x4C\xE1\x07\x92\x5A\x13\x00\x6E", 11);
   return Le32(1033) + Le32(static_cast<std::int64_t>(coded.size())) + coded + Le32(-1) + Le32(-1);
+}
+
+// Quake 3 engine games: the gamestate a server sends first (after the reliable
+// acknowledge, which 1.15 to 1.17 do not send): its command sequence, the configuration
+// strings, then the end of the message with the client number and the checksum feed.
+using Strings = std::vector<std::pair<int, std::string>>;
+inline std::string EngineGamestate(const Strings& strings, bool acknowledge = true) {
+  std::string message = acknowledge ? Le32(7) : "";
+  message += "\x02" + Le32(3);
+  for (const auto& [index, text] : strings) message += "\x03" + Le16(index) + Z(text);
+  return message + "\x08" + Le32(0) + Le32(12345) + "\x08";
+}
+// The message as releases from 1.29 send it: each byte's code, least significant bit first.
+inline std::string HuffmanCoded(const std::string& message) {
+  std::string coded;
+  std::size_t bit = 0;
+  for (const char byte : message)
+    for (const char* code = kMessageHuffmanCodes[static_cast<std::uint8_t>(byte)]; *code;
+         ++code, ++bit) {
+      if (bit / 8 == coded.size()) coded += '\0';
+      if (*code == '1') coded[bit / 8] = static_cast<char>(coded[bit / 8] | (1 << (bit % 8)));
+    }
+  return coded;
+}
+// A recording: the message's block, and the two -1 that end it.
+inline std::string EngineRecording(const std::string& message) {
+  return Le32(1033) + Le32(static_cast<std::int64_t>(message.size())) + message + Le32(-1) +
+         Le32(-1);
+}
+
+// A zip as the .pk3 archives are: each entry's local header and bytes, the central
+// directory, the end record with its comment.
+inline std::string Zip(const std::vector<std::string>& names, const std::string& comment = "") {
+  std::string entries, directory;
+  for (const std::string& name : names) {
+    const std::string data = "bytes of " + name;
+    const std::string sizes = Le32(0x1D2C3B4A) + Le32(static_cast<std::int64_t>(data.size())) +
+                              Le32(static_cast<std::int64_t>(data.size()));
+    const std::string nameLength = Le16(static_cast<int>(name.size()));
+    directory += Le32(0x02014b50) + Le16(20) + Le16(20) + Le16(0) + Le16(0) + Le32(0) + sizes +
+                 nameLength + Le16(0) + Le16(0) + Le16(0) + Le16(0) + Le32(0) +
+                 Le32(static_cast<std::int64_t>(entries.size())) + name;
+    entries += Le32(0x04034b50) + Le16(20) + Le16(0) + Le16(0) + Le32(0) + sizes + nameLength +
+               Le16(0) + name + data;
+  }
+  const int count = static_cast<int>(names.size());
+  return entries + directory + Le32(0x06054b50) + Le16(0) + Le16(0) + Le16(count) + Le16(count) +
+         Le32(static_cast<std::int64_t>(directory.size())) +
+         Le32(static_cast<std::int64_t>(entries.size())) + Le16(static_cast<int>(comment.size())) +
+         comment;
+}
+
+// A "PACK" as the .pak archives are: the header, the files, the directory of 64-byte
+// entries (a name of 56 bytes, where the file is and its length).
+inline std::string Pack(const std::vector<std::string>& names) {
+  std::string files, directory;
+  for (const std::string& name : names) {
+    const std::string data = "bytes of " + name;
+    directory += Field(name, 56) + Le32(static_cast<std::int64_t>(12 + files.size())) +
+                 Le32(static_cast<std::int64_t>(data.size()));
+    files += data;
+  }
+  return "PACK" + Le32(static_cast<std::int64_t>(12 + files.size())) +
+         Le32(static_cast<std::int64_t>(directory.size())) + files + directory;
 }
 
 }  // namespace kalv::testing::layout

@@ -7,7 +7,19 @@ namespace kalv {
 namespace {
 
 // Server messages, by their first byte.
-enum : std::uint8_t { kNop = 6, kPrint = 10, kStuffText = 11, kServerData = 12 };
+enum : std::uint8_t {
+  kNop = 6,
+  kPrint = 10,
+  kStuffText = 11,
+  kServerData = 12,
+  kConfigString = 13,
+};
+
+// The configuration strings: the first model is the map; each player's is its name, a
+// backslash and its skin.
+constexpr int kFirstModel = 33;
+constexpr int kFirstPlayerSkin = 1312;
+constexpr int kPlayerSkins = 256;
 
 // No engine sends a packet larger than this.
 constexpr std::int32_t kLargestBlock = 65536;
@@ -45,6 +57,47 @@ std::optional<Quake2ServerData> ReadQuake2ServerData(std::string_view bytes) {
     if (!read) return std::nullopt;
   }
   return std::nullopt;
+}
+
+// Blocks are read one after the other as long as each holds only what comes before the
+// baselines; whatever stops the reading after the server data leaves what was read.
+std::optional<Quake2Demo> ReadQuake2Demo(std::string_view bytes) {
+  DemoBytes in(bytes);
+  std::optional<Quake2Demo> demo;
+  for (;;) {
+    const auto length = in.Long();
+    if (!length || *length <= 0 || *length > kLargestBlock) return demo;
+    // A block cut short is read as far as it goes, as the server data alone always was.
+    DemoBytes packet = in.Part(static_cast<std::size_t>(*length));
+    const bool whole = in.Skip(static_cast<std::size_t>(*length));
+    while (!packet.AtEnd()) {
+      const std::uint8_t kind = *packet.Byte();
+      if (kind == kServerData && !demo) {
+        const auto data = ServerData(packet);
+        if (!data) return std::nullopt;
+        demo = Quake2Demo{*data, "", {}};
+        if (!packet.Skip(2) || !packet.String()) return demo;  // the player, the level
+      } else if (kind == kConfigString && demo) {
+        const auto low = packet.Byte();
+        const auto high = low ? packet.Byte() : std::nullopt;
+        const auto text = high ? packet.String() : std::nullopt;
+        if (!text) return demo;
+        const int index = *low | (*high << 8);
+        if (index == kFirstModel) demo->map = *text;
+        if (index >= kFirstPlayerSkin && index < kFirstPlayerSkin + kPlayerSkins)
+          if (std::string name = text->substr(0, text->find('\\')); !name.empty())
+            demo->players.push_back(name);
+      } else if (kind == kNop) {
+      } else if (kind == kPrint) {
+        if (!packet.Skip(1) || !packet.String()) return demo;
+      } else if (kind == kStuffText) {
+        if (!packet.String()) return demo;
+      } else {
+        return demo;  // the baselines, or what is not read here
+      }
+    }
+    if (!whole) return demo;
+  }
 }
 
 }  // namespace kalv

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalv {
 
@@ -28,5 +29,16 @@ struct Quake2ServerData {
 // (prints, console commands) are passed over. Nothing when the first block holds no
 // server data.
 std::optional<Quake2ServerData> ReadQuake2ServerData(std::string_view bytes);
+
+// What the server data and the configuration strings after it say: the map (the first
+// model, "maps/q2dm1.bsp") and the players' names. They may span the first blocks; the
+// reading stops at the first baseline or where the bytes end: a demo cut short may name
+// no map, never part of one.
+struct Quake2Demo {
+  Quake2ServerData serverData;
+  std::string map;
+  std::vector<std::string> players;
+};
+std::optional<Quake2Demo> ReadQuake2Demo(std::string_view bytes);
 
 }  // namespace kalv
