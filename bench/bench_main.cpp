@@ -1,5 +1,6 @@
 // kalv_bench: copies a 64 MB file with CopyFileWithProgress while the splash window shows
-// its progress bar, and with the platform's own file copy, and writes what each took.
+// its progress bar, and with the platform's own file copy, and writes what each took; then
+// times the check of what a Quake 3 demo needs (bench/needs_check.h).
 //
 //   kalv_bench.exe <result file> [<work folder>]
 //
@@ -7,13 +8,14 @@
 // copy-progress-mbps, copy-platform-mbps and copy-barless-mbps (CopyFileWithProgress
 // without a window), copy-progress-ms, bar-paints and bar-longest-gap-ms (how often the bar
 // was painted during the copy with the window), and copies-equal (1 when both copies hold
-// the source's bytes).
+// the source's bytes), and the needs check's needs-ms and needs-found.
 #include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "bench/bench_args.h"
+#include "bench/needs_check.h"
 #include "launcher/copy_progress.h"
 #include "launcher/base/program.h"
 #include "platform/files.h"
@@ -106,7 +108,7 @@ std::string Run(Program& program, const std::vector<std::string>& args) {
   Skip(files.Delete(source));
   Skip(files.Delete(withProgress));
   Skip(files.Delete(plain));
-  return out.str();
+  return out.str() + TimeNeedsCheck(program, work);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "core/journal_check.h"
 #include "games/choices.h"
+#include "games/demo_needs.h"
 #include "games/game_code.h"
 #include "games/install.h"
 #include "games/run_plan.h"
@@ -60,6 +61,9 @@ struct Game {
   // to play when it is the game's (Quake 3, by the endings of its release store).
   std::optional<Demo> (*claimsPath)(const Install& install, const std::string& path);
   GameState (*detect)(const Install& install, const std::string& folder);
+  // What a demo needs of the installation (its mod or game folder, its map), read from its
+  // first message; nothing for a game whose demos say nothing of it.
+  DemoNeeds (*needs)(const Install& install, const Choices& choices, const Demo& demo);
   // The run of a demo: the installation read, then planned.
   RunPlan (*plan)(const Install& install, const Choices& choices, const Demo& demo);
   const JournalRules& (*journalRules)();

@@ -107,8 +107,10 @@ struct RunPlan {
   std::optional<StoreOffer> offer;
   // Shown before anything changes; the run goes on.
   std::vector<Notice> warnings;
-  // Asked (Yes/No) before anything changes; No ends the run.
-  std::optional<Notice> question;
+  // Asked (Yes/No) in this order before anything changes; No ends the run.
+  std::vector<Notice> questions;
+  // What the demo needs and what was found, for the run log ("" when it says nothing).
+  std::string needs;
   // Quake 3: the release to switch the folder to, and back to the newest after.
   std::optional<Release> switchTo;
   const ReleaseSwitcher* switcher = nullptr;

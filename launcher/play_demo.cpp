@@ -249,6 +249,7 @@ int PlayDemo(Program& program, const RunPlan& plan) {
     log.Write("start-up: " + times);
   log.Write("demo " + program.demoPath + ": " + plan.name +
             (plan.switchTo ? ", release file " + plan.switchTo->file : ""));
+  if (!plan.needs.empty()) log.Write(plan.needs);
   if (plan.refusal) {
     const Notice& refusal = *plan.refusal;
     log.Write("not played: " + (refusal.kind == Notice::Kind::Error ? Describe(refusal.failure)
@@ -258,7 +259,8 @@ int PlayDemo(Program& program, const RunPlan& plan) {
     return program.exitCode;
   }
   for (const Notice& warning : plan.warnings) ShowNotice(program, warning);
-  if (plan.question && !AskNotice(program, *plan.question)) {
+  for (const Notice& question : plan.questions) {
+    if (AskNotice(program, question)) continue;
     log.Write("not played: the user said no");
     return program.exitCode;
   }

@@ -17,6 +17,9 @@
 #             anchor: the stand-in game's own, a window waiting for messages
 #   peak      the player's peak working set during a demo; anchor: the stand-in game's
 #             (a minimal GUI program with a window)
+#   needs     the check of what a Quake 3 demo needs (its mod and map) on an installation
+#             of ten paks and a mod, every archive's directory read (bench/kalv_bench); no
+#             anchor: it must add at most 10 ms to a start
 #   size      each program file; no anchor
 #
 # Times come from one clock: the shell's $EPOCHREALTIME and the stand-in's log stamps
@@ -193,9 +196,10 @@ copy_round() {
   timeout 120 wine 'C:\kalv_bench.exe' 'C:\bench-copy.txt' 'C:\' </dev/null \
     >"$WORK/copy.out" 2>&1 || fail "kalv_bench failed: $(cat "$result" 2>/dev/null)"
   [ "$(field "$result" copies-equal)" = 1 ] || fail "the copies differ from the source"
+  [ "$(field "$result" needs-found)" = missing ] || fail "the needs check did not read every archive"
   local key
   for key in copy-progress-mbps copy-platform-mbps copy-barless-mbps bar-paints \
-             bar-longest-gap-ms copy-progress-ms; do
+             bar-longest-gap-ms copy-progress-ms needs-ms; do
     record "$key" "$(field "$result" "$key")"
   done
 }

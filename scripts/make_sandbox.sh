@@ -10,7 +10,10 @@
 #                              sample.dm_68 (Quake 3, releases 1.27h, 1.30 and 1.32),
 #                              sample.efdemo, sample.dem (Half-Life), sample-cstrike.dem
 #                              (Counter-Strike), quake1.dem, unreal.dem, sample.dm2 and
-#                              sample-opentdm.dm2 (Quake 2, a game folder)
+#                              sample-opentdm.dm2 (Quake 2, a game folder),
+#                              sample-osp.dm_48 (Quake 3, recorded in the mod osp on
+#                              ospdm8, which the installation has) and
+#                              sample-defrag.dm_48 (in the mod defrag, which it lacks)
 #   HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings
 #                              the six game paths, "Quake 1 Executible" = "q.exe",
 #                              "First Time Run" = "True", "Language" = "0"
@@ -83,7 +86,7 @@ Q3A=$(game "Quake III Arena")
 cp -- "$PLAYER/Versions/Quake3.132" "$Q3A/quake3.exe"
 fill_all "$Q3A" baseq3/pak0.pk3 baseq3/pak1.pk3 baseq3/pak2.pk3 baseq3/pak3.pk3 \
   baseq3/pak4.pk3 baseq3/pak5.pk3 baseq3/pak6.pk3 baseq3/pak7.pk3 baseq3/pak8.pk3 \
-  baseq3/q3config.cfg osp/q3config.cfg osp/description.txt
+  baseq3/q3config.cfg osp/q3config.cfg osp/description.txt osp/maps/ospdm8.bsp
 mkdir -p -- "$Q3A/baseq3/demos"
 
 # Half-Life: the stand-in carries a version resource (1.1.0.8), as hl.exe does.
@@ -136,6 +139,20 @@ field() { printf '%s' "$1"; head -c $(($2 - ${#1})) /dev/zero; }
   head -c 8 /dev/zero; } >"$DEMOS/sample-cstrike.dem"
 { printf "$(le32 26)\\x0c$(le32 34)$(le32 12097)\\x00"; printf 'opentdm\0\0\0q2dm1\0'
   head -c 8 /dev/zero; } >"$DEMOS/sample-opentdm.dm2"
+
+# Quake 3 demos of release 1.27h, whose messages are plain bytes: the first block holds
+# the gamestate, whose server info names the map and whose system info names the mod.
+q3_mod_demo() {
+  local server="\\mapname\\$1\\protocol\\48\\sv_hostname\\Kalvenmarque sample" system="\\fs_game\\$2"
+  local length=$((4 + 1 + 4 + 3 + ${#server} + 1 + 3 + ${#system} + 1 + 1))
+  printf "$(le32 1)$(le32 $length)$(le32 7)\\x02$(le32 3)\\x03\\x00\\x00"
+  printf '%s\0' "$server"
+  printf '\x03\x01\x00'
+  printf '%s\0' "$system"
+  printf '\x08\xff\xff\xff\xff\xff\xff\xff\xff'
+}
+q3_mod_demo ospdm8 osp >"$DEMOS/sample-osp.dm_48"
+q3_mod_demo st1 defrag >"$DEMOS/sample-defrag.dm_48"
 
 win() {
   local rest=${1#"$DRIVE_C"/}

@@ -10,7 +10,8 @@
 #   scripts/play.sh <demo>           a demo: a Windows path, a unix path inside the prefix,
 #                                    or the name of a sample in C:\Demos (sample.efdemo,
 #                                    sample.dem, sample-cstrike.dem, quake1.dem, unreal.dem,
-#                                    sample.dm2, sample-opentdm.dm2, sample.dm_68, ...)
+#                                    sample.dm2, sample-opentdm.dm2, sample.dm_68,
+#                                    sample-osp.dm_48: a demo recorded in a mod, ...)
 #   scripts/play.sh --main-window    the player without a demo: its main window
 #
 # Without a DISPLAY it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
@@ -156,6 +157,13 @@ if pgrep -f 'Kalvenmarque\.exe|kalvq2_sub\.exe' >/dev/null; then
 fi
 echo "play: after the game:"
 account | tee "$SANDBOX/folder-after.txt"
+# What the player read of the demo (its mod and map, and whether they were found).
+run_log=$(find "$DRIVE_C/users" -path '*/Kalvenmarque/Kalvenmarque.log' 2>/dev/null | head -n 1)
+if [ -n "$run_log" ]; then
+  tr -d '\r' <"$run_log" | awk '/ player: demo / { needs = "" }
+    / player: the demo needs / { needs = $0; sub(/^.* player: /, "    ", needs) }
+    END { if (needs != "") print needs }'
+fi
 # The run must leave the folder as it found it: same files, same flags, same release.
 if ! diff -u "$SANDBOX/folder-before.txt" "$SANDBOX/folder-after.txt" >"$SANDBOX/folder.diff"; then
   echo "play: the game folder was NOT put back as it was:"

@@ -11,18 +11,11 @@ namespace kalv {
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The release files are tried in name order; the first whose demo ending ends the demo
-// path is the demo's release. A store that cannot be read is raised.
+// A store that cannot be read is raised.
 std::optional<Demo> ClaimQ3A(const Install& install, const std::string& path) {
-  for (const Release& release : OrRaise(ReadReleases(install)))
-    if (release.demoExt != release::kMissing && EndsWith(path, release.demoExt))
-      return Demo{path, release};
-  return std::nullopt;
+  const std::optional<Release> release = ReleaseOfEnding(OrRaise(ReadReleases(install)), path);
+  if (!release) return std::nullopt;
+  return Demo{path, *release};
 }
 
 }  // namespace
@@ -52,6 +45,7 @@ const Game kQuake3Arena{
     nullptr,
     &ClaimQ3A,
     &Q3AState,
+    &Q3ANeeds,
     &PlanQ3ARun,
     &Q3AJournalRules,
     &kQuake3Switcher,

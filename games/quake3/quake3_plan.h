@@ -7,15 +7,24 @@
 #include <optional>
 
 #include "games/choices.h"
+#include "games/demo_needs.h"
 #include "games/install.h"
 #include "games/plan_support.h"
 
 namespace kalv {
 
+// What a demo needs: its mod and map in the folders the run plays in (the maps of a
+// minimum installation's CD are not looked for), and the protocol its server ran.
+DemoNeeds Q3ANeeds(const Install& install, const Choices& choices, const Demo& demo);
+
 // What is read of the installation before planning.
 struct Q3AFacts {
   std::string installDir;  // the player's own folder (its Versions folder)
   bool full = false;       // pak0 is there; a minimum installation reads it from the CD
+  DemoNeeds needs;
+  // The release its protocol names when the store records one and it is not the one of
+  // its ending (a demo may be renamed): the demo plays on it.
+  std::optional<Release> protocolRelease;
   DemoFacts demo;
   std::optional<StoreOffer> offer;      // the installed executable the store lacks
   std::optional<Notice> switchRefusal;  // why the release switch could not be made

@@ -36,6 +36,17 @@ std::vector<Release> StoredReleases(const Install& install) {
   return ReadReleases(install).value_or(std::vector<Release>{});
 }
 
+std::optional<Release> ReleaseOfEnding(const std::vector<Release>& releases,
+                                       const std::string& path) {
+  for (const Release& release : releases) {
+    const std::string& ending = release.demoExt;
+    if (ending != release::kMissing && path.size() >= ending.size() &&
+        path.compare(path.size() - ending.size(), ending.size(), ending) == 0)
+      return release;
+  }
+  return std::nullopt;
+}
+
 std::optional<Release> ReleaseOfPaks(const Install& install, const std::string& dir) {
   std::optional<Release> found;
   for (const Release& r : StoredReleases(install))

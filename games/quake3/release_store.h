@@ -40,6 +40,11 @@ Result<std::vector<Release>> ReadReleases(const Install& install);
 // The store's release files in name order, as they read; none for a missing store.
 std::vector<Release> StoredReleases(const Install& install);
 
+// The release of a demo's path: the first of the releases (in name order) whose demo
+// ending ends it.
+std::optional<Release> ReleaseOfEnding(const std::vector<Release>& releases,
+                                       const std::string& path);
+
 // The release an installation's paks say it is: the last stored release whose highest pak
 // is present. Nothing when none is.
 std::optional<Release> ReleaseOfPaks(const Install& install, const std::string& dir);

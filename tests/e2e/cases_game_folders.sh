@@ -1,7 +1,8 @@
 # Demos as players have them today: a Counter-Strike demo plays in its game folder, a
 # demo of a game the installation lacks is refused with its name, a Quake 2 demo of a
-# game folder starts Quake 2 in it, and a Quake 3 installation whose executable the store
-# lacks is offered to the store. The world's helpers come from cases_mainwindow.sh and
+# game folder starts Quake 2 in it, a Quake 3 demo of a mod plays in that mod, a mod or map
+# the installation lacks is asked about first, and a Quake 3 installation whose
+# executable the store lacks is offered to the store. The world's helpers come from cases_mainwindow.sh and
 # cases_play.sh.
 
 # The state the stand-in game saw of a watched file starts with <state>.
@@ -65,4 +66,63 @@ case_play_quake3_offers_an_installed_executable_to_an_empty_store() {
   pl_started
   cmp -s -- "$q3/quake3.exe" "$MW_PLAYER/Versions/Quake3.132" || kalv_fail "the store holds no copy"
   pl_assert_state "$q3" before.txt
+}
+
+# A demo recorded in osp plays in osp whatever mod the options chose, with osp's own
+# configuration read-only; a demo of defrag, which the installation lacks, is asked about,
+# and No leaves the folder as it was and starts nothing.
+case_play_quake3_demo_of_a_mod_in_its_mod() {
+  mw_world
+  local q3="$MW_GAMES/Quake III Arena"
+  pl_state "$q3" >before.txt
+  pl_game exit 0 'osp\q3config.cfg;baseq3\demos\Kalvenmarque.dm_48'
+  pl_open "$MW_WORLD/Demos/sample-osp.dm_48"
+  pl_ended 0
+  kalv_assert_eq "$(kalv_win "$q3")\\quake3.exe +set fs_basepath \"$(kalv_win "$q3")\" +exec Kalvenmarque+set fs_Game osp" \
+    "$(pl_field commandline)" "the game's command line"
+  gf_watched 'osp\q3config.cfg' 'exists=1 readonly=1'
+  gf_watched 'baseq3\demos\Kalvenmarque.dm_48' 'exists=1'
+  pl_assert_state "$q3" before.txt
+  kalv_assert_contains "$(pl_run_log)" "the demo needs protocol 48, mod osp (found), map ospdm8 (found"
+
+  pl_game exit
+  pl_open "$MW_WORLD/Demos/sample-defrag.dm_48"
+  kalv_driver messagebox --timeout 30000 >question.txt || kalv_fail "nothing was asked"
+  kalv_assert_contains question.txt 'This demo was recorded in the mod "defrag", which the Quake 3 Arena installation does not have'
+  kalv_driver messagebox --press 7 --timeout 5000 >/dev/null || kalv_fail "No could not be pressed"
+  pl_ended 0
+  kalv_assert_no_file "$PL_LOG" "the game was started after No:"
+  pl_assert_state "$q3" before.txt
+}
+
+# A Counter-Strike demo on a map that only the game folder's downloads hold plays
+# without a question; without it there, the map is asked about before anything changes.
+case_play_half_life_demo_of_a_downloaded_map() {
+  mw_world
+  local hl="$MW_GAMES/Half-Life"
+  # Half-Life's own pak, a PACK holding one map: readable, and without de_dust2.
+  { printf 'PACK\x10\x00\x00\x00\x40\x00\x00\x00c1a0'; printf 'maps/c1a0.bsp'
+    head -c 43 /dev/zero; printf '\x0c\x00\x00\x00\x04\x00\x00\x00'; } >"$hl/valve/pak0.pak"
+  pl_state "$hl" >before.txt
+  pl_game exit
+  pl_open "$MW_WORLD/Demos/sample-cstrike.dem"
+  kalv_driver messagebox --timeout 30000 >question.txt || kalv_fail "the missing map was not asked about"
+  kalv_assert_contains question.txt "This demo plays on the map de_dust2"
+  kalv_assert_contains question.txt "did not find in $(kalv_win "$hl") (it looked in cstrike, cstrike_downloads,"
+  kalv_screenshot question
+  kalv_driver messagebox --press 7 --timeout 5000 >/dev/null || kalv_fail "No could not be pressed"
+  pl_ended 0
+  kalv_assert_no_file "$PL_LOG" "the game was started after No:"
+  pl_assert_state "$hl" before.txt
+
+  mkdir -p -- "$hl/cstrike_downloads/maps"
+  printf 'de_dust2\r\n' >"$hl/cstrike_downloads/maps/de_dust2.bsp"
+  pl_state "$hl" >before-downloaded.txt
+  pl_game exit
+  pl_open "$MW_WORLD/Demos/sample-cstrike.dem"
+  pl_ended 0
+  pl_started
+  kalv_assert_eq "$(kalv_win "$hl")\\hl.exe -game cstrike -console +connect localhost +exec kalvenmarque.cfg" \
+    "$(pl_field commandline)" "Counter-Strike command line"
+  pl_assert_state "$hl" before-downloaded.txt
 }

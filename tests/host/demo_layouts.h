@@ -114,12 +114,13 @@ inline std::string EngineRecording(const std::string& message) {
          Le32(-1);
 }
 
-// A zip as the .pk3 archives are: each entry's local header and bytes, the central
-// directory, the end record with its comment.
-inline std::string Zip(const std::vector<std::string>& names, const std::string& comment = "") {
+// A zip as the .pk3 archives are: each entry's local header and bytes (the first one's
+// bulk bytes longer), the central directory, the end record with its comment.
+inline std::string Zip(const std::vector<std::string>& names, const std::string& comment = "",
+                       std::size_t bulk = 0) {
   std::string entries, directory;
   for (const std::string& name : names) {
-    const std::string data = "bytes of " + name;
+    const std::string data = "bytes of " + name + std::string(entries.empty() ? bulk : 0, '\0');
     const std::string sizes = Le32(0x1D2C3B4A) + Le32(static_cast<std::int64_t>(data.size())) +
                               Le32(static_cast<std::int64_t>(data.size()));
     const std::string nameLength = Le16(static_cast<int>(name.size()));

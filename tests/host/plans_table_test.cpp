@@ -112,8 +112,8 @@ TEST(PlansTable, EveryGamesRunStartsPreparesAndUndoesAsItsTableRowSays) {
          HLFacts facts;
          facts.installDir = kPlayer;
          facts.installed = true;
-         facts.gameFolder = "cstrike";
-         facts.gameFolderFound = true;
+         facts.needs.mod = "cstrike";
+         facts.needs.modFolder = Presence::Found;
          facts.demo = Readable();
          return PlanHL(ChoicesWith(GameCode::HL, hl), Demo{"c:\\d\\a.dem", {}}, facts);
        },
@@ -156,9 +156,9 @@ TEST(PlansTable, EveryGamesRunStartsPreparesAndUndoesAsItsTableRowSays) {
          facts.installDir = kPlayer;
          facts.installed = true;
          facts.game = true;
-         facts.protocol = 34;
-         facts.gameFolder = "opentdm";
-         facts.gameFolderFound = true;
+         facts.needs.protocol = 34;
+         facts.needs.mod = "opentdm";
+         facts.needs.modFolder = Presence::Found;
          facts.demo = Readable();
          return PlanQ2(ChoicesWith(GameCode::Q2, q2), Demo{"c:\\d\\a.dm2", {}}, facts);
        },
@@ -202,7 +202,7 @@ TEST(PlansTable, EveryGamesRunStartsPreparesAndUndoesAsItsTableRowSays) {
     SCOPED_TRACE(row.what);
     const RunPlan plan = row.plan();
     ASSERT_FALSE(plan.refusal);
-    EXPECT_FALSE(plan.question);
+    EXPECT_TRUE(plan.questions.empty());
     EXPECT_EQ(plan.code, row.code);
     EXPECT_EQ(plan.folder, row.folder);
     EXPECT_EQ(plan.start.executable, row.executable);
@@ -258,7 +258,8 @@ TEST(PlansTable, RefusalsAndQuestionsComeBeforeAnyStep) {
 
   HLFacts hl;
   hl.installed = true;
-  hl.gameFolder = "tfc";
+  hl.needs.mod = "tfc";
+  hl.needs.modFolder = Presence::Missing;
   hl.demo = Readable();
   const RunPlan tfc = PlanHL(ChoicesWith(GameCode::HL, "C:\\HL"), Demo{}, hl);
   EXPECT_TRUE(refusedWith(tfc, Notice::Kind::Text, 1033));
@@ -271,11 +272,11 @@ TEST(PlansTable, RefusalsAndQuestionsComeBeforeAnyStep) {
   EXPECT_TRUE(refusedWith(PlanQ2(ChoicesWith(GameCode::Q2, "C:\\Q2"), Demo{}, q2),
                           Notice::Kind::Text, 1030));
   q2.game = true;
-  q2.protocol = 35;
+  q2.needs.protocol = 35;
   const RunPlan later = PlanQ2(ChoicesWith(GameCode::Q2, "C:\\Q2"), Demo{}, q2);
   EXPECT_FALSE(later.refusal);
-  ASSERT_TRUE(later.question);
-  EXPECT_EQ(later.question->args, std::vector<std::string>{"35"});
+  ASSERT_EQ(later.questions.size(), 1u);
+  EXPECT_EQ(later.questions[0].args, std::vector<std::string>{"35"});
 
   Q1Facts q1;
   q1.installed = true;

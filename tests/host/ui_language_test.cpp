@@ -146,6 +146,7 @@ TEST(StringTableRows, EveryNamedTextAndCaptionSlotHasItsThreeLanguages) {
   // The messages added since, the player's and every game's own: each in three languages,
   // with the same placeholders.
   std::vector<int> added(std::begin(ids::kAddedMessages), std::end(ids::kAddedMessages));
+  added.insert(added.end(), std::begin(needtext::kAll), std::end(needtext::kAll));
   for (const Game* game : Games())
     added.insert(added.end(), game->messages.begin(), game->messages.end());
   for (int id : added) {

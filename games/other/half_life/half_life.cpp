@@ -35,21 +35,14 @@ bool IsHalfLifeDemo(std::string_view head) {
 }
 
 const Game kHalfLife{
-    GameCode::HL,
-    "HL",
-    "Half-Life",
-    "Half-Life",
-    setting::kHLPath,
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
-    "Directory",
-    EndingsOfType("Kalvenmarque.HL"),
-    &IsHalfLifeDemo,
-    nullptr,
-    &HLState,
-    &PlanHLRun,
-    &HLJournalRules,
-    nullptr,
-    {hltext::kGameMissing},
+    GameCode::HL,     "HL",
+    "Half-Life",      "Half-Life",
+    setting::kHLPath, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Sierra OnLine\\Setup\\HALFLIFE",
+    "Directory",      EndingsOfType("Kalvenmarque.HL"),
+    &IsHalfLifeDemo,  nullptr,
+    &HLState,         &HLNeeds,
+    &PlanHLRun,       &HLJournalRules,
+    nullptr,          {hltext::kGameMissing},
 };
 
 }  // namespace kalv

@@ -20,14 +20,32 @@ std::string GameOfFolder(const std::string& folder) {
   return "\"" + folder + "\"";
 }
 
-constexpr std::size_t kHeaderRead = 1024;
-
-std::string ReadStart(Files& files, const std::string& path) {
-  auto stream = files.OpenRead(path);
-  return stream ? stream.value()->Read(kHeaderRead).value_or("") : std::string();
-}
-
 }  // namespace
+
+DemoNeeds HLNeeds(const Install& install, const Choices& choices, const Demo& demo) {
+  DemoNeeds needs;
+  const auto header =
+      ReadHalfLifeDemoHeader(ReadDemoStart(install.files, demo.path, hldemo::kHeaderBytes));
+  if (!header) return needs;
+  needs.read = true;
+  needs.protocol = header->networkProtocol;
+  if (!EqualsNoCase(header->gameFolder, hldemo::kOwnGame)) needs.mod = header->gameFolder;
+  needs.map = header->map;
+  const std::string& dir = choices.dir(GameCode::HL);
+  if (dir.empty()) return needs;
+  std::vector<std::string> games = {hldemo::kOwnGame};
+  if (!needs.mod.empty()) {
+    needs.modFolder = FolderPresence(install, dir, needs.mod);
+    if (needs.modFolder != Presence::Found) return needs;
+    games.insert(games.begin(), needs.mod);
+  }
+  MapSearch search{{}, "*.pak"};
+  for (const std::string& game : games)
+    for (const char* twin : {"", "_downloads", "_addon"})
+      search.folders.push_back(dir + "\\" + game + twin);
+  LookForMap(install, needs, search);
+  return needs;
+}
 
 HLFacts ReadHLFacts(const Install& install, const Choices& choices, const Demo& demo) {
   HLFacts facts;
@@ -36,13 +54,10 @@ HLFacts ReadHLFacts(const Install& install, const Choices& choices, const Demo& 
   if (dir.empty()) return facts;
   facts.hl = install.Has(dir + hl::kExecutable);
   facts.installed = facts.hl || install.Has(dir + hl::kCounterStrike);
-  if (const auto header = ReadHalfLifeDemoHeader(ReadStart(install.files, demo.path)))
-    if (!EqualsNoCase(header->gameFolder, hldemo::kOwnGame)) facts.gameFolder = header->gameFolder;
-  if (!facts.gameFolder.empty())
-    facts.gameFolderFound = install.files.DirectoryExists(dir + "\\" + facts.gameFolder);
+  facts.needs = HLNeeds(install, choices, demo);
   DemoRun run;
   run.dir = dir;
-  run.mod = facts.gameFolder;
+  run.mod = facts.needs.mod;
   facts.demo = ReadDemoFacts(install.files, demo.path, HLGameFile(run, hl::kFixedDemoName));
   return facts;
 }
@@ -53,23 +68,25 @@ RunPlan PlanHL(const Choices& choices, const Demo& demo, const HLFacts& facts) {
   DemoRun run;
   run.dir = choices.dir(GameCode::HL);
   run.installDir = facts.installDir;
-  run.mod = facts.gameFolder;
+  run.mod = facts.needs.mod;
   run.ownDemo = facts.demo.own;
   if (run.dir.empty() || !facts.installed) {
     plan.refusal = MissingDirectory(kHalfLife);
   } else if (auto refusal = DemoRefusal(facts.demo)) {
     plan.refusal = refusal;
-  } else if (!facts.gameFolder.empty() && !facts.gameFolderFound) {
-    plan.refusal = Message(hltext::kGameMissing,
-                           {GameOfFolder(facts.gameFolder), run.dir + "\\" + facts.gameFolder});
+  } else if (facts.needs.modFolder == Presence::Missing) {
+    plan.refusal = Message(hltext::kGameMissing, {GameOfFolder(run.mod), run.dir + "\\" + run.mod});
   }
   if (plan.refusal) return plan;
 
+  if (auto question = NeedsQuestion(facts.needs, kHalfLife.name, run.dir))
+    plan.questions.push_back(*question);
+  plan.needs = NeedsLine(facts.needs);
   const char* executable = facts.hl ? hl::kExecutable : hl::kCounterStrike;
   plan.folder = run.dir;
   plan.prepare = PrepareHL(run);
   plan.demo = DemoCopy{demo.path, HLGameFile(run, hl::kFixedDemoName), run.ownDemo, false};
-  plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable, facts.gameFolder));
+  plan.start = StartIn(run.dir + executable, HLCommandLine(run.dir, executable, run.mod));
   plan.undo = UndoHL(run);
   return plan;
 }

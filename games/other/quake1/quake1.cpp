@@ -27,10 +27,22 @@ bool IsQuake1Demo(std::string_view head) {
 }
 
 const Game kQuake1{
-    GameCode::Q1,     "Q1",    "Quake 1", "Quake 1",
-    setting::kQ1Path, "",      "",        EndingsOfType("Kalvenmarque.HL"),
-    &IsQuake1Demo,    nullptr, &Q1State,  &PlanQ1Run,
-    &Q1JournalRules,  nullptr, {},
+    GameCode::Q1,
+    "Q1",
+    "Quake 1",
+    "Quake 1",
+    setting::kQ1Path,
+    "",
+    "",
+    EndingsOfType("Kalvenmarque.HL"),
+    &IsQuake1Demo,
+    nullptr,
+    &Q1State,
+    &Q1Needs,
+    &PlanQ1Run,
+    &Q1JournalRules,
+    nullptr,
+    {},
 };
 
 }  // namespace kalv

@@ -1,6 +1,7 @@
 #include "games/other/quake1/quake1_plan.h"
 
 #include "games/other/quake1/quake1.h"
+#include "games/other/quake1/quake1_demo.h"
 #include "games/other/quake1/quake1_files.h"
 
 namespace kalv {
@@ -17,6 +18,18 @@ DemoRun RunOf(const Choices& choices, const InstallFacts& facts) {
 
 }  // namespace
 
+DemoNeeds Q1Needs(const Install& install, const Choices& choices, const Demo& demo) {
+  DemoNeeds needs;
+  const auto read = ReadQuake1Demo(ReadDemoStart(install.files, demo.path, kDemoHeadBytes));
+  if (!read) return needs;
+  needs.read = true;
+  needs.protocol = read->protocol;
+  needs.map = MapOfModel(read->map);
+  const std::string& dir = choices.dir(GameCode::Q1);
+  if (!dir.empty()) LookForMap(install, needs, MapSearch{{dir + "\\id1"}, "pak*.pak"});
+  return needs;
+}
+
 Q1Facts ReadQ1Facts(const Install& install, const Choices& choices, const Demo& demo) {
   Q1Facts facts;
   facts.installDir = install.PlayerDir();
@@ -25,6 +38,7 @@ Q1Facts ReadQ1Facts(const Install& install, const Choices& choices, const Demo& 
   facts.installed = install.Has(dir + q1::kPak0);
   facts.demo = ReadDemoFacts(install.files, demo.path, dir + q1::kFixedDemo);
   facts.executables = install.files.List(dir, "*.exe").value_or({});
+  if (facts.installed) facts.needs = Q1Needs(install, choices, demo);
   return facts;
 }
 
@@ -47,6 +61,9 @@ RunPlan PlanQ1(const Choices& choices, const Demo& demo, const Q1Facts& facts) {
     plan.refusal = Notice{};
   if (plan.refusal) return plan;
 
+  if (auto question = NeedsQuestion(facts.needs, kQuake1.name, run.dir))
+    plan.questions.push_back(*question);
+  plan.needs = NeedsLine(facts.needs);
   plan.folder = run.dir;
   plan.prepare = Then(PrepareQ1(run), {MakeReadOnly(run.dir + q1::kOwnConfig)});
   plan.demo = DemoCopy{demo.path, run.dir + q1::kFixedDemo, run.ownDemo, false};

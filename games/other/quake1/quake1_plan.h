@@ -6,12 +6,17 @@
 #include <vector>
 
 #include "games/choices.h"
+#include "games/demo_needs.h"
 #include "games/install.h"
 #include "games/plan_support.h"
 
 namespace kalv {
 
+// What a demo needs: its map in id1, loose or in its paks.
+DemoNeeds Q1Needs(const Install& install, const Choices& choices, const Demo& demo);
+
 struct Q1Facts : InstallFacts {
+  DemoNeeds needs;
   std::vector<std::string> executables;  // the folder's "*.exe" files, in name order
 };
 Q1Facts ReadQ1Facts(const Install& install, const Choices& choices, const Demo& demo);

@@ -25,6 +25,7 @@ const Game kQuake2{
     nullptr,
     nullptr,
     &Q2State,
+    &Q2Needs,
     &PlanQ2Run,
     &q2::Rules,
     nullptr,

@@ -8,12 +8,26 @@
 
 namespace kalv {
 
-namespace {
-
-// The server data comes first, after at most a few prints.
-constexpr std::size_t kServerDataRead = 4096;
-
-}  // namespace
+DemoNeeds Q2Needs(const Install& install, const Choices& choices, const Demo& demo) {
+  DemoNeeds needs;
+  const auto read = ReadQuake2Demo(ReadDemoStart(install.files, demo.path, kDemoHeadBytes));
+  if (!read) return needs;
+  needs.read = true;
+  needs.protocol = read->serverData.protocol;
+  if (!EqualsNoCase(read->serverData.gameFolder, "baseq2")) needs.mod = read->serverData.gameFolder;
+  needs.map = MapOfModel(read->map);
+  needs.players = read->players;
+  const std::string& dir = choices.dir(GameCode::Q2);
+  if (dir.empty()) return needs;
+  MapSearch search{{dir + "\\baseq2"}, "pak*.pak"};
+  if (!needs.mod.empty()) {
+    needs.modFolder = FolderPresence(install, dir, needs.mod);
+    if (needs.modFolder != Presence::Found) return needs;
+    search.folders.push_back(dir + "\\" + needs.mod);
+  }
+  LookForMap(install, needs, search);
+  return needs;
+}
 
 Q2Facts ReadQ2Facts(const Install& install, const Choices& choices, const Demo& demo) {
   Q2Facts facts;
@@ -23,15 +37,7 @@ Q2Facts ReadQ2Facts(const Install& install, const Choices& choices, const Demo& 
   facts.installed = install.Has(dir + q2::kPak0);
   facts.game = install.Has(dir + q2::kGameExecutable);
   facts.demo = ReadDemoFacts(install.files, demo.path, dir + q2::kFixedDemo);
-  if (auto stream = install.files.OpenRead(demo.path)) {
-    const auto data = ReadQuake2ServerData(stream.value()->Read(kServerDataRead).value_or(""));
-    if (data) {
-      facts.protocol = data->protocol;
-      if (!EqualsNoCase(data->gameFolder, "baseq2")) facts.gameFolder = data->gameFolder;
-    }
-  }
-  if (!facts.gameFolder.empty())
-    facts.gameFolderFound = install.files.DirectoryExists(dir + "\\" + facts.gameFolder);
+  facts.needs = Q2Needs(install, choices, demo);
   return facts;
 }
 
@@ -39,6 +45,8 @@ Q2Facts ReadQ2Facts(const Install& install, const Choices& choices, const Demo& 
 // switches after its own name whatever the folder is called.
 RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
   RunPlan plan = NewPlan(kQuake2);
+  const std::string& gameFolder = facts.needs.mod;
+  const int protocol = facts.needs.protocol;
   const std::string& dir = choices.dir(GameCode::Q2);
   if (dir.empty() || !facts.installed) {
     plan.refusal = MissingDirectory(kQuake2);
@@ -46,27 +54,28 @@ RunPlan PlanQ2(const Choices& choices, const Demo& demo, const Q2Facts& facts) {
     plan.refusal = refusal;
   } else if (!facts.game) {
     plan.refusal = Message(q2text::kGameMissing, {dir + q2::kGameExecutable});
-  } else if (!facts.gameFolder.empty() && !facts.gameFolderFound) {
-    plan.refusal =
-        Message(q2text::kFolderMissing, {facts.gameFolder, dir + "\\" + facts.gameFolder});
+  } else if (facts.needs.modFolder == Presence::Missing) {
+    plan.refusal = Message(q2text::kFolderMissing, {gameFolder, dir + "\\" + gameFolder});
   }
   if (plan.refusal) return plan;
-  if (facts.protocol != 0 && facts.protocol != q2demo::kProtocol)
-    plan.question = Message(q2text::kOtherProtocol, {std::to_string(facts.protocol)});
+  if (protocol != 0 && protocol != q2demo::kProtocol)
+    plan.questions.push_back(Message(q2text::kOtherProtocol, {std::to_string(protocol)}));
+  if (auto question = NeedsQuestion(facts.needs, kQuake2.name, dir))
+    plan.questions.push_back(*question);
+  plan.needs = NeedsLine(facts.needs);
 
   const bool own = facts.demo.own;
   const std::string companion = dir + q2::kCompanion;
   plan.folder = dir;
-  plan.prepare = q2::Prepare(dir, facts.installDir, facts.gameFolder);
+  plan.prepare = q2::Prepare(dir, facts.installDir, gameFolder);
   plan.demo = DemoCopy{demo.path, dir + q2::kFixedDemo, own, false};
   std::string line = "\"" + companion + "\" " + q2::kCompanionSwitch;
   if (own) line += std::string(" ") + q2::kKeepDemoSwitch;
-  if (!facts.gameFolder.empty())
-    line += std::string(" ") + q2::kGameSwitch + AsArgument(facts.gameFolder);
+  if (!gameFolder.empty()) line += std::string(" ") + q2::kGameSwitch + AsArgument(gameFolder);
   plan.start = StartIn(companion, line);
   plan.start.handOff = true;
   plan.start.cannotStart = q2text::kCompanionFailed;
-  plan.undo = q2::Undo(dir, own, facts.gameFolder);
+  plan.undo = q2::Undo(dir, own, gameFolder);
   return plan;
 }
 

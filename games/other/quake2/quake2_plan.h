@@ -6,16 +6,21 @@
 #include <vector>
 
 #include "games/choices.h"
+#include "games/demo_needs.h"
 #include "games/install.h"
 #include "games/plan_support.h"
 
 namespace kalv {
 
+// What a demo needs: the game folder its server ran (not baseq2) and its map there or in
+// baseq2, loose or in their paks.
+DemoNeeds Q2Needs(const Install& install, const Choices& choices, const Demo& demo);
+
 struct Q2Facts : InstallFacts {
-  bool game = false;             // quake2.exe is there
-  int protocol = 0;              // the demo's, 0 when its server data could not be read
-  std::string gameFolder;        // the folder its server ran; "" for baseq2
-  bool gameFolderFound = false;  // the installation holds it
+  bool game = false;  // quake2.exe is there
+  // The protocol (0 when the server data could not be read), the game folder its server
+  // ran ("" for baseq2) and whether the installation has it, the map.
+  DemoNeeds needs;
 };
 Q2Facts ReadQ2Facts(const Install& install, const Choices& choices, const Demo& demo);
 // The companion is put in place and started; it starts Quake 2 (in the demo's game

@@ -24,6 +24,7 @@ const Game kUnrealTournament{
     nullptr,
     nullptr,
     &UTState,
+    nullptr,
     &PlanUTRun,
     &UTJournalRules,
     nullptr,

@@ -32,6 +32,7 @@ const Game kEliteForce{
     nullptr,
     nullptr,
     &STVEFState,
+    &STVEFNeeds,
     &PlanSTVEFRun,
     &STVEFJournalRules,
     nullptr,

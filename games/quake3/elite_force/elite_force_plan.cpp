@@ -13,8 +13,9 @@ DemoRun RunOf(const Choices& choices, const STVEFFacts& facts) {
   DemoRun run;
   run.dir = choices.dir(GameCode::STVEF);
   run.installDir = facts.installDir;
-  run.mod = choices.stvefMod.dir();
-  run.useMod = choices.stvefMod.use();
+  const RunMod mod = ModOfRun(facts.needs, choices.stvefMod);
+  run.mod = mod.folder;
+  run.useMod = mod.use;
   run.ownDemo = facts.demo.own;
   return run;
 }
@@ -51,6 +52,11 @@ std::string STVEFVersion(bool pak1, bool pak2) {
   return pak1 ? "v1.10" : "v1.00";
 }
 
+DemoNeeds STVEFNeeds(const Install& install, const Choices& choices, const Demo& demo) {
+  return EngineDemoNeeds(install, choices.dir(GameCode::STVEF), demo, "baseEF", choices.stvefMod,
+                         false);
+}
+
 STVEFFacts ReadSTVEFFacts(const Install& install, const Choices& choices, const Demo& demo) {
   STVEFFacts facts;
   facts.installDir = install.PlayerDir();
@@ -60,6 +66,7 @@ STVEFFacts ReadSTVEFFacts(const Install& install, const Choices& choices, const 
   facts.version = STVEFVersion(install.Has(dir + stvef::kPak1), install.Has(dir + stvef::kPak2));
   facts.demo = ReadDemoFacts(install.files, demo.path, dir + stvef::kFixedDemo);
   if (facts.demo.readable) facts.header = ReadHeader(install.files, demo.path);
+  if (facts.installed) facts.needs = STVEFNeeds(install, choices, demo);
   return facts;
 }
 
@@ -74,6 +81,9 @@ RunPlan PlanSTVEF(const Choices& choices, const Demo& demo, const STVEFFacts& fa
     CheckProtocol(plan, DemoProtocol(facts.header), facts.version);
   if (plan.refusal) return plan;
 
+  if (auto question = NeedsQuestion(facts.needs, kEliteForce.name, run.dir))
+    plan.questions.push_back(*question);
+  plan.needs = NeedsLine(facts.needs);
   plan.folder = run.dir;
   plan.prepare = PrepareSTVEF(run);
   if (run.useMod)

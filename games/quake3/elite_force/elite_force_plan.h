@@ -4,16 +4,21 @@
 #pragma once
 
 #include "games/choices.h"
+#include "games/demo_needs.h"
 #include "games/install.h"
 #include "games/plan_support.h"
 
 namespace kalv {
+
+// What a demo needs: its mod and its map in the base folder and the run's mod.
+DemoNeeds STVEFNeeds(const Install& install, const Choices& choices, const Demo& demo);
 
 struct STVEFFacts {
   std::string installDir;
   bool installed = false;  // pak0 is there
   std::string version;     // "v1.00", "v1.10" or "v1.20", by the newest numbered pak
   std::string header;      // the demo's first bytes, as far as it has them
+  DemoNeeds needs;
   DemoFacts demo;
 };
 STVEFFacts ReadSTVEFFacts(const Install& install, const Choices& choices, const Demo& demo);

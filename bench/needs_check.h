@@ -1,0 +1,17 @@
+// The check of what a Quake 3 demo needs, timed on an installation of ten paks (one as
+// large as the game's first, with some 3,500 files) and a mod: the demo's map is in none
+// of them, so every archive's directory is read.
+#pragma once
+
+#include <string>
+
+#include "launcher/base/program.h"
+
+namespace kalv::bench {
+
+// The figures as "name: value" lines (needs-ms, the median of the timed checks; needs-found,
+// what the check made of the map, which must be "missing"); "failed: ..." when the
+// installation cannot be laid out.
+std::string TimeNeedsCheck(Program& program, const std::string& work);
+
+}  // namespace kalv::bench
