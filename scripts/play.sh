@@ -160,7 +160,7 @@ account | tee "$SANDBOX/folder-after.txt"
 # What the player read of the demo (its mod and map, and whether they were found).
 run_log=$(find "$DRIVE_C/users" -path '*/Kalvenmarque/Kalvenmarque.log' 2>/dev/null | head -n 1)
 if [ -n "$run_log" ]; then
-  tr -d '\r' <"$run_log" | awk '/ player: demo / { needs = "" }
+  tr -d '\r' <"$run_log" | awk '/ player: demo / && !/ player: demo copied / { needs = "" }
     / player: the demo needs / { needs = $0; sub(/^.* player: /, "    ", needs) }
     END { if (needs != "") print needs }'
 fi
