@@ -12,9 +12,9 @@ namespace {
 void RequireBounded(const std::optional<ConfigStrings>& strings) {
   if (!strings) return;
   for (const auto& [index, text] : *strings)
-    fuzz::Require(index >= 0 && index < 1024 && text.size() <= 8192 &&
-                      text.find('\0') == std::string::npos,
-                  "a configuration string within the engine's bounds");
+    fuzz::Require(
+        index >= 0 && index < 1024 && text.size() <= 8192 && text.find('\0') == std::string::npos,
+        "a configuration string within the engine's bounds");
 }
 
 }  // namespace
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return a.protocol == b.protocol && a.map == b.map && a.mod == b.mod &&
            a.hostName == b.hostName && a.players == b.players;
   };
-  for (const std::string& recording :
-       {message, testing::layout::EngineRecording(coded), testing::layout::EngineRecording(message)}) {
+  for (const std::string& recording : {message, testing::layout::EngineRecording(coded),
+                                       testing::layout::EngineRecording(message)}) {
     const auto demo = ReadEngineDemo(recording);
     if (!demo) continue;
     fuzz::Require(!demo->map.empty() && demo->protocol >= 0, "a demo read names its map");
