@@ -9,6 +9,11 @@
 #             and the demo copy included) until the stand-in quake3.exe starts, less the
 #             fixed 450 ms pause before a game; anchor: the stand-in started by wine alone;
 #             beside it, the stand-in started alone until it has shown a window
+#   own work  the start less both anchors of its round: what the player's own code adds
+#             to the least any program takes that shows a window first and then starts
+#             the game; the store holds five executables of real size (make_sandbox.sh)
+#   main      starting Kalvenmarque.exe without a demo until its main window is up, less
+#             the 2450 ms welcome pause; the UI driver polls for the window every 2 ms
 #   restore   the stand-in game's end until the player has ended after restoring the
 #             installation; anchor: a stand-in's end until its own process is gone
 #   copy      CopyFileWithProgress of 64 MB with the splash window shown (bench/kalv_bench);
@@ -37,8 +42,11 @@ BUILD=$KALV_BUILD_DIR
 ROUNDS=${KALV_BENCH_ROUNDS:-5}
 WORK="$BUILD/bench"
 PAUSE_MS=450     # the fixed pause before every game start
+WELCOME_MS=2450  # the splash's welcome before the main window
 GAME_MS=10000    # how long the stand-in game runs in a player round
 
+# The run log's stamps are local time; in UTC they are the shell's clock.
+export TZ=UTC
 # /usr/bin/time (package time) and pgrep (procps) besides what building and testing need.
 "$ROOT/scripts/install-deps.sh" time procps >/dev/null
 mkdir -p "$BUILD"
@@ -62,6 +70,7 @@ DEMO='C:\Demos\big.dm_48'
 head -c $((5 << 20)) /dev/urandom >"$DRIVE_C/Demos/big.dm_48"
 cp -- "$BUILD/win32/bench/kalv_bench.exe" "$DRIVE_C/kalv_bench.exe"
 export KALV_STANDIN_LOG='C:\bench-standin.log'
+DRIVER="$BUILD/win32/e2e-tools/ui_driver.exe"
 LOG="$DRIVE_C/bench-standin.log"
 
 now_us() { echo "${EPOCHREALTIME/./}"; }
@@ -90,6 +99,8 @@ release_of() { tail -c 64 "$1" | tr -d '\0' | sed -n 's/^KALV-RELEASE //p'; }
 
 # One line of figures per round and kind, "<name> <value>", collected in $WORK/figures.
 record() { echo "$1 $2" >>"$WORK/figures.$ROUND_KIND"; }
+# The figure of this round's kind recorded last under a name.
+last_of() { sed -n "s/^$1 //p" "$WORK/figures.$ROUND_KIND" | tail -n 1; }
 
 # The stand-in game started by wine alone: its start after the command, and from its end
 # until its process is gone. It goes through /usr/bin/time as the player does, so both
@@ -118,36 +129,37 @@ anchor_round() {
 }
 
 # The player's run log of the round: its start-up line gives the start-up's phases, the
-# stamps of its lines the run's; what is left of the start is outside the player's own
-# code: the two process starts under Wine (the player's until its first line of code, the
-# game's after the player has started it).
+# stamps of its lines the run's (milliseconds of the day; the prefix runs in UTC, as the
+# shell's clock counts). What is left of the start are the two process starts under Wine:
+# the player's from the command until its first line of code, and the game's from the end
+# of the pause until the stand-in's first line.
 RUN_LOG=""
 breakdown() {
-  local start_ms=$1 line stamp_of
+  local t0_ms=$1 started_ms=$2 line stamp_of
   [ -n "$RUN_LOG" ] && [ -f "$RUN_LOG" ] || { echo "bench: no run log" >&2; return; }
   line=$(grep -a ' player: start-up: ' "$RUN_LOG" | tail -n 1 | tr -d '\r')
   local phases=${line#* player: start-up: } sum=0 name ms
-  while IFS= read -r part; do
-    name=${part% * ms}
-    ms=${part% ms}
-    ms=${ms##* }
-    record "phase-${name// /_}" "$ms"
-    sum=$((sum + ms))
-  done < <(tr ',' '\n' <<<"$phases" | sed 's/^ //')
   # Milliseconds of the day of the last line starting with <text>.
   stamp_of() {
     grep -a " player: $1" "$RUN_LOG" | tail -n 1 |
       awk '{ split($2, t, ":"); printf "%d\n", (t[1] * 3600 + t[2] * 60) * 1000 + t[3] * 1000 }'
   }
-  local demo switched copied started
-  # The start-up line is written just before the demo's own (whose words "demo c..."
-  # would also match the copy's line).
+  local demo switched copied day=86400000
+  # The start-up line is written just after its last phase ended, before the demo's own
+  # (whose words "demo c..." would also match the copy's line).
   demo=$(stamp_of "start-up: ") switched=$(stamp_of "switched to") copied=$(stamp_of "demo copied")
-  started=$(stamp_of "started ")
+  while IFS= read -r part; do sum=$((sum + ${part##* })); done < <(
+    tr ',' '\n' <<<"${phases// ms/}" | sed 's/^ //')
+  record phase-player_process_start $(( (demo - sum - t0_ms % day + day) % day ))
+  while IFS= read -r part; do
+    name=${part% * ms}
+    ms=${part% ms}
+    ms=${ms##* }
+    record "phase-${name// /_}" "$ms"
+  done < <(tr ',' '\n' <<<"$phases" | sed 's/^ //')
   record phase-journal_and_switch $((switched - demo))
   record phase-prepare_and_copy $((copied - switched))
-  record phase-start_less_the_pause $((started - copied - PAUSE_MS))
-  record phase-outside_the_player $((start_ms - sum - (started - demo - PAUSE_MS)))
+  record phase-game_process_start $(( (started_ms % day - copied - PAUSE_MS + day) % day ))
 }
 
 # The player on the demo, started as its association starts it, with the stand-in game
@@ -180,14 +192,39 @@ player_round() {
   [ ! -e "$Q3A/baseq3/Kalvenmarque.cfg" ] && [ ! -e "$Q3A/baseq3/demos/Kalvenmarque.dm_48" ] ||
     fail "the prepared files were left in the installation"
   record start "$(( (started - t0) / 1000 - PAUSE_MS ))"
+  record own "$(( (started - t0) / 1000 - PAUSE_MS - $(last_of start-anchor) - $(last_of window-anchor) ))"
   [ -n "$RUN_LOG" ] || RUN_LOG=$(find "$DRIVE_C/users" -name Kalvenmarque.log -print -quit)
-  breakdown "$(( (started - t0) / 1000 - PAUSE_MS ))"
+  breakdown $((t0 / 1000)) $((started / 1000))
   record restore "$(( (t1 - ended) / 1000 ))"
   # Parts per million of one core.
   record idle "$(( (c2 - c1) * 1000 / (w2 - w1) ))"
   record idle-anchor "$(( $(field "$LOG" cpu-us) * 1000000 / (ended - started) ))"
   record peak "$(( $(tail -n 1 "$WORK/player.time") * 1024 ))"
   record peak-anchor "$(field "$LOG" peak-working-set)"
+}
+
+# The player started without a demo, as its Start menu entry starts it, until its main
+# window is up; the driver polls from before the start (it says when it looks), so its own
+# start is not timed. The window is then closed as a user closes it.
+main_window_round() {
+  local found="$WORK/main-window.out" poller runner t0 i
+  rm -f -- "$found"
+  timeout 60 wine "$DRIVER" wait-window --has-id 2013 --poll 2 --stamp --timeout 30000 \
+    </dev/null >"$found" 2>&1 &
+  poller=$!
+  for ((i = 0; i < 600; i++)); do
+    [ -n "$(field "$found" looking-us)" ] && break
+    sleep 0.05
+  done
+  [ -n "$(field "$found" looking-us)" ] || fail "the UI driver did not start (see $found)"
+  t0=$(now_us)
+  timeout 60 wine "$PLAYER" </dev/null >"$WORK/main.out" 2>&1 &
+  runner=$!
+  wait "$poller" || fail "the main window did not show (see $found)"
+  record main-window "$(( ($(field "$found" found-us) - t0) / 1000 - WELCOME_MS ))"
+  timeout 60 wine "$DRIVER" close --has-id 2013 </dev/null >/dev/null 2>&1 ||
+    fail "the main window could not be closed"
+  wait "$runner" || fail "the player failed after its main window (see $WORK/main.out)"
 }
 
 copy_round() {
@@ -210,6 +247,7 @@ for ((round = 0; round <= ROUNDS; round++)); do
   echo "bench: round $round of $ROUNDS"
   anchor_round
   player_round
+  main_window_round
   copy_round
 done
 

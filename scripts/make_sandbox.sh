@@ -2,7 +2,8 @@
 # Fills a Wine prefix with a complete, playable Kalvenmarque world:
 #
 #   C:\Kalvenmarque\           a copy of the install tree, with stand-ins for the five
-#                              stored Quake 3 executables (Versions\Quake3.117 ... .132)
+#                              stored Quake 3 executables (Versions\Quake3.117 ... .132),
+#                              each of its real release's size
 #   C:\Games\<game>\           one installation per game, holding the files each game's
 #                              detection looks for; every game executable is the stand-in
 #                              game (it logs its command line to standin.log beside it)
@@ -64,9 +65,12 @@ fill_all() {
   done
 }
 
-# A copy of the stand-in game that says which Quake 3 release it is.
+# A copy of the stand-in game that says which Quake 3 release it is, as large as a real
+# release's executable (1.1 to 1.5 MB, each release its own size), so that comparing and
+# copying executables costs what it costs users. The padding is zeros behind the program.
 release_standin() {
   cp -- "$STANDIN" "$1"
+  truncate -s "$3" -- "$1"
   printf '\nKALV-RELEASE %s\n' "$2" >>"$1"
 }
 
@@ -76,8 +80,10 @@ PLAYER="$C/Kalvenmarque"
 rm -rf -- "$PLAYER"
 mkdir -p -- "$PLAYER"
 cp -r -- "$INSTALL"/. "$PLAYER"/
-for release in 117:v1.17 127h:v1.27h 130:v1.30 131:v1.31 132:v1.32; do
-  release_standin "$PLAYER/Versions/Quake3.${release%%:*}" "${release#*:}"
+for release in 117:v1.17:1126400 127h:v1.27h:1204224 130:v1.30:1347584 131:v1.31:1409024 \
+               132:v1.32:1466368; do
+  IFS=: read -r name version size <<<"$release"
+  release_standin "$PLAYER/Versions/Quake3.$name" "$version" "$size"
 done
 
 # Quake 3 Arena, release 1.32: its executable is the stored v1.32 one, and the paks up to

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/testtools/wall_clock.h"
 #include "platform/win32/testtools/wide_text.h"
 
 namespace kalv::testtools {
@@ -148,19 +149,6 @@ std::string ReleaseMarker(const std::wstring& module) {
   std::string release = bytes.substr(found + marker.size());
   const std::size_t end = release.find_first_of("\r\n");
   return end == std::string::npos ? release : release.substr(0, end);
-}
-
-// Wall-clock microseconds since 1970, the clock a Linux shell reads as $EPOCHREALTIME, so a
-// benchmark can set the game's start and end against its own readings.
-unsigned long long Ticks(const FILETIME& t) {  // 100-ns units
-  return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-}
-
-std::string WallMicroseconds() {
-  FILETIME now{};
-  GetSystemTimePreciseAsFileTime(&now);
-  constexpr unsigned long long kUnixEpoch = 116444736000000000ull;
-  return std::to_string((Ticks(now) - kUnixEpoch) / 10);
 }
 
 // What a minimal GUI program costs: its peak working set and the processor time it used.

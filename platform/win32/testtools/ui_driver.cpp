@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/testtools/wall_clock.h"
 #include "platform/win32/testtools/wide_text.h"
 #include "platform/win32/testtools/window_find.h"
 
@@ -25,8 +26,9 @@ constexpr int kLayoutFault = 4;
 
 const char kUsageText[] =
     "usage: ui_driver <command> [--title T | --title-regex R] [--class C] [--hidden]\n"
-    "                 [--timeout ms] [--id N] [--text T] [--index K] [--type] [--force]\n"
-    "commands: list, wait-window, wait-gone, dump, messagebox [--press ID],\n"
+    "                 [--timeout ms] [--poll ms] [--id N] [--text T] [--index K] [--type]\n"
+    "                 [--force]\n"
+    "commands: list, wait-window [--stamp], wait-gone, dump, messagebox [--press ID],\n"
     "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
     "          close, end-processes --under FOLDER [--under FOLDER...],\n"
     "          launch --exe FILE --text COMMANDLINE [--dir FOLDER] [--timeout ms],\n"
@@ -37,6 +39,8 @@ struct Options {
   std::wstring command;
   WindowFilter filter;
   DWORD timeoutMs = 10000;
+  DWORD pollMs = 100;  // how often a wait looks for its window
+  bool stamp = false;  // wait-window also prints when it found the window
   int id = 0;
   bool hasId = false;
   std::wstring text;
@@ -146,7 +150,7 @@ std::string ControlLines(HWND window) {
 }
 
 HWND FindTarget(const Options& options) {
-  HWND window = WaitForWindow(options.filter, options.timeoutMs);
+  HWND window = WaitForWindow(options.filter, options.timeoutMs, options.pollMs);
   if (window == nullptr) WriteErr("ui_driver: no matching window\n");
   return window;
 }
@@ -179,9 +183,14 @@ int ListCommand(const Options& options) {
   return kDone;
 }
 
+// With --stamp, "looking-us: <wall-clock microseconds>" before the first look (the driver
+// has started) and "found-us: ..." as soon as the window was found: a benchmark starts the
+// program it times once the driver looks, and polls with a short --poll.
 int WaitWindowCommand(const Options& options) {
+  if (options.stamp) WriteOut("looking-us: " + WallMicroseconds() + "\n");
   HWND window = FindTarget(options);
   if (window == nullptr) return kTimedOut;
+  if (options.stamp) WriteOut("found-us: " + WallMicroseconds() + "\n");
   WriteOut(WindowLine(window));
   return kDone;
 }
@@ -517,6 +526,8 @@ bool Parse(int argc, wchar_t** argv, Options& options) {
       options.type = true;
     else if (arg == L"--force")
       options.force = true;
+    else if (arg == L"--stamp")
+      options.stamp = true;
     else if ((v = value()) == nullptr)
       return false;
     else if (arg == L"--title")
@@ -527,6 +538,8 @@ bool Parse(int argc, wchar_t** argv, Options& options) {
       options.filter.className = v;
     else if (arg == L"--timeout")
       options.timeoutMs = static_cast<DWORD>(_wtoi(v));
+    else if (arg == L"--poll")
+      options.pollMs = static_cast<DWORD>(_wtoi(v));
     else if (arg == L"--id") {
       options.id = _wtoi(v);
       options.hasId = true;

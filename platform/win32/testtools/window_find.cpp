@@ -57,13 +57,13 @@ std::vector<HWND> FindWindows(const WindowFilter& filter) {
   return search.found;
 }
 
-HWND WaitForWindow(const WindowFilter& filter, DWORD timeoutMs) {
+HWND WaitForWindow(const WindowFilter& filter, DWORD timeoutMs, DWORD pollMs) {
   DWORD start = GetTickCount();
   for (;;) {
     std::vector<HWND> found = FindWindows(filter);
     if (!found.empty()) return found.front();
     if (GetTickCount() - start >= timeoutMs) return nullptr;
-    Sleep(kPollMs);
+    Sleep(pollMs);
   }
 }
 

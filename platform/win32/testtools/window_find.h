@@ -18,8 +18,8 @@ struct WindowFilter {
 };
 
 std::vector<HWND> FindWindows(const WindowFilter& filter);
-// Polls until a matching window shows up; nullptr after timeoutMs.
-HWND WaitForWindow(const WindowFilter& filter, DWORD timeoutMs);
+// Polls every pollMs until a matching window shows up; nullptr after timeoutMs.
+HWND WaitForWindow(const WindowFilter& filter, DWORD timeoutMs, DWORD pollMs = 100);
 // Polls until no matching window is left.
 bool WaitUntilGone(const WindowFilter& filter, DWORD timeoutMs);
 
