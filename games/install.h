@@ -1,10 +1,11 @@
 // What reading a game installation needs, and nothing else: its files, the facts of the
-// machine (the player's own folder with the release store, drives, file versions) and the
-// profile reader for the release files.
+// machine (the player's own folder with the release store, drives, file versions), the
+// profile reader for the release files and, for a run, what it has read already.
 #pragma once
 
 #include <string>
 
+#include "games/read_memo.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/system.h"
@@ -15,11 +16,17 @@ struct Install {
   Files& files;
   System& system;
   Profile& profile;
+  // What the run has read of files that have not changed since; none: read every time.
+  ReadMemo* memo = nullptr;
 
   // The player's own folder, which holds the Versions folder.
   std::string PlayerDir() const { return system.ProgramDirectory(); }
   // True when the file can be opened for reading (false for a locked file or a folder).
   bool Has(const std::string& path) const { return files.CanOpenForRead(path).ok(); }
+  // Whether the two files hold the same bytes (the failure of one that cannot be read).
+  Result<bool> SameContents(const std::string& a, const std::string& b) const {
+    return memo ? memo->SameContents(files, a, b) : kalv::SameContents(files, a, b);
+  }
 };
 
 }  // namespace kalv

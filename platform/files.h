@@ -40,6 +40,15 @@ class FileStream {
   virtual Status Flush() = 0;
 };
 
+// What changes whenever a file's contents may have: its length and its last write time
+// (in the file system's own units; a copy keeps its source's, as Windows' copy does).
+struct FileStamp {
+  std::uint64_t length = 0;
+  std::uint64_t written = 0;
+  bool operator==(const FileStamp& o) const { return length == o.length && written == o.written; }
+  bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -55,6 +64,8 @@ class Files {
   virtual Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) = 0;
 
   virtual Result<std::uint64_t> Length(const std::string& path) = 0;
+  // The file's stamp; fails as Length does (a directory is not a file).
+  virtual Result<FileStamp> Stamp(const std::string& path) = 0;
   virtual Result<std::uint32_t> GetAttributes(const std::string& path) = 0;
   virtual Status SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
 

@@ -25,7 +25,7 @@ bool IsStoredExecutable(const Install& install, const std::string& executable) {
     if (!storedFiles) continue;
     const auto storedLength = install.files.Length(storedFiles->storedExecutable);
     if (length && storedLength && length.value() != storedLength.value()) continue;
-    if (SameContents(install.files, storedFiles->storedExecutable, executable).value_or(false))
+    if (install.SameContents(storedFiles->storedExecutable, executable).value_or(false))
       return true;
   }
   return false;
@@ -145,7 +145,9 @@ Notice SwitchNotice(const SwitchResult& result) {
 // The executable is copied beside the installed one, flushed and moved over it in one
 // step: a cut anywhere leaves a whole executable, the old one or the new one. Nothing is
 // copied when the installed one is the stored one already.
-Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed) {
+Status ReplaceExecutable(const Install& install, const std::string& stored,
+                         const std::string& installed) {
+  Files& files = install.files;
   // A copy a switch cut off left beside it goes first, whatever this switch does.
   const std::string beside = installed + q3a::kSwitchingSuffix;
   if (files.Length(beside)) {
@@ -156,7 +158,7 @@ Status ReplaceExecutable(Files& files, const std::string& stored, const std::str
   const auto installedLength = files.Length(installed);
   const bool sameSize =
       storedLength && installedLength && storedLength.value() == installedLength.value();
-  if (sameSize && SameContents(files, stored, installed).value_or(false)) return Status::Ok();
+  if (sameSize && install.SameContents(stored, installed).value_or(false)) return Status::Ok();
   Status done = CopyFlushed(files, stored, beside);
   if (done) {
     Skip(files.SetAttributes(installed, attr::kNormal));
@@ -175,7 +177,7 @@ SwitchResult SwitchRelease(const Install& install, const std::string& dir,
   if (result.outcome != SwitchResult::Switched) return result;
   Files& files = install.files;
   const std::string installed = dir + q3a::kInstalledExecutable;
-  if (const Status replaced = ReplaceExecutable(files, result.storedExecutable, installed);
+  if (const Status replaced = ReplaceExecutable(install, result.storedExecutable, installed);
       !replaced) {
     result.outcome = SwitchResult::Refused;
     result.refusal = Message(q3text::kNotReplaced, {installed, Why(replaced.failure())});

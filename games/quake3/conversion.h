@@ -49,7 +49,8 @@ Notice SwitchNotice(const SwitchResult& result);
 
 // Replaces installed by a copy of stored that is whole at every moment (copied beside it,
 // flushed, moved over it); nothing is copied when the two are the same already.
-Status ReplaceExecutable(Files& files, const std::string& stored, const std::string& installed);
+Status ReplaceExecutable(const Install& install, const std::string& stored,
+                         const std::string& installed);
 
 // When the installed Quake3.exe is none of the stored executables, but its paks say which
 // release it is and the store has no executable of that release: the copy to offer.

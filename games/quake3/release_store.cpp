@@ -17,8 +17,12 @@ std::string ReleaseStore(const Install& install) { return install.PlayerDir() + 
 
 Release ReadRelease(const Install& install, const std::string& file) {
   const std::string path = ReleaseStore(install) + "\\" + file;
-  return Release{file, Key(install, path, release::kVersion), Key(install, path, release::kDemoExt),
-                 Key(install, path, release::kNewpak), Key(install, path, release::kNewestpak)};
+  const auto read = [&] {
+    return Release{file, Key(install, path, release::kVersion),
+                   Key(install, path, release::kDemoExt), Key(install, path, release::kNewpak),
+                   Key(install, path, release::kNewestpak)};
+  };
+  return install.memo ? install.memo->ReleaseFile(install.files, path, read) : read();
 }
 
 Result<std::vector<Release>> ReadReleases(const Install& install) {

@@ -41,9 +41,13 @@ struct Program {
   std::vector<Release> offeredReleases;
   // The exit code the program ends with: 1 once a failure has been reported.
   int exitCode = 0;
+  // What the run has read of the release store and executables, while they stay unchanged.
+  ReadMemo readMemo;
 
-  // What reading the games' installations needs.
-  Install install() { return Install{platform.files, platform.system, platform.profile}; }
+  // What reading the games' installations needs, with what this run has read already.
+  Install install() {
+    return Install{platform.files, platform.system, platform.profile, &readMemo};
+  }
 
   // The chosen language: 0 English, 1 German, 2 Afrikaans.
   int Language() const { return choices.language; }

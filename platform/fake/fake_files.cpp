@@ -16,6 +16,7 @@ struct Node {
   bool directory = false;
   std::string data;
   std::uint32_t attributes = attr::kArchive;
+  std::uint64_t written = 0;  // the state's write clock at the last change of data
 };
 using NodePtr = std::shared_ptr<Node>;
 
@@ -65,6 +66,8 @@ struct FakeFiles::State {
   std::uint64_t nextIndex = 1;
   int writes = 0;
   int flushes = 0;
+  std::uint64_t clock = 0;                           // ticks once per change of a file's data
+  std::map<std::uint64_t, std::uint64_t> bytesRead;  // by file index
 
   ParsedPath Parse(const std::string& path) const { return ParseWindowsPath(path, context); }
   // Calls visit(key, node) for every file below dir.
@@ -220,6 +223,7 @@ class FakeStream : public FileStream {
     const std::size_t n = std::min(count, data.size() - position_);
     std::string out = data.substr(position_, n);
     position_ += n;
+    state_->bytesRead[node_->index] += n;
     return out;
   }
 
@@ -242,6 +246,7 @@ class FakeStream : public FileStream {
     data.replace(position_, fits, bytes, 0, fits);
     position_ = end;
     ++state_->writes;
+    node_->written = ++state_->clock;
     return fits == bytes.size() ? Status::Ok() : Status::Fail(err::kDiskFull);
   }
 
@@ -357,6 +362,7 @@ void FakeFiles::AddFile(const std::string& path, const std::string& contents,
   if (node && node->directory) throw std::invalid_argument("a directory is there: " + path);
   if (!node) node = state_->MakeNode(p, false);
   node->data = contents;
+  node->written = ++state_->clock;
   node->attributes = attributes & ~attr::kDirectory;
 }
 
@@ -470,6 +476,12 @@ int FakeFiles::WriteCount() const { return state_->writes; }
 
 int FakeFiles::FlushCount() const { return state_->flushes; }
 
+std::uint64_t FakeFiles::BytesRead(const std::string& path) const {
+  const NodePtr node = state_->Find(state_->Parse(path));
+  const auto read = node ? state_->bytesRead.find(node->index) : state_->bytesRead.end();
+  return read == state_->bytesRead.end() ? 0 : read->second;
+}
+
 // Shared by CanOpenForRead, OpenRead and the source of Copy: what stops a file from being
 // opened for reading.
 static Result<NodePtr> FindReadable(FakeFiles::State& st, const ParsedPath& p) {
@@ -526,6 +538,15 @@ Result<std::uint64_t> FakeFiles::Length(const std::string& path) {
   return static_cast<std::uint64_t>(node->directory ? 0 : node->data.size());
 }
 
+Result<FileStamp> FakeFiles::Stamp(const std::string& path) {
+  ParsedPath p = state_->Parse(path);
+  if (int n = state_->Failing(p)) return Result<FileStamp>::Fail(n);
+  NodePtr node = state_->Find(p);
+  if (!node) return Result<FileStamp>::Fail(state_->MissingNumber(p));
+  if (node->directory) return Result<FileStamp>::Fail(err::kFileNotFound);
+  return FileStamp{static_cast<std::uint64_t>(node->data.size()), node->written};
+}
+
 Result<std::uint32_t> FakeFiles::GetAttributes(const std::string& path) {
   ParsedPath p = state_->Parse(path);
   if (int n = state_->Failing(p)) return Result<std::uint32_t>::Fail(n);
@@ -580,7 +601,9 @@ Status FakeFiles::Copy(const std::string& from, const std::string& to) {
       std::min<std::uint64_t>(bytes.size(), state_->Room(drive).value_or(bytes.size())));
   state_->Consume(drive, fits);
   target->data = bytes.substr(0, fits);
+  target->written = ++state_->clock;
   if (fits < bytes.size()) return Status::Fail(err::kDiskFull);
+  target->written = source.value()->written;
   target->attributes = source.value()->attributes | attr::kArchive;
   return Status::Ok();
 }

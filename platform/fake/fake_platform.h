@@ -86,6 +86,8 @@ class FakeFiles : public Files {
   int WriteCount() const;
   // The number of streams flushed so far.
   int FlushCount() const;
+  // The bytes read from a file through streams so far, over all its names.
+  std::uint64_t BytesRead(const std::string& path) const;
 
   // Files
   Status CanOpenForRead(const std::string& path) override;
@@ -93,6 +95,7 @@ class FakeFiles : public Files {
   Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) override;
   Result<std::uint64_t> Length(const std::string& path) override;
+  Result<FileStamp> Stamp(const std::string& path) override;
   Result<std::uint32_t> GetAttributes(const std::string& path) override;
   Status SetAttributes(const std::string& path, std::uint32_t attributes) override;
   Status Copy(const std::string& from, const std::string& to) override;

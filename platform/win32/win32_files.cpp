@@ -157,6 +157,18 @@ Result<std::uint64_t> Win32Files::Length(const std::string& path) {
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+Result<FileStamp> Win32Files::Stamp(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return LastFailure();
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+    return Result<FileStamp>::Fail(err::kFileNotFound);
+  const auto join = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+  };
+  return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
+                   join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 Result<std::uint32_t> Win32Files::GetAttributes(const std::string& path) {
   const DWORD a = GetFileAttributesW(Wide(path).c_str());
   if (a == INVALID_FILE_ATTRIBUTES) return LastFailure();

@@ -12,6 +12,7 @@ class Win32Files : public Files {
   Result<std::unique_ptr<FileStream>> OpenWrite(const std::string& path) override;
   Result<std::unique_ptr<FileStream>> OpenAppend(const std::string& path) override;
   Result<std::uint64_t> Length(const std::string& path) override;
+  Result<FileStamp> Stamp(const std::string& path) override;
   Result<std::uint32_t> GetAttributes(const std::string& path) override;
   Status SetAttributes(const std::string& path, std::uint32_t attributes) override;
   Status Copy(const std::string& from, const std::string& to) override;

@@ -201,6 +201,35 @@ TEST_F(FilesContract, SameContentsComparesEveryByte) {
   EXPECT_EQ(missing.failure().number, err::kFileNotFound);
 }
 
+// A stamp stays while nothing is written, and a copy keeps its source's: what a caller may
+// remember of a file's bytes lasts exactly as long as its stamp.
+TEST_F(FilesContract, StampChangesWithTheBytesAndACopyKeepsItsSources) {
+  Write(At("quake3.exe"), "release one");
+  const auto first = files().Stamp(At("quake3.exe"));
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first.value().length, 11u);
+  EXPECT_EQ(files().Stamp(At("QUAKE3.EXE")).value(), first.value());
+  ASSERT_TRUE(files().Copy(At("quake3.exe"), At("Quake3.132")).ok());
+  EXPECT_EQ(files().Stamp(At("Quake3.132")).value(), first.value());
+
+  // The same length written again: the stamp moves as soon as the file system's clock has
+  // (at once where it counts nanoseconds), so the rewrite is tried until it does.
+  bool moved = false;
+  for (int i = 0; i < 2000 && !moved; ++i) {
+    auto stream = files().OpenWrite(At("quake3.exe"));
+    ASSERT_TRUE(stream.ok());
+    ASSERT_TRUE(stream.value()->Write(i % 2 ? "release one" : "release two").ok());
+    stream.value().reset();
+    moved = files().Stamp(At("quake3.exe")).value() != first.value();
+  }
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(files().Stamp(At("quake3.exe")).value().length, 11u);
+  EXPECT_EQ(files().Stamp(At("Quake3.132")).value(), first.value());
+
+  EXPECT_EQ(files().Stamp(At("gone.exe")).failure().number, err::kFileNotFound);
+  EXPECT_EQ(files().Stamp(scratch()).failure().number, err::kFileNotFound);
+}
+
 TEST_F(FilesContract, ZeroLengthFileExistsAndReadsEmpty) {
   { ASSERT_TRUE(files().OpenWrite(At("empty.cfg")).ok()); }
   EXPECT_TRUE(files().CanOpenForRead(At("empty.cfg")).ok());

@@ -90,6 +90,12 @@ TEST_F(PlayQ3ATest, DemoOfAnOlderReleasePlaysAndLeavesTheFolderAsItWas) {
   EXPECT_TRUE(fake.dialogs.messages().empty());
   EXPECT_EQ(exitCode, 0);
   EXPECT_EQ(ReleaseOfPaks(p().install(), kQ3)->file, "v1_31.Vrk") << "back on the newest release";
+  // The store offer, the switch's check and the switch itself each ask whether the installed
+  // executable is a stored one: the stored ones of its length are read once for all three,
+  // and the one switched to once more, when the way back asks about it.
+  for (const char* release : {"117", "130", "131"})
+    EXPECT_EQ(fake.files.BytesRead(Versions() + "\\Quake3." + release), 7u) << release;
+  EXPECT_EQ(fake.files.BytesRead(Versions() + "\\Quake3.127h"), 8u);
 }
 
 // Each configuration ends with the attributes it had: the mod's, which the user made

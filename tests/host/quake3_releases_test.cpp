@@ -115,5 +115,32 @@ TEST_F(ShippedReleasesTest, MissingStoredExecutableIsNamedWithItsReleaseFolderAn
   }
 }
 
+// What a run remembers of the store lasts while the files stay as they were: a release
+// file or an executable changed during the run (another switch, the user) is read anew.
+TEST_F(ShippedReleasesTest, WhatTheRunReadOfTheStoreIsReadAgainOnceAFileChanged) {
+  Install132();
+  const auto install = p().install();
+  const std::string releaseFile = Versions() + "\\v1_30.Vrk";
+  EXPECT_EQ(ReadRelease(install, "v1_30.Vrk").demoExt, ".dm_66");
+  fake.files.AddFile(releaseFile, "[Quake 3 Arena Version]\r\nVersion=v1.30\r\nDemoExt=.dm_99\r\n");
+  EXPECT_EQ(ReadRelease(install, "v1_30.Vrk").demoExt, ".dm_99");
+  ASSERT_TRUE(fake.files.Delete(releaseFile).ok());
+  EXPECT_EQ(ReadRelease(install, "v1_30.Vrk").demoExt, release::kMissing);
+
+  const std::string stored = Versions() + "\\Quake3.132";
+  const std::string installed = kQ3 + "\\quake3.exe";
+  auto askedTwice = [&](bool same) {
+    EXPECT_EQ(install.SameContents(stored, installed).value(), same);
+    EXPECT_EQ(install.SameContents(stored, installed).value(), same);
+  };
+  askedTwice(true);
+  EXPECT_EQ(fake.files.BytesRead(stored), 9u) << "the second answer is the first";
+  fake.files.AddFile(installed, "exe v1.3X");  // the same length
+  askedTwice(false);
+  fake.files.AddFile(stored, "exe v1.3X");
+  askedTwice(true);
+  EXPECT_EQ(fake.files.BytesRead(stored), 27u) << "read once for each change";
+}
+
 }  // namespace
 }  // namespace kalv::testing

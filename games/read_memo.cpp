@@ -1,0 +1,22 @@
+#include "games/read_memo.h"
+
+namespace kalv {
+
+// The stamps are taken before the bytes are read: a file that changes during the read
+// has a newer stamp than the one kept, and is read again next time.
+Result<bool> ReadMemo::SameContents(Files& files, const std::string& a, const std::string& b) {
+  const auto stampA = files.Stamp(a);
+  const auto stampB = files.Stamp(b);
+  const auto key = std::make_pair(a, b);
+  if (stampA && stampB) {
+    const auto kept = compared_.find(key);
+    if (kept != compared_.end() && kept->second.a == stampA.value() &&
+        kept->second.b == stampB.value())
+      return kept->second.same;
+  }
+  const Result<bool> same = kalv::SameContents(files, a, b);
+  if (same && stampA && stampB) compared_[key] = {stampA.value(), stampB.value(), same.value()};
+  return same;
+}
+
+}  // namespace kalv

@@ -1,0 +1,43 @@
+// What one run has read of the files it looks at more than once, kept while each file
+// keeps its stamp: a Quake 3 start looks at the release store and compares the installed
+// executable with it several times (detection, the store offer, the switch's check, the
+// switch), and each look would read the files again.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "games/release.h"
+#include "platform/files.h"
+
+namespace kalv {
+
+class ReadMemo {
+ public:
+  // SameContents of the two files, read again only when either has changed.
+  Result<bool> SameContents(Files& files, const std::string& a, const std::string& b);
+
+  // The release file at path as read reads it, read again only when it has changed; a
+  // file without a stamp (missing, unreadable) is read every time.
+  template <typename Read>
+  Release ReleaseFile(Files& files, const std::string& path, Read read) {
+    const auto stamp = files.Stamp(path);
+    if (!stamp) return read();
+    const auto kept = releases_.find(path);
+    if (kept != releases_.end() && kept->second.first == stamp.value()) return kept->second.second;
+    Release release = read();
+    releases_[path] = {stamp.value(), release};
+    return release;
+  }
+
+ private:
+  struct Compared {
+    FileStamp a, b;
+    bool same;
+  };
+  std::map<std::pair<std::string, std::string>, Compared> compared_;
+  std::map<std::string, std::pair<FileStamp, Release>> releases_;
+};
+
+}  // namespace kalv
