@@ -14,11 +14,12 @@ function(kalv_windows_program)
     # the dependency scanner follows #include only, so the binary files are listed here.
     file(GLOB kalv_art CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/art/*)
     set_property(SOURCE ${KWP_RC} APPEND PROPERTY OBJECT_DEPENDS
-                 ${PROJECT_SOURCE_DIR}/platform/win32/common_controls.manifest ${kalv_art})
+                 ${PROJECT_SOURCE_DIR}/platform/win32/common_controls.manifest
+                 ${PROJECT_SOURCE_DIR}/platform/win32/program.manifest ${kalv_art})
   endif()
   target_compile_definitions(${KWP_TARGET} PRIVATE UNICODE _UNICODE)
   target_link_libraries(${KWP_TARGET} PRIVATE kalv_win32_entry ${KWP_LIBS} kalv_platform_win32
-                        comctl32 version advapi32 user32 gdi32)
+                        version advapi32 user32 gdi32)
   target_link_options(${KWP_TARGET} PRIVATE -municode -mwindows -static -static-libgcc
                       -static-libstdc++ -s)
 endfunction()

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/progress_bar.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
@@ -16,7 +17,7 @@ ControlKind KindOfClassName(const wchar_t* name) {
   static const Entry kKinds[] = {
       {L"Static", ControlKind::Static},   {L"Button", ControlKind::Button},
       {L"Edit", ControlKind::Edit},       {L"ComboBox", ControlKind::ComboBox},
-      {L"ListBox", ControlKind::ListBox}, {PROGRESS_CLASSW, ControlKind::Progress},
+      {L"ListBox", ControlKind::ListBox}, {kProgressBarClass, ControlKind::Progress},
       {WC_TABCONTROLW, ControlKind::Tab},
   };
   for (const Entry& e : kKinds)
@@ -110,15 +111,14 @@ void ChildControl::SetValue(int value) {
   }
 }
 
-// Wine's progress control paints itself at once on every new position, which costs
-// milliseconds, so the position of a shown bar waits for the next Repaint; its owner decides
-// how often a moving bar is drawn. A bar that is not on screen takes it at once.
+// The position of a shown bar waits for the next Repaint: its owner decides how often a
+// moving bar is drawn. A bar that is not on screen takes it at once.
 void ChildControl::SetProgressPosition(int value) {
   pendingPosition_ = value;
   if (!IsWindowVisible(hwnd_)) SendPendingPosition();
 }
 
-// Windows invalidates what the new position changes, Wine paints it at once.
+// The bar invalidates what the new position changes.
 bool ChildControl::SendPendingPosition() {
   if (pendingPosition_ < 0) return false;
   Send(PBM_SETPOS, static_cast<WPARAM>(pendingPosition_));

@@ -3,6 +3,7 @@
 #include "platform/win32/windows_api.h"
 #include <shlobj.h>
 
+#include "platform/win32/common_controls.h"
 #include "platform/win32/shell_library.h"
 #include "platform/win32/wide.h"
 #include "platform/windows.h"
@@ -42,6 +43,7 @@ HWND OwnerOf(WindowHandle* owner) {
 // behind it. A box that could not be shown counts as declined.
 Answer Win32Dialogs::MessageBox(const std::string& text, const std::string& caption, Icon icon,
                                 Buttons buttons, WindowHandle* owner) {
+  UseCommonControls();
   HWND hwnd = OwnerOf(owner);
   const UINT flags = IconFlag(icon) | ButtonFlag(buttons) | (hwnd ? 0 : MB_TASKMODAL);
   const int result = MessageBoxW(hwnd, Wide(text).c_str(), Wide(caption).c_str(), flags);
@@ -59,6 +61,7 @@ Answer Win32Dialogs::MessageBox(const std::string& text, const std::string& capt
 
 std::optional<std::string> Win32Dialogs::BrowseForFolder(WindowHandle* owner,
                                                          const std::string& title) {
+  UseCommonControls();
   const std::wstring wtitle = Wide(title);
   wchar_t display[MAX_PATH] = L"";
   BROWSEINFOW bi{};

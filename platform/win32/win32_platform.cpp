@@ -1,7 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/win32/progress_bar.h"
 #include "platform/win32/windows_api.h"
-#include <commctrl.h>
 
 namespace kalv::win32 {
 
@@ -12,10 +12,7 @@ Win32Platform::Win32Platform()
 // instead of asking the user to insert a disk.
 void PrepareProcess() {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES;
-  InitCommonControlsEx(&controls);
+  RegisterProgressBar();
 }
 
 }  // namespace kalv::win32

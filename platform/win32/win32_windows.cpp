@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/win32/child_control.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/deferred_window.h"
 #include "platform/win32/scaled_pictures.h"
 #include "platform/win32/wide.h"
@@ -193,6 +194,14 @@ DialogTemplate TemplateOf(int templateId) {
   return std::move(*layout);
 }
 
+// Texts, pictures and the program's own bar are all user32 and this program draw: a window
+// of only those (the splash) is made without the common controls.
+bool NeedsCommonControls(const DialogTemplate& layout) {
+  for (const TemplateControl& control : layout.controls)
+    if (control.kind != ControlKind::Static && control.kind != ControlKind::Progress) return true;
+  return false;
+}
+
 }  // namespace
 
 std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
@@ -201,7 +210,9 @@ std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int t
 }
 
 std::unique_ptr<WindowHandle> CreateDialogNow(int templateId) {
-  auto window = std::make_unique<DialogWindow>(TemplateOf(templateId));
+  const DialogTemplate& layout = TemplateOf(templateId);
+  if (NeedsCommonControls(layout)) UseCommonControls();
+  auto window = std::make_unique<DialogWindow>(layout);
   HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
                                  &DialogWindow::Procedure, reinterpret_cast<LPARAM>(window.get()));
   if (!hwnd)

@@ -96,7 +96,9 @@ std::string ValueOf(HWND control) {
   }
   if (cls == L"ComboBox") return std::to_string(SendWithTimeout(control, CB_GETCURSEL, 0, 0));
   if (cls == L"ListBox") return std::to_string(SendWithTimeout(control, LB_GETCURSEL, 0, 0));
-  if (cls == PROGRESS_CLASSW) return std::to_string(SendWithTimeout(control, PBM_GETPOS, 0, 0));
+  // The player draws its own bar, which answers as the system's does.
+  if (cls == PROGRESS_CLASSW || cls == L"KalvProgressBar")
+    return std::to_string(SendWithTimeout(control, PBM_GETPOS, 0, 0));
   if (cls == WC_TABCONTROLW) return std::to_string(SendWithTimeout(control, TCM_GETCURSEL, 0, 0));
   return "-";
 }
