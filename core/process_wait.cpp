@@ -28,4 +28,9 @@ bool WaitForProcessEnd(Processes& processes, ProcessWatch& watch, unsigned round
   }
 }
 
+void FinishPause(Processes& processes, std::uint64_t since, unsigned milliseconds) {
+  const std::uint64_t spent = processes.Milliseconds() - since;
+  processes.Sleep(spent < milliseconds ? milliseconds - static_cast<unsigned>(spent) : 0);
+}
+
 }  // namespace kalv

@@ -18,4 +18,8 @@ void WaitForProcessEnd(Processes& processes, ProcessWatch* watch, unsigned round
 bool WaitForProcessEnd(Processes& processes, ProcessWatch& watch, unsigned roundMilliseconds,
                        std::uint64_t limitMilliseconds);
 
+// Sleeps what is left of a pause of milliseconds that began at since (a reading of
+// Processes::Milliseconds): work done in the pause does not lengthen it.
+void FinishPause(Processes& processes, std::uint64_t since, unsigned milliseconds);
+
 }  // namespace kalv

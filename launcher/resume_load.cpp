@@ -1,11 +1,16 @@
 #include "launcher/resume_load.h"
 
+#include <cstdint>
+
+#include "core/process_wait.h"
 #include "launcher/base/localized.h"
 #include "launcher/game_windows.h"
 #include "ui/text_ids.h"
 
 namespace kalv {
 
+// The main window is made while the welcome shows, hidden, so that it opens at the end of
+// the pause rather than after it.
 void ResumeLoad(Program& program) {
   DetectGames(program);
   SelectQ1Executable(program);
@@ -15,9 +20,12 @@ void ResumeLoad(Program& program) {
       splash.lblStatus1.SetCaption(*welcome);
     splash.lblStatus1.Refresh();
   }
-  program.platform.processes.Sleep(kWelcomeMilliseconds);
+  Processes& processes = program.platform.processes;
+  const std::uint64_t welcomed = processes.Milliseconds();
   ui::ComboBox& releases = program.frmDemPla.comQ3;
   releases.Select(releases.Count() - 1);
+  program.frmDemPla.MakeNow();
+  FinishPause(processes, welcomed, kWelcomeMilliseconds);
   program.frmDemPla.Show();
   if (splash.created()) splash.window.Hide();
 }

@@ -48,6 +48,9 @@ class WindowHandle : public ControlHandle {
   virtual void OnEvent(int id, Event event, std::function<void()> handler) = 0;
   // An opaque identity of the native window (for owners of dialogs).
   virtual std::uintptr_t Native() const = 0;
+  // Makes the native window now, still hidden, where it would otherwise be made when first
+  // needed: its cost then falls where nobody waits for it.
+  virtual void MakeNow() {}
 };
 
 class WindowFactory {

@@ -229,7 +229,9 @@ main_window_round() {
   timeout 60 wine "$PLAYER" </dev/null >"$WORK/main.out" 2>&1 &
   runner=$!
   wait "$poller" || fail "the main window did not show (see $found)"
-  record main-window "$(( ($(field "$found" found-us) - t0) / 1000 - WELCOME_MS ))"
+  local main=$(( ($(field "$found" found-us) - t0) / 1000 - WELCOME_MS ))
+  record main-window "$main"
+  record main-window-own "$(( main - $(last_of window-anchor) ))"
   timeout 60 wine "$DRIVER" close --has-id 2013 </dev/null >/dev/null 2>&1 ||
     fail "the main window could not be closed"
   wait "$runner" || fail "the player failed after its main window (see $WORK/main.out)"

@@ -50,6 +50,9 @@ END {
   s = median("main-window")
   row("start to main window", s " ms", low["main-window"] "-" high["main-window"] " ms", "",
       "", "at most 120 ms beyond 2450 ms", s <= 120)
+  # Any program that shows a window takes the stand-in's start to its window.
+  printf "%-30s %11s %17s\n", "  above the stand-in's window", median("main-window-own") " ms",
+         low["main-window-own"] "-" high["main-window-own"] " ms"
 
   s = median("restore"); a = median("restore-anchor")
   row("game end to restored folder", s " ms", low["restore"] "-" high["restore"] " ms",

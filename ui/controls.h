@@ -100,6 +100,7 @@ class Window {
   WindowHandle& handle() const { return *handle_; }
 
   void Show() { handle_->SetVisible(true); }
+  void MakeNow() { handle_->MakeNow(); }
   void Hide() { handle_->SetVisible(false); }
   bool Visible() const { return handle_->Visible(); }
   void SetEnabled(bool enabled) { handle_->SetEnabled(enabled); }

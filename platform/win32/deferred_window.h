@@ -70,6 +70,7 @@ class DeferredWindow : public WindowHandle {
   ControlHandle& Control(int id) override;
   void OnEvent(int id, Event event, std::function<void()> handler) override;
   std::uintptr_t Native() const override;
+  void MakeNow() override { Made(); }
 
   void SetText(const std::string& text) override;
   std::string Text() const override;

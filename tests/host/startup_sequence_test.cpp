@@ -64,6 +64,15 @@ TEST_F(StartupSequenceTest, NoArgumentsOpensTheMainWindowAfterTheWelcome) {
   EXPECT_EQ(Stored("Path"), fake.system.programDirectory);
 }
 
+// The main window is made during the welcome: the time that takes comes off the pause, so
+// the welcome shows as long as ever and the window opens at its end.
+TEST_F(StartupSequenceTest, TheWelcomeLastsThePauseHoweverLongTheMainWindowTakes) {
+  fake.clock.advancePerReading = 30;
+  EXPECT_FALSE(Start());
+  EXPECT_TRUE(MainWindowShown());
+  EXPECT_EQ(fake.clock.sleptTotal, 2450u - 30u);
+}
+
 TEST_F(StartupSequenceTest, OpenProgramMarkerIgnoresTheDemo) {
   fake.system.commandLine = "*./\\.* c:\\demos\\a.dm_66";
   fake.files.AddFile("c:\\demos\\a.dm_66", "");
