@@ -92,8 +92,10 @@ class Run {
         }
         commandLine += *cd + plan_.start.afterCdDrive;
       }
-      program_.platform.processes.Sleep(kPauseBeforeGameMilliseconds);
-      if (plan_.start.handOff) return HandOff(commandLine);
+      if (plan_.start.handOff) {
+        program_.platform.processes.Sleep(kPauseBeforeGameMilliseconds);
+        return HandOff(commandLine);
+      }
       return StartAndWait(commandLine);
     } catch (const RaisedFailure& raised) {
       log_.Write("failure " + Describe(raised.failure()));
@@ -175,11 +177,15 @@ class Run {
     return code == 0 ? program_.exitCode : code;
   }
 
+  // The system makes the game's process during the pause; the game begins at its end, and
+  // a failure to make it is told after it, as a start's would be.
   int StartAndWait(const std::string& commandLine) {
     Processes& processes = program_.platform.processes;
     const std::string& executable = plan_.start.executable;
-    std::unique_ptr<ProcessWatch> watch = OrRaise(
-        processes.Start(executable, commandLine, ShowMode::NormalFocus, plan_.start.folder));
+    const std::uint64_t pause = processes.Milliseconds();
+    auto held = processes.Hold(executable, commandLine, ShowMode::NormalFocus, plan_.start.folder);
+    FinishPause(processes, pause, kPauseBeforeGameMilliseconds);
+    std::unique_ptr<ProcessWatch> watch = OrRaise(OrRaise(std::move(held))->Release());
     Skip(journal_.RecordProcess(watch->Id(), executable));
     log_.Write("started " + commandLine);
     if (program_.frmSplash.created()) program_.frmSplash.window.Hide();

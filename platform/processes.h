@@ -28,6 +28,15 @@ class ProcessWatch {
   virtual Result<std::uint32_t> ExitCode() = 0;
 };
 
+// A process made ready to start: its program begins when it is released. One never
+// released ends with this object, and with this program if it ends first.
+class HeldProcess {
+ public:
+  virtual ~HeldProcess() = default;
+  // At most once; after a failure nothing of the process is left.
+  virtual Result<std::unique_ptr<ProcessWatch>> Release() = 0;
+};
+
 class Processes {
  public:
   virtual ~Processes() = default;
@@ -38,6 +47,11 @@ class Processes {
   virtual Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                                       const std::string& commandLine, ShowMode show,
                                                       const std::string& workingDir = "") = 0;
+  // What Start does, with the program held until it is released: what the system spends
+  // making a process can then fall in a wait the caller keeps anyway. Fails as Start would.
+  virtual Result<std::unique_ptr<HeldProcess>> Hold(const std::string& executable,
+                                                    const std::string& commandLine, ShowMode show,
+                                                    const std::string& workingDir = "") = 0;
   // The shell's "open" operation on a file, document or address; parameters and
   // workingDir may be empty.
   virtual Status ShellOpen(const std::string& file, const std::string& parameters,
@@ -62,6 +76,21 @@ class Processes {
   // This program's own process; with System::ProgramFile it names this program to
   // IsRunning.
   virtual ProcessId OwnId() = 0;
+};
+
+// A hold that makes nothing until it is released, then starts as Start does: for a system
+// that cannot hold a process, or a backend where making one costs nothing.
+class StartOnRelease : public HeldProcess {
+ public:
+  StartOnRelease(Processes& processes, std::string executable, std::string commandLine,
+                 ShowMode show, std::string workingDir);
+  Result<std::unique_ptr<ProcessWatch>> Release() override;
+
+ private:
+  Processes& processes_;
+  std::string executable_, commandLine_;
+  ShowMode show_;
+  std::string workingDir_;
 };
 
 }  // namespace kalv

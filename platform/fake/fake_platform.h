@@ -251,6 +251,10 @@ class FakeProcesses : public Processes {
   Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                               const std::string& commandLine, ShowMode show,
                                               const std::string& workingDir = "") override;
+  // Fails as Start would; the process is made, and its start recorded, at the release.
+  Result<std::unique_ptr<HeldProcess>> Hold(const std::string& executable,
+                                            const std::string& commandLine, ShowMode show,
+                                            const std::string& workingDir = "") override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
   void PumpMessages() override;
@@ -285,6 +289,8 @@ class FakeProcesses : public Processes {
 
   FakeClock& clock_;
   FakeFiles& files_;
+  // Why a start of executable in workingDir fails, as on Windows; Ok when it may start.
+  Status Startable(const std::string& executable, const std::string& workingDir);
   std::vector<StartedProcess> started_;
   std::vector<ShellOpened> shellOpened_;
   std::map<ProcessId, Running> running_;

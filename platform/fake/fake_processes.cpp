@@ -28,14 +28,9 @@ Result<std::unique_ptr<ProcessWatch>> FakeProcesses::Start(const std::string& ex
                                                            const std::string& commandLine,
                                                            ShowMode show,
                                                            const std::string& workingDir) {
-  using R = Result<std::unique_ptr<ProcessWatch>>;
   if (beforeStart) beforeStart(executable);
-  auto attributes = files_.GetAttributes(executable);
-  if (!attributes) return attributes.failure();
+  if (Status startable = Startable(executable, workingDir); !startable) return startable.failure();
   const std::optional<std::uint64_t> file = files_.FileIndex(executable);
-  if (!file) return R::Fail(err::kFileNotFound);
-  if (!workingDir.empty() && !files_.DirectoryExists(workingDir))
-    return R::Fail(err::kPathNotFound);
   StartedProcess process;
   process.id = nextId_++;
   process.executable = executable;
@@ -50,6 +45,24 @@ Result<std::unique_ptr<ProcessWatch>> FakeProcesses::Start(const std::string& ex
   started_.push_back(process);
   if (next.onStart) next.onStart(started_.back());
   return std::unique_ptr<ProcessWatch>(std::make_unique<FakeWatch>(*this, process.id));
+}
+
+Status FakeProcesses::Startable(const std::string& executable, const std::string& workingDir) {
+  auto attributes = files_.GetAttributes(executable);
+  if (!attributes) return attributes.failure();
+  if (!files_.FileIndex(executable)) return Status::Fail(err::kFileNotFound);
+  if (!workingDir.empty() && !files_.DirectoryExists(workingDir))
+    return Status::Fail(err::kPathNotFound);
+  return Status::Ok();
+}
+
+Result<std::unique_ptr<HeldProcess>> FakeProcesses::Hold(const std::string& executable,
+                                                         const std::string& commandLine,
+                                                         ShowMode show,
+                                                         const std::string& workingDir) {
+  if (Status startable = Startable(executable, workingDir); !startable) return startable.failure();
+  return std::unique_ptr<HeldProcess>(
+      std::make_unique<StartOnRelease>(*this, executable, commandLine, show, workingDir));
 }
 
 Result<std::uint32_t> FakeProcesses::ExitCodeNow(ProcessId id) const {

@@ -59,6 +59,71 @@ void Dispatch(MSG& msg) {
   DispatchMessageW(&msg);
 }
 
+// The executable is passed as lpApplicationName, so Windows never splits an unquoted
+// path with blanks and tries its pieces ("C:\Program.exe") as programs.
+Status CreateProcessOf(const std::string& executable, const std::string& commandLine, ShowMode show,
+                       const std::string& workingDir, DWORD flags, PROCESS_INFORMATION& pi) {
+  const std::wstring exe = Wide(executable);
+  std::wstring line = Wide(commandLine);
+  std::vector<wchar_t> mutableLine(line.begin(), line.end());
+  mutableLine.push_back(L'\0');
+  const std::wstring dir = Wide(workingDir);
+
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = static_cast<WORD>(ShowCommand(show));
+  if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
+    return LastFailure();
+  return Status::Ok();
+}
+
+// A process made suspended in a job that ends it when the job's last handle closes: when
+// this program ends before the release, or the hold is let go of, nothing of it runs.
+// Released, the job lets it outlive this program as any started game does.
+class SuspendedProcess : public HeldProcess {
+ public:
+  SuspendedProcess(const PROCESS_INFORMATION& pi, HANDLE job) : pi_(pi), job_(job) {}
+  SuspendedProcess(const SuspendedProcess&) = delete;
+  SuspendedProcess& operator=(const SuspendedProcess&) = delete;
+  ~SuspendedProcess() override {
+    if (pi_.hProcess) {
+      TerminateProcess(pi_.hProcess, 1);
+      CloseHandle(pi_.hProcess);
+    }
+    CloseHandle(pi_.hThread);
+    CloseHandle(job_);
+  }
+
+  Result<std::unique_ptr<ProcessWatch>> Release() override {
+    if (!pi_.hProcess) return Result<std::unique_ptr<ProcessWatch>>::Fail(err::kInvalidCall);
+    if (ResumeThread(pi_.hThread) == static_cast<DWORD>(-1)) return LastFailure();
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION unlimited{};
+    SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &unlimited, sizeof unlimited);
+    auto watch = std::unique_ptr<ProcessWatch>(
+        new HandleWatch(pi_.hProcess, static_cast<ProcessId>(pi_.dwProcessId)));
+    pi_.hProcess = nullptr;
+    return watch;
+  }
+
+ private:
+  PROCESS_INFORMATION pi_;
+  HANDLE job_;
+};
+
+// A job with the kill-on-close limit, or none.
+HANDLE KillingJob() {
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  if (!job) return nullptr;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+    return job;
+  CloseHandle(job);
+  return nullptr;
+}
+
 }  // namespace
 
 int ShowCommand(ShowMode show) {
@@ -71,29 +136,39 @@ int ShowCommand(ShowMode show) {
   return SW_SHOWNORMAL;
 }
 
-// The executable is passed as lpApplicationName, so Windows never splits an unquoted
-// path with blanks and tries its pieces ("C:\Program.exe") as programs.
 Result<std::unique_ptr<ProcessWatch>> Win32Processes::Start(const std::string& executable,
                                                             const std::string& commandLine,
                                                             ShowMode show,
                                                             const std::string& workingDir) {
-  const std::wstring exe = Wide(executable);
-  std::wstring line = Wide(commandLine);
-  std::vector<wchar_t> mutableLine(line.begin(), line.end());
-  mutableLine.push_back(L'\0');
-  const std::wstring dir = Wide(workingDir);
-
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = static_cast<WORD>(ShowCommand(show));
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
-    return LastFailure();
+  if (Status made = CreateProcessOf(executable, commandLine, show, workingDir, 0, pi); !made)
+    return made.failure();
   CloseHandle(pi.hThread);
   return std::unique_ptr<ProcessWatch>(
       new HandleWatch(pi.hProcess, static_cast<ProcessId>(pi.dwProcessId)));
+}
+
+// Where no job can hold the process (a program already in a job that allows none inside
+// it, before Windows 8), the process is made at the release instead.
+Result<std::unique_ptr<HeldProcess>> Win32Processes::Hold(const std::string& executable,
+                                                          const std::string& commandLine,
+                                                          ShowMode show,
+                                                          const std::string& workingDir) {
+  using R = Result<std::unique_ptr<HeldProcess>>;
+  PROCESS_INFORMATION pi{};
+  if (Status made =
+          CreateProcessOf(executable, commandLine, show, workingDir, CREATE_SUSPENDED, pi);
+      !made)
+    return made.failure();
+  HANDLE job = KillingJob();
+  if (job && AssignProcessToJobObject(job, pi.hProcess))
+    return R(std::unique_ptr<HeldProcess>(new SuspendedProcess(pi, job)));
+  if (job) CloseHandle(job);
+  TerminateProcess(pi.hProcess, 1);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return R(std::unique_ptr<HeldProcess>(
+      new StartOnRelease(*this, executable, commandLine, show, workingDir)));
 }
 
 // ShellExecute's small results 2, 3, 5 and 8 are the Windows error codes of the same

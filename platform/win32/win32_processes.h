@@ -10,6 +10,9 @@ class Win32Processes : public Processes {
   Result<std::unique_ptr<ProcessWatch>> Start(const std::string& executable,
                                               const std::string& commandLine, ShowMode show,
                                               const std::string& workingDir) override;
+  Result<std::unique_ptr<HeldProcess>> Hold(const std::string& executable,
+                                            const std::string& commandLine, ShowMode show,
+                                            const std::string& workingDir) override;
   Status ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& workingDir, ShowMode show) override;
   void PumpMessages() override;

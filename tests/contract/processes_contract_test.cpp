@@ -16,6 +16,9 @@ TEST_F(ProcessesContract, StartingAMissingExecutableIsFileNotFound) {
                                             ShowMode::NormalFocus, scratch());
   ASSERT_FALSE(started.ok());
   EXPECT_EQ(started.failure().number, err::kFileNotFound);
+  auto held = platform().processes.Hold(exe, "\"" + exe + "\"", ShowMode::NormalFocus, scratch());
+  ASSERT_FALSE(held.ok());
+  EXPECT_EQ(held.failure().number, err::kFileNotFound);
 }
 
 // A program in a folder that is missing, or a working folder that is missing, is a path

@@ -36,6 +36,32 @@ class RunningProgramContract : public ContractTest {
   std::string Flag() const { return At("end.flag"); }
 };
 
+// A held program is started by its release and then runs as any started one; a hold let go
+// of unreleased leaves no process behind to keep its file.
+TEST_F(RunningProgramContract, AHeldProgramRunsOnceReleasedAndAHoldLetGoLeavesNothing) {
+  const std::string exe = At("Quake3.exe");
+  ContractBackend::ChildProgram child = backend().ChildWaitingFor(exe, Flag());
+  {
+    auto held = processes().Hold(child.executable, child.commandLine, ShowMode::Hidden);
+    ASSERT_TRUE(held.ok()) << held.failure().number;
+  }
+  bool deleted = false;  // an ended process lets its file go a moment later
+  for (int tries = 0; !deleted && tries < 250; ++tries) {
+    deleted = files().Delete(exe).ok();
+    if (!deleted) processes().Sleep(20);
+  }
+  EXPECT_TRUE(deleted);
+
+  child = backend().ChildWaitingFor(exe, Flag());
+  auto held = processes().Hold(child.executable, child.commandLine, ShowMode::Hidden);
+  ASSERT_TRUE(held.ok()) << held.failure().number;
+  auto watch = held.value()->Release();
+  ASSERT_TRUE(watch.ok()) << watch.failure().number;
+  EXPECT_TRUE(processes().IsRunning(watch.value()->Id(), exe));
+  EXPECT_FALSE(files().Delete(exe).ok());
+  EndChild(*watch.value());
+}
+
 // A game folder written with a trailing backslash, with forward slashes, with "." and
 // "..", in other letter case (a non-ASCII name included), through its short name or
 // through another drive letter still names the game that runs.
