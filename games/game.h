@@ -42,6 +42,12 @@ constexpr std::size_t kDemoHeadBytes = 65536;
 // A file's version as major.minor.build.revision ("0.0.0.0" without version resource).
 std::string FileVersionText(const Install& install, const std::string& path);
 
+// The release a demo plays on, and whether the store holds its executable.
+struct DemoRelease {
+  std::string version;  // "v1.31"
+  bool stored = false;
+};
+
 struct Game {
   GameCode code;
   const char* journalCode;  // its code in the restore journal ("Q3A")
@@ -71,6 +77,10 @@ struct Game {
   const ReleaseSwitcher* switcher;
   // The string-table messages of its own (each English row; the other languages follow).
   std::vector<int> messages;
+  // Quake 3: the release a demo plays on, as its run would choose it; nothing for the
+  // others.
+  std::optional<DemoRelease> (*release)(const Install& install, const Demo& demo,
+                                        const DemoNeeds& needs) = nullptr;
 };
 
 }  // namespace kalv

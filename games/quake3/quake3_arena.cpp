@@ -51,6 +51,7 @@ const Game kQuake3Arena{
     &kQuake3Switcher,
     {q3text::kUnknownInstalled, q3text::kMissingStored, q3text::kOfferStore, q3text::kNotStored,
      q3text::kNotReplaced, q3text::kConversionError, q3text::kInsertCd},
+    &Q3ARelease,
 };
 
 }  // namespace kalv

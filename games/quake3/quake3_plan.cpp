@@ -42,6 +42,15 @@ DemoNeeds Q3ANeeds(const Install& install, const Choices& choices, const Demo& d
                          !dir.empty() && !install.Has(dir + q3a::kPak0));
 }
 
+std::optional<DemoRelease> Q3ARelease(const Install& install, const Demo& demo,
+                                      const DemoNeeds& needs) {
+  const auto byProtocol = ReleaseOfProtocol(install, demo, needs.protocol);
+  const Release& release = byProtocol ? *byProtocol : demo.release;
+  if (release.version.empty()) return std::nullopt;
+  const auto files = FilesOfVersion(install, release.version);
+  return DemoRelease{release.version, files && install.Has(files->storedExecutable)};
+}
+
 Q3AFacts ReadQ3AFacts(const Install& install, const Choices& choices, const Demo& demo) {
   Q3AFacts facts;
   facts.installDir = install.PlayerDir();

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "games/choices.h"
+#include "games/game.h"
 #include "games/demo_needs.h"
 #include "games/install.h"
 #include "games/plan_support.h"
@@ -16,6 +17,10 @@ namespace kalv {
 // What a demo needs: its mod and map in the folders the run plays in (the maps of a
 // minimum installation's CD are not looked for), and the protocol its server ran.
 DemoNeeds Q3ANeeds(const Install& install, const Choices& choices, const Demo& demo);
+// The release the run of such a demo switches to: its protocol's when the store has a
+// release of it, else its ending's.
+std::optional<DemoRelease> Q3ARelease(const Install& install, const Demo& demo,
+                                      const DemoNeeds& needs);
 
 // What is read of the installation before planning.
 struct Q3AFacts {

@@ -7,6 +7,7 @@
 
 #include "demo_layouts.h"
 #include "core/run_log.h"
+#include "games/demo_listing.h"
 #include "games/demo_needs.h"
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"
@@ -340,6 +341,77 @@ TEST_F(DemoNeedsTest, NoLeavesTheFolderAsItWasAndYesPlaysWithoutTheMissingMod) {
   EXPECT_EQ(fake.processes.started()[0].commandLine,
             kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque");
   EXPECT_EQ(Snapshot(kQ3), before);
+}
+
+// A folder of demos as the list has it: every file, the game that claims it, what its first
+// message says and what keeps it from playing here; then ordered and filtered as values.
+TEST_F(DemoNeedsTest, AFolderListsEveryFileWithWhatItNeedsAndOrdersAndFiltersAsValues) {
+  const std::string dir = "C:\\Demos";
+  fake.files.AddFile(dir + "\\duel.dm_68", Quake3Demo("cpm3a", "cpma"));
+  fake.files.AddFile(kQ3 + "\\cpma\\map-cpm3a.pk3", Zip({"maps/cpm3a.bsp"}));
+  fake.files.AddFile(dir + "\\Trick.DM_68", Quake3Demo("st1", "defrag"));
+  fake.files.AddFile(dir + "\\cut.dm_68", Quake3Demo("q3dm17", "cpma").substr(0, 9));
+  fake.files.AddFile(dir + "\\aztec.dem", HalfLife(5, 48, "de_aztec", "cstrike"));
+  fake.files.AddFile(dir + "\\tdm.dm2", Quake2(Quake2ServerDataMessage(34, 0, "opentdm")));
+  fake.files.AddFile(dir + "\\readme.txt", "notes");
+  fake.files.AddFile(dir + "\\held.dem", HalfLife(5, 48, "c1a0", "valve"));
+  fake.files.AddFile(dir + "\\old.dm_66", Quake3Demo("q3dm17", "", 66));
+  ASSERT_TRUE(fake.files.Delete(Versions() + "\\Quake3.130").ok());
+  fake.files.AddDirectory(dir + "\\older");
+  ASSERT_TRUE(fake.files.HoldOpen(dir + "\\held.dem"));
+  choices.dir(GameCode::Q2) = "";
+
+  const auto listed = ListDemos(program->install(), Games(), choices, dir);
+  ASSERT_TRUE(listed.ok());
+  struct Row {
+    std::string name;
+    const char* game;
+    std::string release, mod, map;
+    std::vector<Lack> lacks;
+  };
+  const std::vector<Row> expected = {
+      {"aztec.dem", "Half-Life", "", "cstrike", "de_aztec", {Lack::Map}},
+      {"cut.dm_68", "Quake 3 Arena", "v1.32", "", "", {}},
+      {"duel.dm_68", "Quake 3 Arena", "v1.32", "cpma", "cpm3a", {}},
+      {"held.dem", nullptr, "", "", "", {Lack::Unreadable}},
+      {"old.dm_66", "Quake 3 Arena", "v1.30", "", "q3dm17", {Lack::ReleaseNotStored}},
+      {"readme.txt", nullptr, "", "", "", {Lack::NotADemo}},
+      {"tdm.dm2", "Quake 2", "", "", "", {Lack::GameNotSetUp}},
+      {"Trick.DM_68", "Quake 3 Arena", "v1.32", "defrag", "st1", {Lack::Mod, Lack::Map}},
+  };
+  ASSERT_EQ(listed.value().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const ListedDemo& got = listed.value()[i];
+    const Row& want = expected[i];
+    EXPECT_EQ(got.name, want.name);
+    EXPECT_EQ(got.game ? std::string(got.game->name) : "", want.game ? want.game : "") << want.name;
+    EXPECT_EQ(got.release ? got.release->version : "", want.release) << want.name;
+    EXPECT_EQ(got.needs.mod, want.mod) << want.name;
+    EXPECT_EQ(got.needs.map, want.map) << want.name;
+    EXPECT_EQ(LacksOf(got), want.lacks) << want.name;
+  }
+  EXPECT_EQ(listed.value()[2].size, Quake3Demo("cpm3a", "cpma").size());
+
+  auto names = [](const std::vector<ListedDemo>& list) {
+    std::vector<std::string> out;
+    for (const ListedDemo& demo : list) out.push_back(demo.name);
+    return out;
+  };
+  // Rows without a map keep the name order among themselves, whichever the direction.
+  EXPECT_EQ(names(SortedDemos(listed.value(), DemoColumn::Map, true)),
+            (std::vector<std::string>{"Trick.DM_68", "old.dm_66", "aztec.dem", "duel.dm_68",
+                                      "cut.dm_68", "held.dem", "readme.txt", "tdm.dm2"}));
+  EXPECT_EQ(names(SortedDemos(listed.value(), DemoColumn::Size, false)).front(), "readme.txt");
+  EXPECT_EQ(listed.value()[3].size, HalfLife(5, 48, "c1a0", "valve").size()) << "held, not gone";
+  EXPECT_EQ(names(SortedDemos(listed.value(), DemoColumn::Release, false)).back(), "Trick.DM_68");
+  EXPECT_EQ(names(FilteredDemos(listed.value(), GameCode::Q3A, "CPM")),
+            (std::vector<std::string>{"duel.dm_68"}));
+  EXPECT_EQ(names(FilteredDemos(listed.value(), std::nullopt, "dem")),
+            (std::vector<std::string>{"aztec.dem", "held.dem"}));
+  EXPECT_EQ(FilteredDemos(listed.value(), std::nullopt, "").size(), expected.size());
+
+  EXPECT_EQ(ListDemos(program->install(), Games(), choices, dir + "\\gone").failure().number,
+            err::kPathNotFound);
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+// A folder of demos as a list shows it: each file with the game that claims it, what its
+// first message says (mod, map, players) and what keeps it from playing here. The list is
+// a value; sorting and filtering make new orders of it, and a window only shows it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "games/choices.h"
+#include "games/demo_needs.h"
+#include "games/game_table.h"
+#include "games/install.h"
+
+namespace kalv {
+
+struct ListedDemo {
+  enum class Kind { Demo, NotADemo, Unreadable };
+  std::string name;  // the file's name in the folder
+  Kind kind = Kind::NotADemo;
+  std::uint64_t size = 0;
+  std::uint64_t written = 0;           // the file's last write, as its stamp has it
+  const Game* game = nullptr;          // the game that claims it (a demo only)
+  bool gameSetUp = false;              // the game's folder is chosen and holds the game
+  DemoNeeds needs;                     // read only for a game that is set up
+  std::optional<DemoRelease> release;  // Quake 3: the release it plays on
+};
+
+// What keeps a listed file from playing here, each in its turn; none: it plays.
+enum class Lack { NotADemo, Unreadable, GameNotSetUp, ReleaseNotStored, Mod, Map };
+std::vector<Lack> LacksOf(const ListedDemo& demo);
+
+// Every file of the folder, in name order, each read as far as its first message; a
+// folder that cannot be read is its failure (76 for one that is missing).
+Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
+                                          const Choices& choices, const std::string& folder);
+
+enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date };
+// The list ordered by a column, without regard to case; equal rows keep the name order.
+std::vector<ListedDemo> SortedDemos(std::vector<ListedDemo> list, DemoColumn column,
+                                    bool descending);
+// The rows of one game (nothing: every game) whose name, mod, map or a player holds the
+// text, without regard to case ("" holds in every row).
+std::vector<ListedDemo> FilteredDemos(const std::vector<ListedDemo>& list,
+                                      std::optional<GameCode> game, const std::string& text);
+
+}  // namespace kalv
