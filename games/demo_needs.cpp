@@ -65,7 +65,7 @@ Presence FindMapFile(const Install& install, const MapSearch& search, const std:
     const auto archives = install.files.List(folder, search.archives);
     if (!archives) continue;
     for (const std::string& archive : archives.value()) {
-      const auto names = ArchiveNames(install.files, folder + "\\" + archive);
+      const auto names = install.ArchiveNames(folder + "\\" + archive);
       if (!names) {
         unread = true;
         continue;

@@ -3,7 +3,11 @@
 // profile reader for the release files and, for a run, what it has read already.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "games/archive_directory.h"
 
 #include "games/read_memo.h"
 #include "platform/files.h"
@@ -26,6 +30,10 @@ struct Install {
   // Whether the two files hold the same bytes (the failure of one that cannot be read).
   Result<bool> SameContents(const std::string& a, const std::string& b) const {
     return memo ? memo->SameContents(files, a, b) : kalv::SameContents(files, a, b);
+  }
+  // The names an archive holds (nothing when it cannot be read).
+  std::optional<std::vector<std::string>> ArchiveNames(const std::string& path) const {
+    return memo ? memo->ArchiveNames(files, path) : kalv::ArchiveNames(files, path);
   }
 };
 

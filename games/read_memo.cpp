@@ -1,5 +1,7 @@
 #include "games/read_memo.h"
 
+#include "games/archive_directory.h"
+
 namespace kalv {
 
 // The stamps are taken before the bytes are read: a file that changes during the read
@@ -17,6 +19,12 @@ Result<bool> ReadMemo::SameContents(Files& files, const std::string& a, const st
   const Result<bool> same = kalv::SameContents(files, a, b);
   if (same && stampA && stampB) compared_[key] = {stampA.value(), stampB.value(), same.value()};
   return same;
+}
+
+std::optional<std::vector<std::string>> ReadMemo::ArchiveNames(Files& files,
+                                                               const std::string& path) {
+  return KeptWhileUnchanged(archives_, files, path,
+                            [&] { return kalv::ArchiveNames(files, path); });
 }
 
 }  // namespace kalv

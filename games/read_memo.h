@@ -1,12 +1,15 @@
 // What one run has read of the files it looks at more than once, kept while each file
 // keeps its stamp: a Quake 3 start looks at the release store and compares the installed
 // executable with it several times (detection, the store offer, the switch's check, the
-// switch), and each look would read the files again.
+// switch), and each look would read the files again; a folder of demos looks into the same
+// archives for every demo's map.
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "games/release.h"
 #include "platform/files.h"
@@ -22,14 +25,11 @@ class ReadMemo {
   // file without a stamp (missing, unreadable) is read every time.
   template <typename Read>
   Release ReleaseFile(Files& files, const std::string& path, Read read) {
-    const auto stamp = files.Stamp(path);
-    if (!stamp) return read();
-    const auto kept = releases_.find(path);
-    if (kept != releases_.end() && kept->second.first == stamp.value()) return kept->second.second;
-    Release release = read();
-    releases_[path] = {stamp.value(), release};
-    return release;
+    return KeptWhileUnchanged(releases_, files, path, read);
   }
+
+  // The names an archive holds, read again only when it has changed.
+  std::optional<std::vector<std::string>> ArchiveNames(Files& files, const std::string& path);
 
  private:
   struct Compared {
@@ -38,6 +38,19 @@ class ReadMemo {
   };
   std::map<std::pair<std::string, std::string>, Compared> compared_;
   std::map<std::string, std::pair<FileStamp, Release>> releases_;
+  std::map<std::string, std::pair<FileStamp, std::optional<std::vector<std::string>>>> archives_;
+
+  template <typename Value, typename Read>
+  static Value KeptWhileUnchanged(std::map<std::string, std::pair<FileStamp, Value>>& kept,
+                                  Files& files, const std::string& path, Read read) {
+    const auto stamp = files.Stamp(path);
+    if (!stamp) return read();
+    const auto found = kept.find(path);
+    if (found != kept.end() && found->second.first == stamp.value()) return found->second.second;
+    Value value = read();
+    kept[path] = {stamp.value(), value};
+    return value;
+  }
 };
 
 }  // namespace kalv
