@@ -114,9 +114,10 @@ std::vector<Lack> LacksOf(const ListedDemo& demo) {
 // A file held by another program is listed as unreadable, with its size and date.
 Result<std::vector<ListedDemo>> ListDemos(const Install& given, const GameTable& games,
                                           const Choices& choices, const std::string& folder) {
-  // Every demo of a game looks into the same archives for its map: each is read once.
-  ReadMemo memo;
-  const Install install{given.files, given.system, given.profile, given.memo ? given.memo : &memo};
+  // Every demo of a game looks into the same archives for its map and the same store for
+  // its release: the listing reads each once, as they were when it began.
+  ReadMemo memo(ReadMemo::Kept::ForItsLife);
+  const Install install{given.files, given.system, given.profile, &memo};
   auto names = install.files.List(folder, "*");
   if (!names) return names.failure();
   SetUpGames setUp(install, choices);

@@ -62,7 +62,7 @@ Presence FindMapFile(const Install& install, const MapSearch& search, const std:
     if (install.Has(folder + "\\" + WithBackslashes(file))) return Presence::Found;
   bool unread = false;
   for (const std::string& folder : search.folders) {
-    const auto archives = install.files.List(folder, search.archives);
+    const auto archives = install.List(folder, search.archives);
     if (!archives) continue;
     for (const std::string& archive : archives.value()) {
       const auto names = install.ArchiveNames(folder + "\\" + archive);

@@ -31,6 +31,10 @@ struct Install {
   Result<bool> SameContents(const std::string& a, const std::string& b) const {
     return memo ? memo->SameContents(files, a, b) : kalv::SameContents(files, a, b);
   }
+  // Files::List, through the memo.
+  Result<std::vector<std::string>> List(const std::string& dir, const std::string& pattern) const {
+    return memo ? memo->List(files, dir, pattern) : files.List(dir, pattern);
+  }
   // The names an archive holds (nothing when it cannot be read).
   std::optional<std::vector<std::string>> ArchiveNames(const std::string& path) const {
     return memo ? memo->ArchiveNames(files, path) : kalv::ArchiveNames(files, path);

@@ -27,4 +27,13 @@ std::optional<std::vector<std::string>> ReadMemo::ArchiveNames(Files& files,
                             [&] { return kalv::ArchiveNames(files, path); });
 }
 
+Result<std::vector<std::string>> ReadMemo::List(Files& files, const std::string& dir,
+                                                const std::string& pattern) {
+  if (kept_ == Kept::WhileUnchanged) return files.List(dir, pattern);
+  const auto key = std::make_pair(dir, pattern);
+  const auto found = lists_.find(key);
+  if (found != lists_.end()) return found->second;
+  return lists_.emplace(key, files.List(dir, pattern)).first->second;
+}
+
 }  // namespace kalv

@@ -18,6 +18,12 @@ namespace kalv {
 
 class ReadMemo {
  public:
+  // WhileUnchanged: a file is read again once its stamp has changed. ForItsLife: what was
+  // read is kept, folders' lists too, and no stamp is looked at again: for one look at many
+  // files that takes them as they were when it began (a listing of a folder of demos).
+  enum class Kept { WhileUnchanged, ForItsLife };
+  explicit ReadMemo(Kept kept = Kept::WhileUnchanged) : kept_(kept) {}
+
   // SameContents of the two files, read again only when either has changed.
   Result<bool> SameContents(Files& files, const std::string& a, const std::string& b);
 
@@ -31,6 +37,10 @@ class ReadMemo {
   // The names an archive holds, read again only when it has changed.
   std::optional<std::vector<std::string>> ArchiveNames(Files& files, const std::string& path);
 
+  // Files::List, kept only for its life.
+  Result<std::vector<std::string>> List(Files& files, const std::string& dir,
+                                        const std::string& pattern);
+
  private:
   struct Compared {
     FileStamp a, b;
@@ -39,11 +49,15 @@ class ReadMemo {
   std::map<std::pair<std::string, std::string>, Compared> compared_;
   std::map<std::string, std::pair<FileStamp, Release>> releases_;
   std::map<std::string, std::pair<FileStamp, std::optional<std::vector<std::string>>>> archives_;
+  std::map<std::pair<std::string, std::string>, Result<std::vector<std::string>>> lists_;
+  Kept kept_;
 
+  // For its life a file is known by its path alone (its stamp stays empty).
   template <typename Value, typename Read>
-  static Value KeptWhileUnchanged(std::map<std::string, std::pair<FileStamp, Value>>& kept,
-                                  Files& files, const std::string& path, Read read) {
-    const auto stamp = files.Stamp(path);
+  Value KeptWhileUnchanged(std::map<std::string, std::pair<FileStamp, Value>>& kept, Files& files,
+                           const std::string& path, Read read) {
+    Result<FileStamp> stamp = FileStamp{};
+    if (kept_ == Kept::WhileUnchanged) stamp = files.Stamp(path);
     if (!stamp) return read();
     const auto found = kept.find(path);
     if (found != kept.end() && found->second.first == stamp.value()) return found->second.second;

@@ -29,7 +29,7 @@ Result<std::vector<Release>> ReadReleases(const Install& install) {
   Files& files = install.files;
   auto store = files.FullDirectoryPath(ReleaseStore(install));
   if (!store) return store.failure();
-  auto names = files.List(store.value(), release::kPattern);
+  auto names = install.List(store.value(), release::kPattern);
   if (!names) return names.failure();
   std::vector<Release> releases;
   for (const std::string& name : names.value()) releases.push_back(ReadRelease(install, name));
@@ -60,7 +60,7 @@ std::optional<Release> ReleaseOfPaks(const Install& install, const std::string& 
 }
 
 std::optional<Release> NewestRelease(const Install& install) {
-  auto names = install.files.List(ReleaseStore(install), release::kPattern);
+  auto names = install.List(ReleaseStore(install), release::kPattern);
   if (!names || names.value().empty()) return std::nullopt;
   return ReadRelease(install, names.value().back());
 }
