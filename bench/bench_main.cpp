@@ -1,6 +1,7 @@
 // kalv_bench: copies a 64 MB file with CopyFileWithProgress while the splash window shows
 // its progress bar, and with the platform's own file copy, and writes what each took; then
-// times the check of what a Quake 3 demo needs (bench/needs_check.h).
+// times the check of what a Quake 3 demo needs (bench/needs_check.h) and the listing of a
+// folder of 1,000 demos (bench/library_listing.h).
 //
 //   kalv_bench.exe <result file> [<work folder>]
 //
@@ -8,13 +9,15 @@
 // copy-progress-mbps, copy-platform-mbps and copy-barless-mbps (CopyFileWithProgress
 // without a window), copy-progress-ms, bar-paints and bar-longest-gap-ms (how often the bar
 // was painted during the copy with the window), and copies-equal (1 when both copies hold
-// the source's bytes), and the needs check's needs-ms and needs-found.
+// the source's bytes), the needs check's needs-ms and needs-found, and the listing's
+// library-ms, library-rows and library-read.
 #include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "bench/bench_args.h"
+#include "bench/library_listing.h"
 #include "bench/needs_check.h"
 #include "launcher/copy_progress.h"
 #include "launcher/base/program.h"
@@ -108,7 +111,7 @@ std::string Run(Program& program, const std::vector<std::string>& args) {
   Skip(files.Delete(source));
   Skip(files.Delete(withProgress));
   Skip(files.Delete(plain));
-  return out.str() + TimeNeedsCheck(program, work);
+  return out.str() + TimeNeedsCheck(program, work) + TimeLibraryListing(program, work);
 }
 
 }  // namespace
