@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "games/archive_directory.h"
-
 #include "games/read_memo.h"
 #include "platform/files.h"
 #include "platform/profile.h"

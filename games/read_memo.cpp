@@ -23,8 +23,7 @@ Result<bool> ReadMemo::SameContents(Files& files, const std::string& a, const st
 
 std::optional<std::vector<std::string>> ReadMemo::ArchiveNames(Files& files,
                                                                const std::string& path) {
-  return KeptWhileUnchanged(archives_, files, path,
-                            [&] { return kalv::ArchiveNames(files, path); });
+  return Remembered(archives_, files, path, [&] { return kalv::ArchiveNames(files, path); });
 }
 
 Result<std::vector<std::string>> ReadMemo::List(Files& files, const std::string& dir,

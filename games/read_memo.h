@@ -31,7 +31,7 @@ class ReadMemo {
   // file without a stamp (missing, unreadable) is read every time.
   template <typename Read>
   Release ReleaseFile(Files& files, const std::string& path, Read read) {
-    return KeptWhileUnchanged(releases_, files, path, read);
+    return Remembered(releases_, files, path, read);
   }
 
   // The names an archive holds, read again only when it has changed.
@@ -54,8 +54,8 @@ class ReadMemo {
 
   // For its life a file is known by its path alone (its stamp stays empty).
   template <typename Value, typename Read>
-  Value KeptWhileUnchanged(std::map<std::string, std::pair<FileStamp, Value>>& kept, Files& files,
-                           const std::string& path, Read read) {
+  Value Remembered(std::map<std::string, std::pair<FileStamp, Value>>& kept, Files& files,
+                   const std::string& path, Read read) {
     Result<FileStamp> stamp = FileStamp{};
     if (kept_ == Kept::WhileUnchanged) stamp = files.Stamp(path);
     if (!stamp) return read();
