@@ -93,6 +93,9 @@ class Files {
   // ("*.Vrk"), in name order without regard to case. A missing directory is 76.
   virtual Result<std::vector<std::string>> List(const std::string& dir,
                                                 const std::string& pattern) = 0;
+  // The names of the folders in dir, in name order without regard to case ("." and ".."
+  // are none). A missing directory is 76.
+  virtual Result<std::vector<std::string>> ListFolders(const std::string& dir) = 0;
   // The full path of an existing directory as a file list reports it; a drive root
   // keeps its backslash ("C:\"), any other directory has none. Missing: 76.
   virtual Result<std::string> FullDirectoryPath(const std::string& dir) = 0;

@@ -49,6 +49,8 @@ class System {
   // trailing backslash.
   virtual Result<std::string> LocalAppDataDirectory() = 0;
   virtual LocalTime Now() = 0;
+  // A file stamp's write time (FileStamp::written) in the user's time zone.
+  virtual LocalTime LocalTimeOf(std::uint64_t written) = 0;
   // The fixed version record of a file's version resource; nothing when the file has no
   // version resource or cannot be read.
   virtual std::optional<FixedFileVersion> FileVersion(const std::string& path) = 0;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kalv {
 
@@ -32,12 +33,23 @@ class ControlHandle {
   virtual int Selection() const = 0;
   // Paints the control now, without waiting for the message loop.
   virtual void Repaint() = 0;
+  // A report list: its column headers and widths (in dialog units, so that they follow the
+  // display's scale) and rows of cells. Its items above are the rows' first cells, its
+  // selection the selected row, and Value the column whose header was clicked last.
+  virtual void SetColumns(const std::vector<std::string>& /*headers*/,
+                          const std::vector<int>& /*widths*/) {}
+  virtual std::vector<int> ColumnWidths() const { return {}; }
+  virtual void AddRow(const std::vector<std::string>& /*cells*/) {}
+  virtual std::vector<std::string> Row(int /*index*/) const { return {}; }
 };
 
 enum class Event {
-  Click,   // button, check box, label, list or drop-down selection, tab change
-  Change,  // the user edited a text box
-  Close,   // the window's close box
+  Click,     // button, check box, label, list or drop-down selection, tab change
+  Change,    // the user edited a text box
+  Close,     // the window's close box
+  Activate,  // a double click on a list's row
+  Column,    // a click on a report list's column header (its Value names the column)
+  Reload,    // F5 in a list
 };
 
 class WindowHandle : public ControlHandle {
@@ -51,6 +63,9 @@ class WindowHandle : public ControlHandle {
   // Makes the native window now, still hidden, where it would otherwise be made when first
   // needed: its cost then falls where nobody waits for it.
   virtual void MakeNow() {}
+  // Runs step between the window's messages, again and again while it returns true, so that
+  // long work leaves the window responsive; nothing stops it. A new step replaces the last.
+  virtual void WhileIdle(std::function<bool()> step) = 0;
 };
 
 class WindowFactory {

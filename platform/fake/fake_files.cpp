@@ -667,6 +667,15 @@ bool FakeFiles::SameFile(const std::string& a, const std::string& b) {
 
 Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
                                                  const std::string& pattern) {
+  return Entries(dir, pattern, false);
+}
+
+Result<std::vector<std::string>> FakeFiles::ListFolders(const std::string& dir) {
+  return Entries(dir, "*", true);
+}
+
+Result<std::vector<std::string>> FakeFiles::Entries(const std::string& dir,
+                                                    const std::string& pattern, bool folders) {
   using R = Result<std::vector<std::string>>;
   ParsedPath p = state_->Parse(dir);
   if (int n = state_->Failing(p)) return R::Fail(n);
@@ -675,7 +684,7 @@ Result<std::vector<std::string>> FakeFiles::List(const std::string& dir,
   std::vector<std::string> names;
   if (pattern.empty()) return names;
   for (const NodePtr& child : state_->Children(p.key)) {
-    if (child->directory) continue;
+    if (child->directory != folders) continue;
     std::string name = child->display.substr(child->display.rfind('\\') + 1);
     if (MatchesPattern(name, pattern)) names.push_back(std::move(name));
   }

@@ -107,12 +107,15 @@ class FakeFiles : public Files {
   bool SameFile(const std::string& a, const std::string& b) override;
   Result<std::vector<std::string>> List(const std::string& dir,
                                         const std::string& pattern) override;
+  Result<std::vector<std::string>> ListFolders(const std::string& dir) override;
   Result<std::string> FullDirectoryPath(const std::string& dir) override;
 
   struct State;  // shared with the streams
 
  private:
   Result<std::unique_ptr<FileStream>> OpenForWriting(const std::string& path, bool atEnd);
+  Result<std::vector<std::string>> Entries(const std::string& dir, const std::string& pattern,
+                                           bool folders);
   std::shared_ptr<State> state_;
 };
 
@@ -366,6 +369,16 @@ class FakeSystem : public System {
   Result<std::string> WindowsDirectory() override { return windowsDirectory; }
   Result<std::string> LocalAppDataDirectory() override;
   LocalTime Now() override { return now; }
+  // The fake's write clock counts changes: change n is n minutes past midnight of now's day.
+  LocalTime LocalTimeOf(std::uint64_t written) override {
+    return LocalTime{now.year,
+                     now.month,
+                     now.day,
+                     static_cast<int>(written / 60 % 24),
+                     static_cast<int>(written % 60),
+                     0,
+                     0};
+  }
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override { return anotherInstance; }
   // Programs of the system a test says are running, by file name (any case).
@@ -386,8 +399,11 @@ class FakeControl : public ControlHandle {
   std::vector<std::string> items;
   int selection = -1;
   int repaints = 0;
-  std::vector<int> valueHistory;   // every SetValue, in order
-  std::vector<int> paintedValues;  // the value at every Repaint, in order
+  std::vector<int> valueHistory;     // every SetValue, in order
+  std::vector<int> paintedValues;    // the value at every Repaint, in order
+  std::vector<std::string> headers;  // a report list's columns
+  std::vector<int> widths;
+  std::vector<std::vector<std::string>> rows;
 
   void SetText(const std::string& t) override { text = t; }
   std::string Text() const override { return text; }
@@ -402,9 +418,20 @@ class FakeControl : public ControlHandle {
   int Value() const override { return value; }
   void ClearItems() override {
     items.clear();
+    rows.clear();
     selection = -1;
   }
   void AddItem(const std::string& item) override { items.push_back(item); }
+  void SetColumns(const std::vector<std::string>& h, const std::vector<int>& w) override {
+    headers = h;
+    widths = w;
+  }
+  std::vector<int> ColumnWidths() const override { return widths; }
+  void AddRow(const std::vector<std::string>& cells) override {
+    rows.push_back(cells);
+    items.push_back(cells.empty() ? "" : cells.front());
+  }
+  std::vector<std::string> Row(int index) const override;
   int ItemCount() const override { return static_cast<int>(items.size()); }
   std::string Item(int index) const override;
   void SetSelection(int index) override;
@@ -423,6 +450,9 @@ class FakeWindow : public WindowHandle {
   // Runs the handler a real window would run for the event (nothing when none is set).
   void Fire(int id, Event event);
   bool HasHandler(int id, Event event) const;
+  // Runs the idle step, as the message loop would, until it is done; false when none was set.
+  bool RunIdle();
+  bool Idle() const { return static_cast<bool>(idle_); }
 
   ControlHandle& Control(int id) override { return control(id); }
   void OnEvent(int id, Event event, std::function<void()> handler) override;
@@ -443,10 +473,16 @@ class FakeWindow : public WindowHandle {
   void SetSelection(int) override {}
   int Selection() const override { return -1; }
   void Repaint() override { window_.Repaint(); }
+  void WhileIdle(std::function<bool()> step) override {
+    idle_ = std::move(step);
+    ++idleGeneration_;
+  }
 
  private:
   int templateId_;
   FakeControl window_;
+  std::function<bool()> idle_;
+  int idleGeneration_ = 0;
   std::map<int, std::unique_ptr<FakeControl>> controls_;
   std::map<std::pair<int, Event>, std::function<void()>> handlers_;
 };

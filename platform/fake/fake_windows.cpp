@@ -27,6 +27,7 @@ class ForwardingWindow : public WindowHandle {
   void SetSelection(int index) override { w_.SetSelection(index); }
   int Selection() const override { return w_.Selection(); }
   void Repaint() override { w_.Repaint(); }
+  void WhileIdle(std::function<bool()> step) override { w_.WhileIdle(std::move(step)); }
 
  private:
   FakeWindow& w_;
@@ -36,6 +37,11 @@ class ForwardingWindow : public WindowHandle {
 std::string FakeControl::Item(int index) const {
   if (index < 0 || index >= ItemCount()) return std::string();
   return items[static_cast<std::size_t>(index)];
+}
+
+std::vector<std::string> FakeControl::Row(int index) const {
+  if (index < 0 || index >= static_cast<int>(rows.size())) return {};
+  return rows[static_cast<std::size_t>(index)];
 }
 
 // A list control refuses an index past its entries by selecting nothing.
@@ -55,6 +61,17 @@ void FakeWindow::Fire(int id, Event event) {
   // A copy, so a handler that replaces itself does not destroy the running function.
   std::function<void()> handler = it->second;
   handler();
+}
+
+// A step may replace itself (or stop) while it runs, so each round runs a copy.
+bool FakeWindow::RunIdle() {
+  if (!idle_) return false;
+  while (idle_) {
+    const std::function<bool()> step = idle_;
+    const int generation = idleGeneration_;
+    if (!step() && generation == idleGeneration_) idle_ = nullptr;
+  }
+  return true;
 }
 
 bool FakeWindow::HasHandler(int id, Event event) const {

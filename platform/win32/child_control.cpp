@@ -18,7 +18,7 @@ ControlKind KindOfClassName(const wchar_t* name) {
       {L"Static", ControlKind::Static},   {L"Button", ControlKind::Button},
       {L"Edit", ControlKind::Edit},       {L"ComboBox", ControlKind::ComboBox},
       {L"ListBox", ControlKind::ListBox}, {kProgressBarClass, ControlKind::Progress},
-      {WC_TABCONTROLW, ControlKind::Tab},
+      {WC_TABCONTROLW, ControlKind::Tab}, {WC_LISTVIEWW, ControlKind::ListView},
   };
   for (const Entry& e : kKinds)
     if (lstrcmpiW(name, e.className) == 0) return e.kind;

@@ -8,7 +8,7 @@
 
 namespace kalv::win32 {
 
-enum class ControlKind { Static, Button, Edit, ComboBox, ListBox, Progress, Tab, Other };
+enum class ControlKind { Static, Button, Edit, ComboBox, ListBox, ListView, Progress, Tab, Other };
 
 ControlKind KindOf(HWND control);
 ControlKind KindOfClassName(const wchar_t* name);
@@ -35,10 +35,13 @@ class ChildControl : public ControlHandle {
   int Selection() const override;
   void Repaint() override;
 
+ protected:
+  HWND hwnd() const { return hwnd_; }
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
  private:
   void SetProgressPosition(int value);
   bool SendPendingPosition();
-  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
   HWND hwnd_;
   ControlKind kind_;

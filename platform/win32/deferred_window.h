@@ -71,6 +71,7 @@ class DeferredWindow : public WindowHandle {
   void OnEvent(int id, Event event, std::function<void()> handler) override;
   std::uintptr_t Native() const override;
   void MakeNow() override { Made(); }
+  void WhileIdle(std::function<bool()> step) override { Made().WhileIdle(std::move(step)); }
 
   void SetText(const std::string& text) override;
   std::string Text() const override;

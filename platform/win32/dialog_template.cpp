@@ -90,7 +90,9 @@ std::optional<DialogTemplate> ReadDialogTemplate(int templateId) {
   in.Get<DWORD>();                                    // extended style
   dialog.style = in.Get<DWORD>();
   const WORD count = in.Get<WORD>();
-  in.Skip(4 * sizeof(short));
+  in.Skip(2 * sizeof(short));  // x, y
+  dialog.width = in.Get<short>();
+  dialog.height = in.Get<short>();
   in.TextOrOrdinal();  // menu
   in.TextOrOrdinal();  // class
   dialog.caption = in.TextOrOrdinal().value_or("");
@@ -101,7 +103,7 @@ std::optional<DialogTemplate> ReadDialogTemplate(int templateId) {
   for (WORD i = 0; i < count && in.ok(); ++i) {
     in.AlignTo(sizeof(DWORD));
     TemplateControl control;
-    in.Get<DWORD>();  // help id
+    control.anchor = in.Get<DWORD>();
     in.Get<DWORD>();  // extended style
     control.style = in.Get<DWORD>();
     in.Skip(4 * sizeof(short));

@@ -15,12 +15,15 @@ struct TemplateControl {
   int id = 0;
   ControlKind kind = ControlKind::Other;
   std::uint32_t style = 0;
+  // How it follows a resizable window (KALV_GROW_RIGHT, ...): its help id.
+  std::uint32_t anchor = 0;
   // The initial text; nothing when the template names a resource (a picture) instead.
   std::optional<std::string> text;
 };
 
 struct DialogTemplate {
   std::uint32_t style = 0;
+  int width = 0, height = 0;  // in dialog units
   std::string caption;
   std::vector<TemplateControl> controls;
   const TemplateControl* Find(int id) const;

@@ -239,10 +239,11 @@ bool Win32Files::SameFile(const std::string& a, const std::string& b) {
 
 // Every entry is matched by its long name with the portable matcher, so short 8.3 names
 // never sneak extra files into a list, and the order does not depend on the file system.
-Result<std::vector<std::string>> Win32Files::List(const std::string& dir,
-                                                  const std::string& pattern) {
-  if (!dir.empty() && !DirectoryExists(dir))
-    return Result<std::vector<std::string>>::Fail(err::kPathNotFound);
+namespace {
+
+// The files or the folders of dir whose names match pattern, in name order.
+Result<std::vector<std::string>> Entries(const std::string& dir, const std::string& pattern,
+                                         bool folders) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW(JoinPattern(dir).c_str(), &data);
@@ -252,13 +253,29 @@ Result<std::vector<std::string>> Win32Files::List(const std::string& dir,
     return FailureFromError(error);
   }
   do {
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    if (((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) != folders) continue;
     std::string name = Utf8(data.cFileName);
+    if (name == "." || name == "..") continue;
     if (MatchesPattern(name, pattern)) names.push_back(std::move(name));
   } while (FindNextFileW(find, &data));
   FindClose(find);
   std::sort(names.begin(), names.end(), LessNoCase);
   return names;
+}
+
+}  // namespace
+
+Result<std::vector<std::string>> Win32Files::List(const std::string& dir,
+                                                  const std::string& pattern) {
+  if (!dir.empty() && !DirectoryExists(dir))
+    return Result<std::vector<std::string>>::Fail(err::kPathNotFound);
+  return Entries(dir, pattern, false);
+}
+
+Result<std::vector<std::string>> Win32Files::ListFolders(const std::string& dir) {
+  if (!dir.empty() && !DirectoryExists(dir))
+    return Result<std::vector<std::string>>::Fail(err::kPathNotFound);
+  return Entries(dir, "*", true);
 }
 
 Result<std::string> Win32Files::FullDirectoryPath(const std::string& dir) {

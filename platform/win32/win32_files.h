@@ -24,6 +24,7 @@ class Win32Files : public Files {
   bool SameFile(const std::string& a, const std::string& b) override;
   Result<std::vector<std::string>> List(const std::string& dir,
                                         const std::string& pattern) override;
+  Result<std::vector<std::string>> ListFolders(const std::string& dir) override;
   Result<std::string> FullDirectoryPath(const std::string& dir) override;
 };
 

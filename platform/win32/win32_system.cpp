@@ -85,6 +85,15 @@ LocalTime Win32System::Now() {
   return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
+LocalTime Win32System::LocalTimeOf(std::uint64_t written) {
+  FILETIME utc{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
+  FILETIME local{};
+  SYSTEMTIME t{};
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t))
+    return LocalTime{};
+  return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 std::optional<FixedFileVersion> Win32System::FileVersion(const std::string& path) {
   const std::wstring wpath = Wide(path);
   DWORD handle = 0;

@@ -20,6 +20,7 @@ class Win32System : public System {
   Result<std::string> WindowsDirectory() override;
   Result<std::string> LocalAppDataDirectory() override;
   LocalTime Now() override;
+  LocalTime LocalTimeOf(std::uint64_t written) override;
   std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
   bool AnotherInstanceRunning() override;
   bool ProgramRunning(const std::string& fileName) override;

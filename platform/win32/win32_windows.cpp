@@ -10,9 +10,11 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/anchored_layout.h"
 #include "platform/win32/child_control.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/deferred_window.h"
+#include "platform/win32/list_view.h"
 #include "platform/win32/scaled_pictures.h"
 #include "platform/win32/wide.h"
 
@@ -24,12 +26,16 @@ namespace {
 constexpr UINT kDpiChanged = 0x02E0;
 // Posted to itself: the pictures are fitted once the system has rescaled the dialog.
 constexpr UINT kFitPictures = WM_APP + 1;
+// The timer of the idle step: timer messages come after input and painting.
+constexpr UINT_PTR kIdleTimer = 1;
+// How long the idle step runs before the window's messages have their turn again.
+constexpr DWORD kIdleSliceMilliseconds = 30;
 
 // One modeless dialog. The window procedure only unpacks messages and hands them to
 // the handlers the portable code installed.
 class DialogWindow : public WindowHandle {
  public:
-  explicit DialogWindow(const DialogTemplate& layout) : pictures_(layout) {}
+  explicit DialogWindow(const DialogTemplate& layout) : pictures_(layout), anchored_(layout) {}
   ~DialogWindow() override;
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
@@ -55,17 +61,23 @@ class DialogWindow : public WindowHandle {
   void SetSelection(int) override {}
   int Selection() const override { return -1; }
   void Repaint() override { RepaintNow(hwnd_); }
+  void WhileIdle(std::function<bool()> step) override;
 
  private:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnCommand(int id, int code, HWND control);
   INT_PTR OnNotify(const NMHDR& header);
+  INT_PTR OnListNotify(const NMHDR& header);
+  INT_PTR OnIdle();
   INT_PTR OnClose();
   INT_PTR OnDestroyed();
   void Fire(int id, Event event);
 
   HWND hwnd_ = nullptr;
   ScaledPictures pictures_;
+  AnchoredLayout anchored_;
+  std::function<bool()> idle_;
+  int idleGeneration_ = 0;
   int quietDepth_ = 0;
   std::map<int, std::unique_ptr<ChildControl>> controls_;
   std::map<std::pair<int, Event>, std::function<void()>> handlers_;
@@ -109,7 +121,13 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 INT_PTR DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: pictures_.Fit(hwnd_); return TRUE;
+    case WM_INITDIALOG:
+      pictures_.Fit(hwnd_);
+      anchored_.Record(hwnd_);
+      return TRUE;
+    case WM_SIZE: anchored_.Fit(hwnd_); return FALSE;
+    case WM_GETMINMAXINFO: anchored_.Limit(*reinterpret_cast<MINMAXINFO*>(lParam)); return FALSE;
+    case WM_TIMER: return wParam == kIdleTimer ? OnIdle() : FALSE;
     case kDpiChanged: PostMessageW(hwnd_, kFitPictures, 0, 0); return FALSE;
     case kFitPictures: pictures_.Fit(hwnd_); return TRUE;
     case WM_COMMAND:
@@ -148,7 +166,53 @@ INT_PTR DialogWindow::OnNotify(const NMHDR& header) {
     Fire(static_cast<int>(header.idFrom), Event::Click);
     return TRUE;
   }
+  if (KindOf(header.hwndFrom) == ControlKind::ListView) return OnListNotify(header);
   return FALSE;
+}
+
+// Enter needs nothing here: the dialog turns it into a click on the default button.
+INT_PTR DialogWindow::OnListNotify(const NMHDR& header) {
+  const int id = static_cast<int>(header.idFrom);
+  switch (header.code) {
+    case static_cast<UINT>(LVN_COLUMNCLICK):
+      Control(id).SetValue(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+      Fire(id, Event::Column);
+      return TRUE;
+    case static_cast<UINT>(NM_DBLCLK):
+      if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) Fire(id, Event::Activate);
+      return TRUE;
+    case static_cast<UINT>(LVN_KEYDOWN):
+      if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F5) Fire(id, Event::Reload);
+      return TRUE;
+    case static_cast<UINT>(LVN_ITEMCHANGED): {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+          !(change.uOldState & LVIS_SELECTED))
+        Fire(id, Event::Click);
+      return TRUE;
+    }
+    default: return FALSE;
+  }
+}
+
+void DialogWindow::WhileIdle(std::function<bool()> step) {
+  idle_ = std::move(step);
+  ++idleGeneration_;
+  if (idle_)
+    SetTimer(hwnd_, kIdleTimer, USER_TIMER_MINIMUM, nullptr);
+  else
+    KillTimer(hwnd_, kIdleTimer);
+}
+
+// A step may replace itself or stop the work while it runs; each round runs a copy.
+INT_PTR DialogWindow::OnIdle() {
+  const DWORD began = GetTickCount();
+  while (idle_ && GetTickCount() - began < kIdleSliceMilliseconds) {
+    const std::function<bool()> step = idle_;
+    const int generation = idleGeneration_;
+    if (!step() && generation == idleGeneration_) WhileIdle(nullptr);
+  }
+  return TRUE;
 }
 
 // The close box only reports; the window stays until its owner discards it.
@@ -177,7 +241,9 @@ ControlHandle& DialogWindow::Control(int id) {
   if (found != controls_.end()) return *found->second;
   HWND child = GetDlgItem(hwnd_, id);
   if (!child) throw std::out_of_range("the dialog template has no control " + std::to_string(id));
-  auto handle = std::make_unique<ChildControl>(child, quietDepth_);
+  std::unique_ptr<ChildControl> handle = KindOf(child) == ControlKind::ListView
+                                             ? std::make_unique<ListViewControl>(child, quietDepth_)
+                                             : std::make_unique<ChildControl>(child, quietDepth_);
   ChildControl& ref = *handle;
   controls_.emplace(id, std::move(handle));
   return ref;
@@ -204,8 +270,12 @@ bool NeedsCommonControls(const DialogTemplate& layout) {
 
 }  // namespace
 
+// Only a list view keeps its rows, so a window with one is made at once.
 std::unique_ptr<WindowHandle> Win32WindowFactory::CreateWindowFromTemplate(int templateId) {
-  return std::make_unique<DeferredWindow>(TemplateOf(templateId),
+  const DialogTemplate layout = TemplateOf(templateId);
+  for (const TemplateControl& control : layout.controls)
+    if (control.kind == ControlKind::ListView) return CreateDialogNow(templateId);
+  return std::make_unique<DeferredWindow>(layout,
                                           [templateId] { return CreateDialogNow(templateId); });
 }
 

@@ -272,6 +272,20 @@ TEST_F(FilesContract, OverlongPathFailsClearlyAndLeavesNothing) {
   EXPECT_TRUE(names.value().empty());
 }
 
+TEST_F(FilesContract, FilesAndFoldersAreListedApart) {
+  Write(At("demo.dm_68"), "demo");
+  ASSERT_TRUE(files().MakeDirectory(At("Older")).ok());
+  ASSERT_TRUE(files().MakeDirectory(At("archive")).ok());
+  Write(At("Older\\old.dm_48"), "old");
+  auto names = files().List(scratch(), "*");
+  ASSERT_TRUE(names.ok());
+  EXPECT_EQ(names.value(), Names{"demo.dm_68"});
+  auto folders = files().ListFolders(scratch());
+  ASSERT_TRUE(folders.ok());
+  EXPECT_EQ(folders.value(), (Names{"archive", "Older"}));
+  EXPECT_EQ(files().ListFolders(At("missing")).failure().number, err::kPathNotFound);
+}
+
 TEST_F(FilesContract, AFinalBackslashNamesADirectoryOnly) {
   Write(At("autoexec.cfg"), "exec");
   EXPECT_FALSE(files().CanOpenForRead(At("autoexec.cfg") + "\\").ok());

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/testtools/list_view_remote.h"
 #include "platform/win32/testtools/wall_clock.h"
 #include "platform/win32/testtools/wide_text.h"
 #include "platform/win32/testtools/window_find.h"
@@ -32,7 +33,8 @@ const char kUsageText[] =
     "          press --id N, set-text --id N --text T [--type], select --id N --index K,\n"
     "          close, end-processes --under FOLDER [--under FOLDER...],\n"
     "          launch --exe FILE --text COMMANDLINE [--dir FOLDER] [--timeout ms],\n"
-    "          layout (exit 4 when a visible control is clipped or overlaps another)\n"
+    "          layout (exit 4 when a visible control is clipped or overlaps another),\n"
+    "          key --id N --text return|down|up|home|end|f5, click-header --id N --index K\n"
     "filters: --has-id N keeps windows holding a control with id N\n";
 
 struct Options {
@@ -113,8 +115,28 @@ std::wstring ItemText(HWND control, bool combo, int index) {
   return text;
 }
 
+// A report list's columns and rows, its cells joined by " | ".
+std::string ListViewLines(HWND list) {
+  const std::string id = std::to_string(GetDlgCtrlID(list));
+  std::string out;
+  const std::vector<std::wstring> headers = ListViewHeaders(list);
+  for (std::size_t i = 0; i < headers.size(); ++i)
+    out +=
+        "column id=" + id + " index=" + std::to_string(i) + " text=" + OneLine(headers[i]) + "\n";
+  const int selected = ListViewSelection(list);
+  const auto rows = ListViewRows(list);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::string cells;
+    for (const std::wstring& cell : rows[i]) cells += (cells.empty() ? "" : " | ") + OneLine(cell);
+    out += "row id=" + id + " index=" + std::to_string(i) +
+           " selected=" + (static_cast<int>(i) == selected ? "1" : "0") + " cells=" + cells + "\n";
+  }
+  return out;
+}
+
 std::string ItemLines(HWND control) {
   std::wstring cls = ClassOf(control);
+  if (cls == WC_LISTVIEWW) return ListViewLines(control);
   bool combo = cls == L"ComboBox";
   if (!combo && cls != L"ListBox") return {};
   int id = GetDlgCtrlID(control);
@@ -162,6 +184,14 @@ HWND FindControl(const Options& options, HWND window) {
   if (control == nullptr)
     WriteErr("ui_driver: no control with id " + std::to_string(options.id) + "\n");
   return control;
+}
+
+// The window and its control of --id; the exit code of a failure when either is missing.
+int FindWindowAndControl(const Options& options, HWND& window, HWND& control) {
+  window = FindTarget(options);
+  if (window == nullptr) return kTimedOut;
+  control = FindControl(options, window);
+  return control == nullptr ? kControlFault : kDone;
 }
 
 // Posted, not sent: a click that opens a modal box must not hold the driver.
@@ -385,10 +415,8 @@ int SetTextCommand(const Options& options) {
 
 // Sets the selection and gives the parent the notification a user's choice would send.
 int SelectCommand(const Options& options) {
-  HWND window = FindTarget(options);
-  if (window == nullptr) return kTimedOut;
-  HWND control = FindControl(options, window);
-  if (control == nullptr) return kControlFault;
+  HWND window = nullptr, control = nullptr;
+  if (const int missing = FindWindowAndControl(options, window, control)) return missing;
   if (!options.force && !IsWindowEnabled(control)) {
     WriteErr("ui_driver: control is disabled\n");
     return kControlFault;
@@ -424,6 +452,39 @@ int SelectCommand(const Options& options) {
   }
   WriteErr("ui_driver: control is no list, drop-down or tab strip\n");
   return kControlFault;
+}
+
+// A key pressed on the control, posted as the keyboard's messages are, so that the
+// program's dialog handling sees it (Enter goes to the default button).
+int KeyCommand(const Options& options) {
+  static const std::pair<const wchar_t*, WPARAM> kKeys[] = {
+      {L"return", VK_RETURN}, {L"down", VK_DOWN}, {L"up", VK_UP},
+      {L"home", VK_HOME},     {L"end", VK_END},   {L"f5", VK_F5},
+  };
+  WPARAM key = 0;
+  for (const auto& [name, code] : kKeys)
+    if (options.text == name) key = code;
+  if (key == 0) {
+    WriteErr("ui_driver: unknown key\n");
+    return kUsage;
+  }
+  HWND window = nullptr, control = nullptr;
+  if (const int missing = FindWindowAndControl(options, window, control)) return missing;
+  const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), 0);
+  PostMessageW(control, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+  PostMessageW(control, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)));
+  SyncWith(window);
+  return kDone;
+}
+
+int ClickHeaderCommand(const Options& options) {
+  HWND window = nullptr, control = nullptr;
+  if (const int missing = FindWindowAndControl(options, window, control)) return missing;
+  if (ClassOf(control) != WC_LISTVIEWW || !ClickListViewHeader(control, options.index)) {
+    WriteErr("ui_driver: no such column header\n");
+    return kControlFault;
+  }
+  return kDone;
 }
 
 int CloseCommand(const Options& options) {
@@ -576,12 +637,14 @@ int Run() {
   }
   LocalFree(argv);
   const std::wstring& c = options.command;
-  bool needsId = c == L"press" || c == L"set-text" || c == L"select";
+  bool needsId =
+      c == L"press" || c == L"set-text" || c == L"select" || c == L"key" || c == L"click-header";
   if (needsId && !options.hasId) {
     WriteErr("ui_driver: " + ToUtf8(c) + " needs --id\n");
     return kUsage;
   }
-  if ((c == L"set-text" && !options.hasText) || (c == L"select" && options.index < 0)) {
+  if (((c == L"set-text" || c == L"key") && !options.hasText) ||
+      ((c == L"select" || c == L"click-header") && options.index < 0)) {
     WriteErr(kUsageText);
     return kUsage;
   }
@@ -594,6 +657,8 @@ int Run() {
   if (c == L"set-text") return SetTextCommand(options);
   if (c == L"select") return SelectCommand(options);
   if (c == L"close") return CloseCommand(options);
+  if (c == L"key") return KeyCommand(options);
+  if (c == L"click-header") return ClickHeaderCommand(options);
   if (c == L"end-processes") return EndProcessesCommand(options);
   if (c == L"launch") return LaunchCommand(options);
   if (c == L"layout") {
