@@ -1,8 +1,8 @@
 #include "games/demo_listing.h"
 
 #include <algorithm>
-#include <array>
 #include <tuple>
+#include <utility>
 
 namespace kalv {
 
@@ -49,26 +49,6 @@ Claim ClaimOf(const Install& install, const GameTable& games, const std::string&
   return claim;
 }
 
-// Each game's folder is looked at once per listing.
-class SetUpGames {
- public:
-  SetUpGames(const Install& install, const Choices& choices)
-      : install_(install), choices_(choices) {}
-  bool operator()(const Game& game) {
-    std::optional<bool>& known = known_[IndexOf(game.code)];
-    if (!known) {
-      const std::string& dir = choices_.dir(game.code);
-      known = !dir.empty() && game.detect(install_, dir).found();
-    }
-    return *known;
-  }
-
- private:
-  const Install& install_;
-  const Choices& choices_;
-  std::array<std::optional<bool>, kGameCount> known_;
-};
-
 std::string Players(const ListedDemo& demo) {
   std::string joined;
   for (const std::string& player : demo.needs.players)
@@ -87,6 +67,12 @@ std::tuple<std::uint64_t, std::string> Key(const ListedDemo& demo, DemoColumn co
     case DemoColumn::Players: return {0, AsciiLower(Players(demo))};
     case DemoColumn::Size: return {demo.size, ""};
     case DemoColumn::Date: return {demo.written, ""};
+    case DemoColumn::PlaysHere: {
+      const std::vector<Lack> lacks = LacksOf(demo);
+      std::string order;
+      for (const Lack lack : lacks) order += static_cast<char>('a' + static_cast<int>(lack));
+      return {lacks.size(), order};
+    }
   }
   return {0, ""};
 }
@@ -111,43 +97,75 @@ std::vector<Lack> LacksOf(const ListedDemo& demo) {
   return lacks;
 }
 
-// A file held by another program is listed as unreadable, with its size and date.
-Result<std::vector<ListedDemo>> ListDemos(const Install& given, const GameTable& games,
-                                          const Choices& choices, const std::string& folder) {
-  // Every demo of a game looks into the same archives for its map and the same store for
-  // its release: the listing reads each once, as they were when it began.
-  ReadMemo memo(ReadMemo::Kept::ForItsLife);
-  const Install install{given.files, given.system, given.profile, &memo};
-  auto names = install.files.List(folder, "*");
-  if (!names) return names.failure();
-  SetUpGames setUp(install, choices);
-  std::vector<ListedDemo> list;
-  for (const std::string& name : names.value()) {
-    const std::string path = folder + "\\" + name;
-    if (install.files.DirectoryExists(path)) continue;
-    ListedDemo listed;
-    listed.name = name;
-    if (const auto stamp = install.files.Stamp(path)) {
-      listed.size = stamp.value().length;
-      listed.written = stamp.value().written;
-    }
-    if (!install.Has(path)) {
-      listed.kind = ListedDemo::Kind::Unreadable;
-      list.push_back(std::move(listed));
-      continue;
-    }
-    const Claim claim = ClaimOf(install, games, path);
-    listed.kind = claim.kind;
-    listed.game = claim.game;
-    if (claim.game) {
-      listed.gameSetUp = setUp(*claim.game);
-      if (listed.gameSetUp && claim.game->needs)
-        listed.needs = claim.game->needs(install, choices, claim.demo);
-      if (claim.game->release)
-        listed.release = claim.game->release(install, claim.demo, listed.needs);
-    }
-    list.push_back(std::move(listed));
+bool SetUpGames::operator()(const Game& game) {
+  std::optional<bool>& known = known_[IndexOf(game.code)];
+  if (!known) {
+    const std::string& dir = choices_.dir(game.code);
+    known = !dir.empty() && game.detect(install_, dir).found();
   }
+  return *known;
+}
+
+DemoReader::DemoReader(const Install& install, const GameTable& games, Choices choices)
+    : install_{install.files, install.system, install.profile, &memo_},
+      games_(games),
+      choices_(std::move(choices)),
+      setUp_(install_, choices_) {}
+
+Result<std::vector<std::string>> DemoReader::Names(const std::string& folder, bool subfolders) {
+  auto names = install_.files.List(folder, "*");
+  if (!names) return names.failure();
+  if (subfolders) AddSubfolders(folder, "", kDeepestSubfolder, names.value());
+  return names;
+}
+
+// Each subfolder's files in name order, then its own subfolders', depth first; one that
+// cannot be read is left out.
+void DemoReader::AddSubfolders(const std::string& dir, const std::string& prefix, int depthLeft,
+                               std::vector<std::string>& names) {
+  if (depthLeft <= 0) return;
+  const auto folders = install_.files.ListFolders(dir);
+  if (!folders) return;
+  for (const std::string& folder : folders.value()) {
+    const std::string path = dir + "\\" + folder;
+    const auto files = install_.files.List(path, "*");
+    if (!files) continue;
+    for (const std::string& name : files.value()) names.push_back(prefix + folder + "\\" + name);
+    AddSubfolders(path, prefix + folder + "\\", depthLeft - 1, names);
+  }
+}
+
+ListedDemo DemoReader::Read(const std::string& folder, const std::string& name) {
+  const std::string path = folder + "\\" + name;
+  ListedDemo listed;
+  listed.name = name;
+  if (const auto stamp = install_.files.Stamp(path)) {
+    listed.size = stamp.value().length;
+    listed.written = stamp.value().written;
+  }
+  if (!install_.Has(path)) {
+    listed.kind = ListedDemo::Kind::Unreadable;
+    return listed;
+  }
+  const Claim claim = ClaimOf(install_, games_, path);
+  listed.kind = claim.kind;
+  listed.game = claim.game;
+  if (!claim.game) return listed;
+  listed.gameSetUp = setUp_(*claim.game);
+  if (listed.gameSetUp && claim.game->needs)
+    listed.needs = claim.game->needs(install_, choices_, claim.demo);
+  if (claim.game->release) listed.release = claim.game->release(install_, claim.demo, listed.needs);
+  return listed;
+}
+
+Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
+                                          const Choices& choices, const std::string& folder,
+                                          bool subfolders) {
+  DemoReader reader(install, games, choices);
+  auto names = reader.Names(folder, subfolders);
+  if (!names) return names.failure();
+  std::vector<ListedDemo> list;
+  for (const std::string& name : names.value()) list.push_back(reader.Read(folder, name));
   return list;
 }
 

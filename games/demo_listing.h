@@ -3,6 +3,7 @@
 // a value; sorting and filtering make new orders of it, and a window only shows it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,12 +32,57 @@ struct ListedDemo {
 enum class Lack { NotADemo, Unreadable, GameNotSetUp, ReleaseNotStored, Mod, Map };
 std::vector<Lack> LacksOf(const ListedDemo& demo);
 
-// Every file of the folder, in name order, each read as far as its first message; a
-// folder that cannot be read is its failure (76 for one that is missing).
-Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
-                                          const Choices& choices, const std::string& folder);
+// Each game's folder, looked at once per listing: whether it is chosen and holds the game.
+class SetUpGames {
+ public:
+  SetUpGames(const Install& install, const Choices& choices)
+      : install_(install), choices_(choices) {}
+  bool operator()(const Game& game);
 
-enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date };
+ private:
+  const Install& install_;
+  const Choices& choices_;
+  std::array<std::optional<bool>, kGameCount> known_;
+};
+
+// Reads a folder's files one at a time, so that a window can show them as they come. Every
+// demo of a game looks into the same archives for its map and the same store for its
+// release: a reader reads each once, as they were when it began.
+class DemoReader {
+ public:
+  DemoReader(const Install& install, const GameTable& games, Choices choices);
+  DemoReader(const DemoReader&) = delete;
+  DemoReader& operator=(const DemoReader&) = delete;
+
+  // The folder's files in name order, relative to it; with subfolders, theirs too
+  // ("sub\name", up to kDeepestSubfolder below it). A folder that cannot be read is its
+  // failure (76 for one that is missing); a subfolder that cannot be read is left out.
+  Result<std::vector<std::string>> Names(const std::string& folder, bool subfolders);
+  // One file of the folder, read as far as its first message. A file held by another
+  // program is listed as unreadable, with its size and date.
+  ListedDemo Read(const std::string& folder, const std::string& name);
+
+  static constexpr int kDeepestSubfolder = 8;
+
+ private:
+  void AddSubfolders(const std::string& dir, const std::string& prefix, int depthLeft,
+                     std::vector<std::string>& names);
+
+  ReadMemo memo_{ReadMemo::Kept::ForItsLife};
+  Install install_;
+  const GameTable& games_;
+  Choices choices_;
+  SetUpGames setUp_;
+};
+
+// Every file of the folder (and its subfolders, when asked), in name order, each read as
+// far as its first message; a folder that cannot be read is its failure.
+Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
+                                          const Choices& choices, const std::string& folder,
+                                          bool subfolders = false);
+
+// PlaysHere orders the demos that play first, then by what they lack.
+enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date, PlaysHere };
 // The list ordered by a column, without regard to case; equal rows keep the name order.
 std::vector<ListedDemo> SortedDemos(std::vector<ListedDemo> list, DemoColumn column,
                                     bool descending);

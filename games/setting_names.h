@@ -21,6 +21,12 @@ constexpr const char* kUTNoFrameCap = "Unreal Tournament - No Frame Cap";
 constexpr const char* kUTTimeBased = "Unreal Tournament - Time Based";
 constexpr const char* kUTThirdPerson = "Unreal Tournament - 3rd Person";
 
+// The demo library's own, beside the table below: its last folder, whether it looks into
+// subfolders ("1"), and its columns' widths in dialog units ("110,70,...").
+constexpr const char* kDemoFolder = "Demo Library Folder";
+constexpr const char* kDemoSubfolders = "Demo Library Subfolders";
+constexpr const char* kDemoColumns = "Demo Library Columns";
+
 // Every key of the store, in the order of the settings table.
 constexpr const char* kAll[] = {
     kLanguage,
