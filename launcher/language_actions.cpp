@@ -41,6 +41,7 @@ std::vector<std::pair<int, Setter>> CaptionSlots(Program& program) {
       {slot::kMainQuake3ArenaButton, Caption(m.cmdQuake3Arena)},
       {slot::kMainGameStatesFrame, Caption(m.fraGameStates)},
       {slot::kMainQ3AFrame, Caption(m.fraQ3A)},
+      {slot::kMainDemosButton, Caption(m.cmdDemos)},
       {slot::kOptionsQ1ExecutableLabel, Caption(o.lblQ1_exe)},
       {slot::kOptionsBrowseSTVEFModButton, Caption(o.cmdBrowseSTVEF_Mod)},
       {slot::kOptionsModSTVEFCheckBox, Caption(o.chkModSTVEF)},

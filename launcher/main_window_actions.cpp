@@ -12,6 +12,7 @@
 #include "launcher/base/messages.h"
 #include "launcher/base/texts.h"
 #include "launcher/cd_prompt.h"
+#include "launcher/demo_library.h"
 #include "launcher/game_windows.h"
 #include "launcher/options_actions.h"
 #include "ui/text_ids.h"
@@ -120,6 +121,7 @@ void WireMainWindow(Program& program) {
   main.cmdQuake3Arena.click = [p] { LaunchQuake3(*p); };
   main.cmdOptions.click = [p] { OpenOptions(*p); };
   main.cmdAbout.click = [p] { OpenAbout(*p); };
+  main.cmdDemos.click = [p] { OpenDemoLibrary(*p, "", true); };
   main.cmdClose.click = [p] { p->End(); };
   main.close = [p] { p->End(); };
 }

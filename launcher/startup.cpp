@@ -14,6 +14,7 @@
 #include "launcher/base/messages.h"
 #include "launcher/base/settings.h"
 #include "launcher/base/texts.h"
+#include "launcher/demo_library.h"
 #include "launcher/dispatch.h"
 #include "launcher/game_windows.h"
 #include "launcher/language_actions.h"
@@ -92,7 +93,13 @@ bool NamesNoDemo(const Program& program) {
   return line.empty() || line.find(contract::kOpenProgramMarker) != std::string::npos;
 }
 
+// A folder instead of a demo opens the demo library on it ("Open with" on a folder).
 std::optional<int> ReadCommandLineAndDispatch(Program& program, const GameTable& games) {
+  const std::string named = Unquoted(Trimmed(program.commandLine));
+  if (!NamesNoDemo(program) && program.platform.files.DirectoryExists(named)) {
+    OpenDemoLibrary(program, named, false);
+    return std::nullopt;
+  }
   program.demoPath = DemoPathOf(program, program.commandLine);
   if (program.demoPath.empty()) {
     ResumeLoad(program);
@@ -211,7 +218,7 @@ int RunKalvenmarque(Platform& platform) {
     return outcome == Replay::GameRunning || outcome == Replay::Unfinished ? 1 : 0;
   }
   if (const auto ended = LoadKalvenmarque(program)) return *ended;
-  if (!program.frmDemPla.Visible()) return program.exitCode;
+  if (!program.frmDemPla.Visible() && !DemoLibraryVisible(program)) return program.exitCode;
   platform.processes.RunMessageLoop();
   return program.exitCode;
 }

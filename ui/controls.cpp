@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <utility>
+
 namespace kalv::ui {
 
 void Control::Bind(WindowHandle& window, int id) {
@@ -20,6 +22,19 @@ void TextBox::SetText(const std::string& text) {
   if (text == Caption()) return;
   SetCaption(text);
   if (change) change();
+}
+
+void TableControl::Bind(WindowHandle& window, int id) {
+  Control::Bind(window, id);
+  const std::pair<Event, std::function<void()> TableControl::*> events[] = {
+      {Event::Activate, &TableControl::activate},
+      {Event::Column, &TableControl::column},
+      {Event::Reload, &TableControl::reload},
+  };
+  for (const auto& [event, member] : events)
+    window.OnEvent(id, event, [this, member = member] {
+      if (this->*member) (this->*member)();
+    });
 }
 
 std::string ListControl::Text() const {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/windows.h"
 
@@ -81,6 +82,25 @@ class ListControl : public Control {
 
 using ComboBox = ListControl;
 
+// A report list: columns, rows of cells, one selected row. click runs when the user selects
+// a row, activate on a double click on one, column on a click on a header (ClickedColumn
+// names it), reload on F5.
+class TableControl : public ListControl {
+ public:
+  void Bind(WindowHandle& window, int id) override;
+  void SetColumns(const std::vector<std::string>& headers, const std::vector<int>& widths) {
+    handle().SetColumns(headers, widths);
+  }
+  std::vector<int> ColumnWidths() const { return handle().ColumnWidths(); }
+  void AddRow(const std::vector<std::string>& cells) { handle().AddRow(cells); }
+  std::vector<std::string> Row(int index) const { return handle().Row(index); }
+  int ClickedColumn() const { return handle().Value(); }
+
+  std::function<void()> activate;
+  std::function<void()> column;
+  std::function<void()> reload;
+};
+
 // A tab strip; value is the selected tab, click runs on a change.
 class TabStrip : public Control {
  public:
@@ -108,6 +128,8 @@ class Window {
   void SetCaption(const std::string& text) { handle_->SetText(text); }
   std::string Caption() const { return handle_->Text(); }
   void Refresh() { handle_->Repaint(); }
+  // Runs step between the window's messages while it returns true (WindowHandle::WhileIdle).
+  void WhileIdle(std::function<bool()> step) { handle_->WhileIdle(std::move(step)); }
 
   // The close box.
   std::function<void()> close;

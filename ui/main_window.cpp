@@ -23,6 +23,7 @@ void frmDemPla::Create(WindowFactory& factory) {
   cmdQuake3Arena.Bind(w, IDC_MAIN_CMDQUAKE3ARENA);
   cmdAbout.Bind(w, IDC_MAIN_CMDABOUT);
   cmdOptions.Bind(w, IDC_MAIN_CMDOPTIONS);
+  cmdDemos.Bind(w, IDC_MAIN_CMDDEMOS);
 }
 
 }  // namespace kalv::ui

@@ -15,6 +15,7 @@
 //   cmdQuake3Arena                     button
 //   cmdAbout                           button
 //   cmdOptions                         button
+//   cmdDemos                           button (the demo library)
 #pragma once
 
 #include <array>
@@ -48,6 +49,7 @@ struct frmDemPla : Window {
   Button cmdQuake3Arena;
   Button cmdAbout;
   Button cmdOptions;
+  Button cmdDemos;
 
   void Create(WindowFactory& factory);
 

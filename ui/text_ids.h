@@ -108,5 +108,37 @@ constexpr int kOptionsTitle = 45;
 constexpr int kOptionsBrowseUTButton = 46;
 constexpr int kOptionsUTStatusFrame = 47;
 constexpr int kOptionsUTLabel = 48;
+// The demo library, and its button on the main window; "%1", "%2", ... are filled in.
+constexpr int kMainDemosButton = 49;
+constexpr int kDemosTitle = 50;
+constexpr int kDemosFolderLabel = 51;
+constexpr int kDemosBrowseButton = 52;
+constexpr int kDemosSubfoldersBox = 53;
+constexpr int kDemosGameLabel = 54;
+constexpr int kDemosFilterLabel = 55;
+constexpr int kDemosPlayButton = 56;
+constexpr int kDemosCloseButton = 57;
+constexpr int kDemosAllGames = 58;
+constexpr int kDemosNameColumn = 59;
+constexpr int kDemosGameColumn = 60;
+constexpr int kDemosReleaseColumn = 61;
+constexpr int kDemosModColumn = 62;
+constexpr int kDemosMapColumn = 63;
+constexpr int kDemosPlayersColumn = 64;
+constexpr int kDemosSizeColumn = 65;
+constexpr int kDemosDateColumn = 66;
+constexpr int kDemosPlaysHereColumn = 67;
+constexpr int kDemosYes = 68;
+constexpr int kDemosNotADemo = 69;
+constexpr int kDemosUnreadable = 70;
+constexpr int kDemosGameNotSetUp = 71;
+constexpr int kDemosReleaseMissing = 72;
+constexpr int kDemosModMissing = 73;
+constexpr int kDemosMapMissing = 74;
+constexpr int kDemosReading = 75;
+constexpr int kDemosSummary = 76;
+constexpr int kDemosFolderUnreadable = 77;
+constexpr int kDemosBrowseTitle = 78;
+constexpr int kDemosNoDemoChosen = 79;
 
 }  // namespace kalv::slot

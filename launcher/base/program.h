@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,8 @@
 #include "ui/splash_window.h"
 
 namespace kalv {
+
+class DemoLibrary;
 
 struct Program {
   explicit Program(Platform& p);
@@ -65,6 +68,8 @@ struct Program {
   ui::frmOptions frmOptions;
   ui::frmAdvanced frmAdvanced;
   ui::frmAbout frmAbout;
+  // The demo library, made when first opened.
+  std::shared_ptr<DemoLibrary> library;
 
  private:
   std::vector<std::pair<const char*, LocalTime>> marks_;

@@ -12,6 +12,8 @@
 #include "games/quake3/release_store.h"
 #include "games_fixture.h"
 #include "launcher/base/settings.h"
+#include "launcher/demo_library.h"
+#include "ui/resource.h"
 
 namespace kalv::testing {
 namespace {
@@ -426,6 +428,88 @@ TEST_F(DemoNeedsTest, AFolderListsEveryFileWithWhatItNeedsAndOrdersAndFiltersAsV
   const std::uint64_t once = bytesOfListing("C:\\One");
   EXPECT_GT(once, 0u);
   EXPECT_EQ(bytesOfListing("C:\\Three"), once);
+}
+
+// The library on a folder: read between the window's messages with the bar moving, each
+// file with what keeps it from playing; ordered by a header click (again: reversed),
+// filtered by game and text; a double-click plays the demo as Explorer's would and the
+// list comes back as it was; subfolders on asking; closing keeps the choices and ends.
+TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheList) {
+  UseFolder(GameCode::Q3A, kQ3);
+  UseFolder(GameCode::HL, kHL);
+  const std::string dir = "C:\\Demos";
+  fake.files.AddFile(dir + "\\duel.dm_68", Quake3Demo("q3dm17", ""));
+  fake.files.AddFile(dir + "\\aztec.dem", HalfLife(5, 48, "de_aztec", "cstrike"));
+  fake.files.AddFile(dir + "\\notes.txt", "notes");
+  fake.files.AddFile(dir + "\\Older\\old.dm_68", Quake3Demo("q3dm6", ""));
+  const auto before = Snapshot(kQ3);
+
+  OpenDemoLibrary(p(), dir, false);
+  fake::FakeWindow* window = fake.windows.Find(IDD_DEMOS);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->Visible());
+  fake::FakeControl& list = window->control(IDC_DEMOS_LVWDEMOS);
+  fake::FakeControl& bar = window->control(IDC_DEMOS_PRGREADING);
+  EXPECT_TRUE(list.rows.empty()) << "read in the window's idle steps, not at once";
+  EXPECT_TRUE(window->RunIdle());
+  auto names = [&list] {
+    std::vector<std::string> out;
+    for (const auto& row : list.rows) out.push_back(row.at(0));
+    return out;
+  };
+  ASSERT_EQ(names(), (std::vector<std::string>{"aztec.dem", "duel.dm_68", "notes.txt"}));
+  ASSERT_EQ(list.headers.size(), 9u);
+  EXPECT_EQ(list.rows[0][1], "Half-Life");
+  EXPECT_EQ(list.rows[0][3], "cstrike");
+  EXPECT_EQ(list.rows[0][8], "map de_aztec is missing");
+  EXPECT_EQ(list.rows[1][2], "v1.32");
+  EXPECT_EQ(list.rows[1][8], "yes");
+  EXPECT_EQ(list.rows[2][8], "not a demo");
+  EXPECT_EQ(window->control(IDC_DEMOS_LBLSTATUS).text, "3 files, 2 demos, 1 play here");
+  EXPECT_EQ(bar.paintedValues, (std::vector<int>{0, 33, 66, 100})) << "a bar that moves";
+  EXPECT_FALSE(bar.visible);
+
+  list.value = 1;  // the game column's header
+  window->Fire(IDC_DEMOS_LVWDEMOS, Event::Column);
+  EXPECT_EQ(names(), (std::vector<std::string>{"notes.txt", "aztec.dem", "duel.dm_68"}));
+  window->Fire(IDC_DEMOS_LVWDEMOS, Event::Column);
+  EXPECT_EQ(names(), (std::vector<std::string>{"duel.dm_68", "aztec.dem", "notes.txt"}));
+  window->control(IDC_DEMOS_COMGAME).selection = 1 + static_cast<int>(IndexOf(GameCode::HL));
+  window->Fire(IDC_DEMOS_COMGAME, Event::Click);
+  EXPECT_EQ(names(), (std::vector<std::string>{"aztec.dem"}));
+  window->control(IDC_DEMOS_COMGAME).selection = 0;
+  window->control(IDC_DEMOS_TXTFILTER).text = "DUEL";
+  window->Fire(IDC_DEMOS_TXTFILTER, Event::Change);
+  EXPECT_EQ(names(), (std::vector<std::string>{"duel.dm_68"}));
+  window->control(IDC_DEMOS_TXTFILTER).text = "";
+  window->Fire(IDC_DEMOS_TXTFILTER, Event::Change);
+
+  bool hiddenWhilePlaying = false;
+  fake.processes.next.onStart = [&](const fake::StartedProcess& game) {
+    hiddenWhilePlaying = !window->Visible();
+    EXPECT_EQ(game.commandLine,
+              kQ3 + "\\quake3.exe +set fs_basepath \"" + kQ3 + "\" +exec Kalvenmarque");
+    EXPECT_TRUE(fake.files.IsFile(kQ3 + "\\baseq3\\demos\\Kalvenmarque.dm_68"));
+  };
+  list.selection = 0;
+  window->Fire(IDC_DEMOS_LVWDEMOS, Event::Activate);
+  EXPECT_EQ(fake.processes.started().size(), 1u);
+  EXPECT_TRUE(hiddenWhilePlaying);
+  EXPECT_TRUE(window->Visible());
+  EXPECT_EQ(names(), (std::vector<std::string>{"duel.dm_68", "aztec.dem", "notes.txt"}));
+  EXPECT_EQ(list.selection, 0);
+  EXPECT_EQ(Snapshot(kQ3), before);
+
+  window->control(IDC_DEMOS_CHKSUBFOLDERS).value = 1;
+  window->Fire(IDC_DEMOS_CHKSUBFOLDERS, Event::Click);
+  window->RunIdle();
+  EXPECT_EQ(names(),
+            (std::vector<std::string>{"duel.dm_68", "Older\\old.dm_68", "aztec.dem", "notes.txt"}));
+  list.widths[0] = 123;
+  EXPECT_THROW(window->Fire(IDC_DEMOS_CMDCLOSE, Event::Click), fake::ProgramEnded);
+  EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Folder", ""), dir);
+  EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Subfolders", ""), "1");
+  EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Columns", ""), "123,60,34,36,44,50,34,64,80");
 }
 
 }  // namespace
