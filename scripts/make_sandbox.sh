@@ -15,6 +15,9 @@
 #                              sample-osp.dm_48 (Quake 3, recorded in the mod osp on
 #                              ospdm8, which the installation has) and
 #                              sample-defrag.dm_48 (in the mod defrag, which it lacks)
+#   C:\Demo Library\           a folder for the demo library: the samples above, a file
+#                              that is no demo (notes.txt) and a subfolder (Older\) with
+#                              one more demo
 #   HKCU\Software\VB and VBA Program Settings\Kalvenmarque\Settings
 #                              the six game paths, "Quake 1 Executible" = "q.exe",
 #                              "First Time Run" = "True", "Language" = "0"
@@ -159,6 +162,13 @@ q3_mod_demo() {
 }
 q3_mod_demo ospdm8 osp >"$DEMOS/sample-osp.dm_48"
 q3_mod_demo st1 defrag >"$DEMOS/sample-defrag.dm_48"
+
+LIBRARY="$C/Demo Library"
+rm -rf -- "$LIBRARY"
+mkdir -p -- "$LIBRARY/Older"
+cp -- "$DEMOS"/sample* "$DEMOS/quake1.dem" "$DEMOS/unreal.dem" "$LIBRARY/"
+printf 'Notes on the demos of this folder.\r\n' >"$LIBRARY/notes.txt"
+cp -- "$DEMOS/sample.dm_68" "$LIBRARY/Older/older.dm_68"
 
 win() {
   local rest=${1#"$DRIVE_C"/}

@@ -13,6 +13,7 @@
 #                                    sample.dm2, sample-opentdm.dm2, sample.dm_68,
 #                                    sample-osp.dm_48: a demo recorded in a mod, ...)
 #   scripts/play.sh --main-window    the player without a demo: its main window
+#   scripts/play.sh --library        the demo library on the folder C:\Demo Library
 #
 # Without a DISPLAY it runs on a virtual one. <build> is build/ or $KALV_BUILD_DIR.
 set -euo pipefail
@@ -70,6 +71,26 @@ if [ "${1:-}" = --main-window ]; then
   if [ -z "$XVFB_PID" ]; then wait "$player" || true; exit 0; fi
   # Nobody can close the window on a virtual display: show it as a picture, then end it.
   sleep "${KALV_PLAY_SHOT_AFTER:-8}"
+  screenshot
+  kill "$player" 2>/dev/null || true
+  exit 0
+fi
+
+if [ "${1:-}" = --library ]; then
+  echo "play: opening the demo library on C:\\Demo Library"
+  (cd "$(dirname -- "$PLAYER")" && exec wine "$PLAYER" 'C:\Demo Library' >"$SANDBOX/player.log" 2>&1) &
+  player=$!
+  if [ -z "$XVFB_PID" ]; then wait "$player" || true; exit 0; fi
+  # On a virtual display: the list once it is read, as text and as a picture.
+  listed="$SANDBOX/library.txt"
+  for _ in $(seq 1 150); do
+    timeout 30 wine "$BUILD/win32/e2e-tools/ui_driver.exe" dump --has-id 6013 --timeout 20000 \
+      >"$listed" 2>/dev/null || true
+    grep -q '^control id=6010 .* play here$' "$listed" && break
+    sleep 0.2
+  done
+  grep -q '^control id=6010 .* play here$' "$listed" || { echo "play: the library did not show its list"; exit 1; }
+  sed -n 's/^column id=6009 index=[0-9]* text=/    column: /p; s/^row id=6009 index=[0-9]* selected=[01] cells=/    /p; s/^control id=6010 .* text=/    status: /p' "$listed"
   screenshot
   kill "$player" 2>/dev/null || true
   exit 0

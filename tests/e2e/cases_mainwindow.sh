@@ -421,6 +421,7 @@ case_advanced_remove_associations_starts_updater() {
 case_windows_look_right_at_three_scales() {
   kalv_need "$KALV_INSTALL/Kalvenmarque.exe"
   mw_world
+  mw_setting "Demo Library Folder" "$(kalv_win "$MW_WORLD/Demo Library")"
   local dpi
   mw_layout() {
     kalv_driver wait-window --has-id "$1" --timeout 15000 >/dev/null || kalv_fail "no $2 window"
@@ -445,6 +446,9 @@ case_windows_look_right_at_three_scales() {
     mw_press 2015 2015
     mw_layout 5011 about
     mw_press 5011 5011
+    mw_press 2013 2017
+    mw_layout 6013 demos
+    mw_press 6013 6013
     mw_close_main
   done
 }
