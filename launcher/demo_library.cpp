@@ -111,6 +111,7 @@ void DemoLibrary::SetCaptions() {
   std::vector<std::string> headers;
   for (const ColumnRow& column : kColumns) headers.push_back(Caption(column.slot));
   w.lvwDemos.SetColumns(headers, StoredWidths(program_));
+  w.lvwDemos.ShowSorted(static_cast<int>(column_), descending_);
 }
 
 void DemoLibrary::Open(const std::string& folder, bool fromMainWindow) {
@@ -264,6 +265,7 @@ void DemoLibrary::SortBy(int column) {
   const auto chosen = static_cast<DemoColumn>(column);
   descending_ = chosen == column_ ? !descending_ : false;
   column_ = chosen;
+  window_.lvwDemos.ShowSorted(column, descending_);
   if (next_ >= names_.size()) ShowRows();
 }
 

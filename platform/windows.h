@@ -41,6 +41,8 @@ class ControlHandle {
   virtual std::vector<int> ColumnWidths() const { return {}; }
   virtual void AddRow(const std::vector<std::string>& /*cells*/) {}
   virtual std::vector<std::string> Row(int /*index*/) const { return {}; }
+  // Marks the header of the column the rows are ordered by, with the order's direction.
+  virtual void ShowSorted(int /*column*/, bool /*descending*/) {}
 };
 
 enum class Event {

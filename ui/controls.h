@@ -95,6 +95,7 @@ class TableControl : public ListControl {
   void AddRow(const std::vector<std::string>& cells) { handle().AddRow(cells); }
   std::vector<std::string> Row(int index) const { return handle().Row(index); }
   int ClickedColumn() const { return handle().Value(); }
+  void ShowSorted(int sorted, bool descending) { handle().ShowSorted(sorted, descending); }
 
   std::function<void()> activate;
   std::function<void()> column;

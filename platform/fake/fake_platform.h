@@ -404,6 +404,8 @@ class FakeControl : public ControlHandle {
   std::vector<std::string> headers;  // a report list's columns
   std::vector<int> widths;
   std::vector<std::vector<std::string>> rows;
+  int sortedColumn = -1;  // the header marked as the rows' order
+  bool sortedDescending = false;
 
   void SetText(const std::string& t) override { text = t; }
   std::string Text() const override { return text; }
@@ -432,6 +434,10 @@ class FakeControl : public ControlHandle {
     items.push_back(cells.empty() ? "" : cells.front());
   }
   std::vector<std::string> Row(int index) const override;
+  void ShowSorted(int column, bool descending) override {
+    sortedColumn = column;
+    sortedDescending = descending;
+  }
   int ItemCount() const override { return static_cast<int>(items.size()); }
   std::string Item(int index) const override;
   void SetSelection(int index) override;

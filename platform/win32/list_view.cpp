@@ -116,6 +116,22 @@ void ListViewControl::SetSelection(int index) {
   Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
 }
 
+// The system draws the arrow of HDF_SORTUP and HDF_SORTDOWN; one header has it at a time.
+void ListViewControl::ShowSorted(int column, bool descending) {
+  const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
+  if (!header) return;
+  for (int i = 0, n = Columns(); i < n; ++i) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i),
+                      reinterpret_cast<LPARAM>(&item)))
+      continue;
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (i == column) item.fmt |= descending ? HDF_SORTDOWN : HDF_SORTUP;
+    SendMessageW(header, HDM_SETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
 int ListViewControl::Selection() const {
   const LRESULT n = Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
   return n < 0 ? -1 : static_cast<int>(n);

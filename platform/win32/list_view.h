@@ -25,6 +25,7 @@ class ListViewControl : public ChildControl {
   std::vector<int> ColumnWidths() const override;
   void AddRow(const std::vector<std::string>& cells) override;
   std::vector<std::string> Row(int index) const override;
+  void ShowSorted(int column, bool descending) override;
 
  private:
   std::string Cell(int row, int column) const;

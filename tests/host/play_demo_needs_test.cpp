@@ -474,6 +474,8 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
   EXPECT_EQ(names(), (std::vector<std::string>{"notes.txt", "aztec.dem", "duel.dm_68"}));
   window->Fire(IDC_DEMOS_LVWDEMOS, Event::Column);
   EXPECT_EQ(names(), (std::vector<std::string>{"duel.dm_68", "aztec.dem", "notes.txt"}));
+  EXPECT_EQ(list.sortedColumn, 1);
+  EXPECT_TRUE(list.sortedDescending);
   window->control(IDC_DEMOS_COMGAME).selection = 1 + static_cast<int>(IndexOf(GameCode::HL));
   window->Fire(IDC_DEMOS_COMGAME, Event::Click);
   EXPECT_EQ(names(), (std::vector<std::string>{"aztec.dem"}));
