@@ -1,5 +1,7 @@
 #include "games/demo_listing.h"
 
+#include "games/demo_cache.h"
+
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -106,11 +108,13 @@ bool SetUpGames::operator()(const Game& game) {
   return *known;
 }
 
-DemoReader::DemoReader(const Install& install, const GameTable& games, Choices choices)
+DemoReader::DemoReader(const Install& install, const GameTable& games, Choices choices,
+                       DemoCache* cache)
     : install_{install.files, install.system, install.profile, &memo_},
       games_(games),
       choices_(std::move(choices)),
-      setUp_(install_, choices_) {}
+      setUp_(install_, choices_),
+      cache_(cache) {}
 
 Result<std::vector<std::string>> DemoReader::Names(const std::string& folder, bool subfolders) {
   auto names = install_.files.List(folder, "*");
@@ -137,31 +141,44 @@ void DemoReader::AddSubfolders(const std::string& dir, const std::string& prefix
 
 ListedDemo DemoReader::Read(const std::string& folder, const std::string& name) {
   const std::string path = folder + "\\" + name;
+  const auto stamp = install_.files.Stamp(path);
+  if (cache_ && stamp) {
+    if (auto kept = cache_->Find(path, stamp.value())) {
+      kept->name = name;
+      return std::move(*kept);
+    }
+  }
   ListedDemo listed;
   listed.name = name;
-  if (const auto stamp = install_.files.Stamp(path)) {
+  if (stamp) {
     listed.size = stamp.value().length;
     listed.written = stamp.value().written;
   }
+  ReadFile(path, listed);
+  if (cache_ && stamp) cache_->Keep(path, listed);
+  return listed;
+}
+
+// What the file's first bytes and first message say, and what the installations make of it.
+void DemoReader::ReadFile(const std::string& path, ListedDemo& listed) {
   if (!install_.Has(path)) {
     listed.kind = ListedDemo::Kind::Unreadable;
-    return listed;
+    return;
   }
   const Claim claim = ClaimOf(install_, games_, path);
   listed.kind = claim.kind;
   listed.game = claim.game;
-  if (!claim.game) return listed;
+  if (!claim.game) return;
   listed.gameSetUp = setUp_(*claim.game);
   if (listed.gameSetUp && claim.game->needs)
     listed.needs = claim.game->needs(install_, choices_, claim.demo);
   if (claim.game->release) listed.release = claim.game->release(install_, claim.demo, listed.needs);
-  return listed;
 }
 
 Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
                                           const Choices& choices, const std::string& folder,
-                                          bool subfolders) {
-  DemoReader reader(install, games, choices);
+                                          bool subfolders, DemoCache* cache) {
+  DemoReader reader(install, games, choices, cache);
   auto names = reader.Names(folder, subfolders);
   if (!names) return names.failure();
   std::vector<ListedDemo> list;

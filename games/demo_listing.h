@@ -16,6 +16,8 @@
 
 namespace kalv {
 
+class DemoCache;
+
 struct ListedDemo {
   enum class Kind { Demo, NotADemo, Unreadable };
   std::string name;  // the file's name in the folder
@@ -50,7 +52,9 @@ class SetUpGames {
 // release: a reader reads each once, as they were when it began.
 class DemoReader {
  public:
-  DemoReader(const Install& install, const GameTable& games, Choices choices);
+  // With a cache, a file it holds for its stamp is not read, and a file read is kept there.
+  DemoReader(const Install& install, const GameTable& games, Choices choices,
+             DemoCache* cache = nullptr);
   DemoReader(const DemoReader&) = delete;
   DemoReader& operator=(const DemoReader&) = delete;
 
@@ -65,6 +69,7 @@ class DemoReader {
   static constexpr int kDeepestSubfolder = 8;
 
  private:
+  void ReadFile(const std::string& path, ListedDemo& listed);
   void AddSubfolders(const std::string& dir, const std::string& prefix, int depthLeft,
                      std::vector<std::string>& names);
 
@@ -73,13 +78,14 @@ class DemoReader {
   const GameTable& games_;
   Choices choices_;
   SetUpGames setUp_;
+  DemoCache* cache_;
 };
 
 // Every file of the folder (and its subfolders, when asked), in name order, each read as
 // far as its first message; a folder that cannot be read is its failure.
 Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTable& games,
                                           const Choices& choices, const std::string& folder,
-                                          bool subfolders = false);
+                                          bool subfolders = false, DemoCache* cache = nullptr);
 
 // PlaysHere orders the demos that play first, then by what they lack.
 enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date, PlaysHere };

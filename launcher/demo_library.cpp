@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "games/demo_cache.h"
 #include "games/game_table.h"
 #include "games/setting_names.h"
 #include "launcher/base/choices.h"
@@ -132,7 +133,12 @@ void DemoLibrary::Open(const std::string& folder, bool fromMainWindow) {
 void DemoLibrary::ReadFolder() {
   folder_ = window_.txtFolder.Text();
   while (folder_.size() > 3 && folder_.back() == '\\') folder_.pop_back();
-  reader_ = std::make_unique<DemoReader>(program_.install(), Games(), LoadChoices(program_));
+  const Install install = program_.install();
+  const Choices choices = LoadChoices(program_);
+  cache_ =
+      std::make_unique<DemoCache>(program_.platform.files, DemoCachePath(program_.platform.system),
+                                  DemoCache::Fingerprint(install, choices, Games()), Games());
+  reader_ = std::make_unique<DemoReader>(install, Games(), choices, cache_.get());
   listed_.clear();
   names_.clear();
   next_ = 0;
@@ -163,6 +169,7 @@ void DemoLibrary::ReadFolder() {
 // put in the chosen order once the folder is read.
 bool DemoLibrary::ReadSome() {
   if (next_ >= names_.size()) {
+    Skip(cache_->Save());
     window_.prgReading.SetVisible(false);
     ShowRows();
     return false;
@@ -309,6 +316,7 @@ void DemoLibrary::Browse() {
 // What the user chose is kept for the next time.
 void DemoLibrary::Close() {
   window_.WhileIdle(nullptr);
+  if (cache_) Skip(cache_->Save());
   Skip(WriteSetting(program_, setting::kDemoFolder, window_.txtFolder.Text()));
   Skip(WriteSetting(program_, setting::kDemoSubfolders,
                     window_.chkSubfolders.Value() == 1 ? "1" : "0"));

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "games/demo_cache.h"
 #include "games/demo_listing.h"
 #include "launcher/base/program.h"
 #include "ui/demos_window.h"
@@ -53,6 +54,7 @@ class DemoLibrary {
   ui::frmDemos window_;
   bool fromMainWindow_ = false;
   std::string folder_;
+  std::unique_ptr<DemoCache> cache_;  // what was read before, kept between runs
   std::unique_ptr<DemoReader> reader_;
   std::vector<std::string> names_;  // the folder's files; those before next_ are read
   std::size_t next_ = 0;

@@ -44,11 +44,13 @@ Function un.KalvPendingRestores
 FunctionEnd
 
 ; The player's own files in the user's local application data (its run log, which the
-; /restore run above writes too), and their folder once nothing else is in it. They are
-; the user's, whichever scope the installation had.
+; /restore run above writes too, and the demo library's cache), and their folder once
+; nothing else is in it. They are the user's, whichever scope the installation had.
 !macro KalvRemoveRunLog
   SetShellVarContext current
   Delete "$LOCALAPPDATA\${KALV_NAME}\${KALV_NAME}.log"
+  Delete "$LOCALAPPDATA\${KALV_NAME}\Demo Library.cache"
+  Delete "$LOCALAPPDATA\${KALV_NAME}\Demo Library.cache.new"
   RMDir "$LOCALAPPDATA\${KALV_NAME}"
 !macroend
 

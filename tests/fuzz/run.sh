@@ -23,13 +23,13 @@ esac
 TARGETS=("$@")
 [ ${#TARGETS[@]} -gt 0 ] ||
   TARGETS=(journal release_file switches command_line zip_directory pack_directory gamestate
-           dem_header protocol half_life_demo quake1_demo quake2_demo)
+           dem_header protocol half_life_demo quake1_demo quake2_demo demo_cache)
 
 # Longest input per target: a little more than the program ever reads or writes there.
 declare -A MAX_LEN=([dem_header]=300 [protocol]=300 [release_file]=512 [command_line]=600
                     [switches]=128 [journal]=1024 [half_life_demo]=1024 [quake1_demo]=2048
                     [quake2_demo]=512 [gamestate]=2048 [zip_directory]=4096
-                    [pack_directory]=2048)
+                    [pack_directory]=2048 [demo_cache]=2048)
 
 "$ROOT/scripts/install-deps.sh" clang libclang-rt-14-dev || exit 1
 mkdir -p "$BUILD"

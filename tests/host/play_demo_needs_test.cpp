@@ -7,6 +7,7 @@
 
 #include "demo_layouts.h"
 #include "core/run_log.h"
+#include "games/demo_cache.h"
 #include "games/demo_listing.h"
 #include "games/demo_needs.h"
 #include "games/quake3/release_store.h"
@@ -512,6 +513,67 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Folder", ""), dir);
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Subfolders", ""), "1");
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Columns", ""), "123,60,34,36,44,50,34,64,80");
+}
+
+// What the library read is kept between runs: a folder read once lists again without a
+// demo's bytes; a changed demo is read again and the others not; other installations, or
+// a cache file of another version or damaged anywhere, are not trusted: the rows are read
+// again, come out the same, and the file is written anew.
+TEST_F(DemoNeedsTest, ACachedFolderListsWithoutReadingItsDemosUntilAnythingChanges) {
+  const std::string dir = "C:\\Library";
+  const std::string duel = dir + "\\duel.dm_68", aztec = dir + "\\aztec.dem";
+  fake.files.AddFile(duel, Quake3Demo("cpm3a", "cpma"));
+  fake.files.AddFile(aztec, HalfLife(5, 48, "de_aztec", "cstrike"));
+  fake.files.AddFile(dir + "\\notes.txt", "notes");
+  const std::string path = DemoCachePath(fake.system);
+  auto list = [&] {
+    DemoCache cache(fake.files, path, DemoCache::Fingerprint(program->install(), choices, Games()),
+                    Games());
+    auto listed = ListDemos(program->install(), Games(), choices, dir, false, &cache);
+    EXPECT_TRUE(listed.ok());
+    EXPECT_TRUE(cache.Save().ok());
+    std::string rows;
+    for (const ListedDemo& row : listed.value()) {
+      rows += row.name + "|" + (row.game ? row.game->name : "") + "|" + row.needs.mod + "|" +
+              row.needs.map + "|" + (row.release ? row.release->version : "") + "|";
+      for (const Lack lack : LacksOf(row)) rows += std::to_string(static_cast<int>(lack));
+      rows += "\n";
+    }
+    return rows;
+  };
+  auto reads = [&] { return fake.files.BytesRead(duel) + fake.files.BytesRead(aztec); };
+
+  const std::string first = list();
+  EXPECT_NE(first.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32|5\n"), std::string::npos)
+      << first;
+  std::uint64_t before = reads();
+  EXPECT_EQ(list(), first);
+  EXPECT_EQ(reads(), before) << "listed from the cache";
+
+  fake.files.AddFile(kQ3 + "\\cpma\\map-cpm3a.pk3", Zip({"maps/cpm3a.bsp"}));
+  const std::string withMod = list();
+  EXPECT_NE(withMod.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32|\n"), std::string::npos)
+      << "the installation's new mod is seen: " << withMod;
+
+  const std::uint64_t duelBefore = fake.files.BytesRead(duel);
+  fake.files.AddFile(aztec, HalfLife(5, 48, "c1a0", "valve"));
+  const std::string changed = list();
+  EXPECT_NE(changed.find("aztec.dem|Half-Life||c1a0||\n"), std::string::npos) << changed;
+  EXPECT_EQ(fake.files.BytesRead(duel), duelBefore) << "only the changed demo is read";
+
+  const std::string good = fake.files.Contents(path).value_or("");
+  std::string otherVersion = good, badField = good;
+  otherVersion.replace(good.find(" v") + 2, 1, "0");
+  badField.replace(good.find("\tcpma\t"), 6, "\tcp\\ma\t");
+  for (const std::string& damaged :
+       {good.substr(0, good.size() / 2), good.substr(0, good.rfind("end")), otherVersion, badField,
+        good + "junk\r\n", std::string("\0\0\0", 3)}) {
+    fake.files.AddFile(path, damaged);
+    before = reads();
+    EXPECT_EQ(list(), changed);
+    EXPECT_GT(reads(), before) << "trusted a damaged cache";
+    EXPECT_EQ(fake.files.Contents(path).value_or(""), good) << "not written anew";
+  }
 }
 
 }  // namespace
