@@ -129,8 +129,9 @@ void DemoLibrary::Open(const std::string& folder, bool fromMainWindow) {
 }
 
 // The folder is read again from the start: the listing's reader takes the installations
-// as they are now.
+// as they are now. What a reading cut short had read is kept first.
 void DemoLibrary::ReadFolder() {
+  if (cache_) Skip(cache_->Save());
   folder_ = window_.txtFolder.Text();
   while (folder_.size() > 3 && folder_.back() == '\\') folder_.pop_back();
   const Install install = program_.install();
