@@ -51,13 +51,6 @@ Claim ClaimOf(const Install& install, const GameTable& games, const std::string&
   return claim;
 }
 
-std::string Players(const ListedDemo& demo) {
-  std::string joined;
-  for (const std::string& player : demo.needs.players)
-    joined += (joined.empty() ? "" : ", ") + player;
-  return joined;
-}
-
 // What a column orders by; numbers before text so that sizes and dates sort as numbers.
 std::tuple<std::uint64_t, std::string> Key(const ListedDemo& demo, DemoColumn column) {
   switch (column) {
@@ -66,7 +59,7 @@ std::tuple<std::uint64_t, std::string> Key(const ListedDemo& demo, DemoColumn co
     case DemoColumn::Release: return {0, demo.release ? AsciiLower(demo.release->version) : ""};
     case DemoColumn::Mod: return {0, AsciiLower(demo.needs.mod)};
     case DemoColumn::Map: return {0, AsciiLower(demo.needs.map)};
-    case DemoColumn::Players: return {0, AsciiLower(Players(demo))};
+    case DemoColumn::Players: return {0, AsciiLower(PlayersOf(demo))};
     case DemoColumn::Size: return {demo.size, ""};
     case DemoColumn::Date: return {demo.written, ""};
     case DemoColumn::PlaysHere: {
@@ -194,18 +187,27 @@ std::vector<ListedDemo> SortedDemos(std::vector<ListedDemo> list, DemoColumn col
   return list;
 }
 
+std::string PlayersOf(const ListedDemo& demo) {
+  std::string joined;
+  for (const std::string& player : demo.needs.players)
+    joined += (joined.empty() ? "" : ", ") + player;
+  return joined;
+}
+
+bool DemoMatches(const ListedDemo& demo, std::optional<GameCode> game, const std::string& text) {
+  if (game && (!demo.game || demo.game->code != *game)) return false;
+  const std::string lowerText = AsciiLower(text);
+  return Holds(demo.name, lowerText) || Holds(demo.needs.mod, lowerText) ||
+         Holds(demo.needs.map, lowerText) ||
+         std::any_of(demo.needs.players.begin(), demo.needs.players.end(),
+                     [&](const std::string& p) { return Holds(p, lowerText); });
+}
+
 std::vector<ListedDemo> FilteredDemos(const std::vector<ListedDemo>& list,
                                       std::optional<GameCode> game, const std::string& text) {
-  const std::string lowerText = AsciiLower(text);
   std::vector<ListedDemo> kept;
-  for (const ListedDemo& demo : list) {
-    if (game && (!demo.game || demo.game->code != *game)) continue;
-    const bool holds = Holds(demo.name, lowerText) || Holds(demo.needs.mod, lowerText) ||
-                       Holds(demo.needs.map, lowerText) ||
-                       std::any_of(demo.needs.players.begin(), demo.needs.players.end(),
-                                   [&](const std::string& p) { return Holds(p, lowerText); });
-    if (holds) kept.push_back(demo);
-  }
+  for (const ListedDemo& demo : list)
+    if (DemoMatches(demo, game, text)) kept.push_back(demo);
   return kept;
 }
 

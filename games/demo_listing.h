@@ -92,8 +92,12 @@ enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date, Play
 // The list ordered by a column, without regard to case; equal rows keep the name order.
 std::vector<ListedDemo> SortedDemos(std::vector<ListedDemo> list, DemoColumn column,
                                     bool descending);
-// The rows of one game (nothing: every game) whose name, mod, map or a player holds the
-// text, without regard to case ("" holds in every row).
+// The players a demo names, joined by ", ".
+std::string PlayersOf(const ListedDemo& demo);
+// Whether the row is of the game (nothing: any game) and its name, mod, map or a player
+// holds the text, without regard to case ("" holds in every row).
+bool DemoMatches(const ListedDemo& demo, std::optional<GameCode> game, const std::string& text);
+// The rows DemoMatches keeps, in their order.
 std::vector<ListedDemo> FilteredDemos(const std::vector<ListedDemo>& list,
                                       std::optional<GameCode> game, const std::string& text);
 

@@ -64,12 +64,6 @@ std::string Date(const LocalTime& t) {
   return text;
 }
 
-std::string Joined(const std::vector<std::string>& parts, const char* between) {
-  std::string joined;
-  for (const std::string& part : parts) joined += (joined.empty() ? "" : between) + part;
-  return joined;
-}
-
 }  // namespace
 
 DemoLibrary::DemoLibrary(Program& program) : program_(program) {
@@ -221,7 +215,9 @@ std::string DemoLibrary::PlaysHere(const ListedDemo& demo) {
       case Lack::Map: lacks.push_back(Caption(slot::kDemosMapMissing, {demo.needs.map})); break;
     }
   }
-  return lacks.empty() ? Caption(slot::kDemosYes) : Joined(lacks, "; ");
+  std::string words;
+  for (const std::string& lack : lacks) words += (words.empty() ? "" : "; ") + lack;
+  return words.empty() ? Caption(slot::kDemosYes) : words;
 }
 
 std::vector<std::string> DemoLibrary::Cells(const ListedDemo& demo) {
@@ -231,7 +227,7 @@ std::vector<std::string> DemoLibrary::Cells(const ListedDemo& demo) {
           demo.release ? demo.release->version : "",
           reading ? demo.needs.mod : "",
           reading ? demo.needs.map : "",
-          Joined(demo.needs.players, ", "),
+          PlayersOf(demo),
           Size(demo.size),
           demo.written ? Date(program_.platform.system.LocalTimeOf(demo.written)) : "",
           PlaysHere(demo)};
@@ -245,7 +241,7 @@ std::optional<GameCode> DemoLibrary::ChosenGame() const {
 }
 
 bool DemoLibrary::Passes(const ListedDemo& demo) const {
-  return !FilteredDemos({demo}, ChosenGame(), window_.txtFilter.Text()).empty();
+  return DemoMatches(demo, ChosenGame(), window_.txtFilter.Text());
 }
 
 // The selected demo stays selected in its new place.
