@@ -1,6 +1,7 @@
 #include "games/demo_cache.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -12,11 +13,11 @@ namespace {
 
 // The first line names the format and the program that wrote it; another version's file
 // is not read.
-const std::string kHeader = "Kalvenmarque demo library cache 1 v" KALV_VERSION_TEXT;
+const std::string kHeader = "Kalvenmarque demo library cache 2 v" KALV_VERSION_TEXT;
 constexpr const char* kFile = "\\Kalvenmarque\\Demo Library.cache";
 constexpr const char* kEnd = "end ";
 // A row's fields before its players.
-constexpr std::size_t kFixedFields = 15;
+constexpr std::size_t kFixedFields = 16;
 
 // Fields are separated by tabs, rows by line ends; a demo's own texts may hold either.
 std::string Escaped(const std::string& text) {
@@ -89,6 +90,7 @@ std::string Line(const std::string& path, const ListedDemo& row, int game) {
       row.release ? "1" : "0",
       row.release ? row.release->version : "",
       row.release && row.release->stored ? "1" : "0",
+      row.length ? std::to_string(*row.length) : "",
   };
   fields.insert(fields.end(), row.needs.players.begin(), row.needs.players.end());
   std::string line;
@@ -108,13 +110,14 @@ std::optional<std::pair<std::string, ListedDemo>> Parse(const std::string& line,
   if (fields.size() < kFixedFields) return std::nullopt;
   const auto size = Number(fields[1]), written = Number(fields[2]), kind = Number(fields[3]),
              protocol = Number(fields[7]), modFolder = Number(fields[10]),
-             mapFile = Number(fields[11]);
+             mapFile = Number(fields[11]), length = Number(fields[15]);
   const std::optional<std::uint64_t> game =
       fields[4] == "-1" ? std::optional<std::uint64_t>(games.size()) : Number(fields[4]);
   auto flag = [&](std::size_t i) { return fields[i] == "0" || fields[i] == "1"; };
   if (!size || !written || !kind || *kind > 2 || !game || *game > games.size() || !protocol ||
       *protocol > 1000000 || !modFolder || *modFolder > 2 || !mapFile || *mapFile > 2 || !flag(5) ||
-      !flag(6) || !flag(12) || !flag(14))
+      !flag(6) || !flag(12) || !flag(14) ||
+      (!fields[15].empty() && (!length || *length > UINT32_MAX)))
     return std::nullopt;
   ListedDemo row;
   row.size = *size;
@@ -130,6 +133,7 @@ std::optional<std::pair<std::string, ListedDemo>> Parse(const std::string& line,
   row.needs.modFolder = static_cast<Presence>(*modFolder);
   row.needs.mapFile = static_cast<Presence>(*mapFile);
   if (fields[12] == "1") row.release = DemoRelease{fields[13], fields[14] == "1"};
+  if (length) row.length = static_cast<std::uint32_t>(*length);
   row.needs.players.assign(fields.begin() + kFixedFields, fields.end());
   return std::make_pair(fields[0], std::move(row));
 }

@@ -60,6 +60,8 @@ std::tuple<std::uint64_t, std::string> Key(const ListedDemo& demo, DemoColumn co
     case DemoColumn::Mod: return {0, AsciiLower(demo.needs.mod)};
     case DemoColumn::Map: return {0, AsciiLower(demo.needs.map)};
     case DemoColumn::Players: return {0, AsciiLower(PlayersOf(demo))};
+    // Rows without a length come first, as empty texts do.
+    case DemoColumn::Length: return {demo.length ? *demo.length + 1ull : 0, ""};
     case DemoColumn::Size: return {demo.size, ""};
     case DemoColumn::Date: return {demo.written, ""};
     case DemoColumn::PlaysHere: {
@@ -162,6 +164,7 @@ void DemoReader::ReadFile(const std::string& path, ListedDemo& listed) {
   listed.kind = claim.kind;
   listed.game = claim.game;
   if (!claim.game) return;
+  if (claim.game->length) listed.length = claim.game->length(install_.files, path);
   listed.gameSetUp = setUp_(*claim.game);
   if (listed.gameSetUp && claim.game->needs)
     listed.needs = claim.game->needs(install_, choices_, claim.demo);

@@ -23,11 +23,12 @@ struct ListedDemo {
   std::string name;  // the file's name in the folder
   Kind kind = Kind::NotADemo;
   std::uint64_t size = 0;
-  std::uint64_t written = 0;           // the file's last write, as its stamp has it
-  const Game* game = nullptr;          // the game that claims it (a demo only)
-  bool gameSetUp = false;              // the game's folder is chosen and holds the game
-  DemoNeeds needs;                     // read only for a game that is set up
-  std::optional<DemoRelease> release;  // Quake 3: the release it plays on
+  std::uint64_t written = 0;            // the file's last write, as its stamp has it
+  const Game* game = nullptr;           // the game that claims it (a demo only)
+  bool gameSetUp = false;               // the game's folder is chosen and holds the game
+  DemoNeeds needs;                      // read only for a game that is set up
+  std::optional<DemoRelease> release;   // Quake 3: the release it plays on
+  std::optional<std::uint32_t> length;  // milliseconds, where the game's demos tell it
 };
 
 // What keeps a listed file from playing here, each in its turn; none: it plays.
@@ -88,7 +89,7 @@ Result<std::vector<ListedDemo>> ListDemos(const Install& install, const GameTabl
                                           bool subfolders = false, DemoCache* cache = nullptr);
 
 // PlaysHere orders the demos that play first, then by what they lack.
-enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Size, Date, PlaysHere };
+enum class DemoColumn { Name, Game, Release, Mod, Map, Players, Length, Size, Date, PlaysHere };
 // The list ordered by a column, without regard to case; equal rows keep the name order.
 std::vector<ListedDemo> SortedDemos(std::vector<ListedDemo> list, DemoColumn column,
                                     bool descending);

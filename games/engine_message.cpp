@@ -16,6 +16,7 @@ enum : std::uint8_t {
   kConfigString = 3,
   kBaseline = 4,
   kServerCommand = 5,
+  kSnapshot = 7,
   kEndOfMessage = 8,
 };
 
@@ -25,8 +26,27 @@ constexpr std::int32_t kLargestMessage = 16384;
 // The player configuration strings: "n\<name>\t\<team>..." for each client.
 constexpr int kFirstPlayer = 544;
 constexpr int kClients = 64;
-// Server commands a message may hold before the gamestate.
+// Server commands a message may hold before its gamestate or snapshot.
 constexpr int kMostCommandsBefore = 64;
+
+// Passes over what a server message holds before the wanted command (after the reliable
+// acknowledge when the release sends one): false when it holds something else first.
+bool SkipTo(MessageReader& in, std::uint8_t wanted, bool acknowledge) {
+  if (acknowledge && !in.Long()) return false;
+  for (int n = 0; n < kMostCommandsBefore; ++n) {
+    const auto command = in.Byte();
+    if (!command) return false;
+    if (*command == wanted) return true;
+    switch (*command) {
+      case kNop: break;
+      case kServerCommand:
+        if (!in.Long() || !in.String(kBigInfoString)) return false;
+        break;
+      default: return false;
+    }
+  }
+  return false;
+}
 
 std::optional<ConfigStrings> Gamestate(MessageReader& in) {
   if (!in.Long()) return std::nullopt;  // the server command sequence
@@ -98,20 +118,23 @@ std::optional<std::string> MessageReader::String(std::size_t most) {
 std::optional<ConfigStrings> ReadGamestate(std::string_view message, MessageCoding coding,
                                            bool acknowledge) {
   MessageReader in(message, coding);
-  if (acknowledge && !in.Long()) return std::nullopt;
-  for (int n = 0; n < kMostCommandsBefore; ++n) {
-    const auto command = in.Byte();
-    if (!command) return std::nullopt;
-    switch (*command) {
-      case kNop: break;
-      case kServerCommand:
-        if (!in.Long() || !in.String(kBigInfoString)) return std::nullopt;
-        break;
-      case kGamestate: return Gamestate(in);
-      default: return std::nullopt;
-    }
-  }
-  return std::nullopt;
+  if (!SkipTo(in, kGamestate, acknowledge)) return std::nullopt;
+  return Gamestate(in);
+}
+
+std::optional<std::int32_t> ReadSnapshotTime(std::string_view message, MessageReading reading) {
+  MessageReader in(message, reading.coding);
+  if (!SkipTo(in, kSnapshot, reading.acknowledge)) return std::nullopt;
+  return in.Long();
+}
+
+std::optional<EngineBlock> ReadEngineBlock(std::string_view bytes) {
+  DemoBytes in(bytes);
+  const auto sequence = in.Long();
+  const auto length = in.Long();
+  if (!sequence || !length || *length <= 0 || *length > kLargestMessage) return std::nullopt;
+  if (bytes.size() - 8 < static_cast<std::size_t>(*length)) return std::nullopt;
+  return EngineBlock{*sequence, bytes.substr(8, static_cast<std::size_t>(*length))};
 }
 
 std::string InfoValue(std::string_view info, std::string_view key) {
@@ -136,31 +159,34 @@ std::string InfoValue(std::string_view info, std::string_view key) {
 
 // Whichever way the release sends messages: the first reading that gives a gamestate
 // naming a map is the demo's, as noise almost never does.
-std::optional<EngineDemo> ReadEngineDemo(std::string_view bytes) {
-  DemoBytes in(bytes);
-  const auto sequence = in.Long();
-  const auto length = in.Long();
-  if (!sequence || !length || *length <= 0 || *length > kLargestMessage) return std::nullopt;
-  const std::string_view message = bytes.substr(8);
-  if (message.size() < static_cast<std::size_t>(*length)) return std::nullopt;
-  const std::string_view first = message.substr(0, static_cast<std::size_t>(*length));
-  const std::pair<MessageCoding, bool> readings[] = {
+std::optional<FirstGamestate> ReadFirstGamestate(std::string_view bytes) {
+  const auto block = ReadEngineBlock(bytes);
+  if (!block) return std::nullopt;
+  const MessageReading readings[] = {
       {MessageCoding::Huffman, true}, {MessageCoding::Plain, true}, {MessageCoding::Plain, false}};
-  for (const auto& [coding, acknowledge] : readings) {
-    const auto strings = ReadGamestate(first, coding, acknowledge);
+  for (const MessageReading reading : readings) {
+    auto strings = ReadGamestate(block->message, reading.coding, reading.acknowledge);
     const std::string* server = strings ? Find(*strings, 0) : nullptr;
-    if (!server || InfoValue(*server, "mapname").empty()) continue;
-    EngineDemo demo;
-    demo.protocol = ProtocolOf(InfoValue(*server, "protocol"));
-    demo.map = InfoValue(*server, "mapname");
-    demo.hostName = InfoValue(*server, "sv_hostname");
-    if (const std::string* system = Find(*strings, 1)) demo.mod = InfoValue(*system, "fs_game");
-    for (const auto& [index, text] : *strings)
-      if (index >= kFirstPlayer && index < kFirstPlayer + kClients)
-        if (std::string name = InfoValue(text, "n"); !name.empty()) demo.players.push_back(name);
-    return demo;
+    if (server && !InfoValue(*server, "mapname").empty())
+      return FirstGamestate{reading, std::move(*strings), 8 + block->message.size()};
   }
   return std::nullopt;
+}
+
+std::optional<EngineDemo> ReadEngineDemo(std::string_view bytes) {
+  const auto first = ReadFirstGamestate(bytes);
+  if (!first) return std::nullopt;
+  const ConfigStrings& strings = first->strings;
+  const std::string& server = *Find(strings, 0);
+  EngineDemo demo;
+  demo.protocol = ProtocolOf(InfoValue(server, "protocol"));
+  demo.map = InfoValue(server, "mapname");
+  demo.hostName = InfoValue(server, "sv_hostname");
+  if (const std::string* system = Find(strings, 1)) demo.mod = InfoValue(*system, "fs_game");
+  for (const auto& [index, text] : strings)
+    if (index >= kFirstPlayer && index < kFirstPlayer + kClients)
+      if (std::string name = InfoValue(text, "n"); !name.empty()) demo.players.push_back(name);
+  return demo;
 }
 
 }  // namespace kalv

@@ -45,6 +45,33 @@ using ConfigStrings = std::vector<std::pair<int, std::string>>;
 std::optional<ConfigStrings> ReadGamestate(std::string_view message, MessageCoding coding,
                                            bool acknowledge);
 
+// How a release sends its messages: coded, and whether each starts with the reliable
+// acknowledge.
+struct MessageReading {
+  MessageCoding coding = MessageCoding::Plain;
+  bool acknowledge = true;
+};
+
+// The server time of the snapshot a server message holds; nothing when it holds none.
+std::optional<std::int32_t> ReadSnapshotTime(std::string_view message, MessageReading reading);
+
+// One block of a demo at the start of bytes; nothing when its length is out of bounds or
+// its message is cut short.
+struct EngineBlock {
+  std::int32_t sequence = 0;
+  std::string_view message;
+};
+std::optional<EngineBlock> ReadEngineBlock(std::string_view bytes);
+
+// The gamestate of a demo's first block, how its release sends messages, and where the
+// next block begins; nothing when no reading gives a gamestate that names a map.
+struct FirstGamestate {
+  MessageReading reading;
+  ConfigStrings strings;
+  std::size_t next = 0;
+};
+std::optional<FirstGamestate> ReadFirstGamestate(std::string_view bytes);
+
 // The value of key in an info string ("\key\value\key\value"), keys compared without
 // case; "" when it has none.
 std::string InfoValue(std::string_view info, std::string_view key);

@@ -4,6 +4,7 @@
 // state or its windows.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "games/game_code.h"
 #include "games/install.h"
 #include "games/run_plan.h"
+#include "platform/files.h"
 
 namespace kalv {
 
@@ -81,6 +83,9 @@ struct Game {
   // others.
   std::optional<DemoRelease> (*release)(const Install& install, const Demo& demo,
                                         const DemoNeeds& needs) = nullptr;
+  // How long a demo file runs, in milliseconds, where that is cheap to read; nothing for a
+  // game whose demos do not tell it without reading them whole.
+  std::optional<std::uint32_t> (*length)(Files& files, const std::string& path) = nullptr;
 };
 
 }  // namespace kalv

@@ -11,6 +11,21 @@ std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t cou
   return stream ? stream.value()->Read(count).value_or("") : std::string();
 }
 
+std::string ReadDemoAt(Files& files, const std::string& demo, std::uint64_t offset,
+                       std::size_t count) {
+  auto stream = files.OpenRead(demo);
+  if (!stream || !stream.value()->Seek(offset)) return "";
+  return stream.value()->Read(count).value_or("");
+}
+
+std::string ReadDemoEnd(Files& files, const std::string& demo, std::size_t count) {
+  auto stream = files.OpenRead(demo);
+  const auto length = stream ? stream.value()->Length() : Result<std::uint64_t>(stream.failure());
+  if (!length || !stream.value()->Seek(length.value() > count ? length.value() - count : 0))
+    return "";
+  return stream.value()->Read(count).value_or("");
+}
+
 RunPlan NewPlan(const Game& game) {
   RunPlan plan;
   plan.game = game.code;

@@ -21,6 +21,10 @@ DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string
 
 // The first count bytes of a demo, as far as it has them; "" when it cannot be read.
 std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t count);
+// count bytes of a demo from offset on, and its last count bytes, as far as it has them.
+std::string ReadDemoAt(Files& files, const std::string& demo, std::uint64_t offset,
+                       std::size_t count);
+std::string ReadDemoEnd(Files& files, const std::string& demo, std::size_t count);
 
 // A plan of the game, named for the journal and the messages.
 RunPlan NewPlan(const Game& game);

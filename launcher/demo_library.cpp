@@ -26,9 +26,11 @@ struct ColumnRow {
   int width;
 };
 constexpr ColumnRow kColumns[] = {
-    {slot::kDemosNameColumn, 80}, {slot::kDemosGameColumn, 60}, {slot::kDemosReleaseColumn, 34},
-    {slot::kDemosModColumn, 36},  {slot::kDemosMapColumn, 44},  {slot::kDemosPlayersColumn, 50},
-    {slot::kDemosSizeColumn, 34}, {slot::kDemosDateColumn, 64}, {slot::kDemosPlaysHereColumn, 80},
+    {slot::kDemosNameColumn, 80},    {slot::kDemosGameColumn, 60},
+    {slot::kDemosReleaseColumn, 34}, {slot::kDemosModColumn, 36},
+    {slot::kDemosMapColumn, 44},     {slot::kDemosPlayersColumn, 50},
+    {slot::kDemosLengthColumn, 32},  {slot::kDemosSizeColumn, 34},
+    {slot::kDemosDateColumn, 64},    {slot::kDemosPlaysHereColumn, 80},
 };
 constexpr std::size_t kColumnCount = sizeof kColumns / sizeof kColumns[0];
 // A width the user cannot have meant (a damaged setting) gives the column its default.
@@ -54,6 +56,19 @@ std::string Size(std::uint64_t bytes) {
   else
     std::snprintf(text, sizeof text, "%llu KB",
                   static_cast<unsigned long long>((bytes + 1023) / 1024));
+  return text;
+}
+
+// "m:ss", or "h:mm:ss" from an hour on, as media players show a length.
+std::string Length(std::optional<std::uint32_t> milliseconds) {
+  if (!milliseconds) return "";
+  const unsigned seconds = *milliseconds / 1000;
+  char text[24];
+  if (seconds >= 3600)
+    std::snprintf(text, sizeof text, "%u:%02u:%02u", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+  else
+    std::snprintf(text, sizeof text, "%u:%02u", seconds / 60, seconds % 60);
   return text;
 }
 
@@ -228,6 +243,7 @@ std::vector<std::string> DemoLibrary::Cells(const ListedDemo& demo) {
           reading ? demo.needs.mod : "",
           reading ? demo.needs.map : "",
           PlayersOf(demo),
+          Length(demo.length),
           Size(demo.size),
           demo.written ? Date(program_.platform.system.LocalTimeOf(demo.written)) : "",
           PlaysHere(demo)};

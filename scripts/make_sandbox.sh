@@ -144,13 +144,19 @@ printf 'Kalvenmarque sample demo (Quake 3 Arena, protocol 68)\n' >"$DEMOS/sample
 # The escapes of a little-endian 32-bit number below 65536, for printf's format.
 le32() { printf '\\x%02x\\x%02x\\x00\\x00' $(($1 & 255)) $((($1 >> 8) & 255)); }
 field() { printf '%s' "$1"; head -c $(($2 - ${#1})) /dev/zero; }
+# Its directory, where the header points, has two segments of 0.5 and 95 seconds.
+hl_segment() {
+  printf "$(le32 0)"; field "$1" 64; printf "$(le32 0)\\xff\\xff\\xff\\xff$2$(le32 0)$(le32 544)$(le32 0)"
+}
 { printf 'HLDEMO\0\0'; printf "$(le32 5)$(le32 48)"; field de_dust2 260; field cstrike 260
-  head -c 8 /dev/zero; } >"$DEMOS/sample-cstrike.dem"
+  printf "$(le32 0)$(le32 544)$(le32 2)"
+  hl_segment LOADING '\x00\x00\x00\x3f'; hl_segment Playback '\x00\x00\xbe\x42'; } >"$DEMOS/sample-cstrike.dem"
 { printf "$(le32 26)\\x0c$(le32 34)$(le32 12097)\\x00"; printf 'opentdm\0\0\0q2dm1\0'
   head -c 8 /dev/zero; } >"$DEMOS/sample-opentdm.dm2"
 
 # Quake 3 demos of release 1.27h, whose messages are plain bytes: the first block holds
-# the gamestate, whose server info names the map and whose system info names the mod.
+# the gamestate, whose server info names the map and whose system info names the mod; two
+# snapshots 61 seconds apart follow.
 q3_mod_demo() {
   local server="\\mapname\\$1\\protocol\\48\\sv_hostname\\Kalvenmarque sample" system="\\fs_game\\$2"
   local length=$((4 + 1 + 4 + 3 + ${#server} + 1 + 3 + ${#system} + 1 + 1))
@@ -158,7 +164,9 @@ q3_mod_demo() {
   printf '%s\0' "$server"
   printf '\x03\x01\x00'
   printf '%s\0' "$system"
-  printf '\x08\xff\xff\xff\xff\xff\xff\xff\xff'
+  printf '\x08'
+  printf "$(le32 2)$(le32 9)$(le32 7)\\x07$(le32 2000)$(le32 3)$(le32 9)$(le32 7)\\x07$(le32 63000)"
+  printf '\xff\xff\xff\xff\xff\xff\xff\xff'
 }
 q3_mod_demo ospdm8 osp >"$DEMOS/sample-osp.dm_48"
 q3_mod_demo st1 defrag >"$DEMOS/sample-defrag.dm_48"

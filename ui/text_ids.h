@@ -140,5 +140,6 @@ constexpr int kDemosSummary = 76;
 constexpr int kDemosFolderUnreadable = 77;
 constexpr int kDemosBrowseTitle = 78;
 constexpr int kDemosNoDemoChosen = 79;
+constexpr int kDemosLengthColumn = 80;
 
 }  // namespace kalv::slot

@@ -5,6 +5,7 @@
 #include "games/quake3/quake3_plan.h"
 #include "games/quake3/quake3_texts.h"
 #include "games/quake3/release_store.h"
+#include "games/engine_demo_length.h"
 #include "games/setting_names.h"
 
 namespace kalv {
@@ -52,6 +53,7 @@ const Game kQuake3Arena{
     {q3text::kUnknownInstalled, q3text::kMissingStored, q3text::kOfferStore, q3text::kNotStored,
      q3text::kNotReplaced, q3text::kConversionError, q3text::kInsertCd},
     &Q3ARelease,
+    &ReadEngineDemoLength,
 };
 
 }  // namespace kalv

@@ -32,8 +32,8 @@ case_library_lists_sorts_plays_a_demo_and_comes_back() {
   lb_dump list.txt
   kalv_screenshot list
   kalv_assert_eq 13 "$(lb_rows list.txt)" "rows of the folder without its subfolder"
-  kalv_assert_contains list.txt "cells=sample-cstrike.dem | Half-Life |  | cstrike | de_dust2 | "
-  kalv_assert_contains list.txt "cells=sample-osp.dm_48 | Quake 3 Arena | v1.27h | osp | ospdm8 | "
+  kalv_assert_contains list.txt "cells=sample-cstrike.dem | Half-Life |  | cstrike | de_dust2 |  | 1:35 | "
+  kalv_assert_contains list.txt "cells=sample-osp.dm_48 | Quake 3 Arena | v1.27h | osp | ospdm8 |  | 1:01 | "
   case "$(lb_row list.txt sample-osp.dm_48)" in *"| yes") ;; *) kalv_fail "the osp demo does not play here";; esac
   case "$(lb_row list.txt sample-defrag.dm_48)" in *"| mod defrag is missing") ;; *) kalv_fail "the defrag demo's lack";; esac
   case "$(lb_row list.txt sample-cstrike.dem)" in *"| map de_dust2 is missing") ;; *) kalv_fail "the missing map";; esac

@@ -1,6 +1,8 @@
 // The first message of a Quake 3 engine demo in any bytes: read plainly and read from its
 // Huffman code, a message says the same; what is read keeps the engine's bounds; and a
-// recording cut short reads as nothing or as the whole.
+// recording cut short reads as nothing or as the whole; any end of it gives a length a
+// day holds or none.
+#include "games/engine_demo_length.h"
 #include "games/engine_message.h"
 #include "tests/fuzz/demo_reading.h"
 #include "tests/host/demo_layouts.h"
@@ -40,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!demo) continue;
     fuzz::Require(!demo->map.empty() && demo->protocol >= 0, "a demo read names its map");
     fuzz::RequireCutsReadAsTheWhole(recording, ReadEngineDemo, same);
+    // Any bytes as the file's end: a length, when there is one, is one a day holds.
+    const auto length = EngineDemoLength(recording, message);
+    fuzz::Require(!length || *length <= 24u * 60 * 60 * 1000, "a length within a day");
   }
   return 0;
 }

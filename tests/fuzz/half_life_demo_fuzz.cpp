@@ -1,5 +1,6 @@
 // A Half-Life demo header in any bytes: read exactly when they begin with "HLDEMO" and
-// hold the map and game folder fields, and then always Half-Life to the dispatcher.
+// hold the map and game folder fields, and then always Half-Life to the dispatcher; read as
+// a directory, any bytes give a length a day holds or none.
 #include <cctype>
 
 #include "games/other/half_life/half_life_demo.h"
@@ -10,6 +11,8 @@ using namespace kalv;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes = fuzz::Text(data, size);
+  const auto length = HalfLifeDemoLength(bytes);
+  fuzz::Require(!length || *length <= 24u * 60 * 60 * 1000, "a directory's length within a day");
   const auto header = ReadHalfLifeDemoHeader(bytes);
   bool stamped = bytes.size() >= 6;
   for (std::size_t i = 0; stamped && i < 6; ++i)

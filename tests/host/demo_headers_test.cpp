@@ -3,6 +3,7 @@
 // the Quake 2 server data with its game folder; and what the .dem rules make of them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "games/other/quake1/quake1_demo.h"
 #include "games/other/quake2/quake2_demo.h"
 #include "launcher/dispatch.h"
+#include "platform/fake/fake_platform.h"
 
 namespace kalv::testing {
 namespace {
@@ -57,6 +59,30 @@ TEST(HalfLifeDemoTest, FolderThatIsNoPlainFolderNameIsLeftEmpty) {
   unended.replace(276, 260, std::string(260, 'a'));
   EXPECT_FALSE(ReadHalfLifeDemoHeader(unended));
   EXPECT_FALSE(ReadHalfLifeDemoHeader("HLDEMX" + HalfLife(5, 48, "x", "valve").substr(6)));
+}
+
+// A length is the sum of the directory's segments, read from the file where the header
+// points; a directory that is cut, empty, too large or holds a time no demo has (NaN,
+// negative), or a header pointing past the file, gives none.
+TEST(HalfLifeDemoTest, ALengthIsTheSumOfTheDirectorysSegments) {
+  fake::FakeFiles files;
+  const std::string demo = HalfLife(5, 48, "de_dust2", "cstrike", 0.5f, 65.25f);
+  files.AddFile("C:\\d.dem", demo);
+  EXPECT_EQ(ReadHalfLifeDemoLength(files, "C:\\d.dem"), 65750u);
+  const std::size_t at = *ReadHalfLifeDemoHeader(demo)->directory;
+  const std::string directory = demo.substr(at);
+  EXPECT_EQ(HalfLifeDemoLength(directory), 65750u);
+  for (std::size_t cut = 0; cut < directory.size(); ++cut)
+    EXPECT_FALSE(HalfLifeDemoLength(directory.substr(0, cut))) << "cut at " << cut;
+  for (const std::string& damaged :
+       {Le32(0), Le32(1025) + directory.substr(4), Le32(-1) + directory.substr(4),
+        HalfLife(5, 48, "x", "valve", std::nanf(""), 3).substr(at),
+        HalfLife(5, 48, "x", "valve", -1, 3).substr(at)})
+    EXPECT_FALSE(HalfLifeDemoLength(damaged)) << damaged.substr(0, 4);
+  std::string pastTheEnd = demo;
+  pastTheEnd.replace(540, 4, Le32(static_cast<std::int64_t>(demo.size()) + 10));
+  files.AddFile("C:\\p.dem", pastTheEnd);
+  EXPECT_FALSE(ReadHalfLifeDemoLength(files, "C:\\p.dem"));
 }
 
 // Quake 1 demos of the original protocol, FitzQuake, RMQ (flags after the protocol) and

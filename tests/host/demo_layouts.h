@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,18 +26,25 @@ inline std::string Field(const std::string& text, std::size_t width) {
   return field;
 }
 
+inline std::string Le32Float(float value) {
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return Le32(bits);
+}
+
 // Half-Life: the header, the loading segment's first frame, and the directory of its two
-// segments at the end, where the header's last field points.
+// segments at the end, where the header's last field points; each segment with its length
+// in seconds.
 inline std::string HalfLife(int demoProtocol, int networkProtocol, const std::string& map,
-                            const std::string& folder) {
+                            const std::string& folder, float loading = 0, float playback = 0) {
   std::string demo = "HLDEMO" + std::string(2, '\0') + Le32(demoProtocol) + Le32(networkProtocol) +
                      Field(map, 260) + Field(folder, 260) + Le32(0x5C3A1F07);  // the map's checksum
   const std::string frames = std::string("\x00", 1) + Le32(0) + Le32(0) + std::string(468, '\x11');
   demo += Le32(static_cast<std::int64_t>(demo.size() + 4 + frames.size())) + frames;
   demo += Le32(2);
-  for (const char* title : {"LOADING", "Playback"})
-    demo +=
-        Le32(0) + Field(title, 64) + Le32(0) + Le32(-1) + Le32(0) + Le32(0) + Le32(548) + Le32(472);
+  for (const auto& [title, seconds] : {std::pair{"LOADING", loading}, {"Playback", playback}})
+    demo += Le32(0) + Field(title, 64) + Le32(0) + Le32(-1) + Le32Float(seconds) + Le32(0) +
+            Le32(548) + Le32(472);
   return demo;
 }
 
@@ -108,10 +116,23 @@ inline std::string HuffmanCoded(const std::string& message) {
     }
   return coded;
 }
+// A server message with a snapshot at a server time, behind a server command as a message
+// with news carries it; what the snapshot holds after its time is left as filler.
+inline std::string EngineSnapshot(int serverTime, std::size_t filler, bool acknowledge = true) {
+  return (acknowledge ? Le32(7) : "") + "\x05" + Le32(4) + Z("cp \"Fight!\"") + "\x07" +
+         Le32(serverTime) + std::string(filler, '\x5A');
+}
+// The messages' blocks, with sequences rising from 1033.
+inline std::string EngineBlocks(const std::vector<std::string>& messages) {
+  std::string blocks;
+  std::int64_t sequence = 1033;
+  for (const std::string& message : messages)
+    blocks += Le32(sequence++) + Le32(static_cast<std::int64_t>(message.size())) + message;
+  return blocks;
+}
 // A recording: the message's block, and the two -1 that end it.
 inline std::string EngineRecording(const std::string& message) {
-  return Le32(1033) + Le32(static_cast<std::int64_t>(message.size())) + message + Le32(-1) +
-         Le32(-1);
+  return EngineBlocks({message}) + Le32(-1) + Le32(-1);
 }
 
 // A zip as the .pk3 archives are: each entry's local header and bytes (the first one's

@@ -11,6 +11,7 @@
 #include "demo_layouts.h"
 #include "demo_readings.h"
 #include "games/archive_directory.h"
+#include "games/engine_demo_length.h"
 #include "games/engine_message.h"
 #include "games/message_huffman.h"
 #include "games/other/quake2/quake2_demo.h"
@@ -140,6 +141,63 @@ TEST(EngineMessageTest, EveryReleasesFirstMessageNamesItsMapProtocolAndMod) {
   for (const std::int64_t length : {std::int64_t{0}, std::int64_t{-8}, std::int64_t{16385}})
     EXPECT_FALSE(ReadEngineDemo(Le32(1) + Le32(length) + good + std::string(16400, '\0')))
         << "a block of " << length << " bytes";
+}
+
+// A demo's length runs from its first snapshot to its last, in each way releases send
+// messages. The last is found from the file's end: read from any tail of it, the length is
+// right or nothing, and right once the tail holds two blocks; a recording cut at a block's
+// end is as long as its whole blocks go, and one cut inside a block has no length.
+TEST(EngineMessageTest, ALengthRunsFromTheFirstSnapshotToTheLastFromAnyTail) {
+  struct Reading {
+    const char* what;
+    bool huffman, acknowledge;
+  };
+  for (const Reading r : {Reading{"Huffman-coded", true, true}, Reading{"plain", false, true},
+                          Reading{"plain without the acknowledge", false, false}}) {
+    SCOPED_TRACE(r.what);
+    const auto code = [&](const std::string& message) {
+      return r.huffman ? HuffmanCoded(message) : message;
+    };
+    const std::string serverCommand =
+        (r.acknowledge ? Le32(9) : "") + "\x05" + Le32(5) + Z("print \"gg\"");
+    std::vector<std::string> messages = {
+        code(EngineGamestate({{0, "\\mapname\\q3dm6\\protocol\\68"}}, r.acknowledge)),
+        code(serverCommand)};
+    std::vector<std::optional<std::uint32_t>> lengthAfter = {std::nullopt, std::nullopt};
+    for (int n = 0; n < 16; ++n) {
+      messages.push_back(code(EngineSnapshot(81000 + 50 * n, 17 * (n % 9), r.acknowledge)));
+      lengthAfter.push_back(50 * n);
+    }
+    messages.push_back(code(serverCommand));
+    lengthAfter.push_back(lengthAfter.back());
+
+    const std::string whole = EngineBlocks(messages) + Le32(-1) + Le32(-1);
+    ASSERT_EQ(EngineDemoLength(whole, whole), 750u);
+    const std::size_t twoBlocks =
+        8 + messages.back().size() + 8 + messages[messages.size() - 2].size() + 8;
+    for (std::size_t from = 0; from < whole.size(); ++from) {
+      const auto length = EngineDemoLength(whole, std::string_view(whole).substr(from));
+      if (whole.size() - from >= twoBlocks || length) {
+        ASSERT_EQ(length, 750u) << "the last " << whole.size() - from << " bytes";
+      }
+    }
+    std::size_t end = 0;
+    for (std::size_t n = 0; n < messages.size(); ++n) {
+      const std::size_t next = end + 8 + messages[n].size();
+      for (std::size_t cut = end + 1; cut < next; ++cut)
+        ASSERT_FALSE(EngineDemoLength(whole.substr(0, cut), whole.substr(0, cut)))
+            << "cut at " << cut;
+      end = next;
+      ASSERT_EQ(EngineDemoLength(whole.substr(0, end), whole.substr(0, end)), lengthAfter[n])
+          << "cut after block " << n;
+    }
+  }
+  const std::string noSnapshot = EngineBlocks({HuffmanCoded(EngineGamestate(kCpma))});
+  EXPECT_FALSE(EngineDemoLength(noSnapshot, noSnapshot));
+  const std::string backwards =
+      EngineBlocks({HuffmanCoded(EngineGamestate(kCpma)), HuffmanCoded(EngineSnapshot(5000, 3)),
+                    HuffmanCoded(EngineSnapshot(4000, 3))});
+  EXPECT_FALSE(EngineDemoLength(backwards, backwards)) << "a last snapshot before the first";
 }
 
 TEST(Quake2DemoTest, ConfigStringsAfterTheServerDataNameTheMapAndThePlayers) {

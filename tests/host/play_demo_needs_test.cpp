@@ -439,8 +439,12 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
   UseFolder(GameCode::Q3A, kQ3);
   UseFolder(GameCode::HL, kHL);
   const std::string dir = "C:\\Demos";
-  fake.files.AddFile(dir + "\\duel.dm_68", Quake3Demo("q3dm17", ""));
-  fake.files.AddFile(dir + "\\aztec.dem", HalfLife(5, 48, "de_aztec", "cstrike"));
+  const std::string gamestate = Quake3Demo("q3dm17", "");
+  const std::string duel = gamestate.substr(0, gamestate.size() - 8) +  // past the end mark
+                           EngineBlocks({HuffmanCoded(EngineSnapshot(70000, 40)),
+                                         HuffmanCoded(EngineSnapshot(195000, 40))});
+  fake.files.AddFile(dir + "\\duel.dm_68", duel);
+  fake.files.AddFile(dir + "\\aztec.dem", HalfLife(5, 48, "de_aztec", "cstrike", 1, 3725.5f));
   fake.files.AddFile(dir + "\\notes.txt", "notes");
   fake.files.AddFile(dir + "\\Older\\old.dm_68", Quake3Demo("q3dm6", ""));
   const auto before = Snapshot(kQ3);
@@ -459,13 +463,16 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
     return out;
   };
   ASSERT_EQ(names(), (std::vector<std::string>{"aztec.dem", "duel.dm_68", "notes.txt"}));
-  ASSERT_EQ(list.headers.size(), 9u);
+  ASSERT_EQ(list.headers.size(), 10u);
   EXPECT_EQ(list.rows[0][1], "Half-Life");
   EXPECT_EQ(list.rows[0][3], "cstrike");
-  EXPECT_EQ(list.rows[0][8], "map de_aztec is missing");
+  EXPECT_EQ(list.rows[0][6], "1:02:06") << "both segments, from an hour on with the hours";
+  EXPECT_EQ(list.rows[0][9], "map de_aztec is missing");
   EXPECT_EQ(list.rows[1][2], "v1.32");
-  EXPECT_EQ(list.rows[1][8], "yes");
-  EXPECT_EQ(list.rows[2][8], "not a demo");
+  EXPECT_EQ(list.rows[1][6], "2:05") << "from the first snapshot to the last";
+  EXPECT_EQ(list.rows[1][9], "yes");
+  EXPECT_EQ(list.rows[2][6], "");
+  EXPECT_EQ(list.rows[2][9], "not a demo");
   EXPECT_EQ(window->control(IDC_DEMOS_LBLSTATUS).text, "3 files, 2 demos, 1 play here");
   EXPECT_EQ(bar.paintedValues, (std::vector<int>{0, 33, 66, 100})) << "a bar that moves";
   EXPECT_FALSE(bar.visible);
@@ -512,7 +519,8 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
   EXPECT_THROW(window->Fire(IDC_DEMOS_CMDCLOSE, Event::Click), fake::ProgramEnded);
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Folder", ""), dir);
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Subfolders", ""), "1");
-  EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Columns", ""), "123,60,34,36,44,50,34,64,80");
+  EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Columns", ""),
+            "123,60,34,36,44,50,32,34,64,80");
 }
 
 // What the library read is kept between runs: a folder read once lists again without a
@@ -523,7 +531,7 @@ TEST_F(DemoNeedsTest, ACachedFolderListsWithoutReadingItsDemosUntilAnythingChang
   const std::string dir = "C:\\Library";
   const std::string duel = dir + "\\duel.dm_68", aztec = dir + "\\aztec.dem";
   fake.files.AddFile(duel, Quake3Demo("cpm3a", "cpma"));
-  fake.files.AddFile(aztec, HalfLife(5, 48, "de_aztec", "cstrike"));
+  fake.files.AddFile(aztec, HalfLife(5, 48, "de_aztec", "cstrike", 0, 61));
   fake.files.AddFile(dir + "\\notes.txt", "notes");
   const std::string path = DemoCachePath(fake.system);
   auto list = [&] {
@@ -535,7 +543,8 @@ TEST_F(DemoNeedsTest, ACachedFolderListsWithoutReadingItsDemosUntilAnythingChang
     std::string rows;
     for (const ListedDemo& row : listed.value()) {
       rows += row.name + "|" + (row.game ? row.game->name : "") + "|" + row.needs.mod + "|" +
-              row.needs.map + "|" + (row.release ? row.release->version : "") + "|";
+              row.needs.map + "|" + (row.release ? row.release->version : "") + "|" +
+              (row.length ? std::to_string(*row.length) : "") + "|";
       for (const Lack lack : LacksOf(row)) rows += std::to_string(static_cast<int>(lack));
       rows += "\n";
     }
@@ -544,7 +553,7 @@ TEST_F(DemoNeedsTest, ACachedFolderListsWithoutReadingItsDemosUntilAnythingChang
   auto reads = [&] { return fake.files.BytesRead(duel) + fake.files.BytesRead(aztec); };
 
   const std::string first = list();
-  EXPECT_NE(first.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32|5\n"), std::string::npos)
+  EXPECT_NE(first.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32||5\n"), std::string::npos)
       << first;
   std::uint64_t before = reads();
   EXPECT_EQ(list(), first);
@@ -552,13 +561,13 @@ TEST_F(DemoNeedsTest, ACachedFolderListsWithoutReadingItsDemosUntilAnythingChang
 
   fake.files.AddFile(kQ3 + "\\cpma\\map-cpm3a.pk3", Zip({"maps/cpm3a.bsp"}));
   const std::string withMod = list();
-  EXPECT_NE(withMod.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32|\n"), std::string::npos)
+  EXPECT_NE(withMod.find("duel.dm_68|Quake 3 Arena|cpma|cpm3a|v1.32||\n"), std::string::npos)
       << "the installation's new mod is seen: " << withMod;
 
   const std::uint64_t duelBefore = fake.files.BytesRead(duel);
-  fake.files.AddFile(aztec, HalfLife(5, 48, "c1a0", "valve"));
+  fake.files.AddFile(aztec, HalfLife(5, 48, "c1a0", "valve", 0, 42));
   const std::string changed = list();
-  EXPECT_NE(changed.find("aztec.dem|Half-Life||c1a0||\n"), std::string::npos) << changed;
+  EXPECT_NE(changed.find("aztec.dem|Half-Life||c1a0||42000|\n"), std::string::npos) << changed;
   EXPECT_EQ(fake.files.BytesRead(duel), duelBefore) << "only the changed demo is read";
 
   const std::string good = fake.files.Contents(path).value_or("");

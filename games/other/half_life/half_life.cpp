@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "games/other/half_life/half_life_demo.h"
 #include "games/other/half_life/half_life_files.h"
 #include "games/other/half_life/half_life_plan.h"
 #include "games/other/half_life/half_life_texts.h"
@@ -43,6 +44,7 @@ const Game kHalfLife{
     &HLState,         &HLNeeds,
     &PlanHLRun,       &HLJournalRules,
     nullptr,          {hltext::kGameMissing},
+    nullptr,          &ReadHalfLifeDemoLength,
 };
 
 }  // namespace kalv

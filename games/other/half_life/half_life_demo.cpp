@@ -1,6 +1,9 @@
 #include "games/other/half_life/half_life_demo.h"
 
+#include <cstring>
+
 #include "games/demo_bytes.h"
+#include "games/plan_support.h"
 #include "games/other/half_life/half_life.h"
 
 namespace kalv {
@@ -20,7 +23,43 @@ std::optional<HalfLifeDemoHeader> ReadHalfLifeDemoHeader(std::string_view bytes)
   header.networkProtocol = *networkProtocol;
   header.map = *map;
   if (IsPlainFolderName(*folder)) header.gameFolder = *folder;
+  const auto directory = in.Skip(4) ? in.Long() : std::nullopt;  // past the map's checksum
+  if (directory && *directory >= static_cast<std::int32_t>(hldemo::kHeaderBytes))
+    header.directory = static_cast<std::uint32_t>(*directory);
   return header;
+}
+
+std::optional<std::uint32_t> HalfLifeDemoLength(std::string_view directory) {
+  constexpr double kLongestSeconds = 24.0 * 60 * 60;
+  constexpr std::size_t kTimeInEntry = 4 + 64 + 4 + 4;  // type, title, flags, CD track
+  DemoBytes in(directory);
+  const auto count = in.Long();
+  if (!count || *count <= 0 || *count > hldemo::kMostEntries) return std::nullopt;
+  double seconds = 0;
+  for (std::int32_t n = 0; n < *count; ++n) {
+    DemoBytes entry = in.Part(hldemo::kEntryBytes);
+    const auto bits = entry.Skip(kTimeInEntry) ? entry.Long() : std::nullopt;
+    if (!bits || !in.Skip(hldemo::kEntryBytes)) return std::nullopt;
+    float time = 0;
+    static_assert(sizeof time == sizeof *bits);
+    std::memcpy(&time, &*bits, sizeof time);
+    // Also refuses a NaN, which no comparison holds for.
+    if (!(time >= 0 && time <= kLongestSeconds)) return std::nullopt;
+    seconds += time;
+  }
+  if (seconds > kLongestSeconds) return std::nullopt;
+  return static_cast<std::uint32_t>(seconds * 1000 + 0.5);
+}
+
+std::optional<std::uint32_t> ReadHalfLifeDemoLength(Files& files, const std::string& path) {
+  const auto header = ReadHalfLifeDemoHeader(ReadDemoStart(files, path, hldemo::kHeaderBytes));
+  if (!header || !header->directory) return std::nullopt;
+  const std::string count = ReadDemoAt(files, path, *header->directory, 4);
+  const auto entries = DemoBytes(count).Long();
+  if (!entries || *entries <= 0 || *entries > hldemo::kMostEntries) return std::nullopt;
+  return HalfLifeDemoLength(
+      ReadDemoAt(files, path, *header->directory,
+                 4 + static_cast<std::size_t>(*entries) * hldemo::kEntryBytes));
 }
 
 }  // namespace kalv

@@ -4,6 +4,7 @@
 #include "games/quake3/elite_force/elite_force_plan.h"
 #include "games/quake3/elite_force/elite_force_texts.h"
 #include "core/demo_types.h"
+#include "games/engine_demo_length.h"
 #include "games/setting_names.h"
 
 namespace kalv {
@@ -38,6 +39,8 @@ const Game kEliteForce{
     nullptr,
     {stveftext::kProtocol24, stveftext::kProtocol22, stveftext::kProtocolWord,
      stveftext::kProtocolUnknown},
+    nullptr,
+    &ReadEngineDemoLength,
 };
 
 }  // namespace kalv
