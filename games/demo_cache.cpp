@@ -53,15 +53,6 @@ std::optional<std::string> Unescaped(const std::string& text) {
   return out;
 }
 
-std::vector<std::string> Split(const std::string& line, char by) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (std::size_t at; (at = line.find(by, from)) != std::string::npos; from = at + 1)
-    parts.push_back(line.substr(from, at - from));
-  parts.push_back(line.substr(from));
-  return parts;
-}
-
 // A whole number of the text, all of it digits; nothing for anything else.
 std::optional<std::uint64_t> Number(const std::string& text) {
   if (text.empty() || text.size() > 20) return std::nullopt;
@@ -102,7 +93,7 @@ std::string Line(const std::string& path, const ListedDemo& row, int game) {
 std::optional<std::pair<std::string, ListedDemo>> Parse(const std::string& line,
                                                         const GameTable& games) {
   std::vector<std::string> fields;
-  for (const std::string& raw : Split(line, '\t')) {
+  for (const std::string& raw : SplitText(line, '\t')) {
     auto field = Unescaped(raw);
     if (!field) return std::nullopt;
     fields.push_back(std::move(*field));
@@ -211,7 +202,7 @@ void DemoCache::Load() {
   if (path_.empty()) return;
   auto text = ReadWholeFile(files_, path_);
   if (!text) return;
-  std::vector<std::string> lines = Split(text.value(), '\n');
+  std::vector<std::string> lines = SplitText(text.value(), '\n');
   for (std::string& line : lines)
     if (!line.empty() && line.back() == '\r') line.pop_back();
   if (lines.size() < 3 || lines[0] != kHeader || lines[1] != "installation " + fingerprint_) return;

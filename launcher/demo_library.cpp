@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "games/demo_cache.h"
 #include "games/game_table.h"
@@ -38,8 +37,7 @@ constexpr int kWidestColumn = 2000;
 
 std::vector<int> StoredWidths(Program& program) {
   std::vector<int> widths;
-  std::istringstream stored(ReadSetting(program, setting::kDemoColumns, ""));
-  for (std::string part; std::getline(stored, part, ',');) {
+  for (const std::string& part : SplitText(ReadSetting(program, setting::kDemoColumns, ""), ',')) {
     const auto width = SettingInteger(part);
     widths.push_back(width && *width > 0 && *width <= kWidestColumn ? *width : 0);
   }

@@ -117,5 +117,7 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 bool LessNoCase(const std::string& a, const std::string& b);
 // The text with its ASCII capitals made small; other bytes stay as they are.
 std::string AsciiLower(std::string text);
+// The parts of a text between the separators: one more part than there are separators.
+std::vector<std::string> SplitText(const std::string& text, char by);
 
 }  // namespace kalv
