@@ -10,7 +10,7 @@
 // without a window), copy-progress-ms, bar-paints and bar-longest-gap-ms (how often the bar
 // was painted during the copy with the window), and copies-equal (1 when both copies hold
 // the source's bytes), the needs check's needs-ms and needs-found, and the listing's
-// library-ms, library-rows, library-read, library-games, library-cached-ms and
+// library-ms, library-rows, library-read, library-lengths, library-games, library-cached-ms and
 // library-cached-rows.
 #include <chrono>
 #include <cstdio>

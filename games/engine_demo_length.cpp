@@ -58,23 +58,35 @@ std::optional<std::int32_t> LastSnapshotTime(std::string_view tail, MessageReadi
   return std::nullopt;
 }
 
+std::optional<std::uint32_t> Between(std::optional<std::int32_t> from,
+                                     std::optional<std::int32_t> to) {
+  if (!from || !to) return std::nullopt;
+  const std::int64_t length = std::int64_t{*to} - *from;
+  if (length < 0 || length > kLongestDemo) return std::nullopt;
+  return static_cast<std::uint32_t>(length);
+}
+
 }  // namespace
 
 std::optional<std::uint32_t> EngineDemoLength(std::string_view head, std::string_view tail) {
   const auto first = ReadFirstGamestate(head);
   if (!first) return std::nullopt;
   const auto from = FirstSnapshotTime(head, *first);
-  const auto to = from ? LastSnapshotTime(tail, first->reading) : std::nullopt;
-  if (!to) return std::nullopt;
-  const std::int64_t length = std::int64_t{*to} - *from;
-  if (length < 0 || length > kLongestDemo) return std::nullopt;
-  return static_cast<std::uint32_t>(length);
+  return Between(from, from ? LastSnapshotTime(tail, first->reading) : std::nullopt);
 }
 
 std::optional<std::uint32_t> ReadEngineDemoLength(Files& files, const std::string& path) {
-  const std::string head = ReadDemoStart(files, path, kEngineLengthBytes);
-  if (head.empty()) return std::nullopt;
-  return EngineDemoLength(head, ReadDemoEnd(files, path, kEngineLengthBytes));
+  // A server's messages are mostly far smaller than the largest: a short end usually
+  // holds the last blocks, and the whole is read only when it does not.
+  constexpr std::size_t kUsualEnd = 4096;
+  DemoFile file(files, path);
+  const std::string head = file.At(0, kEngineLengthBytes);
+  const auto first = ReadFirstGamestate(head);
+  const auto from = first ? FirstSnapshotTime(head, *first) : std::nullopt;
+  if (!from) return std::nullopt;
+  auto to = LastSnapshotTime(file.End(kUsualEnd), first->reading);
+  if (!to) to = LastSnapshotTime(file.End(kEngineLengthBytes), first->reading);
+  return Between(from, to);
 }
 
 }  // namespace kalv

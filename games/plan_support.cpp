@@ -11,19 +11,19 @@ std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t cou
   return stream ? stream.value()->Read(count).value_or("") : std::string();
 }
 
-std::string ReadDemoAt(Files& files, const std::string& demo, std::uint64_t offset,
-                       std::size_t count) {
-  auto stream = files.OpenRead(demo);
-  if (!stream || !stream.value()->Seek(offset)) return "";
-  return stream.value()->Read(count).value_or("");
+DemoFile::DemoFile(Files& files, const std::string& path) {
+  if (auto stream = files.OpenRead(path)) stream_ = std::move(stream).value();
 }
 
-std::string ReadDemoEnd(Files& files, const std::string& demo, std::size_t count) {
-  auto stream = files.OpenRead(demo);
-  const auto length = stream ? stream.value()->Length() : Result<std::uint64_t>(stream.failure());
-  if (!length || !stream.value()->Seek(length.value() > count ? length.value() - count : 0))
-    return "";
-  return stream.value()->Read(count).value_or("");
+std::string DemoFile::At(std::uint64_t offset, std::size_t count) {
+  if (!stream_ || !stream_->Seek(offset)) return "";
+  return stream_->Read(count).value_or("");
+}
+
+std::string DemoFile::End(std::size_t count) {
+  if (!stream_) return "";
+  if (!length_) length_ = stream_->Length().value_or(0);
+  return At(*length_ > count ? *length_ - count : 0, count);
 }
 
 RunPlan NewPlan(const Game& game) {

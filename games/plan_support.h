@@ -2,6 +2,8 @@
 // run makes before anything changes, and the start of a game in its own folder.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,10 +23,20 @@ DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string
 
 // The first count bytes of a demo, as far as it has them; "" when it cannot be read.
 std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t count);
-// count bytes of a demo from offset on, and its last count bytes, as far as it has them.
-std::string ReadDemoAt(Files& files, const std::string& demo, std::uint64_t offset,
-                       std::size_t count);
-std::string ReadDemoEnd(Files& files, const std::string& demo, std::size_t count);
+
+// A demo opened once for reads anywhere in it, as far as it has the bytes; every read
+// gives "" when it cannot be read.
+class DemoFile {
+ public:
+  DemoFile(Files& files, const std::string& path);
+  std::string At(std::uint64_t offset, std::size_t count);
+  // Its last count bytes, all of it when it is shorter.
+  std::string End(std::size_t count);
+
+ private:
+  std::unique_ptr<FileStream> stream_;
+  std::optional<std::uint64_t> length_;
+};
 
 // A plan of the game, named for the journal and the messages.
 RunPlan NewPlan(const Game& game);

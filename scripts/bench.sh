@@ -28,7 +28,9 @@
 #             anchor: it must add at most 10 ms to a start
 #   library   listing a folder of 1,000 demos (layouts of all six games,
 #             1-5 MB each) as the demo library does, nothing read before (bench/kalv_bench),
-#             and again from the cache file the first listing wrote; no anchor
+#             and again from the cache file the first listing wrote; no anchor; and the
+#             player's peak working set with its library window showing those 1,000
+#             demos, above its peak with the main window
 #   size      each program file; no anchor
 #
 # Times come from one clock: the shell's $EPOCHREALTIME and the stand-in's log stamps
@@ -230,7 +232,8 @@ main_window_round() {
   done
   [ -n "$(field "$found" looking-us)" ] || fail "the UI driver did not start (see $found)"
   t0=$(now_us)
-  timeout 60 wine "$PLAYER" </dev/null >"$WORK/main.out" 2>&1 &
+  timeout 60 /usr/bin/time -f '%M' -o "$WORK/main.time" wine "$PLAYER" </dev/null \
+    >"$WORK/main.out" 2>&1 &
   runner=$!
   wait "$poller" || fail "the main window did not show (see $found)"
   local main=$(( ($(field "$found" found-us) - t0) / 1000 - WELCOME_MS ))
@@ -239,6 +242,30 @@ main_window_round() {
   timeout 60 wine "$DRIVER" close --has-id 2013 </dev/null >/dev/null 2>&1 ||
     fail "the main window could not be closed"
   wait "$runner" || fail "the player failed after its main window (see $WORK/main.out)"
+  record main-peak "$(( $(tail -n 1 "$WORK/main.time") * 1024 ))"
+}
+
+# The player opened on the folder of 1,000 demos the copy round's kalv_bench left, its cache
+# removed so that every demo is read, until the library's status line sums the list up;
+# then closed as a user closes it. Its peak working set is set against the main window's.
+library_window_round() {
+  local runner i
+  find "$DRIVE_C/users" -name 'Demo Library.cache' -delete
+  timeout 120 /usr/bin/time -f '%M' -o "$WORK/library.time" wine "$PLAYER" 'C:\library-demos' \
+    </dev/null >"$WORK/library.out" 2>&1 &
+  runner=$!
+  for ((i = 0; i < 300; i++)); do
+    timeout 60 wine "$DRIVER" dump --has-id 6013 --timeout 30000 </dev/null >"$WORK/library.dump" 2>&1 ||
+      fail "the demo library did not open (see $WORK/library.out)"
+    grep -q '^control id=6010 .* text=1000 files, .* play here' "$WORK/library.dump" && break
+    sleep 0.2
+  done
+  [ "$(grep -c '^row id=6009 ' "$WORK/library.dump")" = 1000 ] ||
+    fail "the demo library did not list the 1,000 demos (see $WORK/library.dump)"
+  timeout 60 wine "$DRIVER" close --has-id 6013 </dev/null >/dev/null 2>&1 ||
+    fail "the demo library could not be closed"
+  wait "$runner" || fail "the player failed after its demo library (see $WORK/library.out)"
+  record library-window-above-main "$(( $(tail -n 1 "$WORK/library.time") * 1024 - $(last_of main-peak) ))"
 }
 
 copy_round() {
@@ -249,8 +276,9 @@ copy_round() {
   [ "$(field "$result" copies-equal)" = 1 ] || fail "the copies differ from the source"
   [ "$(field "$result" needs-found)" = missing ] || fail "the needs check did not read every archive"
   [ "$(field "$result" library-rows)" = 1000 ] && [ "$(field "$result" library-read)" = 500 ] &&
-    [ "$(field "$result" library-games)" = 6 ] && [ "$(field "$result" library-cached-rows)" = 1000 ] ||
-    fail "the demo library did not list every demo of the six games and read every Quake 3 demo's first message"
+    [ "$(field "$result" library-lengths)" = 700 ] && [ "$(field "$result" library-games)" = 6 ] &&
+    [ "$(field "$result" library-cached-rows)" = 1000 ] ||
+    fail "the demo library did not list every demo of the six games, read every Quake 3 demo's first message and every Quake 3 and Half-Life demo's length"
   local key
   for key in copy-progress-mbps copy-platform-mbps copy-barless-mbps bar-paints \
              bar-longest-gap-ms copy-progress-ms needs-ms library-ms library-cached-ms; do
@@ -266,6 +294,7 @@ for ((round = 0; round <= ROUNDS; round++)); do
   player_round
   main_window_round
   copy_round
+  library_window_round
 done
 
 size() { stat -c %s -- "$BUILD/win32/install/$1"; }

@@ -89,6 +89,10 @@ END {
       low["library-cached-ms"] "-" high["library-cached-ms"] " ms", "", "", "at most 300 ms", s <= 300)
 
   mb = 1048576
+  s = median("library-window-above-main") / mb
+  row("  its window, above the main", sprintf("%.1f MB", s),
+      sprintf("%.1f-%.1f MB", low["library-window-above-main"] / mb,
+              high["library-window-above-main"] / mb), "", "", "at most 10 MB", s <= 10)
   s = median("peak") / mb; a = median("peak-anchor") / mb
   row("peak working set of the player", sprintf("%.1f MB", s),
       sprintf("%.1f-%.1f MB", low["peak"] / mb, high["peak"] / mb), sprintf("%.1f MB", a),

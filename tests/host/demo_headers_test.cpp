@@ -79,6 +79,10 @@ TEST(HalfLifeDemoTest, ALengthIsTheSumOfTheDirectorysSegments) {
         HalfLife(5, 48, "x", "valve", std::nanf(""), 3).substr(at),
         HalfLife(5, 48, "x", "valve", -1, 3).substr(at)})
     EXPECT_FALSE(HalfLifeDemoLength(damaged)) << damaged.substr(0, 4);
+  std::string many = demo.substr(0, at) + Le32(10);
+  for (int n = 0; n < 10; ++n) many += directory.substr(4, 92);  // the loading segment's
+  files.AddFile("C:\\m.dem", many);
+  EXPECT_EQ(ReadHalfLifeDemoLength(files, "C:\\m.dem"), 5000u) << "ten segments";
   std::string pastTheEnd = demo;
   pastTheEnd.replace(540, 4, Le32(static_cast<std::int64_t>(demo.size()) + 10));
   files.AddFile("C:\\p.dem", pastTheEnd);

@@ -52,14 +52,18 @@ std::optional<std::uint32_t> HalfLifeDemoLength(std::string_view directory) {
 }
 
 std::optional<std::uint32_t> ReadHalfLifeDemoLength(Files& files, const std::string& path) {
-  const auto header = ReadHalfLifeDemoHeader(ReadDemoStart(files, path, hldemo::kHeaderBytes));
+  // Most directories have two segments; a longer one is read again whole.
+  constexpr std::size_t kUsualEntries = 8;
+  DemoFile file(files, path);
+  const auto header = ReadHalfLifeDemoHeader(file.At(0, hldemo::kHeaderBytes));
   if (!header || !header->directory) return std::nullopt;
-  const std::string count = ReadDemoAt(files, path, *header->directory, 4);
-  const auto entries = DemoBytes(count).Long();
-  if (!entries || *entries <= 0 || *entries > hldemo::kMostEntries) return std::nullopt;
-  return HalfLifeDemoLength(
-      ReadDemoAt(files, path, *header->directory,
-                 4 + static_cast<std::size_t>(*entries) * hldemo::kEntryBytes));
+  std::string directory = file.At(*header->directory, 4 + kUsualEntries * hldemo::kEntryBytes);
+  const auto entries = DemoBytes(directory).Long();
+  if (entries && *entries > static_cast<std::int32_t>(kUsualEntries) &&
+      *entries <= hldemo::kMostEntries)
+    directory =
+        file.At(*header->directory, 4 + static_cast<std::size_t>(*entries) * hldemo::kEntryBytes);
+  return HalfLifeDemoLength(directory);
 }
 
 }  // namespace kalv
