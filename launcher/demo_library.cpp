@@ -24,12 +24,13 @@ struct ColumnRow {
   int slot;
   int width;
 };
+// Together as wide as the list, so that whether a demo plays here shows without a scroll.
 constexpr ColumnRow kColumns[] = {
-    {slot::kDemosNameColumn, 80},    {slot::kDemosGameColumn, 60},
-    {slot::kDemosReleaseColumn, 34}, {slot::kDemosModColumn, 36},
-    {slot::kDemosMapColumn, 44},     {slot::kDemosPlayersColumn, 50},
-    {slot::kDemosLengthColumn, 32},  {slot::kDemosSizeColumn, 34},
-    {slot::kDemosDateColumn, 64},    {slot::kDemosPlaysHereColumn, 80},
+    {slot::kDemosNameColumn, 76},    {slot::kDemosGameColumn, 58},
+    {slot::kDemosReleaseColumn, 34}, {slot::kDemosModColumn, 34},
+    {slot::kDemosMapColumn, 42},     {slot::kDemosPlayersColumn, 36},
+    {slot::kDemosLengthColumn, 32},  {slot::kDemosSizeColumn, 30},
+    {slot::kDemosDateColumn, 60},    {slot::kDemosPlaysHereColumn, 72},
 };
 constexpr std::size_t kColumnCount = sizeof kColumns / sizeof kColumns[0];
 // A width the user cannot have meant (a damaged setting) gives the column its default.

@@ -521,7 +521,7 @@ TEST_F(DemoNeedsTest, TheLibraryReadsInStepsPlaysTheChosenDemoAndComesBackToTheL
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Folder", ""), dir);
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Subfolders", ""), "1");
   EXPECT_EQ(ReadSetting(fake.registry, "Demo Library Columns", ""),
-            "123,60,34,36,44,50,32,34,64,80");
+            "123,58,34,34,42,36,32,30,60,72");
 }
 
 // What the library read is kept between runs: a folder read once lists again without a
