@@ -1,6 +1,7 @@
 # The demo library as a user meets it: a folder opened with the player lists every file
-# with what it needs and whether it plays here, a header click orders the list, Enter
-# plays the selected demo as a double-click would and the list comes back afterwards.
+# with what it needs and whether it plays here (each lack in its words), a header click
+# orders the list, Enter plays the selected demo as a double-click would and the list
+# comes back afterwards.
 # The world's helpers come from cases_mainwindow.sh, the game's from cases_play.sh.
 
 LB_WINDOW=6013
@@ -26,6 +27,9 @@ case_library_lists_sorts_plays_a_demo_and_comes_back() {
   # Half-Life's own pak, readable and without de_dust2: the Counter-Strike demo lacks its map.
   { printf 'PACK\x10\x00\x00\x00\x40\x00\x00\x00c1a0'; printf 'maps/c1a0.bsp'
     head -c 43 /dev/zero; printf '\x0c\x00\x00\x00\x04\x00\x00\x00'; } >"$hl/valve/pak0.pak"
+  # Release 1.30's executable out of the store, and Unreal Tournament's folder not chosen.
+  rm -f -- "$MW_PLAYER/Versions/Quake3.130"
+  mw_setting "Unreal Tournament Path" ""
   pl_state "$hl" >before.txt
   pl_game exit
   mw_start "$(kalv_win "$lib")"
@@ -37,6 +41,8 @@ case_library_lists_sorts_plays_a_demo_and_comes_back() {
   case "$(lb_row list.txt sample-osp.dm_48)" in *"| yes") ;; *) kalv_fail "the osp demo does not play here";; esac
   case "$(lb_row list.txt sample-defrag.dm_48)" in *"| mod defrag is missing") ;; *) kalv_fail "the defrag demo's lack";; esac
   case "$(lb_row list.txt sample-cstrike.dem)" in *"| map de_dust2 is missing") ;; *) kalv_fail "the missing map";; esac
+  case "$(lb_row list.txt sample.dm_66)" in *"| release v1.30 is not stored") ;; *) kalv_fail "the release not stored";; esac
+  case "$(lb_row list.txt unreal.dem)" in *"| the game is not set up") ;; *) kalv_fail "the game not set up";; esac
   case "$(lb_row list.txt notes.txt)" in "notes.txt |  |  |  |  |  | "*"| not a demo") ;; *) kalv_fail "the text file";; esac
   kalv_assert_not_contains list.txt "older.dm_68"
 
