@@ -22,7 +22,11 @@ std::string DemoFile::At(std::uint64_t offset, std::size_t count) {
 
 std::string DemoFile::End(std::size_t count) {
   if (!stream_) return "";
-  if (!length_) length_ = stream_->Length().value_or(0);
+  if (!length_) {
+    const auto length = stream_->Length();
+    if (!length) return "";
+    length_ = length.value();
+  }
   return At(*length_ > count ? *length_ - count : 0, count);
 }
 
