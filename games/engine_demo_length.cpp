@@ -10,10 +10,19 @@ namespace {
 
 constexpr std::int64_t kLongestDemo = 24LL * 60 * 60 * 1000;
 
-std::optional<std::int32_t> FirstSnapshotTime(std::string_view head, const FirstGamestate& first) {
-  std::size_t at = first.next;
+// How the demo's release sends messages, and its first snapshot's server time.
+struct Start {
+  MessageReading reading;
+  std::int32_t time = 0;
+};
+
+std::optional<Start> StartOf(std::string_view head) {
+  const auto first = ReadFirstGamestate(head);
+  if (!first) return std::nullopt;
+  std::size_t at = first->next;
   while (const auto block = ReadEngineBlock(head.substr(at))) {
-    if (const auto time = ReadSnapshotTime(block->message, first.reading)) return time;
+    if (const auto time = ReadSnapshotTime(block->message, first->reading))
+      return Start{first->reading, *time};
     at += 8 + block->message.size();
   }
   return std::nullopt;
@@ -58,10 +67,9 @@ std::optional<std::int32_t> LastSnapshotTime(std::string_view tail, MessageReadi
   return std::nullopt;
 }
 
-std::optional<std::uint32_t> Between(std::optional<std::int32_t> from,
-                                     std::optional<std::int32_t> to) {
-  if (!from || !to) return std::nullopt;
-  const std::int64_t length = std::int64_t{*to} - *from;
+std::optional<std::uint32_t> Between(std::int32_t from, std::optional<std::int32_t> to) {
+  if (!to) return std::nullopt;
+  const std::int64_t length = std::int64_t{*to} - from;
   if (length < 0 || length > kLongestDemo) return std::nullopt;
   return static_cast<std::uint32_t>(length);
 }
@@ -69,10 +77,9 @@ std::optional<std::uint32_t> Between(std::optional<std::int32_t> from,
 }  // namespace
 
 std::optional<std::uint32_t> EngineDemoLength(std::string_view head, std::string_view tail) {
-  const auto first = ReadFirstGamestate(head);
-  if (!first) return std::nullopt;
-  const auto from = FirstSnapshotTime(head, *first);
-  return Between(from, from ? LastSnapshotTime(tail, first->reading) : std::nullopt);
+  const auto start = StartOf(head);
+  if (!start) return std::nullopt;
+  return Between(start->time, LastSnapshotTime(tail, start->reading));
 }
 
 std::optional<std::uint32_t> ReadEngineDemoLength(Files& files, const std::string& path) {
@@ -80,13 +87,11 @@ std::optional<std::uint32_t> ReadEngineDemoLength(Files& files, const std::strin
   // holds the last blocks, and the whole is read only when it does not.
   constexpr std::size_t kUsualEnd = 4096;
   DemoFile file(files, path);
-  const std::string head = file.At(0, kEngineLengthBytes);
-  const auto first = ReadFirstGamestate(head);
-  const auto from = first ? FirstSnapshotTime(head, *first) : std::nullopt;
-  if (!from) return std::nullopt;
-  auto to = LastSnapshotTime(file.End(kUsualEnd), first->reading);
-  if (!to) to = LastSnapshotTime(file.End(kEngineLengthBytes), first->reading);
-  return Between(from, to);
+  const auto start = StartOf(file.At(0, kEngineLengthBytes));
+  if (!start) return std::nullopt;
+  auto to = LastSnapshotTime(file.End(kUsualEnd), start->reading);
+  if (!to) to = LastSnapshotTime(file.End(kEngineLengthBytes), start->reading);
+  return Between(start->time, to);
 }
 
 }  // namespace kalv

@@ -7,8 +7,7 @@ DemoFacts ReadDemoFacts(Files& files, const std::string& demo, const std::string
 }
 
 std::string ReadDemoStart(Files& files, const std::string& demo, std::size_t count) {
-  auto stream = files.OpenRead(demo);
-  return stream ? stream.value()->Read(count).value_or("") : std::string();
+  return DemoFile(files, demo).At(0, count);
 }
 
 DemoFile::DemoFile(Files& files, const std::string& path) {
