@@ -106,10 +106,17 @@ in_run_setup() {
     kalv_fail "the setup failed ($?)"
 }
 
-# One value of the uninstall entry below HKLM or HKCU; empty when absent.
+# One value of the uninstall entry below HKLM or HKCU; empty when absent. A query has
+# failed once for a value that was there, while a fresh prefix's own start-up still wrote
+# to the registry, so a failed one is tried three times.
 in_entry_value() {
-  timeout 60 wine reg query "$1\\$IN_ENTRY" /v "$2" 2>/dev/null </dev/null | tr -d '\r' |
-    awk -v name="$2" 'index($0, "    " name " ") == 1 { sub(/^ +[^ ]+ +[^ ]+ +/, ""); print }'
+  local attempt found
+  for attempt in 1 2 3; do
+    found=$(timeout 60 wine reg query "$1\\$IN_ENTRY" /v "$2" 2>/dev/null </dev/null) || continue
+    tr -d '\r' <<<"$found" |
+      awk -v name="$2" 'index($0, "    " name " ") == 1 { sub(/^ +[^ ]+ +[^ ]+ +/, ""); print }'
+    return 0
+  done
 }
 in_entry_exists() { kalv_reg_present "$1\\$IN_ENTRY"; }
 
