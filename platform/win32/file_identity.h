@@ -19,6 +19,9 @@ struct FileIdentity {
 // another program holds open exclusively, or a running program's file, still answers.
 std::optional<FileIdentity> IdentityOf(const std::wstring& path);
 
+// Whether both paths name one existing file.
+bool SameFileIdentity(const std::wstring& a, const std::wstring& b);
+
 // The full, long form of a path, for comparing two spellings without case where a file
 // cannot be opened; the path as given when it cannot be resolved.
 std::wstring CanonicalPath(const std::wstring& path);

@@ -232,9 +232,7 @@ bool Win32Files::DirectoryExists(const std::string& path) {
 }
 
 bool Win32Files::SameFile(const std::string& a, const std::string& b) {
-  const auto first = IdentityOf(Wide(a));
-  const auto second = IdentityOf(Wide(b));
-  return first && second && *first == *second;
+  return SameFileIdentity(Wide(a), Wide(b));
 }
 
 // Every entry is matched by its long name with the portable matcher, so short 8.3 names
