@@ -7,9 +7,13 @@
 
 #include "platform/files.h"
 #include "platform/win32/error_map.h"
+#include "platform/win32/kept_keys.h"
 #include "platform/win32/wide.h"
 
 namespace kalv::win32 {
+
+Win32Registry::Win32Registry() : keys_(std::make_unique<KeptKeys>()) {}
+Win32Registry::~Win32Registry() = default;
 
 namespace {
 
@@ -57,13 +61,14 @@ Status Win32Registry::CreateKey(RegRoot root, const std::string& path) {
   HKEY key = nullptr;
   const LONG code = RegCreateKeyExW(RootKey(root), Wide(path).c_str(), 0, nullptr,
                                     REG_OPTION_NON_VOLATILE, kWriteAccess, nullptr, &key, nullptr);
-  if (code == ERROR_SUCCESS) RegCloseKey(key);
+  if (code == ERROR_SUCCESS) keys_->Keep(RootKey(root), path, kWriteAccess, key);
   return FromCode(code);
 }
 
 // Windows NT refuses a key with subkeys, but Wine deletes it; asking first makes both
 // behave alike, so removing associations never takes another program's subkeys along.
 Status Win32Registry::DeleteKey(RegRoot root, const std::string& path) {
+  keys_->Forget(RootKey(root), path);
   {
     OpenKey key(root, path, KEY_READ);
     if (!key.ok()) return key.failure();
@@ -76,8 +81,12 @@ Status Win32Registry::DeleteKey(RegRoot root, const std::string& path) {
   return FromCode(RegDeleteKeyW(RootKey(root), Wide(path).c_str()));
 }
 
+// A kept key is asked about itself: another program may have deleted it.
 bool Win32Registry::KeyExists(RegRoot root, const std::string& path) {
-  return OpenKey(root, path, KEY_READ).ok();
+  return OnKept(*keys_, RootKey(root), path, KEY_READ, [](HKEY key) {
+           return RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, nullptr, nullptr);
+         }) == ERROR_SUCCESS;
 }
 
 Result<std::vector<std::string>> Win32Registry::SubKeys(RegRoot root, const std::string& path) {
@@ -117,21 +126,21 @@ Result<std::vector<std::string>> Win32Registry::ValueNames(RegRoot root, const s
 // The stored length counts the terminating zero, as the registry expects for REG_SZ.
 Status Win32Registry::SetString(RegRoot root, const std::string& path, const std::string& name,
                                 const std::string& value) {
-  OpenKey key(root, path, kWriteAccess);
-  if (!key.ok()) return key.failure();
   const std::wstring data = Wide(value);
   const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-  return FromCode(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(data.c_str()), bytes));
+  return FromCode(OnKept(*keys_, RootKey(root), path, kWriteAccess, [&](HKEY key) {
+    return RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+  }));
 }
 
 Status Win32Registry::SetDword(RegRoot root, const std::string& path, const std::string& name,
                                std::uint32_t value) {
-  OpenKey key(root, path, kWriteAccess);
-  if (!key.ok()) return key.failure();
   const DWORD data = value;
-  return FromCode(RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_DWORD,
-                                 reinterpret_cast<const BYTE*>(&data), sizeof data));
+  return FromCode(OnKept(*keys_, RootKey(root), path, kWriteAccess, [&](HKEY key) {
+    return RegSetValueExW(key, Wide(name).c_str(), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&data), sizeof data);
+  }));
 }
 
 // The buffer has bufferChars characters including the terminator: a value that does not
@@ -139,13 +148,14 @@ Status Win32Registry::SetDword(RegRoot root, const std::string& path, const std:
 Result<std::string> Win32Registry::QueryString(RegRoot root, const std::string& path,
                                                const std::string& name, std::size_t bufferChars) {
   if (bufferChars == 0) return Result<std::string>::Fail(err::kInvalidCall);
-  OpenKey key(root, path, KEY_QUERY_VALUE);
-  if (!key.ok()) return key.failure();
   std::vector<wchar_t> buffer(bufferChars, L'\0');
   DWORD type = REG_SZ;
-  DWORD bytes = static_cast<DWORD>(bufferChars * sizeof(wchar_t));
-  const LONG code = RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+  DWORD bytes = 0;
+  const LONG code = OnKept(*keys_, RootKey(root), path, KEY_QUERY_VALUE, [&](HKEY key) {
+    bytes = static_cast<DWORD>(bufferChars * sizeof(wchar_t));
+    return RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type,
+                            reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+  });
   if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
   if (type != REG_SZ) return Result<std::string>::Fail(err::kInvalidCall);
   std::size_t chars = bytes / sizeof(wchar_t);
@@ -159,13 +169,14 @@ Result<std::string> Win32Registry::QueryString(RegRoot root, const std::string& 
 
 Result<std::uint32_t> Win32Registry::QueryDword(RegRoot root, const std::string& path,
                                                 const std::string& name) {
-  OpenKey key(root, path, KEY_QUERY_VALUE);
-  if (!key.ok()) return key.failure();
   DWORD type = 0;
   DWORD data = 0;
-  DWORD bytes = sizeof data;
-  const LONG code = RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(&data), &bytes);
+  DWORD bytes = 0;
+  const LONG code = OnKept(*keys_, RootKey(root), path, KEY_QUERY_VALUE, [&](HKEY key) {
+    bytes = sizeof data;
+    return RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+                            &bytes);
+  });
   if (code != ERROR_SUCCESS) return FailureFromError(static_cast<DWORD>(code));
   if (type != REG_DWORD || bytes != sizeof data)
     return Result<std::uint32_t>::Fail(err::kInvalidCall);
@@ -173,9 +184,8 @@ Result<std::uint32_t> Win32Registry::QueryDword(RegRoot root, const std::string&
 }
 
 Status Win32Registry::Flush(RegRoot root, const std::string& path) {
-  OpenKey key(root, path, KEY_QUERY_VALUE);
-  if (!key.ok()) return key.failure();
-  return FromCode(RegFlushKey(key.get()));
+  return FromCode(OnKept(*keys_, RootKey(root), path, KEY_QUERY_VALUE,
+                         [](HKEY key) { return RegFlushKey(key); }));
 }
 
 }  // namespace kalv::win32

@@ -96,6 +96,64 @@ TEST_F(Win32RegistryTest, SubKeysComeInNameOrderWithoutCase) {
   EXPECT_EQ(children.value(), (std::vector<std::string>{"Apple", "DefaultIcon", "shell", "zeta"}));
 }
 
+// Keys stay open between calls; what another program does to them meanwhile still counts.
+TEST_F(Win32RegistryTest, AKeyAnotherProgramDeletesOrMakesAgainIsSeenAsItIsNow) {
+  const std::string key = base_ + "\\Journal";
+  ASSERT_TRUE(reg_.CreateKey(kUser, key).ok());
+  ASSERT_TRUE(reg_.SetString(kUser, key, "Step", "old").ok());
+  ASSERT_EQ(reg_.QueryString(kUser, key, "Step", 256).value_or("?"), "old");
+
+  RemoveRegistryTree(kUser, key);
+  EXPECT_FALSE(reg_.KeyExists(kUser, key));
+  EXPECT_EQ(reg_.QueryString(kUser, key, "Step", 256).failure().number, err::kFileNotFound);
+  EXPECT_EQ(reg_.SetString(kUser, key, "Step", "lost").number(), err::kFileNotFound);
+
+  HKEY made = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &made, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(made);
+  ASSERT_TRUE(reg_.KeyExists(kUser, key));
+  ASSERT_TRUE(reg_.SetString(kUser, key, "Step", "new").ok());
+  RemoveRegistryTree(kUser, key);
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &made, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(made);
+  // Written into the key as it is now, where another program reads it.
+  ASSERT_TRUE(reg_.SetDword(kUser, key, "Count", 3).ok());
+  HKEY read = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, KEY_QUERY_VALUE, &read),
+            ERROR_SUCCESS);
+  DWORD count = 0;
+  DWORD bytes = sizeof count;
+  EXPECT_EQ(
+      RegQueryValueExW(read, L"Count", nullptr, nullptr, reinterpret_cast<BYTE*>(&count), &bytes),
+      ERROR_SUCCESS);
+  RegCloseKey(read);
+  EXPECT_EQ(count, 3u);
+  EXPECT_FALSE(reg_.QueryString(kUser, key, "Step", 256).ok());
+}
+
+// More keys than are kept open, each written and read back twice over.
+TEST_F(Win32RegistryTest, ManyKeysInTurnKeepTheirOwnValues) {
+  for (int round = 0; round < 2; ++round) {
+    for (int n = 0; n < 20; ++n) {
+      const std::string key = base_ + "\\Key" + std::to_string(n);
+      ASSERT_TRUE(reg_.CreateKey(kUser, key).ok());
+      ASSERT_TRUE(reg_.SetString(kUser, key, "N", std::to_string(n * 10 + round)).ok());
+    }
+    for (int n = 0; n < 20; ++n)
+      EXPECT_EQ(
+          reg_.QueryString(kUser, base_ + "\\KEY" + std::to_string(n), "N", 256).value_or("?"),
+          std::to_string(n * 10 + round));
+  }
+  // Deleting a key lets go of it and of what is below it, and nothing else.
+  ASSERT_TRUE(reg_.DeleteKey(kUser, base_ + "\\Key19").ok());
+  EXPECT_FALSE(reg_.KeyExists(kUser, base_ + "\\Key19"));
+  EXPECT_EQ(reg_.QueryString(kUser, base_ + "\\Key18", "N", 256).value_or("?"), "181");
+}
+
 TEST_F(Win32RegistryTest, AMissingKeyIsFileNotFound) {
   EXPECT_EQ(reg_.SetString(kUser, base_ + "\\Absent", "", "x").number(), err::kFileNotFound);
   EXPECT_EQ(reg_.DeleteKey(kUser, base_ + "\\Absent").number(), err::kFileNotFound);

@@ -1,0 +1,67 @@
+#include "platform/win32/kept_keys.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/win32/wide.h"
+
+namespace kalv::win32 {
+
+KeptKeys::~KeptKeys() {
+  for (const Kept& kept : kept_) RegCloseKey(kept.key);
+}
+
+HKEY KeptKeys::Open(HKEY root, const std::string& path, REGSAM access, LONG& error) {
+  const std::string name = AsciiLower(path);
+  const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) {
+    return k.root == root && k.access == access && k.path == name;
+  });
+  if (found != kept_.end()) {
+    const Kept used = *found;
+    kept_.erase(found);
+    kept_.push_back(used);
+    error = ERROR_SUCCESS;
+    return used.key;
+  }
+  HKEY key = nullptr;
+  error = RegOpenKeyExW(root, Wide(path).c_str(), 0, access, &key);
+  if (error != ERROR_SUCCESS) return nullptr;
+  Keep(root, path, access, key);
+  return key;
+}
+
+void KeptKeys::Keep(HKEY root, const std::string& path, REGSAM access, HKEY key) {
+  const std::string name = AsciiLower(path);
+  const auto same = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) {
+    return k.root == root && k.access == access && k.path == name;
+  });
+  if (same != kept_.end()) {
+    RegCloseKey(same->key);
+    kept_.erase(same);
+  }
+  if (kept_.size() == kMostKept) {
+    RegCloseKey(kept_.front().key);
+    kept_.erase(kept_.begin());
+  }
+  kept_.push_back({root, name, access, key});
+}
+
+void KeptKeys::Drop(HKEY key) {
+  const auto found =
+      std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) { return k.key == key; });
+  if (found == kept_.end()) return;
+  RegCloseKey(found->key);
+  kept_.erase(found);
+}
+
+void KeptKeys::Forget(HKEY root, const std::string& path) {
+  const std::string name = AsciiLower(path);
+  const auto below = [&](const Kept& k) {
+    return k.root == root && (k.path == name || k.path.rfind(name + "\\", 0) == 0);
+  };
+  for (const Kept& kept : kept_)
+    if (below(kept)) RegCloseKey(kept.key);
+  kept_.erase(std::remove_if(kept_.begin(), kept_.end(), below), kept_.end());
+}
+
+}  // namespace kalv::win32
