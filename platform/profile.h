@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kalv {
 
@@ -18,6 +19,12 @@ class Profile {
   virtual std::string ReadString(const std::string& path, const std::string& section,
                                  const std::string& key, const std::string& fallback,
                                  std::size_t bufferChars = kProfileBufferChars) = 0;
+  // The values of several keys of one section, each as ReadString gives it, from one
+  // reading of the file.
+  virtual std::vector<std::string> ReadStrings(const std::string& path, const std::string& section,
+                                               const std::vector<std::string>& keys,
+                                               const std::string& fallback,
+                                               std::size_t bufferChars = kProfileBufferChars) = 0;
 };
 
 }  // namespace kalv

@@ -5,22 +5,16 @@
 
 namespace kalv {
 
-namespace {
-
-std::string Key(const Install& install, const std::string& path, const char* key) {
-  return install.profile.ReadString(path, release::kSection, key, release::kMissing);
-}
-
-}  // namespace
-
 std::string ReleaseStore(const Install& install) { return install.PlayerDir() + release::kFolder; }
 
 Release ReadRelease(const Install& install, const std::string& file) {
   const std::string path = ReleaseStore(install) + "\\" + file;
   const auto read = [&] {
-    return Release{file, Key(install, path, release::kVersion),
-                   Key(install, path, release::kDemoExt), Key(install, path, release::kNewpak),
-                   Key(install, path, release::kNewestpak)};
+    const std::vector<std::string> values = install.profile.ReadStrings(
+        path, release::kSection,
+        {release::kVersion, release::kDemoExt, release::kNewpak, release::kNewestpak},
+        release::kMissing);
+    return Release{file, values[0], values[1], values[2], values[3]};
   };
   return install.memo ? install.memo->ReleaseFile(install.files, path, read) : read();
 }

@@ -170,6 +170,10 @@ class FakeProfile : public Profile {
   std::string ReadString(const std::string& path, const std::string& section,
                          const std::string& key, const std::string& fallback,
                          std::size_t bufferChars = kProfileBufferChars) override;
+  std::vector<std::string> ReadStrings(const std::string& path, const std::string& section,
+                                       const std::vector<std::string>& keys,
+                                       const std::string& fallback,
+                                       std::size_t bufferChars = kProfileBufferChars) override;
 
  private:
   FakeFiles& files_;

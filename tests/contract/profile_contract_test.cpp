@@ -112,5 +112,36 @@ TEST_F(ProfileContract, BinaryGarbageGivesTheDefault) {
   EXPECT_EQ(Get("empty.Vrk", "Quake 3 Arena Version", "Version"), "Error");
 }
 
+// One reading for several keys gives each key what reading it alone gives, whatever the
+// file holds: on Windows the portable reader against the system's own.
+TEST_F(ProfileContract, SeveralKeysAtOnceReadAsEachAlone) {
+  const std::string a254(254, 'a');
+  const std::string utf16 = std::string("\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0v\0\r\0\n\0", 22);
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"release.Vrk", kRelease},
+      {"ansi.Vrk", "[S]\r\nE=\xC3\xA9\r\nCut=" + a254 + "\xC3\xA9\r\n"},
+      {"utf8.Vrk", "\xEF\xBB\xBF[S]\r\nE=\xC3\xA9\r\nSplit=" + a254 + "\xF0\x9F\x98\x80\r\n"},
+      {"unix.Vrk", "[S]\nK=1.17\nK=1.99\n[S]\nLater=x"},
+      {"nokey.Vrk", "[S]\nJustAName\n K = 'quoted' \n"},
+      {"utf16.Vrk", utf16},
+      {"empty.Vrk", ""}};
+  const std::vector<std::string> sections = {"Quake 3 Arena Version", "S", "Other", "None"};
+  const std::vector<std::string> keys = {"Version",   "DemoExt", "newpak",  "newestpak", "Quoted",
+                                         "K",         "E",       "Cut",     "Split",     "Later",
+                                         "JustAName", ";K",      "Comment", "Absent"};
+  for (const auto& [name, text] : files) {
+    Write(At(name), text);
+    for (const std::string& section : sections)
+      for (const std::size_t buffer : {std::size_t{256}, std::size_t{5}, std::size_t{1}}) {
+        std::vector<std::string> alone;
+        for (const std::string& key : keys) alone.push_back(Get(name, section, key, buffer));
+        EXPECT_EQ(platform().profile.ReadStrings(At(name), section, keys, "Error", buffer), alone)
+            << name << " [" << section << "] buffer " << buffer;
+      }
+  }
+  EXPECT_EQ(platform().profile.ReadStrings(At("absent.Vrk"), "S", {"K", "E"}, "Missing  "),
+            (std::vector<std::string>{"Missing", "Missing"}));
+}
+
 }  // namespace
 }  // namespace kalv::contract
