@@ -54,6 +54,8 @@ GAME_MS=10000    # how long the stand-in game runs in a player round
 # in Wine waiting 2 s for one and then catching up (about 4 ms at once): the steady wait is
 # measured from 3 s after the start, the whole wait beside it.
 HIDDEN_MS=3000
+# How long after the pause the player round leaves the machine to the game's start.
+START_QUIET_MS=500
 
 # The run log's stamps are local time; in UTC they are the shell's clock.
 export TZ=UTC
@@ -183,8 +185,10 @@ player_round() {
   KALV_STANDIN_MODE="show:$GAME_MS" timeout 120 /usr/bin/time -f '%M' -o "$WORK/player.time" \
     wine "$PLAYER" "$DEMO" </dev/null >"$WORK/player.out" 2>&1 &
   runner=$!
-  # No poll while the player starts: the game cannot start before the fixed pause.
-  sleep_until $((t0 + PAUSE_MS * 1000))
+  # No poll while the player and the game start, as none runs beside the anchors: each
+  # poll starts processes that take the processor from them. The game cannot start before
+  # the fixed pause, and the start is read from the stamps afterwards.
+  sleep_until $((t0 + (PAUSE_MS + START_QUIET_MS) * 1000))
   wait_field started-us 60 || fail "the game was not started (see $WORK/player.out)"
   started=$(field "$LOG" started-us)
   timer=$(pgrep -P "$runner")
@@ -257,7 +261,10 @@ library_window_round() {
   for ((i = 0; i < 300; i++)); do
     timeout 60 wine "$DRIVER" dump --has-id 6013 --timeout 30000 </dev/null >"$WORK/library.dump" 2>&1 ||
       fail "the demo library did not open (see $WORK/library.out)"
-    grep -q '^control id=6010 .* text=1000 files, .* play here' "$WORK/library.dump" && break
+    # The status line can be read while the window is still busy (writing its cache);
+    # its rows only once it answers again.
+    grep -q '^control id=6010 .* text=1000 files, .* play here' "$WORK/library.dump" &&
+      ! grep -q '^busy:' "$WORK/library.dump" && break
     sleep 0.2
   done
   [ "$(grep -c '^row id=6009 ' "$WORK/library.dump")" = 1000 ] ||
