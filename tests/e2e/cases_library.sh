@@ -6,12 +6,14 @@
 
 LB_WINDOW=6013
 
-# Dumps the library into <file> once its reading is done (the status line sums it up).
+# Dumps the library into <file> once its reading is done (the status line sums it up) and
+# it answers again: the status line can be read while it still writes its cache, its rows
+# only afterwards.
 lb_dump() {
   local i
   for ((i = 0; i < 100; i++)); do
     kalv_driver dump --has-id "$LB_WINDOW" --timeout 30000 >"$1" || kalv_fail "no demo library"
-    grep -q "^control id=6010 .* text=.* play here$" "$1" && return 0
+    grep -q "^control id=6010 .* text=.* play here$" "$1" && ! grep -q '^busy:' "$1" && return 0
     sleep 0.2
   done
   kalv_fail "the demo library never finished reading"
