@@ -10,10 +10,8 @@
 namespace kalv {
 
 // The main window is made while the welcome shows, hidden, so that it opens at the end of
-// the pause rather than after it.
+// the pause rather than after it; what it shows of the games is found then too.
 void ResumeLoad(Program& program) {
-  DetectGames(program);
-  SelectQ1Executable(program);
   ui::SplashWindow& splash = program.frmSplash;
   if (splash.created()) {
     if (const auto welcome = Localized(program, ids::kWelcome))
@@ -22,6 +20,8 @@ void ResumeLoad(Program& program) {
   }
   Processes& processes = program.platform.processes;
   const std::uint64_t welcomed = processes.Milliseconds();
+  DetectGames(program);
+  SelectQ1Executable(program);
   ui::ComboBox& releases = program.frmDemPla.comQ3;
   releases.Select(releases.Count() - 1);
   program.frmDemPla.MakeNow();
