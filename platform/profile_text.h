@@ -15,8 +15,8 @@ class ProfileText {
 
   // The key's value in the first section of the name, or the default (its trailing blanks
   // dropped), either cut to bufferChars - 1 UTF-16 units.
-  std::string Value(const std::string& section, const std::string& key,
-                    const std::string& fallback, std::size_t bufferChars) const;
+  std::string Value(const std::string& section, const std::string& key, const std::string& fallback,
+                    std::size_t bufferChars) const;
 
  private:
   std::vector<std::string> lines_;
