@@ -11,11 +11,15 @@ KeptKeys::~KeptKeys() {
   for (const Kept& kept : kept_) RegCloseKey(kept.key);
 }
 
-HKEY KeptKeys::Open(HKEY root, const std::string& path, REGSAM access, LONG& error) {
-  const std::string name = AsciiLower(path);
-  const auto found = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) {
+std::vector<KeptKeys::Kept>::iterator KeptKeys::Find(HKEY root, const std::string& name,
+                                                     REGSAM access) {
+  return std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) {
     return k.root == root && k.access == access && k.path == name;
   });
+}
+
+HKEY KeptKeys::Open(HKEY root, const std::string& path, REGSAM access, LONG& error) {
+  const auto found = Find(root, AsciiLower(path), access);
   if (found != kept_.end()) {
     const Kept used = *found;
     kept_.erase(found);
@@ -32,9 +36,7 @@ HKEY KeptKeys::Open(HKEY root, const std::string& path, REGSAM access, LONG& err
 
 void KeptKeys::Keep(HKEY root, const std::string& path, REGSAM access, HKEY key) {
   const std::string name = AsciiLower(path);
-  const auto same = std::find_if(kept_.begin(), kept_.end(), [&](const Kept& k) {
-    return k.root == root && k.access == access && k.path == name;
-  });
+  const auto same = Find(root, name, access);
   if (same != kept_.end()) {
     RegCloseKey(same->key);
     kept_.erase(same);

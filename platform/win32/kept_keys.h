@@ -37,6 +37,9 @@ class KeptKeys {
   // The most recently used last; a handful covers what one run touches again and again.
   static constexpr std::size_t kMostKept = 8;
   std::vector<Kept> kept_;
+
+  // The kept key of a lower-case path, or the end.
+  std::vector<Kept>::iterator Find(HKEY root, const std::string& name, REGSAM access);
 };
 
 // The code use returns for the key, kept open between calls. A kept key that another
